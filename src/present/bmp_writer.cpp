@@ -1,0 +1,67 @@
+// Writes pictures as uncompressed bottom-up 24-bit BMP files, the form every BMP reader accepts.
+#include "present/picture_file.h"
+
+#include "script/text.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <vector>
+
+namespace taluvin {
+
+namespace {
+
+void putLe16(uint8_t* target, uint32_t value) {
+  target[0] = static_cast<uint8_t>(value);
+  target[1] = static_cast<uint8_t>(value >> 8);
+}
+
+void putLe32(uint8_t* target, uint32_t value) {
+  putLe16(target, value & 0xFFFF);
+  putLe16(target + 2, value >> 16);
+}
+
+}  // namespace
+
+bool writeBmp(const std::string& path, const QImage& image) {
+  if (image.isNull()) return false;
+  const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
+  const uint64_t width = static_cast<uint64_t>(rgb.width());
+  const uint64_t height = static_cast<uint64_t>(rgb.height());
+  const uint64_t stride = (width * 3 + 3) / 4 * 4;
+  constexpr uint32_t kHeadersSize = 14 + 40;
+  const uint64_t fileSize = kHeadersSize + stride * height;
+  if (fileSize > UINT32_MAX) return false;
+
+  uint8_t headers[kHeadersSize] = {'B', 'M'};
+  putLe32(headers + 2, static_cast<uint32_t>(fileSize));
+  putLe32(headers + 10, kHeadersSize);
+  putLe32(headers + 14, 40);
+  putLe32(headers + 18, static_cast<uint32_t>(width));
+  putLe32(headers + 22, static_cast<uint32_t>(height));
+  putLe16(headers + 26, 1);   // planes
+  putLe16(headers + 28, 24);  // bits per pixel
+  putLe32(headers + 34, static_cast<uint32_t>(stride * height));
+  putLe32(headers + 38, 2835);  // 72 dots per inch, in dots per metre
+  putLe32(headers + 42, 2835);
+
+  const std::string utf8Path = cp1252ToUtf8(path);
+  FILE* file = std::fopen(utf8Path.c_str(), "wb");
+  if (!file) return false;
+  bool written = std::fwrite(headers, 1, sizeof headers, file) == sizeof headers;
+  std::vector<uint8_t> row(stride, 0);
+  for (int y = rgb.height() - 1; written && y >= 0; --y) {
+    const uchar* source = rgb.constScanLine(y);
+    for (uint64_t x = 0; x < width; ++x) {
+      row[x * 3] = source[x * 3 + 2];
+      row[x * 3 + 1] = source[x * 3 + 1];
+      row[x * 3 + 2] = source[x * 3];
+    }
+    written = std::fwrite(row.data(), 1, row.size(), file) == row.size();
+  }
+  written = std::fclose(file) == 0 && written;
+  if (!written) std::remove(utf8Path.c_str());  // a half-written picture would only mislead later loads
+  return written;
+}
+
+}  // namespace taluvin

@@ -1,0 +1,62 @@
+// Chooses a picture decoder by file name and holds the limits every decoder shares.
+#include "present/picture_decoders.h"
+
+#include "script/text.h"
+
+#include <cerrno>
+#include <cstring>
+#include <new>
+
+namespace taluvin {
+
+namespace {
+
+// Folder names must not decide the format, so only the last path component is searched; game
+// scripts may separate folders with either slash.
+std::string_view fileNameOf(std::string_view path) {
+  size_t slash = path.find_last_of("/\\");
+  return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+PictureLoad pictureFailure(std::string error) {
+  PictureLoad failed;
+  failed.error = error.empty() ? "the picture cannot be decoded" : std::move(error);
+  return failed;
+}
+
+PictureLoad openFailure(const char* kind) {
+  const int reason = errno;  // before any allocation below can disturb it
+  return pictureFailure(std::string("cannot open the ") + kind + " file: " + std::strerror(reason));
+}
+
+std::string pictureSizeError(int64_t width, int64_t height) {
+  if (width <= 0 || height <= 0) return "picture has no pixels";
+  if (width > kMaxPictureSide || height > kMaxPictureSide)
+    return "picture is too large (" + std::to_string(width) + " x " + std::to_string(height) + ")";
+  return {};
+}
+
+std::string allocatePicture(QImage& image, int64_t width, int64_t height) {
+  if (std::string refusal = pictureSizeError(width, height); !refusal.empty()) return refusal;
+  image = QImage(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB888);
+  if (image.isNull()) return "not enough memory for the picture";
+  return {};
+}
+
+PictureLoad loadPictureFile(const std::string& path) {
+  const std::string_view name = fileNameOf(path);
+  const std::string utf8Path = cp1252ToUtf8(path);
+  try {
+    if (name.find(".png") != std::string_view::npos) return readPngFile(utf8Path);
+    if (name.find(".jpg") != std::string_view::npos) return readJpegFile(utf8Path);
+    if (name.find(".bmp") != std::string_view::npos) return readBmpFile(utf8Path);
+    if (name.find(".gif") != std::string_view::npos) return readGifFile(utf8Path);
+  } catch (const std::bad_alloc&) {
+    return pictureFailure("not enough memory for the picture");
+  }
+  return pictureFailure("unsupported");
+}
+
+}  // namespace taluvin

@@ -1,0 +1,25 @@
+// Loading PNG, JPEG, GIF and BMP pictures into 24-bit images, and writing 24-bit BMP files.
+#pragma once
+
+#include <QImage>
+#include <string>
+
+namespace taluvin {
+
+// A picture as the presentation layer uses it: QImage::Format_RGB888, where the colour
+// $FF00FF stands for "transparent" because drawing code keys on it instead of on alpha.
+struct PictureLoad {
+  QImage image;
+  std::string error;
+  bool ok() const { return error.empty() && !image.isNull(); }
+};
+
+// The decoder is chosen by ".png", ".jpg", ".bmp" or ".gif" anywhere in the file name (tried in
+// that order, lower case only), so "title.png.old" still loads as PNG. The path is engine text.
+// Failure of any kind leaves a null image and a readable reason; nothing here throws.
+PictureLoad loadPictureFile(const std::string& path);
+
+// Writes an uncompressed bottom-up 24-bit BMP. The path is engine text.
+bool writeBmp(const std::string& path, const QImage& image);
+
+}  // namespace taluvin
