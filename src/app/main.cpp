@@ -1,0 +1,103 @@
+// Program entry: options, the application, the player and the exit steps.
+#include "app/options.h"
+#include "app/player.h"
+#include "app/replay.h"
+#include "script/text.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QTimer>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <memory>
+
+using namespace taluvin;
+
+namespace {
+
+std::string withSeparator(QString folder) {
+  if (!folder.endsWith('/')) folder += '/';
+  return utf8ToCp1252(folder.toStdString());
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  const ParsedOptions parsed = parseOptions(args);
+  if (!parsed.error.empty()) {
+    std::cerr << "taluvin: " << parsed.error << "\n\n" << usageText();
+    return 2;
+  }
+  const Options& options = parsed.options;
+  if (options.help) {
+    std::cout << usageText();
+    return 0;
+  }
+  if (options.version) {
+    std::cout << "taluvin " << TALUVIN_VERSION << '\n';
+    return 0;
+  }
+  if (options.headless) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+  }
+
+  QApplication app(argc, argv);
+  std::string programFolder;
+  if (!options.gameFolder.empty()) {
+    const QFileInfo folder(QString::fromStdString(options.gameFolder));
+    if (!folder.isDir()) {
+      std::cerr << "taluvin: " << options.gameFolder << " is not a folder\n";
+      return 2;
+    }
+    programFolder = withSeparator(folder.absoluteFilePath());
+  } else {
+    programFolder = withSeparator(QCoreApplication::applicationDirPath());
+  }
+  const std::string programName =
+      utf8ToCp1252(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString());
+
+  Player player(options, programFolder, programName);
+
+  std::unique_ptr<std::ofstream> traceFile;
+  if (options.traceFile == "-") {
+    player.trace().setSink([](std::string_view line) { std::cerr << cp1252ToUtf8(line) << '\n'; });
+  } else if (!options.traceFile.empty()) {
+    traceFile = std::make_unique<std::ofstream>(options.traceFile, std::ios::binary | std::ios::trunc);
+    if (!*traceFile) {
+      std::cerr << "taluvin: cannot write the trace file " << options.traceFile << '\n';
+      return 2;
+    }
+    auto* out = traceFile.get();
+    player.trace().setSink([out](std::string_view line) { *out << cp1252ToUtf8(line) << '\n'; });
+  }
+
+  std::unique_ptr<Replay> replay;
+  if (!options.replayFile.empty()) {
+    replay = std::make_unique<Replay>(player, options.replayFile);
+    if (!replay->load()) {
+      std::cerr << "taluvin: " << replay->error() << '\n';
+      return 2;
+    }
+    replay->onFinished = [&] {
+      if (options.headless) player.requestQuit();
+    };
+    replay->onFailed = [&](const std::string& reason) {
+      std::cerr << "taluvin: " << reason << '\n';
+      QCoreApplication::exit(2);
+    };
+  }
+
+  player.show();
+  if (options.start) QTimer::singleShot(0, [&] { player.startClick(); });
+  if (replay) replay->begin();
+
+  int code = 0;
+  if (!player.quitRequested()) code = app.exec();
+  player.shutdown();
+  if (traceFile) traceFile->flush();
+  return code;
+}

@@ -1,0 +1,108 @@
+// The program's life: start-up, the opening actions, running scripts and the exit steps.
+#include "app/player.h"
+
+#include "app/interpreter_window.h"
+#include "app/main_window.h"
+#include "interact/monitor_window.h"
+#include "present/screen.h"
+#include "script/text.h"
+#include "state/lifecycle.h"
+#include "state/text_file.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <chrono>
+#include <iostream>
+#include <thread>
+
+namespace taluvin {
+
+Player::Player(const Options& options, const std::string& programFolder, const std::string& programName)
+    : options_(options) {
+  main_ = std::make_unique<MainWindow>();
+  interpreterWindow_ = std::make_unique<InterpreterWindow>(session_, trace_, *this);
+  monitor_ = std::make_unique<MonitorWindow>();
+  interpreterWindow_->interpreter().setPlayer(this);
+
+  startUpSession(session_, programFolder, programName);
+  main_->onStartClick = [this] { startClick(); };
+  main_->onResume = [this] { resume(); };
+}
+
+Player::~Player() = default;
+
+ScriptInterpreter& Player::interpreter() { return interpreterWindow_->interpreter(); }
+ScriptRunner& Player::runner() { return interpreterWindow_->runner(); }
+
+void Player::show() {
+  main_->centreOnScreen();
+  main_->show();
+}
+
+void Player::startClick() {
+  if (!fileExists(session_.ProgramFolder + "start.scp")) {
+    letEventsRun();
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    requestQuit();
+    return;
+  }
+  main_->hide();
+  letEventsRun();
+  openGame(session_.GameName);
+  main_->abok0()->showPage("Default");
+  main_->show();
+  letEventsRun();
+  runScript("start");
+}
+
+void Player::resume() {
+  if (session_.GameName.empty()) return;
+  openGame(session_.GameName);
+  session_.Script = session_.Posic.empty() ? std::string("start") : session_.Posic;
+  runScript(session_.Script);
+}
+
+void Player::openGame(const std::string& name) {
+  openGameFiles(session_, name);
+  main_->abok0()->showPage("Default");
+}
+
+void Player::runScript(const std::string& name) { runner().run(name); }
+
+void Player::shutdown() {
+  if (shutDown_) return;
+  shutDown_ = true;
+  ExitGeometry geometry;
+  geometry.left = main_->x();
+  geometry.top = main_->y();
+  geometry.contentWidth = main_->abok0()->width();
+  geometry.contentHeight = main_->abok0()->height();
+  writeExitFiles(session_, geometry);
+}
+
+void Player::resetInteraction() { main_->abok0()->showPage("Default"); }
+
+void Player::applyRunLayout() {}
+
+void Player::showQuoteText(const std::string&) {}
+
+void Player::updateScreen() {}
+
+void Player::settleAfterRun() {}
+
+void Player::letEventsRun() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+
+void Player::showRunAbort(const std::string& message) {
+  if (options_.headless) {
+    std::cerr << "taluvin: " << cp1252ToUtf8(message) << '\n';
+    return;
+  }
+  QMessageBox::critical(main_.get(), "Taluvin", toQt(message));
+}
+
+void Player::requestQuit() {
+  quitRequested_ = true;
+  QCoreApplication::quit();
+}
+
+}  // namespace taluvin

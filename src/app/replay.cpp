@@ -1,0 +1,82 @@
+// Replay files: parsing, checking and pacing the actions.
+#include "app/replay.h"
+
+#include "app/player.h"
+#include "script/runner.h"
+
+#include <QTimer>
+#include <fstream>
+#include <sstream>
+
+namespace taluvin {
+
+Replay::Replay(Player& player, std::string path) : player_(player), path_(std::move(path)) {}
+
+bool Replay::load() {
+  std::ifstream in(path_);
+  if (!in) {
+    error_ = path_ + ": cannot read the replay file";
+    return false;
+  }
+  std::string line;
+  int number = 0;
+  while (std::getline(in, line)) {
+    ++number;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::istringstream words(line);
+    ReplayStep step;
+    step.lineNumber = number;
+    if (!(words >> step.action) || step.action[0] == '#') continue;
+    for (std::string word; words >> word;) step.args.push_back(word);
+    const ReplayAction* known = nullptr;
+    for (const auto& a : replayActions())
+      if (step.action == a.name) known = &a;
+    auto fail = [&](const std::string& reason) {
+      error_ = path_ + ":" + std::to_string(number) + ": " + reason;
+      return false;
+    };
+    if (!known) return fail("unknown action '" + step.action + "'");
+    const int n = static_cast<int>(step.args.size());
+    if (n < known->minArgs || n > known->maxArgs)
+      return fail("'" + step.action + "' takes " + std::to_string(known->minArgs) +
+                  (known->maxArgs != known->minArgs ? " to " + std::to_string(known->maxArgs) : std::string()) +
+                  " argument(s), got " + std::to_string(n));
+    if (known->check) {
+      auto reason = known->check(step);
+      if (!reason.empty()) return fail(reason);
+    }
+    steps_.push_back(std::move(step));
+  }
+  return true;
+}
+
+void Replay::begin() { schedule(0); }
+
+void Replay::schedule(int ms) { QTimer::singleShot(ms, this, [this] { step(); }); }
+
+void Replay::step() {
+  // A run that is still going (paused, or nested in a wait) must end before the next action,
+  // so a replay gives the same result every time.
+  if (player_.runner().depth() > 0) {
+    schedule(5);
+    return;
+  }
+  if (next_ >= steps_.size()) {
+    if (onFinished) onFinished();
+    return;
+  }
+  const ReplayStep& s = steps_[next_++];
+  for (const auto& a : replayActions()) {
+    if (s.action != a.name) continue;
+    ReplayOutcome outcome = a.run(player_, s);
+    if (!outcome.error.empty()) {
+      if (onFailed) onFailed(path_ + ":" + std::to_string(s.lineNumber) + ": " + outcome.error);
+      return;
+    }
+    if (player_.quitRequested()) return;
+    schedule(outcome.waitMs);
+    return;
+  }
+}
+
+}  // namespace taluvin

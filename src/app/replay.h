@@ -1,0 +1,64 @@
+// Replay: plays a file of player actions through the same handlers real events take.
+#pragma once
+
+#include <QObject>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace taluvin {
+
+class Player;
+
+struct ReplayStep {
+  int lineNumber = 0;
+  std::string action;
+  std::vector<std::string> args;
+};
+
+// What an action does; it returns the milliseconds of events to let run before the next one,
+// or an error text that stops the replay.
+struct ReplayOutcome {
+  int waitMs = 0;
+  std::string error;
+};
+
+struct ReplayAction {
+  const char* name;
+  int minArgs;
+  int maxArgs;
+  std::function<std::string(const ReplayStep&)> check;  // empty result: the line is well formed
+  std::function<ReplayOutcome(Player&, const ReplayStep&)> run;
+};
+
+// Every action a replay file may name; later subsystems add theirs here.
+const std::vector<ReplayAction>& replayActions();
+
+class Replay : public QObject {
+  Q_OBJECT
+ public:
+  Replay(Player& player, std::string path);
+
+  // Reads and checks the whole file; false with error() naming file, line and reason.
+  bool load();
+  const std::string& error() const { return error_; }
+
+  // Starts taking actions from the event loop; each waits until no script run is in progress.
+  void begin();
+
+  // Called when the file ends without "quit" (with the number of actions taken) or fails.
+  std::function<void()> onFinished;
+  std::function<void(const std::string&)> onFailed;
+
+ private:
+  void step();
+  void schedule(int ms);
+
+  Player& player_;
+  std::string path_;
+  std::string error_;
+  std::vector<ReplayStep> steps_;
+  size_t next_ = 0;
+};
+
+}  // namespace taluvin

@@ -1,0 +1,70 @@
+// The actions a replay file can name, each going through the handler a real event would reach.
+#include "app/main_window.h"
+#include "app/player.h"
+#include "app/replay.h"
+#include "script/numbers.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QPixmap>
+
+namespace taluvin {
+
+namespace {
+
+std::string checkMilliseconds(const ReplayStep& s) {
+  auto ms = parseInt(s.args[0]);
+  return ms && *ms >= 0 ? std::string() : "'" + s.args[0] + "' is not a number of milliseconds";
+}
+
+std::string checkKey(const ReplayStep& s) {
+  return QKeySequence::fromString(QString::fromStdString(s.args[0])).isEmpty()
+             ? "'" + s.args[0] + "' is not a key name"
+             : std::string();
+}
+
+std::string checkPng(const ReplayStep& s) {
+  const auto& f = s.args[0];
+  return f.size() > 4 && f.compare(f.size() - 4, 4, ".png") == 0 ? std::string()
+                                                                 : "'" + f + "' is not a .png file name";
+}
+
+ReplayOutcome pressKey(Player& player, const ReplayStep& s) {
+  const QKeyCombination combo = QKeySequence::fromString(QString::fromStdString(s.args[0]))[0];
+  QWidget* target = QApplication::focusWidget();
+  if (!target) target = &player.mainWindow();
+  QKeyEvent press(QEvent::KeyPress, combo.key(), combo.keyboardModifiers());
+  QApplication::sendEvent(target, &press);
+  QKeyEvent release(QEvent::KeyRelease, combo.key(), combo.keyboardModifiers());
+  QApplication::sendEvent(target, &release);
+  return {};
+}
+
+ReplayOutcome screenshot(Player& player, const ReplayStep& s) {
+  QWidget* surface = &player.mainWindow();
+  if (s.args.size() > 1) {
+    surface = player.mainWindow().findChild<QWidget*>(QString::fromStdString(s.args[1]));
+    if (!surface) return {0, "no surface named '" + s.args[1] + "'"};
+  }
+  if (!surface->grab().save(QString::fromStdString(s.args[0]), "PNG"))
+    return {0, "cannot write '" + s.args[0] + "'"};
+  return {};
+}
+
+}  // namespace
+
+const std::vector<ReplayAction>& replayActions() {
+  static const std::vector<ReplayAction> kActions = {
+      {"start", 0, 0, nullptr, [](Player& p, const ReplayStep&) { p.startClick(); return ReplayOutcome{}; }},
+      {"resume", 0, 0, nullptr, [](Player& p, const ReplayStep&) { p.resume(); return ReplayOutcome{}; }},
+      {"wait", 1, 1, checkMilliseconds,
+       [](Player&, const ReplayStep& s) { return ReplayOutcome{*parseInt(s.args[0]), {}}; }},
+      {"key", 1, 1, checkKey, pressKey},
+      {"screenshot", 1, 2, checkPng, screenshot},
+      {"quit", 0, 0, nullptr, [](Player& p, const ReplayStep&) { p.requestQuit(); return ReplayOutcome{}; }},
+  };
+  return kActions;
+}
+
+}  // namespace taluvin

@@ -1,0 +1,44 @@
+// PictureView: a widget showing one picture, optionally stretched, reporting pointer events.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+namespace taluvin {
+
+class PictureView : public QWidget {
+  Q_OBJECT
+ public:
+  explicit PictureView(QWidget* parent = nullptr);
+
+  // The picture is the view's own canvas: commands draw into it and call update().
+  QImage& picture() { return picture_; }
+  const QImage& picture() const { return picture_; }
+  void setPicture(QImage image);
+  void clearPicture();
+
+  void setStretch(bool stretch) { stretch_ = stretch; update(); }
+  bool stretch() const { return stretch_; }
+
+  // Pointer events in the view's own pixel coordinates; unset handlers ignore the event.
+  std::function<void(QPoint, Qt::MouseButton)> onPress;
+  std::function<void(QPoint, Qt::MouseButton)> onRelease;
+  std::function<void(QPoint)> onMove;
+  std::function<void(QPoint)> onDoubleClick;
+  std::function<void(int)> onWheel;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+
+ private:
+  QImage picture_;
+  bool stretch_ = false;
+};
+
+}  // namespace taluvin

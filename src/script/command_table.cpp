@@ -1,0 +1,204 @@
+// The one ordered dispatch table of the script language; tools and tests read it from here.
+#include "script/command_table.h"
+
+#include "script/flow_commands.h"
+
+#include <unordered_map>
+
+namespace taluvin {
+
+namespace {
+
+std::vector<CommandEntry> buildTable() {
+  constexpr bool goesOn = true;
+  constexpr bool ends = false;
+  return {
+      /*   1 */ {{"fim", "end"}, cmdEnd, ends},
+      /*   2 */ {{"script"}, cmdScript, ends},
+      /*   3 */ {{"pausa=", "pause=", "pausa", "pause", "delay"}, cmdPause, ends},
+      /*   4 */ {{"msg+"}, nullptr, ends},
+      /*   5 */ {{"msg="}, nullptr, ends},
+      /*   6 */ {{"clearmsg"}, nullptr, ends},
+      /*   7 */ {{"fonte=", "font="}, nullptr, ends},
+      /*   8 */ {{"param="}, nullptr, ends},
+      /*   9 */ {{"retscp="}, cmdRetScp, ends},
+      /*  10 */ {{"setpos=", "setloc=", "posic="}, nullptr, ends},
+      /*  11 */ {{"getvar="}, nullptr, ends},
+      /*  12 */ {{"corfnd="}, nullptr, ends},
+      /*  13 */ {{"fntsize="}, nullptr, ends},
+      /*  14 */ {{"fntface="}, nullptr, ends},
+      /*  15 */ {{"fntsty="}, nullptr, ends},
+      /*  16 */ {{"corlnk="}, nullptr, ends},
+      /*  17 */ {{"corvzk="}, nullptr, ends},
+      /*  18 */ {{"cortxt="}, nullptr, ends},
+      /*  19 */ {{"gosub"}, cmdGosub, goesOn},
+      /*  20 */ {{"return", "ret"}, cmdReturn, ends},
+      /*  21 */ {{"recall="}, cmdRecall, goesOn},
+      /*  22 */ {{"saveregs"}, nullptr, goesOn},
+      /*  23 */ {{"saveobjs"}, nullptr, goesOn},
+      /*  24 */ {{"reset"}, nullptr, ends},
+      /*  25 */ {{"playmusic", "play"}, nullptr, ends},
+      /*  26 */ {{"volume="}, nullptr, goesOn},
+      /*  27 */ {{"playsnd", "playsunnd"}, nullptr, ends},
+      /*  28 */ {{"modo=", "setmode=", "mode="}, nullptr, ends},
+      /*  29 */ {{"getobj=", "getshpobj=", "getdscobj=", "getnomobj=", "gettagobj=", "getlocobj="}, nullptr, ends},
+      /*  30 */ {{"setobj=", "setshpobj=", "setdscobj=", "setnomobj=", "settagobj=", "setlocobj="}, nullptr, ends},
+      /*  31 */ {{"tiratudo", "poetudo", "putall"}, nullptr, ends},
+      /*  32 */ {{"pegobj", "pegobj=", "pegaobj=", "pegaobj", "getobj"}, nullptr, ends},
+      /*  33 */ {{"soltaobj=", "soltaobj", "dropobj"}, nullptr, ends},
+      /*  34 */ {{"ifobj="}, nullptr, ends},
+      /*  35 */ {{"ifobj#"}, nullptr, ends},
+      /*  36 */ {{"conta", "count"}, nullptr, ends},
+      /*  37 */ {{"lstobj=", "lstobj"}, nullptr, ends},
+      /*  38 */ {{"lstobjlnk=", "lstobjlnk"}, nullptr, ends},
+      /*  39 */ {{"listaobjetos"}, nullptr, ends},
+      /*  40 */ {{"cleartxt", "clear$"}, nullptr, ends},
+      /*  41 */ {{"cleartela", "clearscreen"}, nullptr, ends},
+      /*  42 */ {{"clearbuf"}, nullptr, ends},
+      /*  43 */ {{"clearfunc"}, nullptr, ends},
+      /*  44 */ {{"postxt=", "postxt"}, nullptr, ends},
+      /*  45 */ {{"lnfeed="}, nullptr, goesOn},
+      /*  46 */ {{"btxt=", "boxtexto=", "printx"}, nullptr, ends},
+      /*  47 */ {{"dispobj=", "displayobjetos=", "dispobjts=", "showobjs="}, nullptr, ends},
+      /*  48 */ {{"linefeed"}, nullptr, goesOn},
+      /*  49 */ {{"display", "display="}, nullptr, ends},
+      /*  50 */ {{"showobj="}, nullptr, ends},
+      /*  51 */ {{"tem?"}, nullptr, ends},
+      /*  52 */ {{"aquitem?", "objhere?"}, nullptr, ends},
+      /*  53 */ {{"objeto=", "object="}, nullptr, ends},
+      /*  54 */ {{"getultobj=", "lastobj="}, nullptr, ends},
+      /*  55 */ {{"hud="}, nullptr, ends},
+      /*  56 */ {{"telpos=", "telloc="}, nullptr, ends},
+      /*  57 */ {{"cleardir"}, nullptr, ends},
+      /*  58 */ {{"loadmap="}, nullptr, ends},
+      /*  59 */ {{"defpicmap="}, nullptr, ends},
+      /*  60 */ {{"picmap="}, nullptr, ends},
+      /*  61 */ {{"showmap", "showmap="}, nullptr, ends},
+      /*  62 */ {{"posmap="}, nullptr, ends},
+      /*  63 */ {{"addmap="}, nullptr, ends},
+      /*  64 */ {{"linksoff"}, nullptr, ends},
+      /*  65 */ {{"norte=", "north="}, nullptr, ends},
+      /*  66 */ {{"sul=", "south="}, nullptr, ends},
+      /*  67 */ {{"leste=", "east="}, nullptr, ends},
+      /*  68 */ {{"oeste=", "west"}, nullptr, ends},
+      /*  69 */ {{"entrar=", "getin="}, nullptr, ends},
+      /*  70 */ {{"sair=", "getout="}, nullptr, ends},
+      /*  71 */ {{"subir=", "comedown="}, nullptr, ends},
+      /*  72 */ {{"descer=", "godown="}, nullptr, ends},
+      /*  73 */ {{"linktel=", "lnktel=", "lnkscr="}, nullptr, ends},
+      /*  74 */ {{"ifdir="}, nullptr, goesOn},
+      /*  75 */ {{"linkfunc=", "lnkfnc="}, nullptr, ends},
+      /*  76 */ {{"linkpainel=", "lnkpan="}, nullptr, goesOn},
+      /*  77 */ {{"telacorfnd="}, nullptr, ends},
+      /*  78 */ {{"telacortxt="}, nullptr, ends},
+      /*  79 */ {{"telafntnome="}, nullptr, ends},
+      /*  80 */ {{"telafntalt="}, nullptr, ends},
+      /*  81 */ {{"reg="}, nullptr, ends},
+      /*  82 */ {{"reg$"}, nullptr, ends},
+      /*  83 */ {{"trim"}, nullptr, ends},
+      /*  84 */ {{"regtxt=", "regtxt+"}, nullptr, ends},
+      /*  85 */ {{"reg-"}, nullptr, ends},
+      /*  86 */ {{"reg+"}, nullptr, ends},
+      /*  87 */ {{"reg*"}, nullptr, ends},
+      /*  88 */ {{"reg:"}, nullptr, ends},
+      /*  89 */ {{"reg/"}, nullptr, ends},
+      /*  90 */ {{"reg?"}, nullptr, ends},
+      /*  91 */ {{"ifreg="}, nullptr, ends},
+      /*  92 */ {{"ifreg#"}, nullptr, ends},
+      /*  93 */ {{"ifreg>"}, nullptr, ends},
+      /*  94 */ {{"ifreg<"}, nullptr, ends},
+      /*  95 */ {{"getdir"}, nullptr, ends},
+      /*  96 */ {{"ifnor"}, nullptr, ends},
+      /*  97 */ {{"ifsul"}, nullptr, ends},
+      /*  98 */ {{"ifles"}, nullptr, ends},
+      /*  99 */ {{"ifoes"}, nullptr, ends},
+      /* 100 */ {{"ifmod0"}, cmdIfMod0, goesOn},
+      /* 101 */ {{"ifmod1"}, cmdIfMod1, goesOn},
+      /* 102 */ {{"ifmod2"}, cmdIfMod2, goesOn},
+      /* 103 */ {{"ifmod3"}, cmdIfMod3, goesOn},
+      /* 104 */ {{"ifmod4"}, cmdIfMod4, goesOn},
+      /* 105 */ {{"if="}, nullptr, ends},
+      /* 106 */ {{"if#"}, nullptr, ends},
+      /* 107 */ {{"if>"}, nullptr, ends},
+      /* 108 */ {{"if<"}, nullptr, ends},
+      /* 109 */ {{"if~"}, nullptr, ends},
+      /* 110 */ {{"scriptcmd="}, cmdScriptCmd, ends},
+      /* 111 */ {{"setfoco="}, nullptr, ends},
+      /* 112 */ {{"loadpainel", "loadpan"}, nullptr, ends},
+      /* 113 */ {{"barratop"}, nullptr, ends},
+      /* 114 */ {{"defini="}, nullptr, ends},
+      /* 115 */ {{"defcom="}, nullptr, ends},
+      /* 116 */ {{"cinza=", "gray="}, nullptr, ends},
+      /* 117 */ {{"chuva=", "rain="}, nullptr, ends},
+      /* 118 */ {{"altura="}, nullptr, ends},
+      /* 119 */ {{"veltec="}, nullptr, ends},
+      /* 120 */ {{"poeobj="}, nullptr, ends},
+      /* 121 */ {{"temos?", "have?"}, nullptr, ends},
+      /* 122 */ {{"cleartotal"}, nullptr, ends},
+      /* 123 */ {{"getlng"}, nullptr, ends},
+      /* 124 */ {{"putlng"}, nullptr, ends},
+      /* 125 */ {{"ifbr=", "ifbr+", "ifpt=", "ifpt+", "ifen=", "ifen+", "iffr=", "iffr+", "ifes=", "ifes+"}, nullptr, ends},
+      /* 126 */ {{"download"}, nullptr, ends},
+      /* 127 */ {{"ifloc=", "ifpos="}, nullptr, ends},
+      /* 128 */ {{"ifloc#"}, nullptr, ends},
+      /* 129 */ {{"efeito=", "effect="}, nullptr, ends},
+      /* 130 */ {{"visor", "visor="}, nullptr, ends},
+      /* 131 */ {{"click", "tic"}, nullptr, ends},
+      /* 132 */ {{"instalfonte", "instalfont"}, nullptr, goesOn},
+      /* 133 */ {{"borda=", "border="}, nullptr, goesOn},
+      /* 134 */ {{"ifma="}, nullptr, ends},
+      /* 135 */ {{"ifgen="}, nullptr, ends},
+      /* 136 */ {{"loadregs"}, nullptr, ends},
+      /* 137 */ {{"inptdef="}, nullptr, goesOn},
+      /* 138 */ {{"inptreg=", "input=", "inptcmd="}, nullptr, ends},
+      /* 139 */ {{"align="}, nullptr, ends},
+      /* 140 */ {{"legenda=", "subtitle="}, nullptr, ends},
+      /* 141 */ {{"shape="}, nullptr, ends},
+      /* 142 */ {{"inkey"}, nullptr, ends},
+      /* 143 */ {{"refresh"}, nullptr, ends},
+      /* 144 */ {{"savebuf", "putbuf"}, nullptr, ends},
+      /* 145 */ {{"scroll"}, nullptr, ends},
+      /* 146 */ {{"sethoje", "settoday"}, nullptr, ends},
+      /* 147 */ {{"setagora", "setnow"}, nullptr, ends},
+      /* 148 */ {{"diftime", "diftime#"}, nullptr, ends},
+      /* 149 */ {{"showdate"}, nullptr, ends},
+      /* 150 */ {{"showtime"}, nullptr, ends},
+      /* 151 */ {{"encerrar", "terminate"}, cmdTerminate, ends},
+      /* 152 */ {{"getxy"}, nullptr, ends},
+      /* 153 */ {{"memo", "memo="}, nullptr, ends},
+      /* 154 */ {{"margem", "margem="}, nullptr, ends},
+      /* 155 */ {{"texto", "texto+", "text", "text+"}, nullptr, goesOn},
+      /* 156 */ {{"texto=", "text="}, nullptr, ends},
+      /* 157 */ {{"scrollbar=", "scrollbar"}, nullptr, ends},
+      /* 158 */ {{"goto"}, cmdGoto, goesOn},
+  };
+}
+
+struct Index {
+  std::vector<CommandEntry> table = buildTable();
+  std::unordered_map<std::string_view, int> byKeyword = [this] {
+    std::unordered_map<std::string_view, int> map;
+    for (size_t i = 0; i < table.size(); ++i)
+      for (auto word : table[i].keywords) map.emplace(word, static_cast<int>(i));
+    return map;
+  }();
+};
+
+const Index& index() {
+  static const Index kIndex;
+  return kIndex;
+}
+
+}  // namespace
+
+const std::vector<CommandEntry>& commandTable() { return index().table; }
+
+int findCommand(std::string_view word) {
+  const auto& map = index().byKeyword;
+  auto it = map.find(word);
+  return it == map.end() ? -1 : it->second;
+}
+
+int gotoEntry() { return static_cast<int>(index().table.size()) - 1; }
+
+}  // namespace taluvin

@@ -1,0 +1,201 @@
+// The interpreter loop for one line: classify, split, dispatch, with quote text and jumps.
+#include "script/interpreter.h"
+
+#include "script/command_table.h"
+#include "script/markup.h"
+#include "script/numbers.h"
+#include "script/quote_forms.h"
+#include "script/script_file.h"
+#include "script/text.h"
+#include "state/game_session.h"
+
+namespace taluvin {
+
+ScriptInterpreter::ScriptInterpreter(GameSession& session, TraceLog& trace, RunHooks& hooks)
+    : session_(session), trace_(trace), hooks_(hooks) {}
+
+void ScriptInterpreter::interpretLine() {
+  traceHanded_ = false;
+  for (;;) {
+    if (!beginLine()) return;
+    if (Rest[0] == '\'') {
+      if (quoteText() == Flow::Continue) continue;
+      return;
+    }
+    // Step 5 and 6: command word, then up to nine arguments.
+    const auto blank = Rest.find(' ');
+    if (blank == std::string::npos) {
+      Cmd.swap(Rest);
+      Rest.clear();
+    } else {
+      Cmd.assign(Rest, 0, blank);
+      Rest.erase(0, blank + 1);
+    }
+    Trace += Cmd;
+    Trace += ' ';
+    for (int slot = 1; slot <= kSlots; ++slot) {
+      if (Rest.empty())
+        Args[static_cast<size_t>(slot)].clear();
+      else
+        Args[static_cast<size_t>(slot)] = nextArgument();
+    }
+    dispatch();
+    // A found "goto" moved CurLine past its label and left that line in Rest to run now.
+    if (continueLine_) {
+      continueLine_ = false;
+      continue;
+    }
+    return;
+  }
+}
+
+bool ScriptInterpreter::beginLine() {
+  Trace.clear();
+  TraceLog::appendPrefix(Trace, session_.CurLine);
+  auto trimmed = trimView(Rest);
+  if (trimmed.size() != Rest.size()) Rest = std::string(trimmed);
+  if (Rest.empty()) return false;
+  Cmd.clear();
+  const char first = Rest[0];
+  if (first == ':' || first == '/' || first == ';') {
+    Trace += Rest;
+    if (first == ':') {
+      Trace += " <-";
+      Trace += labelReferenceNote(session_.ScriptLines, Rest);
+    }
+    return false;
+  }
+  if (first == '|') {
+    Rest = trim(std::string_view(Rest).substr(1));
+    if (Rest.empty()) return false;
+  }
+  return true;
+}
+
+std::string ScriptInterpreter::nextArgument() {
+  std::string arg;
+  if (Cmd == "msg+" || Cmd == "msg=") {
+    arg.swap(Rest);
+    Rest.clear();
+    if (!arg.empty() && arg[0] == '#') {
+      // The message commands read any register named, and a register the table lacks aborts the run.
+      return session_.registers.at(toIntOr(std::string_view(arg).substr(1), 0));
+    }
+    return arg;
+  }
+  const auto comma = Rest.find(',');
+  if (comma == std::string::npos) {
+    arg.swap(Rest);
+    Rest.clear();
+  } else {
+    arg.assign(Rest, 0, comma);
+    Rest.erase(0, comma + 1);
+  }
+  if (!arg.empty() && arg[0] == '#') {
+    const int32_t k = toIntOr(std::string_view(arg).substr(1), 0);
+    if (k >= 0 && k < session_.RegCount) return session_.registers.at(k);
+    arg.erase(0, 1);
+  }
+  return arg;
+}
+
+Flow ScriptInterpreter::quoteText() {
+  const std::string& model = session_.Modelo;
+  std::string line = expandAllMarkup(std::string_view(Rest).substr(1), model);
+  std::string collected;
+  std::string firstPrefix;
+  TraceLog::appendPrefix(firstPrefix, session_.CurLine);
+  const auto lineCount = static_cast<int>(session_.ScriptLines.size());
+  while (line.find('\'') == std::string::npos && session_.CurLine + 1 < lineCount) {
+    if (model == "2" && !line.empty() && line[0] == '#') line = expandQuoteForm(session_, line);
+    collected += line;
+    collected += ' ';
+    ++session_.CurLine;
+    line = expandAllMarkup(trimView(session_.ScriptLines[static_cast<size_t>(session_.CurLine)]), model);
+  }
+  const auto quote = line.find('\'');
+  if (quote != std::string::npos) line.erase(quote);
+  collected += line;
+  hooks_.showQuoteText(collected);
+  trace_.line(firstPrefix + line);
+  // The line after the block runs within this call; a block closing the script simply ends the run.
+  if (!moveToLine(session_.CurLine + 1)) return Flow::Done;
+  return Flow::Continue;
+}
+
+bool ScriptInterpreter::moveToLine(int index) {
+  session_.CurLine = index;
+  if (index >= 0 && index < static_cast<int>(session_.ScriptLines.size())) {
+    Rest = session_.ScriptLines[static_cast<size_t>(index)];
+    return true;
+  }
+  // Past the last line: leave CurLine there so the runner's loop stops, and keep the trace quiet.
+  Trace.clear();
+  traceHanded_ = true;
+  return false;
+}
+
+void ScriptInterpreter::dispatch() {
+  const auto& table = commandTable();
+  int from = 0;
+  for (;;) {
+    const int entry = findCommand(Cmd);
+    if (entry < from) return;  // no such keyword, or testing has already passed it
+    const auto& row = table[static_cast<size_t>(entry)];
+    const Flow flow = row.handler ? row.handler(*this) : Flow::Done;
+    switch (flow) {
+      case Flow::Jump:
+        from = gotoEntry();
+        continue;
+      case Flow::Restart:
+        from = 0;
+        continue;
+      case Flow::Continue:
+        continueLine_ = true;
+        return;
+      case Flow::Done:
+        if (!row.goesOn) return;
+        from = entry + 1;
+        continue;
+    }
+  }
+}
+
+Flow ScriptInterpreter::jumpIf(bool condition, const std::string& label) {
+  static const std::string kJumped = " <- saltou";
+  static const std::string kNotJumped = w(" <- não saltou");
+  if (!condition) {
+    Trace += kNotJumped;
+    return Flow::Done;
+  }
+  Trace += kJumped;
+  std::string target = label;  // label may be one of the slots about to be overwritten
+  Cmd = "goto";
+  Args[1] = std::move(target);
+  return Flow::Jump;
+}
+
+Flow ScriptInterpreter::executeFrom(int k) {
+  Cmd = Args[static_cast<size_t>(k)];
+  for (int slot = 1; slot <= kSlots; ++slot) {
+    const int from = slot + k;
+    if (from <= kSlots)
+      Args[static_cast<size_t>(slot)] = std::move(Args[static_cast<size_t>(from)]);
+    else
+      Args[static_cast<size_t>(slot)].clear();
+  }
+  Trace = "Exec: ";
+  Trace += Cmd;
+  Trace += ' ';
+  return Flow::Restart;
+}
+
+void ScriptInterpreter::handTrace() {
+  trace_.line(Trace);
+  Trace.clear();
+  traceHanded_ = true;
+}
+
+bool ScriptInterpreter::continueAt(int index) { return moveToLine(index); }
+
+}  // namespace taluvin

@@ -1,0 +1,84 @@
+// ScriptInterpreter: turns one script line into a command word and arguments, and dispatches it.
+#pragma once
+
+#include "script/run_hooks.h"
+#include "script/trace_log.h"
+
+#include <array>
+#include <string>
+
+namespace taluvin {
+
+struct GameSession;
+class ScriptRunner;
+class Player;
+
+// What a handler tells the dispatcher besides "done".
+enum class Flow {
+  Done,     // the line ends here (or testing goes on, for entries that go on)
+  Jump,     // Cmd is "goto" and slot 1 the label: testing resumes at "goto"
+  Restart,  // Cmd was replaced from the arguments: testing starts again from the first keyword
+  Continue  // CurLine and Rest were moved: interpret Rest as a fresh line within this call
+};
+
+class ScriptInterpreter {
+ public:
+  static constexpr int kSlots = 9;
+
+  ScriptInterpreter(GameSession& session, TraceLog& trace, RunHooks& hooks);
+
+  void setRunner(ScriptRunner* runner) { runner_ = runner; }
+  void setPlayer(Player* player) { player_ = player; }
+
+  // Interprets Rest as line CurLine; may run several lines (a quote text and the line after it,
+  // a jump and the line after its label), moving CurLine itself.
+  void interpretLine();
+
+  // Takes the next argument off Rest, resolving a "#N" register reference.
+  std::string nextArgument();
+
+  // Jump style: a true condition jumps to label, a false one ends the line.
+  Flow jumpIf(bool condition, const std::string& label);
+  // Execute style: a true condition runs the command carried in slot k and the slots after it.
+  Flow executeFrom(int k);
+
+  // Makes line index the next to interpret within this call (Flow::Continue); false when the
+  // script has no such line, which ends the run normally.
+  bool continueAt(int index);
+
+  // Hands Trace to the sink now; the runner does not hand the line again unless it is refilled.
+  void handTrace();
+
+  const std::string& arg(int slot) const { return Args[static_cast<size_t>(slot)]; }
+
+  GameSession& session() { return session_; }
+  TraceLog& trace() { return trace_; }
+  RunHooks& hooks() { return hooks_; }
+  ScriptRunner& runner() { return *runner_; }
+  Player& player() { return *player_; }
+  bool hasPlayer() const { return player_ != nullptr; }
+
+  // True once the current line's trace has been handed and nothing was added since.
+  bool traceAlreadyHanded() const { return traceHanded_ && Trace.empty(); }
+
+  std::string Cmd;
+  std::string Rest;
+  std::array<std::string, kSlots + 1> Args;  // slots 1 to 9; slot 0 is unused
+  std::string Trace;
+
+ private:
+  bool beginLine();  // steps 1 to 6; false when the line has no command to dispatch
+  Flow quoteText();
+  void dispatch();
+  bool moveToLine(int index);  // false when the script has no such line: the run ends there
+
+  GameSession& session_;
+  TraceLog& trace_;
+  RunHooks& hooks_;
+  ScriptRunner* runner_ = nullptr;
+  Player* player_ = nullptr;
+  bool traceHanded_ = false;
+  bool continueLine_ = false;
+};
+
+}  // namespace taluvin

@@ -1,0 +1,27 @@
+// Text helpers shared by many commands: markup signs, script-name aliases and link parameters.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace taluvin {
+
+struct GameSession;
+
+// Sign characters as script bytes: section sign (line break), tilde (hard blank), caret (comma).
+inline constexpr char kLineBreakSign = '\xA7';
+inline constexpr char kHardBlankSign = '~';
+inline constexpr char kCommaSign = '^';
+
+// Replaces every occurrence of sign as the screen model shows it.
+std::string expandMarkup(char sign, std::string_view text, std::string_view model);
+// All three signs in the order quote text applies them.
+std::string expandAllMarkup(std::string_view text, std::string_view model);
+
+// "@norte" ... "@descer", "@pos", "@obj", "xvlt"/"@xvlt" become the session's field.
+std::string resolveScriptAlias(const GameSession& session, const std::string& name);
+
+// Splits "name&Prm=..&Prx=..&Pry=.." into the name, setting the parameters it carries.
+std::string parseLinkQuery(GameSession& session, std::string_view text);
+
+}  // namespace taluvin

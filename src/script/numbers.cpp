@@ -1,0 +1,68 @@
+// Integer conversion and the run-abort helpers it relies on.
+#include "script/numbers.h"
+
+#include "script/run_abort.h"
+
+#include <cstdio>
+
+namespace taluvin {
+
+void abortNotAnInteger(const std::string& text) {
+  throw RunAbort("'" + text + "' is not a valid integer value");
+}
+
+void abortIndexOutOfBounds(long long index) {
+  throw RunAbort("List index out of bounds (" + std::to_string(index) + ")");
+}
+
+std::optional<int32_t> parseInt(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  bool hex = false;
+  if (i < text.size() && text[i] == '$') {
+    hex = true;
+    ++i;
+  } else if (i < text.size() && (text[i] == 'x' || text[i] == 'X')) {
+    hex = true;
+    ++i;
+  } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
+    hex = true;
+    i += 2;
+  }
+  if (i >= text.size()) return std::nullopt;
+  uint64_t value = 0;
+  for (; i < text.size(); ++i) {
+    char c = text[i];
+    int digit;
+    if (c >= '0' && c <= '9') digit = c - '0';
+    else if (hex && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+    else if (hex && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+    else return std::nullopt;
+    value = value * (hex ? 16 : 10) + static_cast<uint64_t>(digit);
+    if (value > 0xFFFFFFFFull) return std::nullopt;
+  }
+  if (hex) {
+    // Hexadecimal spans the full 32 bits: $FFFFFFFF is -1.
+    auto bits = static_cast<uint32_t>(value);
+    if (negative) bits = 0u - bits;
+    return static_cast<int32_t>(bits);
+  }
+  if (negative) {
+    if (value > 2147483648ull) return std::nullopt;
+    return static_cast<int32_t>(-static_cast<int64_t>(value));
+  }
+  if (value > 2147483647ull) return std::nullopt;
+  return static_cast<int32_t>(value);
+}
+
+int32_t toIntOrAbort(std::string_view text) {
+  auto value = parseInt(text);
+  if (!value) abortNotAnInteger(std::string(text));
+  return *value;
+}
+
+std::string intToText(long long value) { return std::to_string(value); }
+
+}  // namespace taluvin

@@ -1,0 +1,36 @@
+// Integer conversion with the exact syntax scripts and settings files are written in.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace taluvin {
+
+// Optional leading blanks, an optional sign, then decimal digits or hexadecimal digits after
+// "$", "x" or "0x"; 32-bit range; nothing may follow the digits.
+std::optional<int32_t> parseInt(std::string_view text);
+
+// The conversion commands use when their table names no fallback: failure aborts the run.
+int32_t toIntOrAbort(std::string_view text);
+
+inline int32_t toIntOr(std::string_view text, int32_t fallback) {
+  auto value = parseInt(text);
+  return value ? *value : fallback;
+}
+
+std::string intToText(long long value);
+
+// 32-bit wrap-around arithmetic, as the registers compute.
+inline int32_t wrapAdd(int32_t a, int32_t b) {
+  return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b));
+}
+inline int32_t wrapSub(int32_t a, int32_t b) {
+  return static_cast<int32_t>(static_cast<uint32_t>(a) - static_cast<uint32_t>(b));
+}
+inline int32_t wrapMul(int32_t a, int32_t b) {
+  return static_cast<int32_t>(static_cast<uint32_t>(a) * static_cast<uint32_t>(b));
+}
+
+}  // namespace taluvin

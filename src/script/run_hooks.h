@@ -1,0 +1,30 @@
+// What a script run asks of the windows; the engine itself never touches a widget.
+#pragma once
+
+#include <string>
+
+namespace taluvin {
+
+class RunHooks {
+ public:
+  virtual ~RunHooks() = default;
+
+  // Start of a run: hide input boxes and scroll panels, stop timers, clear zones and drag state.
+  virtual void resetInteraction() {}
+  // Text style and the page of the current model laid out again from the settings.
+  virtual void applyRunLayout() {}
+  // A quote text block, shown as the current model shows text.
+  virtual void showQuoteText(const std::string& /*text*/) {}
+  // End of a run: buffers copied to the visible surfaces.
+  virtual void updateScreen() {}
+  // End of a run, after saving: focus, map refresh, page file and the like.
+  virtual void settleAfterRun() {}
+  // Waiting commands call this between their short sleeps.
+  virtual void letEventsRun() {}
+  // A run ended by a failure no command caught.
+  virtual void showRunAbort(const std::string& /*message*/) {}
+  // "encerrar": the program ends once control is back in the event loop.
+  virtual void requestQuit() {}
+};
+
+}  // namespace taluvin

@@ -1,0 +1,96 @@
+// The script runner: preparation, the line loop, and the end-of-run steps.
+#include "script/runner.h"
+
+#include "script/markup.h"
+#include "script/run_abort.h"
+#include "script/script_file.h"
+#include "script/text.h"
+#include "state/game_session.h"
+
+namespace taluvin {
+
+ScriptRunner::ScriptRunner(GameSession& session, ScriptInterpreter& interpreter, TraceLog& trace, RunHooks& hooks)
+    : session_(session), interpreter_(interpreter), trace_(trace), hooks_(hooks) {
+  interpreter_.setRunner(this);
+}
+
+bool ScriptRunner::load(const std::string& name) {
+  auto path = scriptPath(session_, name);
+  if (!path || !fileExists(*path)) return false;
+  session_.ScriptLines = readLines(*path);
+  return true;
+}
+
+void ScriptRunner::traceHeader(const std::string& name) {
+  if (!trace_.enabled()) return;
+  trace_.line("Executando script: " + name + ".scp");
+  trace_.line("Labels neste script...");
+  trace_.line(labelList(session_.ScriptLines));
+  trace_.line("");
+}
+
+void ScriptRunner::saveState() {
+  if (session_.GameName.empty()) return;
+  session_.registers.save(session_.gameFile(".rgs"));
+  writeLines(session_.gameFile(".obx"), session_.objects.table);
+}
+
+void ScriptRunner::run(const std::string& requested) {
+  ++depth_;
+  struct DepthGuard {
+    int& depth;
+    ~DepthGuard() { --depth; }
+  } guard{depth_};
+
+  try {
+    // Step 1 to 4: interaction reset and layout from the settings.
+    session_.Script = requested;
+    session_.GosubScript.clear();
+    session_.GosubLine = -1;
+    hooks_.resetInteraction();
+    hooks_.applyRunLayout();
+
+    // Step 5: link parameters and aliases.
+    session_.Prm.clear();
+    session_.Prx.clear();
+    session_.Pry.clear();
+    std::string name = requested.find('&') != std::string::npos ? parseLinkQuery(session_, requested) : requested;
+    name = resolveScriptAlias(session_, name);
+    session_.Script = name;
+
+    // Step 6: a missing script leaves the previous lines loaded, and they run again.
+    if (load(name)) {
+      traceHeader(name);
+    } else {
+      static const std::string kNotFound = w("Não encontrei o script: ");
+      trace_.line(kNotFound + name + ".scp");
+      trace_.line("");
+    }
+
+    interpretAll();
+  } catch (const RunAbort& failure) {
+    // The rest of the script and the end-of-run steps are skipped; the session keeps its changes.
+    trace_.line(failure.what());
+    hooks_.showRunAbort(failure.what());
+    ++finished_;
+    return;
+  }
+
+  hooks_.updateScreen();
+  saveState();
+  hooks_.letEventsRun();
+  hooks_.settleAfterRun();
+  ++finished_;
+}
+
+void ScriptRunner::interpretAll() {
+  session_.CurLine = 0;
+  while (session_.CurLine < static_cast<int>(session_.ScriptLines.size())) {
+    interpreter_.Rest = session_.ScriptLines[static_cast<size_t>(session_.CurLine)];
+    interpreter_.interpretLine();
+    if (!interpreter_.traceAlreadyHanded()) trace_.line(interpreter_.Trace);
+    ++session_.CurLine;
+  }
+}
+
+}  // namespace taluvin

@@ -1,0 +1,41 @@
+// ScriptRunner: runs a script from its first line to its end, then updates the screen and saves.
+#pragma once
+
+#include "script/interpreter.h"
+
+#include <string>
+
+namespace taluvin {
+
+struct GameSession;
+
+class ScriptRunner {
+ public:
+  ScriptRunner(GameSession& session, ScriptInterpreter& interpreter, TraceLog& trace, RunHooks& hooks);
+
+  // Every player action ends here. The name may carry link parameters and be an alias.
+  void run(const std::string& name);
+
+  // Runs in progress, counting runs nested inside a waiting command.
+  int depth() const { return depth_; }
+  long long runsFinished() const { return finished_; }
+
+  // Replaces ScriptLines with the named script's lines; false (nothing changed) when it is missing.
+  bool load(const std::string& name);
+  // The "Executando script: " header a fresh load writes to the trace.
+  void traceHeader(const std::string& name);
+  // Registers and object table written to the game's files, as after every run.
+  void saveState();
+
+ private:
+  void interpretAll();
+
+  GameSession& session_;
+  ScriptInterpreter& interpreter_;
+  TraceLog& trace_;
+  RunHooks& hooks_;
+  int depth_ = 0;
+  long long finished_ = 0;
+};
+
+}  // namespace taluvin

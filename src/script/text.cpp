@@ -1,0 +1,109 @@
+// Byte-text helpers: trimming and the Windows-1252 codec.
+#include "script/text.h"
+
+#include <QString>
+#include <array>
+
+namespace taluvin {
+
+namespace {
+
+// Unicode code points of bytes 0x80..0x9F; 0 marks the five bytes Windows-1252 leaves undefined.
+constexpr std::array<char16_t, 32> kHighControls = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+char32_t codePointOf(unsigned char byte) {
+  if (byte >= 0x80 && byte < 0xA0) {
+    char16_t mapped = kHighControls[byte - 0x80];
+    return mapped ? mapped : byte;  // undefined bytes keep their C1 code point so they round-trip
+  }
+  return byte;
+}
+
+char byteOf(char32_t cp) {
+  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
+  for (size_t i = 0; i < kHighControls.size(); ++i)
+    if (kHighControls[i] == cp || (kHighControls[i] == 0 && cp == 0x80 + i)) return static_cast<char>(0x80 + i);
+  return '?';
+}
+
+void appendUtf8(std::string& out, char32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+}  // namespace
+
+std::string_view trimView(std::string_view text) {
+  size_t begin = 0, end = text.size();
+  while (begin < end && isTrimmable(text[begin])) ++begin;
+  while (end > begin && isTrimmable(text[end - 1])) --end;
+  return text.substr(begin, end - begin);
+}
+
+std::string trim(std::string_view text) { return std::string(trimView(text)); }
+
+std::string cp1252ToUtf8(std::string_view bytes) {
+  std::string out;
+  out.reserve(bytes.size() + bytes.size() / 8);
+  for (char c : bytes) {
+    auto b = static_cast<unsigned char>(c);
+    if (b < 0x80)
+      out += c;
+    else
+      appendUtf8(out, codePointOf(b));
+  }
+  return out;
+}
+
+std::string utf8ToCp1252(std::string_view utf8) {
+  std::string out;
+  out.reserve(utf8.size());
+  for (size_t i = 0; i < utf8.size();) {
+    auto b = static_cast<unsigned char>(utf8[i]);
+    char32_t cp;
+    size_t len;
+    if (b < 0x80) { cp = b; len = 1; }
+    else if ((b & 0xE0) == 0xC0) { cp = b & 0x1F; len = 2; }
+    else if ((b & 0xF0) == 0xE0) { cp = b & 0x0F; len = 3; }
+    else if ((b & 0xF8) == 0xF0) { cp = b & 0x07; len = 4; }
+    else { out += '?'; ++i; continue; }
+    if (i + len > utf8.size()) { out += '?'; break; }
+    bool valid = true;
+    for (size_t k = 1; k < len; ++k) {
+      auto cont = static_cast<unsigned char>(utf8[i + k]);
+      if ((cont & 0xC0) != 0x80) { valid = false; break; }
+      cp = (cp << 6) | (cont & 0x3F);
+    }
+    if (!valid) { out += '?'; ++i; continue; }
+    out += byteOf(cp);
+    i += len;
+  }
+  return out;
+}
+
+QString toQt(std::string_view bytes) {
+  QString out;
+  out.reserve(static_cast<qsizetype>(bytes.size()));
+  for (char c : bytes) out.append(QChar(static_cast<char16_t>(codePointOf(static_cast<unsigned char>(c)))));
+  return out;
+}
+
+std::string fromQt(const QString& text) {
+  std::string out;
+  out.reserve(static_cast<size_t>(text.size()));
+  for (QChar ch : text) out += byteOf(ch.unicode());
+  return out;
+}
+
+}  // namespace taluvin

@@ -1,0 +1,28 @@
+// The trace: one text line per executed script line, handed to a sink that may keep nothing.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace taluvin {
+
+class TraceLog {
+ public:
+  using Sink = std::function<void(std::string_view)>;
+
+  // Without a sink the trace costs one branch per line.
+  void setSink(Sink sink) { sink_ = std::move(sink); }
+  bool enabled() const { return static_cast<bool>(sink_); }
+  void line(std::string_view text) const {
+    if (sink_) sink_(text);
+  }
+
+  // Line index written right-aligned in four characters (only its last four digits), then ": ".
+  static void appendPrefix(std::string& out, int lineIndex);
+
+ private:
+  Sink sink_;
+};
+
+}  // namespace taluvin

@@ -1,0 +1,16 @@
+// The one resolver every script-named file goes through; it keeps names inside the game folder.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace taluvin {
+
+// Joins folder and a name a script gave. A name that is absolute or climbs out of the folder
+// with ".." gives nothing, so the command reports the file as missing.
+std::optional<std::string> resolveInFolder(const std::string& folder, const std::string& name);
+
+// The folder of a file path, ending with the separator.
+std::string folderOf(const std::string& path);
+
+}  // namespace taluvin

@@ -1,0 +1,62 @@
+// GameSession: the one home of the state a running game reads and changes.
+#pragma once
+
+#include "state/settings.h"
+#include "state/text_file.h"
+#include "world/object_store.h"
+#include "world/register_table.h"
+
+#include <array>
+#include <string>
+
+namespace taluvin {
+
+struct GameSession {
+  // Folders end with the separator; GameFolder stays empty until a game is opened.
+  std::string ProgramFolder;
+  std::string ProgramName;
+  std::string GameName;
+  std::string GameFolder;
+  std::string FolderUrl;
+
+  int RegCount = 250;
+  std::string Script = "start";
+  std::string IniScp = "start";
+  std::string RetScp = "start";
+  std::string Objeto;
+  std::string Posic;
+  std::string ScriptCmd;
+  std::string Modelo = "1";
+  std::string Language;
+
+  Settings settings;
+  std::string carriedLine95;  // line 95 survives OpenGame replacing the settings
+
+  Lines ScriptLines;
+  int CurLine = 0;
+  int GosubLine = -1;
+  std::string GosubScript;
+
+  std::string Prm, Prx, Pry;
+
+  // Exit scripts of the current place: north, south, east, west, in, out, up, down.
+  enum Exit { North, South, East, West, In, Out, Up, Down, ExitCount };
+  std::array<std::string, ExitCount> exits;
+
+  RegisterTable registers;
+  ObjectStore objects;
+  Lines PageLines;
+  Lines scratch;
+
+  std::string playerKind = "jog";
+  int typingSpeed = 7;
+  std::string textAlignment = "left";
+  int model4Width = 640;
+  int model4Height = 420;
+
+  // Files of the open game, all in GameFolder.
+  std::string gameFile(const char* extension) const { return GameFolder + GameName + extension; }
+  std::string programSettingsPath() const { return ProgramFolder + ProgramName + ".ini"; }
+};
+
+}  // namespace taluvin

@@ -1,0 +1,105 @@
+// Start-up, game opening and exit saving.
+#include "state/lifecycle.h"
+
+#include "script/numbers.h"
+#include "state/game_session.h"
+
+namespace taluvin {
+
+namespace {
+
+void takeNamesFromSettings(GameSession& s) {
+  const auto& st = s.settings;
+  s.RegCount = toIntOr(st.line(5), 250);  // an unreadable count keeps the usual table
+  s.IniScp = st.line(6);
+  s.Script = st.line(7);
+  s.RetScp = st.line(8);
+  s.Objeto = st.line(9);
+  s.Posic = st.line(10);
+}
+
+}  // namespace
+
+void startUpSession(GameSession& s, const std::string& programFolder, const std::string& programName) {
+  s.ProgramFolder = programFolder;
+  s.ProgramName = programName;
+  s.RegCount = 250;
+  s.Modelo = "1";
+  s.playerKind = "jog";
+  s.Script = s.IniScp = s.RetScp = "start";
+  s.typingSpeed = 7;
+  s.settings.load(s.programSettingsPath());
+  s.GameName = s.settings.line(4);
+  takeNamesFromSettings(s);
+  s.ScriptLines.clear();
+  s.objects.table.clear();
+  s.objects.names.clear();
+  s.scratch.clear();
+  s.registers.reset(s.RegCount);
+  s.PageLines.clear();
+  s.carriedLine95 = s.settings.line(95);
+  s.Language = s.settings.line(79);
+  s.textAlignment = "left";
+  s.model4Width = 640;
+  s.model4Height = 420;
+}
+
+std::string folderToUrl(const std::string& folder) {
+  std::string source = folder;
+  std::string url = "file:///";
+  if (source.size() > 1 && source[1] == ':') {
+    source[1] = '|';  // a drive letter, as in C:\Games\ -> file:///C|/Games/
+  } else if (!source.empty() && source[0] == '/') {
+    source.erase(0, 1);  // an absolute path already starts at the root the third slash names
+  }
+  for (char c : source) {
+    if (c == '\\')
+      url += '/';
+    else if (c == ' ')
+      url += "%20";
+    else
+      url += c;
+  }
+  return url;
+}
+
+void openGameFiles(GameSession& s, const std::string& gameName) {
+  s.GameName = gameName;
+  s.GameFolder = s.ProgramFolder;
+  s.FolderUrl = folderToUrl(s.GameFolder);
+  s.settings.load(s.gameFile(".ini"));
+  s.registers.load(s.gameFile(".rgs"));
+  s.objects.names = readLines(s.gameFile(".obz"));
+  s.objects.table = readLines(s.gameFile(".obx"));
+  takeNamesFromSettings(s);
+  // A game without a register file still gets the table its register count promises.
+  if (s.registers.size() == 0) s.registers.reset(s.RegCount);
+  s.ScriptCmd = s.settings.line(17);
+  const auto& model = s.settings.line(26);
+  if (!model.empty()) s.Modelo = model;
+}
+
+void writeExitFiles(GameSession& s, const ExitGeometry& g) {
+  auto& st = s.settings;
+  st.padForWriting();
+  st.set(0, std::to_string(g.left));
+  st.set(1, std::to_string(g.top));
+  st.set(4, s.GameName);
+  st.set(5, std::to_string(s.RegCount));
+  st.set(6, s.IniScp);
+  st.set(7, s.Script);
+  st.set(8, s.RetScp);
+  st.set(9, s.Objeto);
+  st.set(10, s.Posic);
+  st.set(11, std::to_string(g.contentWidth));
+  st.set(12, std::to_string(g.contentHeight));
+  st.set(95, s.carriedLine95);
+  st.save(s.programSettingsPath());
+  if (s.GameName.empty()) return;
+  st.save(s.gameFile(".ini"));
+  s.registers.save(s.gameFile(".rgs"));
+  if (!s.objects.table.empty()) writeLines(s.gameFile(".obx"), s.objects.table);
+  if (!s.objects.names.empty()) writeLines(s.gameFile(".obz"), s.objects.names);
+}
+
+}  // namespace taluvin

@@ -1,0 +1,28 @@
+// Start-up, game opening and exit saving of the GameSession (the window parts live with the windows).
+#pragma once
+
+#include <string>
+
+namespace taluvin {
+
+struct GameSession;
+
+// Fields from the program's own settings file, ProgramFolder + ProgramName + ".ini".
+void startUpSession(GameSession& session, const std::string& programFolder, const std::string& programName);
+
+// Loads the game's settings, registers, catalogue and object table; the game's settings
+// replace the program's in memory.
+void openGameFiles(GameSession& session, const std::string& gameName);
+
+// The game folder written as a file address for generated web pages, blanks as "%20".
+std::string folderToUrl(const std::string& folder);
+
+// Window geometry the exit writes into lines 0, 1, 11 and 12.
+struct ExitGeometry {
+  int left = 0, top = 0, contentWidth = 900, contentHeight = 420;
+};
+
+// Both settings files (at least 101 lines, line 95 carried over) and the state files.
+void writeExitFiles(GameSession& session, const ExitGeometry& geometry);
+
+}  // namespace taluvin
