@@ -92,7 +92,13 @@ int main(int argc, char* argv[]) {
   }
 
   player.show();
-  if (options.start) QTimer::singleShot(0, [&] { player.startClick(); });
+  if (options.start) {
+    QTimer::singleShot(0, [&] {
+      player.startClick();
+      // Without a display and without a replay nothing more can happen once the start run is over.
+      if (options.headless && !replay) player.requestQuit();
+    });
+  }
   if (replay) replay->begin();
 
   int code = 0;

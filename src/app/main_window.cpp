@@ -11,7 +11,7 @@
 
 namespace taluvin {
 
-MainWindow::MainWindow() {
+MainWindow::MainWindow(GameSession& session) {
   setObjectName("TForm1");
   setWindowFlags(Qt::FramelessWindowHint);
   setWindowTitle("Taluvin");
@@ -45,7 +45,7 @@ MainWindow::MainWindow() {
     if (onResume) onResume();
   };
 
-  screen_ = std::make_unique<Screen>(*this);
+  screen_ = std::make_unique<Screen>(*this, session);
   abok0_->showPage("Abertura");
 }
 

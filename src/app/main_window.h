@@ -11,11 +11,12 @@
 namespace taluvin {
 
 class Screen;
+struct GameSession;
 
 class MainWindow : public QWidget {
   Q_OBJECT
  public:
-  MainWindow();
+  explicit MainWindow(GameSession& session);
   ~MainWindow() override;
 
   PagedBook* abok0() const { return abok0_; }

@@ -19,7 +19,7 @@ namespace taluvin {
 
 Player::Player(const Options& options, const std::string& programFolder, const std::string& programName)
     : options_(options) {
-  main_ = std::make_unique<MainWindow>();
+  main_ = std::make_unique<MainWindow>(session_);
   interpreterWindow_ = std::make_unique<InterpreterWindow>(session_, trace_, *this);
   monitor_ = std::make_unique<MonitorWindow>();
   interpreterWindow_->interpreter().setPlayer(this);
@@ -64,7 +64,7 @@ void Player::resume() {
 
 void Player::openGame(const std::string& name) {
   openGameFiles(session_, name);
-  main_->abok0()->showPage("Default");
+  main_->screen().applyGameLayout();
 }
 
 void Player::runScript(const std::string& name) { runner().run(name); }
@@ -80,15 +80,15 @@ void Player::shutdown() {
   writeExitFiles(session_, geometry);
 }
 
-void Player::resetInteraction() { main_->abok0()->showPage("Default"); }
+void Player::resetInteraction() { main_->screen().resetInteraction(); }
 
-void Player::applyRunLayout() {}
+void Player::applyRunLayout() { main_->screen().applyRunLayout(); }
 
-void Player::showQuoteText(const std::string&) {}
+void Player::showQuoteText(const std::string& text) { main_->screen().showQuoteText(text); }
 
-void Player::updateScreen() {}
+void Player::updateScreen() { main_->screen().updateScreen(); }
 
-void Player::settleAfterRun() {}
+void Player::settleAfterRun() { main_->screen().settleAfterRun(); }
 
 void Player::letEventsRun() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 

@@ -1,0 +1,86 @@
+// A temporary game folder played by an in-process player.
+#include "support/test_game.h"
+
+#include "script/runner.h"
+#include "script/text.h"
+#include "state/text_file.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+namespace taluvin::testing {
+
+TestGame::TestGame() {
+  std::random_device rd;
+  auto dir = std::filesystem::temp_directory_path() / ("taluvin-test-" + std::to_string(rd()) + std::to_string(rd()));
+  std::filesystem::create_directories(dir);
+  folder_ = dir.string() + "/";
+  std::vector<std::string> program(5);
+  program[4] = "jogo";
+  writeLines("taluvin.ini", program);
+  writeLines("jogo.ini", {});
+}
+
+TestGame::~TestGame() {
+  player_.reset();
+  std::error_code ec;
+  std::filesystem::remove_all(folder_, ec);
+}
+
+void TestGame::write(const std::string& name, const std::string& text) {
+  std::ofstream out(folder_ + name, std::ios::binary | std::ios::trunc);
+  const std::string bytes = utf8ToCp1252(text);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+void TestGame::writeLines(const std::string& name, const std::vector<std::string>& lines) {
+  std::string text;
+  for (const auto& l : lines) text += l + "\r\n";
+  write(name, text);
+}
+
+void TestGame::settings(const std::vector<std::pair<int, std::string>>& lines) {
+  std::vector<std::string> all(101);
+  for (const auto& [index, value] : lines) all[static_cast<size_t>(index)] = value;
+  writeLines("jogo.ini", all);
+}
+
+std::string TestGame::read(const std::string& name) const {
+  std::ifstream in(folder_ + name, std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  return cp1252ToUtf8(bytes);
+}
+
+std::vector<std::string> TestGame::readLines(const std::string& name) const {
+  std::vector<std::string> lines;
+  for (const auto& l : taluvin::readLines(folder_ + name)) lines.push_back(cp1252ToUtf8(l));
+  return lines;
+}
+
+bool TestGame::exists(const std::string& name) const { return std::filesystem::exists(folder_ + name); }
+
+Player& TestGame::player() {
+  if (!player_) {
+    Options options;
+    options.headless = true;
+    player_ = std::make_unique<Player>(options, folder_, "taluvin");
+    player_->trace().setSink([this](std::string_view line) {
+      trace_.push_back(cp1252ToUtf8(line));
+    });
+  }
+  return *player_;
+}
+
+void TestGame::start() { player().startClick(); }
+
+void TestGame::run(const std::string& script) { player().runScript(utf8ToCp1252(script)); }
+
+bool TestGame::traced(const std::string& line) const {
+  return std::find(trace_.begin(), trace_.end(), line) != trace_.end();
+}
+
+void TestGame::quit() { player().shutdown(); }
+
+}  // namespace taluvin::testing

@@ -1,0 +1,49 @@
+// TestGame: a small game written into a temporary folder and played by the real program.
+#pragma once
+
+#include "app/player.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace taluvin::testing {
+
+class TestGame {
+ public:
+  // Writes a program settings file naming the game "jogo" and an empty "jogo.ini".
+  TestGame();
+  ~TestGame();
+
+  const std::string& folder() const { return folder_; }
+
+  // Files are written as given (UTF-8 source turned into Windows-1252), lines joined with CR LF.
+  void write(const std::string& name, const std::string& text);
+  void writeLines(const std::string& name, const std::vector<std::string>& lines);
+  // The game's settings file with the given lines set (others empty).
+  void settings(const std::vector<std::pair<int, std::string>>& lines);
+  std::string read(const std::string& name) const;  // bytes turned back into UTF-8
+  std::vector<std::string> readLines(const std::string& name) const;
+  bool exists(const std::string& name) const;
+
+  // A fresh player for this folder; the trace is collected as UTF-8 lines.
+  Player& player();
+  // The start click: opens the game and runs "start".
+  void start();
+  void run(const std::string& script);
+
+  const std::vector<std::string>& trace() const { return trace_; }
+  // Whether the trace holds exactly this line (run aborts are traced with their message too).
+  bool traced(const std::string& line) const;
+  void clearTrace() { trace_.clear(); }
+
+  // Exit steps, as when the program ends.
+  void quit();
+
+ private:
+  std::string folder_;
+  std::unique_ptr<Player> player_;
+  std::vector<std::string> trace_;
+};
+
+}  // namespace taluvin::testing
