@@ -49,7 +49,7 @@ void Player::startClick() {
   main_->hide();
   letEventsRun();
   openGame(session_.GameName);
-  main_->abok0()->showPage("Default");
+  main_->screen().showFirstPages();
   main_->show();
   letEventsRun();
   runScript("start");

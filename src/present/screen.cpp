@@ -2,22 +2,271 @@
 #include "present/screen.h"
 
 #include "app/main_window.h"
+#include "app/player.h"
+#include "present/command_panel.h"
+#include "present/console_output.h"
+#include "present/console_page.h"
+#include "present/extra_pages.h"
+#include "present/font_faces.h"
+#include "present/frame.h"
+#include "present/layout_settings.h"
+#include "present/memo_box.h"
+#include "present/picture_page.h"
+#include "present/scroll_page.h"
+#include "present/web_page_view.h"
+#include "script/interpreter.h"
+#include "script/text.h"
 #include "state/game_session.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace taluvin {
 
-Screen::Screen(MainWindow& window, GameSession& session) : window_(window), session_(session) {}
+Screen::Screen(MainWindow& window, GameSession& session) : window_(window), session_(session) {
+  installFontSubstitutes();
+  QWidget* page = window.defaultPage();
+  frame_ = std::make_unique<Frame>(page);
+  panel_ = std::make_unique<CommandPanel>(page);
 
-void Screen::applyGameLayout() {}
+  abok1_ = new PagedBook(page);
+  abok1_->setObjectName("Abok1");
+  abok1_->setGeometry(39, 36, 596, 323);
+  picture_ = std::make_unique<PicturePage>(abok1_->addPage("1"));
+  console_ = std::make_unique<ConsolePage>(abok1_->addPage("0"));
+  web_ = std::make_unique<WebPageView>(abok1_->addPage("2"));
+  map_ = std::make_unique<MapPage>(abok1_->addPage("Mapa"));
+  images_ = std::make_unique<ImageStore>(window.imagesPage());
+  scroll_ = std::make_unique<ScrollPage>(abok1_->addPage("3"), window.imagesPage());
+  download_ = std::make_unique<DownloadPage>(abok1_->addPage("Down"));
+  abok1_->showPage("1");
 
-void Screen::resetInteraction() { window_.abok0()->showPage("Default"); }
+  // The command line lies over the game screen book, as in the window's design.
+  panel_->input->raise();
+  panel_->inputReg->raise();
+  window.installEventFilter(picture_->memo);
+  frame_->loadEndButton(session.ProgramFolder, "bot1.bmp");
+  monitorBuffer_.resize(640, 420);
+}
 
-void Screen::applyRunLayout() {}
+Screen::~Screen() = default;
 
-void Screen::showQuoteText(const std::string&) {}
+MemoBox& Screen::memoBox() { return *picture_->memo; }
+CanvasView* Screen::tela() const { return picture_->tela; }
+Buffer& Screen::pictureBuffer() { return picture_->buffer; }
+CanvasView* Screen::telCmd() const { return panel_->telCmd; }
+Buffer& Screen::panelBuffer() { return panel_->buffer; }
+CanvasView* Screen::imp() const { return frame_->imp; }
+PictureView* Screen::btFim() const { return frame_->btFim; }
+CanvasView* Screen::bufShp() const { return images_->bufShp; }
+CanvasView* Screen::hud() const { return images_->hud; }
+CanvasView* Screen::telMod3() const { return scroll_->telMod3; }
+CanvasView* Screen::tela3() const { return scroll_->tela3; }
+QLabel* Screen::legda() const { return picture_->legda; }
+QLabel* Screen::sombra() const { return picture_->sombra; }
+QPlainTextEdit* Screen::msg() const { return picture_->msg; }
+QPlainTextEdit* Screen::msgMd0() const { return console_->msgMd0; }
+QLineEdit* Screen::input() const { return panel_->input; }
 
-void Screen::updateScreen() {}
+void Screen::letEventsRun() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
-void Screen::settleAfterRun() {}
+void Screen::applyStyleFromSettings() {
+  auto& st = session_.screen.style;
+  const auto& settings = session_.settings;
+  st.face = settings.line(15);
+  st.size = lineInt(session_, 16, st.size);
+  const auto letters = readStyleLetters(settings.line(67));
+  st.bold = letters.bold;
+  st.italic = letters.italic;
+  st.underline = letters.underline;
+  st.background = settings.line(18);
+  st.text = settings.line(19);
+}
+
+void Screen::layAbok1Size(size_t widthLine, size_t heightLine) {
+  abok1_->resize(lineInt(session_, widthLine, abok1_->width()), lineInt(session_, heightLine, abok1_->height()));
+}
+
+void Screen::applyGameLayout() {
+  auto& s = session_;
+  frame_->applyGameLayout(window_, s);
+  applyStyleFromSettings();
+  s.screen.style.link = s.settings.line(20);
+  s.screen.style.visited = s.settings.line(21);
+  abok1_->setGeometry(lineInt(s, 22, abok1_->x()), lineInt(s, 23, abok1_->y()), lineInt(s, 24, abok1_->width()),
+                      lineInt(s, 25, abok1_->height()));
+  const QColor background = backgroundColour(s);
+  paintWidget(abok1_, background);
+  abok1_->showPage(toQt(s.Modelo));
+
+  // Each page is laid out while it is the page shown; page "3" stays shown.
+  abok1_->showPage("0");
+  console_->applyGameLayout(s, abok1_->size());
+  abok1_->showPage("1");
+  picture_->applyGameLayout(s);
+  if (s.Modelo == "4") abok1_->resize(picture_->tela->size());
+  web_->showEmptyPage(s.screen.style.background);
+  abok1_->showPage("2");
+  web_->fitToPage(lineInt(s, 51, abok1_->width()), lineInt(s, 52, abok1_->height()));
+  abok1_->showPage("3");
+  scroll_->applyGameLayout(s);
+  scroll_->paintBox(background, textColour(s));
+  map_->applyGameLayout(s);
+
+  panel_->applyGameLayout(s);
+  clearScreenZones();
+  clearPointerState();
+}
+
+void Screen::showFirstPages() {
+  window_.abok0()->showPage("Default");
+  abok1_->showPage("1");
+  panel_->abok2->setCurrentIndex(0);
+}
+
+void Screen::resetInteraction() {
+  panel_->inputReg->hide();
+  hideMonitorBoxes();
+  picture_->memo->reset();
+  window_.abok0()->showPage("Default");
+  if (session_.Modelo != "4") window_.raise();
+  stopEffects();
+  clearScreenZones();
+  picture_->tela->setCursor(Qt::ArrowCursor);
+  clearPointerState();
+}
+
+void Screen::applyRunLayout() {
+  auto& s = session_;
+  applyStyleFromSettings();
+  for (QLabel* caption : {picture_->legda, picture_->sombra}) {
+    caption->clear();
+    caption->move(caption->x(), 1000);
+  }
+  if (s.Modelo == "4") return;
+
+  const QString page = abok1_->currentPageName();
+  std::string styleLetters = s.settings.line(67);
+  if (page == "0") {
+    layAbok1Size(24, 25);
+    console_->applyRunLayout(s, abok1_->size());
+    styleLetters = s.settings.line(57);
+  } else if (page == "1") {
+    layAbok1Size(24, 25);
+    picture_->applyRunLayout(s);
+  } else if (page == "2") {
+    panel_->setInputShown(false);
+    layAbok1Size(51, 52);
+    startNewWebPage();
+  } else if (page == "3") {
+    panel_->setInputShown(false);
+    layAbok1Size(49, 50);
+    scroll_->applyRunLayout(s);
+    clearLineStore();
+  }
+  panel_->applyRunLayout(s, styleLetters, s.Modelo == "0" || s.Modelo == "1");
+}
+
+void Screen::showQuoteText(const std::string& text) {
+  const auto& model = session_.Modelo;
+  if (model == "0") {
+    consoleOutput(*this, text);
+  } else if (model == "1") {
+    picture_->appendToStrip(toQt(text));
+  } else if (model == "2") {
+    addWebText(text);
+  } else if (model == "3" || model == "4") {
+    appendLineStore(text);
+  }
+}
+
+void Screen::updateScreen() {
+  drawHudIntoBuffer();
+  if (session_.Modelo == "1" && !drawThroughVisor()) {
+    picture_->tela->fitPictureToWidget();
+    drawImageOnto(picture_->tela->picture(), picture_->buffer.image);
+    picture_->tela->update();
+  } else if (session_.Modelo == "4") {
+    showMonitorBuffer();
+  }
+  panel_->showBuffer();
+}
+
+void Screen::settleAfterRun() {
+  const auto& model = session_.Modelo;
+  if ((model == "0" || model == "1") && panel_->input->isVisible()) panel_->input->setFocus();
+  if (abok1_->currentPageName() == "Mapa") refreshMap();
+  if (model == "3" && !drawThroughVisor()) scroll_->showPageImage();
+  if (model == "2") finishWebPage();
+}
+
+void Screen::appendLineStore(const std::string& line) {
+  session_.screen.lineStore.push_back(line);
+  images_->memo3->appendPlainText(toQt(line));
+}
+
+void Screen::setLineStore(const std::string& text) {
+  session_.screen.lineStore.assign(1, text);
+  images_->memo3->setPlainText(toQt(text));
+}
+
+void Screen::clearLineStore() {
+  session_.screen.lineStore.clear();
+  images_->memo3->clear();
+}
+
+std::string Screen::lineStoreText(const char* separator) const {
+  std::string text;
+  const auto& lines = session_.screen.lineStore;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (i) text += separator;
+    text += lines[i];
+  }
+  return text;
+}
+
+void Screen::clearAllSurfaces() {
+  const QColor background = backgroundColour(session_);
+  console_->clear();
+  panel_->input->clear();
+  picture_->msg->clear();
+  picture_->tela->fillPicture(background);
+  picture_->buffer.grow(picture_->tela->width(), picture_->tela->height(), background);
+  picture_->buffer.fill(background);
+  scroll_->telMod3->picture().fill(background);
+  panel_->telCmd->fillPicture(background);
+  scroll_->showPageImage();
+  letEventsRun();
+}
+
+// The hot-zone table, the web page composer, the monitor window, the effects and the map are
+// built as their own parts; these are the points where the screen hands over to them.
+void Screen::recordZone(ZoneSurface, const LinkZone&) {}
+void Screen::clearScreenZones() {}
+void Screen::clearModelZones() {}
+void Screen::clearPointerState() {}
+void Screen::startNewWebPage() {}
+void Screen::addWebText(const std::string&) {}
+void Screen::addWebLine(const std::string&) {}
+void Screen::finishWebPage() {}
+void Screen::showMonitorWindow() {}
+void Screen::paintMonitorBackground() {}
+void Screen::hideMonitorBoxes() {}
+void Screen::showMonitorBuffer() {}
+void Screen::takeMonitorPictureIntoBuffer() {}
+void Screen::fillMonitorPicture(QColor) {}
+void Screen::stopEffects() {}
+void Screen::drawHudIntoBuffer() {}
+bool Screen::drawThroughVisor() { return false; }
+void Screen::refreshMap() {}
+
+QSize Screen::monitorClientSize() const {
+  // The monitor window is shown maximized: its client area is the screen's available area.
+  if (auto* s = QGuiApplication::primaryScreen()) return s->availableGeometry().size();
+  return QSize(1024, 768);
+}
+
+Screen& screenOf(ScriptInterpreter& ip) { return ip.player().mainWindow().screen(); }
 
 }  // namespace taluvin

@@ -1,19 +1,55 @@
 // Screen: the game's pages inside the main window and the buffers drawn into them.
 #pragma once
 
+#include "present/canvas.h"
+#include "present/paged_book.h"
+
+#include <QRect>
+#include <memory>
 #include <string>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
 
 namespace taluvin {
 
 class MainWindow;
+class ScriptInterpreter;
 struct GameSession;
+class Frame;
+class CommandPanel;
+class ConsolePage;
+class PicturePage;
+class WebPageView;
+class ScrollPage;
+class MemoBox;
+struct MapPage;
+struct DownloadPage;
+struct ImageStore;
+
+// The surfaces that own a range of hot-zone slots.
+enum class ZoneSurface { PictureScreen, CommandPanel, Frame, ScrollPage, Memo, Monitor };
+
+// A clickable rectangle a text or picture records on a surface.
+struct LinkZone {
+  std::string label;
+  std::string script;
+  std::string hoverPicture;
+  std::string sound;
+  QRect rect;
+  int cursor = 1;
+};
 
 class Screen {
  public:
   Screen(MainWindow& window, GameSession& session);
+  ~Screen();
 
   // Opening a game: every page laid out from the game's settings lines.
   void applyGameLayout();
+  // The start click shows the first page of the game screen and of the command panel.
+  void showFirstPages();
 
   // A script run: interaction reset, per-run layout, quote text, and the end-of-run steps.
   void resetInteraction();
@@ -22,9 +58,91 @@ class Screen {
   void updateScreen();
   void settleAfterRun();
 
+  // The pages and their parts.
+  MainWindow& window() { return window_; }
+  GameSession& session() { return session_; }
+  PagedBook* abok1() const { return abok1_; }
+  Frame& frame() { return *frame_; }
+  CommandPanel& panel() { return *panel_; }
+  ConsolePage& console() { return *console_; }
+  PicturePage& picturePage() { return *picture_; }
+  WebPageView& web() { return *web_; }
+  ScrollPage& scrollPage() { return *scroll_; }
+  MapPage& mapPage() { return *map_; }
+  ImageStore& images() { return *images_; }
+  MemoBox& memoBox();
+
+  // The surfaces other presentation code draws on.
+  CanvasView* tela() const;
+  Buffer& pictureBuffer();
+  CanvasView* telCmd() const;
+  Buffer& panelBuffer();
+  CanvasView* imp() const;
+  PictureView* btFim() const;
+  CanvasView* bufShp() const;
+  CanvasView* hud() const;
+  CanvasView* telMod3() const;
+  CanvasView* tela3() const;
+  QLabel* legda() const;
+  QLabel* sombra() const;
+  QPlainTextEdit* msg() const;
+  QPlainTextEdit* msgMd0() const;
+  QLineEdit* input() const;
+
+  // Model "4" draws into the monitor buffer; the monitor window shows it.
+  Buffer& monitorBuffer() { return monitorBuffer_; }
+
+  // The line store read back wherever a text argument is "$".
+  void appendLineStore(const std::string& line);
+  void setLineStore(const std::string& text);
+  void clearLineStore();
+  std::string lineStoreText(const char* separator) const;
+
+  // Every surface cleared to the background colour ("cleartotal").
+  void clearAllSurfaces();
+  void letEventsRun();
+
+  // Call points of the parts built beside this one: hot zones, web page, monitor, effects, map.
+  void recordZone(ZoneSurface surface, const LinkZone& zone);
+  void clearScreenZones();
+  void clearModelZones();
+  void clearPointerState();
+  void startNewWebPage();
+  void addWebText(const std::string& text);
+  void addWebLine(const std::string& line);
+  void finishWebPage();
+  void showMonitorWindow();
+  QSize monitorClientSize() const;
+  void paintMonitorBackground();
+  void hideMonitorBoxes();
+  void showMonitorBuffer();
+  void takeMonitorPictureIntoBuffer();
+  void fillMonitorPicture(QColor colour);
+  void stopEffects();
+  void drawHudIntoBuffer();
+  bool drawThroughVisor();
+  void refreshMap();
+
  private:
+  void applyStyleFromSettings();
+  void layAbok1Size(size_t widthLine, size_t heightLine);
+
   MainWindow& window_;
   GameSession& session_;
+  PagedBook* abok1_;
+  std::unique_ptr<Frame> frame_;
+  std::unique_ptr<CommandPanel> panel_;
+  std::unique_ptr<ConsolePage> console_;
+  std::unique_ptr<PicturePage> picture_;
+  std::unique_ptr<WebPageView> web_;
+  std::unique_ptr<ScrollPage> scroll_;
+  std::unique_ptr<MapPage> map_;
+  std::unique_ptr<DownloadPage> download_;
+  std::unique_ptr<ImageStore> images_;
+  Buffer monitorBuffer_;
 };
+
+// The screen of the player an interpreter belongs to.
+Screen& screenOf(ScriptInterpreter& ip);
 
 }  // namespace taluvin

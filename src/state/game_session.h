@@ -1,6 +1,7 @@
 // GameSession: the one home of the state a running game reads and changes.
 #pragma once
 
+#include "present/screen_state.h"
 #include "state/settings.h"
 #include "state/text_file.h"
 #include "world/object_store.h"
@@ -53,6 +54,9 @@ struct GameSession {
   std::string textAlignment = "left";
   int model4Width = 640;
   int model4Height = 420;
+
+  // Text style, text positions, console effect and model-4 geometry of the screen.
+  ScreenState screen;
 
   // Files of the open game, all in GameFolder.
   std::string gameFile(const char* extension) const { return GameFolder + GameName + extension; }

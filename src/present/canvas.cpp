@@ -1,0 +1,56 @@
+// Off-screen buffers and canvas widgets.
+#include "present/canvas.h"
+
+#include "present/font_faces.h"
+
+#include <QPainter>
+#include <algorithm>
+
+namespace taluvin {
+
+QFont DrawStyle::font() const { return gameFont(face, size, bold, italic, underline); }
+
+QImage blankImage(int width, int height, QColor fill) {
+  QImage image(std::max(width, 1), std::max(height, 1), QImage::Format_RGB888);
+  image.fill(fill);
+  return image;
+}
+
+void drawImageOnto(QImage& target, const QImage& image, QPoint at) {
+  if (target.isNull() || image.isNull()) return;
+  QPainter p(&target);
+  p.drawImage(at, image);
+}
+
+void Buffer::resize(int width, int height) { image = blankImage(width, height, style.brush); }
+
+void Buffer::grow(int width, int height, QColor fill) {
+  width = std::max(width, 1);
+  height = std::max(height, 1);
+  if (image.width() == width && image.height() == height) return;
+  QImage bigger = blankImage(width, height, fill);
+  drawImageOnto(bigger, image);
+  image = std::move(bigger);
+}
+
+void Buffer::fill(QColor colour) {
+  if (!image.isNull()) image.fill(colour);
+}
+
+void Buffer::fillRect(const QRect& rect, QColor colour) {
+  if (image.isNull()) return;
+  QPainter p(&image);
+  p.fillRect(rect, colour);
+}
+
+void CanvasView::fitPictureToWidget() {
+  if (picture().size() != size()) setPicture(blankImage(width(), height(), style.brush));
+}
+
+void CanvasView::fillPicture(QColor colour) {
+  fitPictureToWidget();
+  picture().fill(colour);
+  update();
+}
+
+}  // namespace taluvin

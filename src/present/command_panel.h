@@ -1,0 +1,40 @@
+// The command panel Abok2/TelCmd with its buffer, and the typed-command line Input and InputReg.
+#pragma once
+
+#include "present/canvas.h"
+#include "present/paged_book.h"
+
+#include <QLineEdit>
+#include <QPlainTextEdit>
+
+namespace taluvin {
+
+struct GameSession;
+
+class CommandPanel {
+ public:
+  explicit CommandPanel(QWidget* page);
+
+  PagedBook* abok2;
+  CanvasView* telCmd;
+  Buffer buffer;          // the command-panel buffer
+  QLineEdit* input;       // typed-command line
+  QPlainTextEdit* inputReg;
+
+  // Lines 36 to 48, 53 and 68 when a game is opened.
+  void applyGameLayout(GameSession& session);
+  // Each run: panel bounds and buffer, panel style, and the command line from its lines. The
+  // command line's style follows styleLetters, the style text read last by the run's layout.
+  void applyRunLayout(GameSession& session, const std::string& styleLetters, bool inputMayShow);
+
+  void showPanelBySettings(const GameSession& session);
+  void setInputShown(bool shown);
+  // The buffer onto the panel's picture.
+  void showBuffer();
+
+ private:
+  void layInput(GameSession& session);
+  void layPanel(GameSession& session);
+};
+
+}  // namespace taluvin

@@ -1,0 +1,96 @@
+// The console's output effects.
+#include "present/console_output.h"
+
+#include "present/console_page.h"
+#include "present/extra_pages.h"
+#include "present/screen.h"
+#include "script/text.h"
+#include "state/game_session.h"
+
+#include <QElapsedTimer>
+#include <QTextLayout>
+#include <QThread>
+
+namespace taluvin {
+
+namespace {
+
+// Sleeps in short steps with events running between them, so the window stays responsive.
+void pauseFor(Screen& screen, int milliseconds) {
+  if (milliseconds <= 0) return;
+  QElapsedTimer timer;
+  timer.start();
+  while (timer.elapsed() < milliseconds) {
+    screen.letEventsRun();
+    const auto left = milliseconds - timer.elapsed();
+    QThread::msleep(static_cast<unsigned long>(std::min<qint64>(left > 0 ? left : 0, 5)));
+  }
+}
+
+void typewriter(Screen& screen, const QString& text, int delay) {
+  QPlainTextEdit* console = screen.console().msgMd0;
+  for (QChar c : text) {
+    if (c == '\r') continue;
+    screen.console().appendText(QString(c));
+    console->viewport()->repaint();
+    screen.letEventsRun();
+    pauseFor(screen, delay);
+  }
+}
+
+// Display lines of text at the console's width, as a memo of that width would break them.
+QStringList displayLines(const QPlainTextEdit* console, const QString& text) {
+  QStringList lines;
+  const qreal width = console->viewport()->width() - 2 * console->document()->documentMargin();
+  for (const QString& paragraph : QString(text).remove('\r').split('\n')) {
+    QTextLayout layout(paragraph, console->font());
+    layout.beginLayout();
+    bool any = false;
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+      line.setLineWidth(width);
+      lines << paragraph.mid(line.textStart(), line.textLength()).trimmed();
+      any = true;
+    }
+    layout.endLayout();
+    if (!any) lines << QString();
+  }
+  return lines;
+}
+
+void scrollUp(Screen& screen, const QString& text, int delay) {
+  ConsolePage& console = screen.console();
+  QPlainTextEdit* work = screen.images().memo1;
+  work->setFont(console.msgMd0->font());
+  work->resize(console.msgMd0->width(), work->height());
+  work->setPlainText(text);
+  const QStringList incoming = displayLines(console.msgMd0, text);
+  const int n = std::max(1, console.msgMd0->height() / std::max(1, console.fontPoints()));
+  QStringList lines = console.lines();
+  while (lines.size() < n) lines << QString();
+  for (const QString& line : incoming) {
+    for (int k = 0; k + 1 < n; ++k) lines[k] = lines[k + 1];
+    lines[n - 1] = line;
+    console.setLines(lines);
+    console.msgMd0->viewport()->repaint();
+    pauseFor(screen, delay);
+  }
+  console.setLines(lines);
+}
+
+}  // namespace
+
+void consoleOutput(Screen& screen, const std::string& text) {
+  static const std::string kDirect = "direto";
+  static const std::string kScrollUp = "scrollup";
+  screen.letEventsRun();
+  const std::string& effect = screen.session().screen.consoleEffect;
+  const int delay = screen.session().typingSpeed;
+  if (effect.empty())
+    typewriter(screen, toQt(text), delay);
+  else if (effect == kDirect)
+    screen.console().appendText(toQt(text));
+  else if (effect == kScrollUp)
+    scrollUp(screen, toQt(text), delay);
+}
+
+}  // namespace taluvin

@@ -1,0 +1,37 @@
+// Page "1" of the game screen: the picture screen Tela, its buffer, captions, strip and memo box.
+#pragma once
+
+#include "present/canvas.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+
+namespace taluvin {
+
+struct GameSession;
+class MemoBox;
+
+class PicturePage {
+ public:
+  explicit PicturePage(QWidget* page);
+
+  QWidget* panTel;
+  CanvasView* tela;       // the visible picture screen
+  QLabel* sombra;         // caption shadow
+  QLabel* legda;          // caption
+  QPlainTextEdit* msg;    // the message strip
+  MemoBox* memo;          // moSbx with moImg, moLb0, moLb1
+  Buffer buffer;          // the picture-screen buffer, the size of Tela
+
+  // Lines 27 to 30, 35, 58 and 59; the screen and its buffer filled with the background colour.
+  void applyGameLayout(GameSession& session);
+  // The strip emptied and laid out again; Tela and its buffer take the background and strip font.
+  void applyRunLayout(GameSession& session);
+
+  void setStripFont(const QFont& font, QColor colour);
+  void appendToStrip(const QString& text);
+  // Buffer and screen made the size of Tela (blank where they change size).
+  void fitToTela();
+};
+
+}  // namespace taluvin
