@@ -3,6 +3,7 @@
 
 #include "script/interpreter.h"
 #include "script/runner.h"
+#include "services/audio_service.h"
 
 #include <QWidget>
 
@@ -17,10 +18,13 @@ class InterpreterWindow : public QWidget {
 
   ScriptInterpreter& interpreter() { return interpreter_; }
   ScriptRunner& runner() { return runner_; }
+  // Effects and music; opened with the window and silent when no device can be had.
+  AudioService& audio() { return audio_; }
 
  private:
   ScriptInterpreter interpreter_;
   ScriptRunner runner_;
+  AudioService audio_;
 };
 
 }  // namespace taluvin

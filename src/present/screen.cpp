@@ -3,6 +3,7 @@
 
 #include "app/main_window.h"
 #include "app/player.h"
+#include "interact/zone_drawing.h"
 #include "present/command_panel.h"
 #include "present/console_output.h"
 #include "present/console_page.h"
@@ -242,10 +243,10 @@ void Screen::clearAllSurfaces() {
 
 // The hot-zone table, the web page composer, the monitor window, the effects and the map are
 // built as their own parts; these are the points where the screen hands over to them.
-void Screen::recordZone(ZoneSurface, const LinkZone&) {}
-void Screen::clearScreenZones() {}
-void Screen::clearModelZones() {}
-void Screen::clearPointerState() {}
+void Screen::recordZone(ZoneSurface surface, const LinkZone& zone) { recordLinkZone(session_.zones, surface, zone); }
+void Screen::clearScreenZones() { session_.zones.resetZones(); }
+void Screen::clearModelZones() { session_.zones.resetZones(); }
+void Screen::clearPointerState() { session_.zones.clearPointer(); }
 void Screen::startNewWebPage() {}
 void Screen::addWebText(const std::string&) {}
 void Screen::addWebLine(const std::string&) {}

@@ -1,7 +1,9 @@
 // The one ordered dispatch table of the script language; tools and tests read it from here.
 #include "script/command_table.h"
 
+#include "interact/link_commands.h"
 #include "script/flow_commands.h"
+#include "services/sound_commands.h"
 
 #include <unordered_map>
 
@@ -37,9 +39,9 @@ std::vector<CommandEntry> buildTable() {
       /*  22 */ {{"saveregs"}, nullptr, goesOn},
       /*  23 */ {{"saveobjs"}, nullptr, goesOn},
       /*  24 */ {{"reset"}, nullptr, ends},
-      /*  25 */ {{"playmusic", "play"}, nullptr, ends},
-      /*  26 */ {{"volume="}, nullptr, goesOn},
-      /*  27 */ {{"playsnd", "playsunnd"}, nullptr, ends},
+      /*  25 */ {{"playmusic", "play"}, cmdPlayMusic, ends},
+      /*  26 */ {{"volume="}, cmdVolume, goesOn},
+      /*  27 */ {{"playsnd", "playsunnd"}, cmdPlaySound, ends},
       /*  28 */ {{"modo=", "setmode=", "mode="}, nullptr, ends},
       /*  29 */ {{"getobj=", "getshpobj=", "getdscobj=", "getnomobj=", "gettagobj=", "getlocobj="}, nullptr, ends},
       /*  30 */ {{"setobj=", "setshpobj=", "setdscobj=", "setnomobj=", "settagobj=", "setlocobj="}, nullptr, ends},
@@ -76,7 +78,7 @@ std::vector<CommandEntry> buildTable() {
       /*  61 */ {{"showmap", "showmap="}, nullptr, ends},
       /*  62 */ {{"posmap="}, nullptr, ends},
       /*  63 */ {{"addmap="}, nullptr, ends},
-      /*  64 */ {{"linksoff"}, nullptr, ends},
+      /*  64 */ {{"linksoff"}, cmdLinksOff, ends},
       /*  65 */ {{"norte=", "north="}, nullptr, ends},
       /*  66 */ {{"sul=", "south="}, nullptr, ends},
       /*  67 */ {{"leste=", "east="}, nullptr, ends},
@@ -85,10 +87,10 @@ std::vector<CommandEntry> buildTable() {
       /*  70 */ {{"sair=", "getout="}, nullptr, ends},
       /*  71 */ {{"subir=", "comedown="}, nullptr, ends},
       /*  72 */ {{"descer=", "godown="}, nullptr, ends},
-      /*  73 */ {{"linktel=", "lnktel=", "lnkscr="}, nullptr, ends},
+      /*  73 */ {{"linktel=", "lnktel=", "lnkscr="}, cmdLinkScreen, ends},
       /*  74 */ {{"ifdir="}, nullptr, goesOn},
-      /*  75 */ {{"linkfunc=", "lnkfnc="}, nullptr, ends},
-      /*  76 */ {{"linkpainel=", "lnkpan="}, nullptr, goesOn},
+      /*  75 */ {{"linkfunc=", "lnkfnc="}, cmdLinkPanel, ends},
+      /*  76 */ {{"linkpainel=", "lnkpan="}, cmdLinkFrame, goesOn},
       /*  77 */ {{"telacorfnd="}, nullptr, ends},
       /*  78 */ {{"telacortxt="}, nullptr, ends},
       /*  79 */ {{"telafntnome="}, nullptr, ends},
@@ -143,7 +145,7 @@ std::vector<CommandEntry> buildTable() {
       /* 128 */ {{"ifloc#"}, nullptr, ends},
       /* 129 */ {{"efeito=", "effect="}, nullptr, ends},
       /* 130 */ {{"visor", "visor="}, nullptr, ends},
-      /* 131 */ {{"click", "tic"}, nullptr, ends},
+      /* 131 */ {{"click", "tic"}, cmdLinkMonitor, ends},
       /* 132 */ {{"instalfonte", "instalfont"}, nullptr, goesOn},
       /* 133 */ {{"borda=", "border="}, nullptr, goesOn},
       /* 134 */ {{"ifma="}, nullptr, ends},
@@ -164,7 +166,7 @@ std::vector<CommandEntry> buildTable() {
       /* 149 */ {{"showdate"}, nullptr, ends},
       /* 150 */ {{"showtime"}, nullptr, ends},
       /* 151 */ {{"encerrar", "terminate"}, cmdTerminate, ends},
-      /* 152 */ {{"getxy"}, nullptr, ends},
+      /* 152 */ {{"getxy"}, cmdGetXY, ends},
       /* 153 */ {{"memo", "memo="}, nullptr, ends},
       /* 154 */ {{"margem", "margem="}, nullptr, ends},
       /* 155 */ {{"texto", "texto+", "text", "text+"}, nullptr, goesOn},

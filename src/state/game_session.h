@@ -2,6 +2,7 @@
 #pragma once
 
 #include "present/screen_state.h"
+#include "interact/zone_table.h"
 #include "state/settings.h"
 #include "state/text_file.h"
 #include "world/object_store.h"
@@ -57,6 +58,9 @@ struct GameSession {
 
   // Text style, text positions, console effect and model-4 geometry of the screen.
   ScreenState screen;
+
+  // Hot zones of every surface, the pointer state and the picture-screen click script.
+  ZoneState zones;
 
   // Files of the open game, all in GameFolder.
   std::string gameFile(const char* extension) const { return GameFolder + GameName + extension; }

@@ -1,0 +1,101 @@
+// Zone pictures and labels, pointer shapes, and zones recorded by other drawing code.
+#include "interact/zone_drawing.h"
+
+#include "present/font_faces.h"
+#include "present/picture_placement.h"
+#include "present/screen.h"
+#include "state/game_session.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace taluvin {
+
+namespace {
+
+constexpr int kLabelFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip;
+constexpr int kUnbounded = 100000;
+
+}  // namespace
+
+QSize measureLabel(const QString& text, const QFont& font) {
+  return QFontMetrics(font).boundingRect(QRect(0, 0, kUnbounded, kUnbounded), kLabelFlags, text).size();
+}
+
+QSize writeLabel(QImage& target, int x, int y, const QString& text, const QFont& font, QColor colour) {
+  const QSize size = measureLabel(text, font);
+  if (target.isNull()) return size;
+  QPainter painter(&target);
+  painter.setFont(font);
+  painter.setPen(colour);
+  painter.drawText(QRect(QPoint(x, y), size), kLabelFlags, text);
+  return size;
+}
+
+QFont styleFont(const GameSession& session, double scale) {
+  const TextStyle& style = session.screen.style;
+  const int size = static_cast<int>(style.size * scale);
+  return gameFont(style.face.empty() ? std::string("Arial") : style.face, size > 0 ? size : 1, style.bold,
+                  style.italic, style.underline);
+}
+
+const QImage& loadThroughBufShp(Screen& screen, const std::string& name) {
+  CanvasView* bufShp = screen.bufShp();
+  loadGamePicture(screen.session().GameFolder, name, bufShp->picture());
+  return bufShp->picture();
+}
+
+void drawZonePicture(Screen& screen, QImage& surface, const HotZone& zone, const std::string& name) {
+  const QImage& picture = loadThroughBufShp(screen, name);
+  drawPicture(surface, picture, QRect(zone.left, zone.top, zone.width, zone.height));
+}
+
+Qt::CursorShape cursorShapeFor(int cursorType) {
+  switch (cursorType) {
+    case 1: return Qt::DragMoveCursor;
+    case 2: return Qt::PointingHandCursor;
+    case 3: return Qt::SplitHCursor;
+    case 4: return Qt::DragCopyCursor;
+    case 5: return Qt::ForbiddenCursor;
+    case 6: return Qt::SplitVCursor;
+    case 7: return Qt::BusyCursor;
+    case 8: return Qt::BlankCursor;
+    case 9: return Qt::ForbiddenCursor;
+    case 10: return Qt::WaitCursor;
+    case 11: return Qt::CrossCursor;
+    default: return Qt::ArrowCursor;
+  }
+}
+
+int recordZoneIn(ZoneState& zones, ZoneGroup group, const HotZone& zone) {
+  const int index = zones.table.take(group);
+  HotZone& slot = zones.table.slot(index);
+  slot = zone;
+  slot.active = true;
+  return index;
+}
+
+int recordLinkZone(ZoneState& zones, ZoneSurface surface, const LinkZone& link) {
+  ZoneGroup group = ZoneGroup::Screen;
+  switch (surface) {
+    case ZoneSurface::PictureScreen:
+    case ZoneSurface::Monitor: group = ZoneGroup::Screen; break;
+    case ZoneSurface::CommandPanel: group = ZoneGroup::Panel; break;
+    case ZoneSurface::Frame: group = ZoneGroup::Frame; break;
+    case ZoneSurface::ScrollPage:
+    case ZoneSurface::Memo: group = ZoneGroup::Page; break;
+  }
+  HotZone zone;
+  zone.firstValue = link.label;
+  zone.action = link.script;
+  zone.secondValue = link.hoverPicture;
+  zone.sound = link.sound;
+  zone.left = link.rect.left();
+  zone.top = link.rect.top();
+  zone.width = link.rect.width();
+  zone.height = link.rect.height();
+  zone.cursorType = static_cast<uint8_t>(link.cursor);
+  return recordZoneIn(zones, group, zone);
+}
+
+}  // namespace taluvin

@@ -1,0 +1,40 @@
+// Drawing what a hot zone shows: its picture or its label, and the pressed picture on a click.
+#pragma once
+
+#include "interact/zone_table.h"
+#include "present/screen.h"
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QSize>
+#include <string>
+
+namespace taluvin {
+
+struct GameSession;
+
+// Writes text with its top-left corner at (x, y), keeping the pixels around the letters; returns
+// the extent the text takes.
+QSize writeLabel(QImage& target, int x, int y, const QString& text, const QFont& font, QColor colour);
+QSize measureLabel(const QString& text, const QFont& font);
+
+// The message font of the current text style, scaled for the monitor when scale is not 1.
+QFont styleFont(const GameSession& session, double scale = 1.0);
+
+// Loads a zone picture into the loading image and returns it; a picture that cannot be read
+// leaves the loading image with what it held.
+const QImage& loadThroughBufShp(Screen& screen, const std::string& name);
+
+// A zone's picture (normal or pressed) drawn onto a visible surface into the zone's rectangle.
+void drawZonePicture(Screen& screen, QImage& surface, const HotZone& zone, const std::string& name);
+
+// The pointer shape a cursor type stands for.
+Qt::CursorShape cursorShapeFor(int cursorType);
+
+// Fills the group's next slot with zone, made active; returns the slot.
+int recordZoneIn(ZoneState& zones, ZoneGroup group, const HotZone& zone);
+// A clickable rectangle other presentation code drew, stored in its surface's range.
+int recordLinkZone(ZoneState& zones, ZoneSurface surface, const LinkZone& zone);
+
+}  // namespace taluvin

@@ -1,0 +1,62 @@
+// Picture loading from the game folder and keyed drawing.
+#include "present/picture_placement.h"
+
+#include "present/picture_file.h"
+#include "state/game_paths.h"
+#include "state/text_file.h"
+
+#include <QPainter>
+
+namespace taluvin {
+
+namespace {
+
+constexpr int kMaxStretch = 16384;
+
+}  // namespace
+
+bool isPictureName(const std::string& name) {
+  for (const char* ext : {".gif", ".png", ".jpg", ".bmp"})
+    if (name.find(ext) != std::string::npos) return true;
+  return false;
+}
+
+bool gameFileExists(const std::string& gameFolder, const std::string& name) {
+  auto path = resolveInFolder(gameFolder, name);
+  return path && fileExists(*path);
+}
+
+bool loadGamePicture(const std::string& gameFolder, const std::string& name, QImage& image) {
+  auto path = resolveInFolder(gameFolder, name);
+  if (!path) return false;
+  PictureLoad load = loadPictureFile(*path);
+  if (!load.ok()) return false;
+  image = std::move(load.image);
+  return true;
+}
+
+QRect placement(const QImage& picture, int x, int y, int width, int height) {
+  return QRect(x, y, width == 0 ? picture.width() : width, height == 0 ? picture.height() : height);
+}
+
+void drawPicture(QImage& target, const QImage& picture, const QRect& rect, bool keyed) {
+  if (target.isNull() || picture.isNull() || rect.width() <= 0 || rect.height() <= 0) return;
+  // A script asking for an absurd stretch must not make the program allocate without bound.
+  if (rect.width() > kMaxStretch || rect.height() > kMaxStretch) return;
+  // Nearest-neighbour scaling keeps magenta exact, so stretched pictures stay keyed too.
+  QImage source = rect.size() == picture.size()
+                      ? picture
+                      : picture.scaled(rect.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+  source = source.convertToFormat(QImage::Format_ARGB32);
+  if (keyed) {
+    for (int row = 0; row < source.height(); ++row) {
+      auto* line = reinterpret_cast<QRgb*>(source.scanLine(row));
+      for (int col = 0; col < source.width(); ++col)
+        if ((line[col] | 0xFF000000u) == kTransparentKey) line[col] = 0;
+    }
+  }
+  QPainter painter(&target);
+  painter.drawImage(rect.topLeft(), source);
+}
+
+}  // namespace taluvin

@@ -1,0 +1,97 @@
+// "playmusic", "volume=" and "playsnd": music and effects from the game folder.
+#include "services/sound_commands.h"
+
+#include "app/interpreter_window.h"
+#include "app/player.h"
+#include "script/numbers.h"
+#include "script/text.h"
+#include "state/game_paths.h"
+#include "state/game_session.h"
+#include "state/text_file.h"
+
+#include <optional>
+
+namespace taluvin {
+
+namespace {
+
+const std::string kMissingFile = w(" <--- arquivo não existe");
+
+// The file must exist inside the game folder; anything else reads as missing.
+std::optional<std::string> existingGameFile(const GameSession& session, const std::string& name) {
+  auto path = resolveInFolder(session.GameFolder, name);
+  if (!path || !fileExists(*path)) return std::nullopt;
+  return path;
+}
+
+AudioService* audioOf(ScriptInterpreter& ip) {
+  return ip.hasPlayer() ? &ip.player().interpreterWindow().audio() : nullptr;
+}
+
+}  // namespace
+
+void playClickSound(Player& player, const std::string& name) {
+  if (name.empty()) return;
+  auto path = resolveInFolder(player.session().GameFolder, name);
+  if (path) player.interpreterWindow().audio().playEffect(*path);
+}
+
+Flow cmdPlayMusic(ScriptInterpreter& ip) {
+  // slot 1 = music file in the game folder
+  static const std::string kUnplayable = w(" <--- não consegue tocar este arquivo");
+  const std::string& name = ip.arg(1);
+  ip.Trace += name;
+  auto path = existingGameFile(ip.session(), name);
+  if (!path) {
+    ip.Trace += kMissingFile;
+    return Flow::Done;
+  }
+  // A file the mixer cannot open is reported like a missing one: losing the music is no reason
+  // to lose the rest of the scene.
+  if (AudioService* audio = audioOf(ip); audio && !audio->playMusic(*path)) ip.Trace += kUnplayable;
+  return Flow::Done;
+}
+
+Flow cmdVolume(ScriptInterpreter& ip) {
+  // slot 1 = volume 0..1000 (not a number: 0)
+  const int32_t volume = toIntOr(ip.arg(1).empty() ? std::string("0") : ip.arg(1), 0);
+  ip.Trace += intToText(volume);
+  if (AudioService* audio = audioOf(ip)) audio->setMusicVolume(volume);
+  return Flow::Done;
+}
+
+Flow cmdPlaySound(ScriptInterpreter& ip) {
+  // slot 1 = ".wav" file or "off", slot 2 = "on" to wait for the end
+  static const std::string kNoName = w(" <--- não definiu nome de arquivo .wav");
+  const std::string& name = ip.arg(1);
+  const std::string& mode = ip.arg(2);
+  if (name.empty()) {
+    ip.Trace += kNoName;
+    return Flow::Done;
+  }
+  ip.Trace += name;
+  AudioService* audio = audioOf(ip);
+  if (name == "off") {
+    ip.Trace += "," + mode;
+    if (audio) audio->stopEffect();
+    return Flow::Done;
+  }
+  if (mode == "on") ip.Trace += "," + mode;
+  if (!mode.empty() && mode != "on") return Flow::Done;
+  auto path = existingGameFile(ip.session(), name);
+  if (!path) {
+    ip.Trace += kMissingFile;
+    return Flow::Done;
+  }
+  if (!audio) return Flow::Done;
+  if (mode.empty()) {
+    audio->playEffect(*path);
+    return Flow::Done;
+  }
+  RunHooks& hooks = ip.hooks();
+  audio->playEffectAndWait(*path, [&hooks] { hooks.letEventsRun(); });
+  hooks.letEventsRun();
+  return Flow::Done;
+}
+
+}  // namespace taluvin

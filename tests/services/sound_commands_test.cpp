@@ -1,0 +1,101 @@
+// Sound and music commands played by a real player on SDL's dummy driver.
+#include "app/interpreter_window.h"
+#include "support/sample_sounds.h"
+#include "support/test_game.h"
+
+#include <gtest/gtest.h>
+
+#include <QTimer>
+#include <chrono>
+
+using taluvin::testing::TestGame;
+using taluvin::testing::writeToneWav;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double secondsOf(const std::function<void()>& action) {
+  const auto start = Clock::now();
+  action();
+  return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+TEST(SoundCommands, PlaySoundWaitsForTheEndOnlyWhenAskedTo) {
+  TestGame game;
+  writeToneWav(game.folder() + "gongo.wav", 0.6);
+  game.write("start.scp", "fim\n");
+  game.write("async.scp", "playsnd gongo.wav\n");
+  game.write("sync.scp", "playsnd gongo.wav,on\n");
+  game.write("other.scp", "playsnd gongo.wav,talvez\n");
+  game.start();
+
+  EXPECT_LT(secondsOf([&] { game.run("async"); }), 0.4);
+  EXPECT_TRUE(game.traced("   0: playsnd gongo.wav"));
+  EXPECT_GE(secondsOf([&] { game.run("sync"); }), 0.5);
+  EXPECT_TRUE(game.traced("   0: playsnd gongo.wav,on"));
+  EXPECT_LT(secondsOf([&] { game.run("other"); }), 0.4);
+  EXPECT_TRUE(game.traced("   0: playsnd gongo.wav"));
+}
+
+TEST(SoundCommands, PlaySoundOffStopsTheEffectAWaitingScriptIsPlaying) {
+  TestGame game;
+  writeToneWav(game.folder() + "longo.wav", 3.0);
+  game.write("start.scp", "fim\n");
+  game.write("sync.scp", "playsnd longo.wav,on\n");
+  game.write("stop.scp", "playsnd off\n");
+  game.start();
+  // The stop arrives as an event while the long sound is being waited for.
+  QTimer::singleShot(200, [&] { game.run("stop"); });
+  EXPECT_LT(secondsOf([&] { game.run("sync"); }), 2.0);
+  EXPECT_TRUE(game.traced("   0: playsnd off,"));
+}
+
+TEST(SoundCommands, PlaySoundRefusesMissingNamesAndNamesOutsideTheGame) {
+  TestGame game;
+  game.write("start.scp",
+             "playsnd\n"
+             "playsnd nada.wav\n"
+             "playsnd ../fora.wav\n"
+             "playsnd /tmp/fora.wav,on\n");
+  game.start();
+  EXPECT_TRUE(game.traced("   0: playsnd  <--- não definiu nome de arquivo .wav"));
+  EXPECT_TRUE(game.traced("   1: playsnd nada.wav <--- arquivo não existe"));
+  EXPECT_TRUE(game.traced("   2: playsnd ../fora.wav <--- arquivo não existe"));
+  EXPECT_TRUE(game.traced("   3: playsnd /tmp/fora.wav,on <--- arquivo não existe"));
+}
+
+TEST(SoundCommands, MusicMustExistInTheGameAndASecondTrackReplacesTheFirst) {
+  TestGame game;
+  writeToneWav(game.folder() + "tema.wav", 2.0);
+  writeToneWav(game.folder() + "outro.wav", 2.0);
+  game.write("start.scp",
+             "playmusic tema.wav\n"
+             "play outro.wav\n"
+             "playmusic sumiu.ogg\n"
+             "playmusic ../tema.wav\n"
+             "volume= 500\n"
+             "volume= alto\n"
+             "volume=\n");
+  game.start();
+  EXPECT_TRUE(game.traced("   0: playmusic tema.wav"));
+  EXPECT_TRUE(game.traced("   1: play outro.wav"));
+  EXPECT_TRUE(game.traced("   2: playmusic sumiu.ogg <--- arquivo não existe"));
+  EXPECT_TRUE(game.traced("   3: playmusic ../tema.wav <--- arquivo não existe"));
+  EXPECT_TRUE(game.traced("   4: volume= 500"));
+  EXPECT_TRUE(game.traced("   5: volume= 0"));
+  EXPECT_TRUE(game.traced("   6: volume= 0"));
+  EXPECT_EQ(game.player().interpreterWindow().audio().musicVolume(), 0);
+}
+
+TEST(SoundCommands, AFileTheMixerCannotPlayIsReportedAndTheRunGoesOn) {
+  TestGame game;
+  game.write("ruido.ogg", "isto não é música");
+  game.write("start.scp", "playmusic ruido.ogg\nseguiu\n");
+  game.start();
+  if (!game.player().interpreterWindow().audio().hasDevice()) GTEST_SKIP() << "no audio device";
+  EXPECT_TRUE(game.traced("   0: playmusic ruido.ogg <--- não consegue tocar este arquivo"));
+  EXPECT_TRUE(game.traced("   1: seguiu "));
+}
+
+}  // namespace
