@@ -22,6 +22,17 @@ void drawImageOnto(QImage& target, const QImage& image, QPoint at) {
   p.drawImage(at, image);
 }
 
+QImage withMagentaTransparent(const QImage& picture) {
+  QImage keyed = picture.convertToFormat(QImage::Format_ARGB32);
+  const QRgb magenta = qRgb(255, 0, 255);
+  for (int y = 0; y < keyed.height(); ++y) {
+    auto* row = reinterpret_cast<QRgb*>(keyed.scanLine(y));
+    for (int x = 0; x < keyed.width(); ++x)
+      if ((row[x] & 0xFFFFFF) == (magenta & 0xFFFFFF)) row[x] = 0;
+  }
+  return keyed;
+}
+
 void Buffer::resize(int width, int height) { image = blankImage(width, height, style.brush); }
 
 void Buffer::grow(int width, int height, QColor fill) {

@@ -51,6 +51,8 @@ class CanvasView : public PictureView {
 };
 
 QImage blankImage(int width, int height, QColor fill = QColor(255, 255, 255));
+// The picture with its magenta pixels made transparent, for drawing through the loading image.
+QImage withMagentaTransparent(const QImage& picture);
 // Copies image onto target at point, keeping target's size.
 void drawImageOnto(QImage& target, const QImage& image, QPoint at = QPoint(0, 0));
 

@@ -64,6 +64,7 @@ void ConsolePage::applyRunLayout(GameSession& s, QSize bookSize) {
 }
 
 void ConsolePage::setFontFace(const std::string& face) {
+  if (face.empty()) return;
   QFont font = msgMd0->font();
   font.setFamily(toQt(face));
   msgMd0->setFont(font);

@@ -1,0 +1,124 @@
+// The argument forms of the text box and memo commands; the drawing is the canvas renderers'.
+#include "present/box_commands.h"
+
+#include "present/canvas_text.h"
+#include "present/memo_box.h"
+#include "present/memo_format.h"
+#include "present/screen.h"
+#include "script/numbers.h"
+#include "script/text.h"
+#include "state/game_session.h"
+
+#include <QPlainTextEdit>
+
+namespace taluvin {
+
+namespace {
+bool isPosition(const std::string& v) { return v.empty() || v == "$"; }
+}  // namespace
+
+Flow cmdTextBox(ScriptInterpreter& ip) {
+  // slot 1 = text, 2 = x, 3 = y, 4 = width, 5 = height, 6 = colour, 7 = style, 8 = box colour, 9 = size
+  Screen& screen = screenOf(ip);
+  GameSession& s = ip.session();
+  const auto& st = s.screen.style;
+  const auto& model = s.Modelo;
+  TextBox box;
+  box.surface = model == "3" ? ZoneSurface::ScrollPage : ZoneSurface::PictureScreen;
+  box.text = ip.arg(1);
+  box.x = isPosition(ip.arg(2)) ? s.screen.textX : toIntOrAbort(ip.arg(2));
+  box.y = isPosition(ip.arg(3)) ? s.screen.textY : toIntOrAbort(ip.arg(3));
+  if (!ip.arg(4).empty())
+    box.width = toIntOrAbort(ip.arg(4));
+  else if (model == "3")
+    box.width = screen.telMod3()->picture().width() - s.screen.textX;
+  else if (model == "4")
+    box.width = s.model4Width;
+  else
+    box.width = screen.tela()->width() - box.x;
+  if (!ip.arg(5).empty())
+    box.height = toIntOrAbort(ip.arg(5));
+  else if (model == "3")
+    box.height = screen.telMod3()->picture().height() - s.screen.textY;
+  else if (model == "4")
+    box.height = s.model4Height;
+  else
+    box.height = screen.tela()->height() - box.y;
+  box.colour = ip.arg(6).empty() ? st.text : ip.arg(6);
+  box.style = ip.arg(7).empty() ? std::string("biu") : ip.arg(7);
+  box.boxColour = ip.arg(8).empty() ? st.background : ip.arg(8);
+  box.size = ip.arg(9).empty() ? st.size : toIntOrAbort(ip.arg(9));
+  ip.Trace += box.text.substr(0, 5) + "," + std::to_string(box.x) + "," + std::to_string(box.y) + "," +
+              std::to_string(box.width) + "," + std::to_string(box.height) + "," + box.colour + "," + box.style +
+              "," + box.boxColour + "," + std::to_string(box.size);
+  if (model == "4") {
+    auto& m = s.screen.monitor;
+    m.boxX = static_cast<int>(box.x * m.scale);
+    m.boxY = static_cast<int>(box.y * m.scale);
+    m.boxWidth = static_cast<int>(box.width * m.scale);
+    m.boxHeight = static_cast<int>(box.height * m.scale);
+    m.boxFontSize = box.size;
+    drawMonitorTextBox(screen, box.text);
+    return Flow::Done;
+  }
+  drawTextBox(screen, box);
+  return Flow::Done;
+}
+
+Flow cmdMemo(ScriptInterpreter& ip) {
+  // slot 1 = text or "$", 2 = x, 3 = y, 4 = width, 5 = height, 6 = line height, 7 = thumb colour,
+  // 8 = track colour, 9 = link decoration
+  Screen& screen = screenOf(ip);
+  GameSession& s = ip.session();
+  const auto& model = s.Modelo;
+  if (model != "1" && model != "4") return Flow::Done;
+  MemoRequest r;
+  r.text = ip.arg(1);
+  if (r.text == "$") {
+    r.text.clear();
+    if (model == "1") {
+      const QStringList lines = screen.msg()->toPlainText().split('\n');
+      for (const QString& line : lines) r.text += fromQt(line.trimmed()) + " \xA7";
+    } else {
+      for (const auto& line : s.screen.lineStore) r.text += (r.text.empty() ? "" : " ") + trim(line);
+    }
+  }
+  r.x = toIntOr(ip.arg(2), 0);
+  r.y = toIntOr(ip.arg(3), 0);
+  const int defaultWidth = model == "1" ? screen.abok1()->width() : s.model4Width;
+  const int defaultHeight = model == "1" ? screen.abok1()->height() : s.model4Height;
+  r.width = toIntOr(ip.arg(4), defaultWidth);
+  r.height = toIntOr(ip.arg(5), defaultHeight);
+  r.lineHeight = toIntOr(ip.arg(6), 0);
+  r.thumbColour = ip.arg(7).empty() ? s.screen.style.text : ip.arg(7);
+  r.trackColour = ip.arg(8).empty() ? s.screen.style.background : ip.arg(8);
+  r.decoration = ip.arg(9);
+  // The monitor window's own memo box arrives with that window; until then model "4" has none.
+  if (model == "4") return Flow::Done;
+  formatMemo(screen, screen.memoBox(), r);
+  return Flow::Done;
+}
+
+Flow cmdMargins(ScriptInterpreter& ip) {
+  // slot 1 = left, 2 = right, 3 = top, 4 = bottom (each default 0)
+  GameSession& s = ip.session();
+  const double scale = s.Modelo == "4" ? s.screen.monitor.scale : 1.0;
+  auto& m = s.screen.memoMargins;
+  m.left = static_cast<int>(toIntOr(ip.arg(1), 0) * scale);
+  m.right = static_cast<int>(toIntOr(ip.arg(2), 0) * scale);
+  m.top = static_cast<int>(toIntOr(ip.arg(3), 0) * scale);
+  m.bottom = static_cast<int>(toIntOr(ip.arg(4), 0) * scale);
+  return Flow::Done;
+}
+
+Flow cmdScrollBar(ScriptInterpreter& ip) {
+  // slot 1 = "on", "off" or "auto"
+  const std::string& mode = ip.arg(1);
+  if (mode == "on")
+    ip.session().screen.memoScrollBar.clear();
+  else if (mode == "off" || mode == "auto")
+    ip.session().screen.memoScrollBar = mode;
+  return Flow::Done;
+}
+
+}  // namespace taluvin

@@ -1,0 +1,225 @@
+// The box renderer and the monitor box renderer.
+#include "present/canvas_text.h"
+
+#include "app/main_window.h"
+#include "present/command_panel.h"
+#include "present/font_faces.h"
+#include "present/frame.h"
+#include "present/layout_settings.h"
+#include "present/markup_tokens.h"
+#include "present/picture_page.h"
+#include "present/scroll_page.h"
+#include "script/markup.h"
+#include "script/text.h"
+
+#include <QFontMetrics>
+
+namespace taluvin {
+
+void textOut(QPainter& painter, int x, int y, const QString& text) {
+  painter.drawText(QPoint(x, y + painter.fontMetrics().ascent()), text);
+}
+
+std::vector<std::string> splitBoxTokens(const std::string& text) {
+  std::vector<std::string> tokens;
+  std::string rest = text;
+  while (rest.find(' ') != std::string::npos) {
+    if (rest[0] == '@' && rest.find('|') != std::string::npos) {
+      const auto first = rest.find('|');
+      const auto second = rest.find('|', first + 1);
+      const auto end = second == std::string::npos ? rest.size() : second + 1;
+      tokens.push_back(rest.substr(0, end));
+      rest.erase(0, end);
+      continue;
+    }
+    while (!rest.empty() && rest[0] == kLineBreakSign) {
+      tokens.emplace_back(1, kLineBreakSign);
+      rest.erase(0, 1);
+    }
+    const auto blank = rest.find(' ');
+    if (blank == std::string::npos) break;
+    tokens.push_back(rest.substr(0, blank + 1));
+    rest.erase(0, blank + 1);
+  }
+  if (!rest.empty()) tokens.push_back(rest);
+  return tokens;
+}
+
+std::string boxSourceText(Screen& screen, const std::string& text) {
+  static const std::string kNoText = "Sem texto.";
+  if (text.empty()) return kNoText;
+  if (text == "$") return trim(screen.lineStoreText(" "));
+  return trim(text);
+}
+
+namespace {
+
+struct Target {
+  QImage* image;        // where the text goes
+  QImage* underlines;   // where link underlines go (the visible picture for the picture screen)
+  DrawStyle* style;     // the surface's canvas style
+  QWidget* view;        // repainted when the surface is a visible picture
+};
+
+Target targetOf(Screen& screen, ZoneSurface surface) {
+  switch (surface) {
+    case ZoneSurface::CommandPanel:
+      screen.telCmd()->fitPictureToWidget();
+      return {&screen.panelBuffer().image, &screen.telCmd()->picture(), &screen.panelBuffer().style, screen.telCmd()};
+    case ZoneSurface::Frame:
+      screen.imp()->fitPictureToWidget();
+      return {&screen.imp()->picture(), &screen.imp()->picture(), &screen.imp()->style, screen.imp()};
+    case ZoneSurface::ScrollPage:
+      return {&screen.telMod3()->picture(), &screen.telMod3()->picture(), &screen.telMod3()->style, nullptr};
+    default:
+      screen.tela()->fitPictureToWidget();
+      return {&screen.pictureBuffer().image, &screen.tela()->picture(), &screen.pictureBuffer().style, screen.tela()};
+  }
+}
+
+}  // namespace
+
+void drawTextBox(Screen& screen, const TextBox& request) {
+  GameSession& s = screen.session();
+  const auto& st = s.screen.style;
+  const bool page = request.surface == ZoneSurface::ScrollPage;
+  ScrollPage& scroll = screen.scrollPage();
+  Target target = targetOf(screen, request.surface);
+
+  const std::string text = boxSourceText(screen, request.text);
+  const int x = request.x == -1 ? s.screen.textX : request.x;
+  const int y = request.y == -1 ? s.screen.textY : request.y;
+  const int width = request.width == 0 ? target.image->width() - x : request.width;
+  const int height = request.height == 0 ? target.image->height() - y : request.height;
+  if (page && y + height > target.image->height()) {
+    screen.telMod3()->style.brush = backgroundColour(s);
+    scroll.growPageTo(y + height);
+  }
+  const int size = request.size == 0 ? st.size : request.size;
+  const std::string& colourText = request.colour.empty() ? st.text : request.colour;
+  const std::string& boxColourText = request.boxColour == "0" ? st.background : request.boxColour;
+  const std::string styleLetters = request.style.empty() ? std::string("biu") : request.style;
+
+  const DrawStyle saved = *target.style;
+  const QColor colour = paintColor(colourText);
+  const auto letters = readStyleLetters(styleLetters);
+  for (DrawStyle* d : {target.style, &screen.pictureBuffer().style, &screen.panelBuffer().style}) {
+    d->size = size;
+    d->fontColor = colour;
+    d->face = st.face.empty() ? std::string("Arial") : st.face;
+    d->setStyleFlags(letters.bold, letters.italic, letters.underline);
+    d->brushClear = true;
+  }
+  if (boxColourText != st.background) {
+    const QColor boxColour = paintColor(boxColourText);
+    QPainter fill(target.image);
+    fill.fillRect(QRect(x, y, width, height), boxColour);
+  }
+
+  const QFont font = target.style->font();
+  const QFontMetrics metrics(font);
+  const int lineHeight = lineHeightFor(size);
+  int r = 0;
+  int row = 0;
+  for (const std::string& token : splitBoxTokens(text)) {
+    const QString shown = toQt(token);
+    if (r + metrics.horizontalAdvance(shown) > width) {
+      r = 0;
+      row += lineHeight;
+      if (page && y + row > target.image->height()) scroll.growPageTo(y + row);
+    }
+    if (page && token.size() == 1 && token[0] == kLineBreakSign) {
+      if (y + row + lineHeight > target.image->height()) scroll.growPageTo(target.image->height() + lineHeight);
+      row += lineHeight;
+      r = 0;
+      continue;
+    }
+    QString drawn = shown;
+    const auto link = readLinkToken(token);
+    if (link) {
+      std::string script = link->script;
+      if (script.find('&') != std::string::npos) script = parseLinkQuery(s, script);
+      script = resolveScriptAlias(s, script);
+      drawn = toQt(link->label);
+      LinkZone zone;
+      zone.label = link->label;
+      zone.script = script;
+      zone.rect = QRect(x + r, y + row, metrics.horizontalAdvance(drawn), metrics.height());
+      screen.recordZone(request.surface, zone);
+    }
+    if (page && y + row + lineHeight > target.image->height())
+      scroll.growPageTo(target.image->height() + lineHeight + 10);
+    {
+      QPainter painter(target.image);
+      painter.setFont(font);
+      painter.setPen(link ? linkColour(s) : colour);
+      textOut(painter, x + r, y + row, drawn);
+    }
+    if (link) {
+      QPainter underline(target.underlines);
+      underline.setPen(QPen(visitedColour(s), 1));
+      const int lineY = y + row + lineHeight - 1;
+      underline.drawLine(x + r, lineY, x + r + metrics.horizontalAdvance(drawn), lineY);
+    }
+    r += metrics.horizontalAdvance(drawn);
+  }
+  s.screen.textY = y + row + lineHeight;
+  *target.style = saved;
+  if (target.view) target.view->update();
+}
+
+void drawMonitorTextBox(Screen& screen, const std::string& rawText) {
+  GameSession& s = screen.session();
+  const auto& st = s.screen.style;
+  const auto& m = s.screen.monitor;
+  std::string text = boxSourceText(screen, rawText);
+  text = expandMarkup(kCommaSign, expandMarkup(kHardBlankSign, text, "4"), "4");
+  Buffer& buffer = screen.monitorBuffer();
+  const int size = static_cast<int>(m.boxFontSize * m.scale);
+  DrawStyle& d = buffer.style;
+  d.size = size;
+  d.fontColor = textColour(s);
+  d.face = st.face.empty() ? std::string("Arial") : st.face;
+  d.setStyleFlags(st.bold, st.italic, st.underline);
+  d.brush = backgroundColour(s);
+  d.brushClear = true;
+  const QFont font = d.font();
+  const QFontMetrics metrics(font);
+  const int lineHeight = lineHeightFor(size);
+  int r = 0;
+  int row = 0;
+  QPainter painter(&buffer.image);
+  painter.setFont(font);
+  for (const std::string& token : splitBoxTokens(text)) {
+    if (token.size() == 1 && token[0] == kLineBreakSign) {
+      row += lineHeight;
+      r = 0;
+      continue;
+    }
+    QString drawn = toQt(token);
+    const auto link = readLinkToken(token);
+    if (link) {
+      drawn = toQt(link->label);
+      LinkZone zone;
+      zone.label = link->label;
+      zone.script = resolveScriptAlias(s, link->script);
+      zone.rect = QRect(m.boxX + r, m.boxY + row, metrics.horizontalAdvance(drawn), metrics.height());
+      screen.recordZone(ZoneSurface::Monitor, zone);
+    }
+    if (m.boxWidth < r + metrics.horizontalAdvance(toQt(token))) {
+      r = 0;
+      row += lineHeight;
+    }
+    painter.setPen(link ? linkColour(s) : d.fontColor);
+    textOut(painter, m.boxX + r, m.boxY + row, drawn);
+    if (link) {
+      painter.setPen(QPen(visitedColour(s), std::max(1, static_cast<int>(m.scale))));
+      const int lineY = m.boxY + row + lineHeight - 2;
+      painter.drawLine(m.boxX + r, lineY, m.boxX + r + metrics.horizontalAdvance(drawn), lineY);
+    }
+    r += metrics.horizontalAdvance(drawn);
+  }
+  d.size = static_cast<int>(st.size * m.scale);
+}
+
+}  // namespace taluvin

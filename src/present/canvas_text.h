@@ -1,0 +1,42 @@
+// The canvas text renderers: wrapped text boxes with links on pictures, and boxes on the monitor.
+#pragma once
+
+#include "present/screen.h"
+
+#include <QFont>
+#include <QPainter>
+#include <string>
+#include <vector>
+
+namespace taluvin {
+
+// A box of text as "btxt=" and "display=" ask for it; -1 for x or y is the scroll-page text position,
+// 0 for width or height reaches the surface's edge, 0 for size is the font size.
+struct TextBox {
+  ZoneSurface surface = ZoneSurface::PictureScreen;
+  std::string text;
+  int x = 0, y = 0, width = 0, height = 0;
+  int size = 0;
+  std::string colour;     // empty: the text colour
+  std::string boxColour;  // "0": the background colour
+  std::string style;      // empty: "biu"
+};
+
+// Words of a box text: a link token runs from "@" to the second "|", each leading line-break sign is
+// a token of its own, other tokens keep their trailing space.
+std::vector<std::string> splitBoxTokens(const std::string& text);
+
+// A box text's source: empty is "Sem texto.", "$" the line store; trimmed.
+std::string boxSourceText(Screen& screen, const std::string& text);
+
+void drawTextBox(Screen& screen, const TextBox& box);
+// Model "4": the box stored by "btxt=" on the monitor buffer, at the monitor's scale.
+void drawMonitorTextBox(Screen& screen, const std::string& text);
+
+// Line height of every text renderer for a font size.
+inline int lineHeightFor(int size) { return size + size / 2; }
+
+// Text written with its top-left corner at (x, y), as canvases write text.
+void textOut(QPainter& painter, int x, int y, const QString& text);
+
+}  // namespace taluvin

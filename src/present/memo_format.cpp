@@ -1,0 +1,328 @@
+// Laying out memo text: words, directives, inline pictures, alignment, links and the scroll bar.
+#include "present/memo_format.h"
+
+#include "present/canvas_text.h"
+#include "present/font_faces.h"
+#include "present/layout_settings.h"
+#include "present/markup_tokens.h"
+#include "present/memo_box.h"
+#include "present/picture_file.h"
+#include "script/markup.h"
+#include "script/text.h"
+#include "state/game_paths.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+namespace taluvin {
+
+std::string formatMoney(const std::string& value) {
+  std::string text = trim(value);
+  for (char& c : text)
+    if (c == ',') c = '.';
+  if (text.empty()) return {};
+  char* end = nullptr;
+  const double number = std::strtod(text.c_str(), &end);
+  if (end == text.c_str() || *end != '\0' || !std::isfinite(number)) return {};
+  const long long cents = std::llround(std::fabs(number) * 100);
+  std::string whole = std::to_string(cents / 100);
+  for (int i = static_cast<int>(whole.size()) - 3; i > 0; i -= 3) whole.insert(static_cast<size_t>(i), ".");
+  const int fraction = static_cast<int>(cents % 100);
+  return (number < 0 && cents != 0 ? "-" : "") + whole + "," + (fraction < 10 ? "0" : "") + std::to_string(fraction);
+}
+
+namespace {
+
+bool namesPicture(const std::string& label) {
+  return label.find(".gif") != std::string::npos || label.find(".png") != std::string::npos ||
+         label.find(".jpg") != std::string::npos;
+}
+
+class MemoLayout {
+ public:
+  MemoLayout(Screen& screen, MemoBox& box, const MemoRequest& r)
+      : screen_(screen), s_(screen.session()), box_(box), request_(r), scale_(s_.screen.monitor.scale) {}
+
+  void run();
+
+ private:
+  int scaled(int v) const { return static_cast<int>(v * scale_); }
+  int textWidth(const std::string& t) const { return QFontMetrics(font()).horizontalAdvance(toQt(t)); }
+  QFont font() const { return style_.font(); }
+  QImage& image() { return box_.moImg->picture(); }
+  int usableWidth() const {
+    return box_.moImg->picture().width() - marginLeft_ - indentLeft_ - indentRight_ - marginRight_;
+  }
+  void grow(int by);
+  void writeLine();
+  std::string directive(const std::string& word);
+  void figure(const std::vector<std::string>& a);
+  void setScrollBar();
+
+  Screen& screen_;
+  GameSession& s_;
+  MemoBox& box_;
+  const MemoRequest& request_;
+  double scale_;
+  QColor panelColour_;
+  DrawStyle style_;
+  int lineHeight_ = 0;
+  std::string line_;
+  int lineOffset_ = 0;
+  int y_ = 0;
+  int indentLeft_ = 0, indentRight_ = 0, indentExtent_ = 0;
+  int marginLeft_ = 0, marginRight_ = 0;
+  std::vector<LinkZone> lineZones_;
+};
+
+void MemoLayout::grow(int by) {
+  if (by <= 0) return;
+  QImage& img = image();
+  QImage bigger = blankImage(img.width(), img.height() + by, panelColour_);
+  drawImageOnto(bigger, img);
+  box_.moImg->resize(bigger.size());
+  box_.moImg->setPicture(std::move(bigger));
+}
+
+void MemoLayout::writeLine() {
+  if (y_ + lineHeight_ >= image().height()) grow(lineHeight_);
+  const std::string text = trim(line_);
+  const int freeSpace = image().width() - textWidth(text) - lineOffset_ - indentLeft_ - marginLeft_ - indentRight_ -
+                        marginRight_;
+  const std::string& align = s_.screen.memoAlignment;
+  int left = lineOffset_ + indentLeft_ + marginLeft_;
+  if (align == "right") left = freeSpace + indentLeft_;
+  if (align == "center") left = freeSpace / 2 + indentLeft_;
+  QPainter painter(&image());
+  painter.setFont(font());
+  painter.setPen(style_.fontColor);
+  textOut(painter, left, y_, toQt(text));
+  if (indentLeft_ || indentRight_) {
+    indentExtent_ -= lineHeight_;
+    if (indentExtent_ < 0) indentLeft_ = indentRight_ = indentExtent_ = 0;
+  }
+  for (LinkZone& zone : lineZones_) {
+    zone.rect.translate(left, 0);
+    const QString label = toQt(zone.label);
+    if (request_.decoration.empty()) {
+      painter.setPen(QPen(style_.fontColor, std::max(1, scaled(1))));
+      const int underline = zone.rect.bottom() + 1 - 6;
+      painter.drawLine(zone.rect.left(), underline, zone.rect.right(), underline);
+    } else if (request_.decoration == "4" || request_.decoration == "5") {
+      painter.setPen(linkColour(s_));
+      textOut(painter, zone.rect.left(), zone.rect.top(), label);
+      if (request_.decoration == "5") {
+        painter.setPen(QPen(visitedColour(s_), std::max(1, scaled(1))));
+        const int underline = zone.rect.bottom() + 1 - 6;
+        painter.drawLine(zone.rect.left(), underline, zone.rect.right(), underline);
+      }
+    }
+    screen_.recordZone(ZoneSurface::Memo, zone);
+  }
+  lineZones_.clear();
+  painter.end();
+  const int oldY = y_;
+  y_ += lineHeight_;
+  lineOffset_ = 0;
+  line_.clear();
+  if (image().height() < oldY + 2 * lineHeight_) grow(lineHeight_);
+}
+
+void MemoLayout::figure(const std::vector<std::string>& a) {
+  const auto arg = [&a](size_t k) { return k < a.size() ? a[k] : std::string(); };
+  CanvasView* loading = screen_.bufShp();
+  const std::string& file = arg(1);
+  if (namesPicture(file)) {
+    if (auto path = resolveInFolder(s_.GameFolder, file)) {
+      auto load = loadPictureFile(*path);
+      if (load.ok()) {
+        loading->resize(load.image.size());
+        loading->setPicture(std::move(load.image));
+      }
+    }
+  }
+  const QImage picture = loading->picture();
+  const auto number = [](const std::string& v, int fallback, int bad) {
+    if (v.empty()) return fallback;
+    return toIntOr(v, bad);
+  };
+  int x = scaled(number(arg(3), -1, 0));
+  int y = scaled(number(arg(4), -1, 0));
+  const int w = scaled(number(arg(5), picture.width(), request_.width));
+  const int h = scaled(number(arg(6), picture.height(), request_.height));
+  if (y < 0) y = y_;
+  if (x < 0) {
+    const std::string& placement = arg(7);
+    if (placement.empty()) {
+      x = marginLeft_ + lineOffset_;
+      indentLeft_ = w;
+      indentExtent_ = 0;
+      y_ += h - lineHeight_;
+    } else if (placement == "left") {
+      x = marginLeft_ + lineOffset_;
+      indentLeft_ = w;
+      indentExtent_ = h;
+    } else if (placement == "right") {
+      x = image().width() - w - marginRight_;
+      indentRight_ = w;
+      indentExtent_ = h;
+    } else if (placement == "center") {
+      x = (image().width() - (w + marginRight_ + marginLeft_ + lineOffset_)) / 2 + lineOffset_ + marginLeft_;
+      y_ += h;
+    }
+  }
+  if (y + h > image().height()) grow(y + h + lineHeight_ - image().height());
+  if (!picture.isNull()) {
+    QPainter painter(&image());
+    painter.drawImage(QRect(x, y, w, h), withMagentaTransparent(picture));
+  }
+  if (!arg(2).empty()) {
+    LinkZone zone;
+    zone.label = file;
+    zone.script = arg(2);
+    zone.hoverPicture = arg(8);
+    zone.sound = arg(9);
+    zone.rect = QRect(x, y, w, h);
+    screen_.recordZone(ZoneSurface::Memo, zone);
+  }
+}
+
+std::string MemoLayout::directive(const std::string& word) {
+  std::vector<std::string> a;  // a[0] is the name
+  std::string rest = trim(std::string_view(word).substr(1));
+  for (;;) {
+    const auto comma = rest.find(',');
+    a.push_back(trim(rest.substr(0, comma)));
+    if (comma == std::string::npos) break;
+    rest.erase(0, comma + 1);
+  }
+  const std::string& name = a[0];
+  const auto arg = [&a](size_t k) { return k < a.size() ? a[k] : std::string(); };
+  const bool breaksLine = name == "color" || name == "style" || name == "size" ||
+                          (name == "align" && (arg(1) == "left" || arg(1) == "center" || arg(1) == "right"));
+  if (breaksLine && !trim(line_).empty()) writeLine();
+  const auto& st = s_.screen.style;
+  if (name == "color") {
+    style_.fontColor = arg(1).empty() ? textColour(s_) : paintColor(arg(1));
+  } else if (name == "style") {
+    const auto letters = readStyleLetters(arg(1).empty() ? std::string("biu") : arg(1));
+    style_.setStyleFlags(letters.bold, letters.italic, letters.underline);
+  } else if (name == "size") {
+    const int size = toIntOr(arg(1), st.size);
+    const int height = toIntOr(arg(2), lineHeightFor(size));
+    style_.size = scaled(size);
+    lineHeight_ = scaled(height);
+  } else if (name == "align") {
+    if (breaksLine) s_.screen.memoAlignment = arg(1);
+  } else if (name == "fig") {
+    figure(a);
+  } else if (name == "$") {
+    const auto index = parseInt(arg(1));
+    if (!index || !s_.registers.has(*index)) return {};
+    const std::string money = formatMoney(s_.registers.at(*index));
+    return money.empty() ? std::string() : money + " ";
+  } else if (const auto index = parseInt(name); index && s_.registers.has(*index)) {
+    return s_.registers.at(*index) + " ";
+  }
+  return {};
+}
+
+void MemoLayout::setScrollBar() {
+  const int visible = scaled(request_.height);
+  const int overflow = image().height() - visible;
+  int thumb = visible - static_cast<int>(overflow / 5.0);
+  // A very long text would leave no thumb at all; a shorter thumb steps more rows per unit instead.
+  constexpr int kMinThumb = 10;
+  box_.step = 5;
+  if (thumb < kMinThumb && overflow > 0) {
+    thumb = std::min(kMinThumb, visible);
+    const int travel = std::max(visible - thumb, 1);
+    box_.step = (overflow + travel - 1) / travel;
+  }
+  const int panelHeight = box_.moSbx->height();
+  box_.moLb1->resize(box_.moLb1->width(), thumb);
+  box_.travel = std::max(panelHeight - thumb, 0);
+  const std::string& mode = s_.screen.memoScrollBar;
+  bool shown = mode.empty();
+  if (mode == "auto") shown = thumb < box_.moLb0->height();
+  box_.moLb0->setVisible(shown);
+  box_.moLb1->setVisible(shown);
+  box_.moSbx->show();
+  box_.moSbx->raise();
+}
+
+void MemoLayout::run() {
+  const auto& st = s_.screen.style;
+  panelColour_ = backgroundColour(s_);
+  QWidget* panel = box_.moSbx;
+  panel->setGeometry(scaled(request_.x), scaled(request_.y), scaled(request_.width), scaled(request_.height));
+  paintWidget(panel, panelColour_);
+  style_.face = st.face.empty() ? std::string("Arial") : st.face;
+  style_.size = scaled(st.size);
+  style_.fontColor = textColour(s_);
+  style_.setStyleFlags(st.bold, st.italic, st.underline);
+  lineHeight_ = request_.lineHeight ? scaled(request_.lineHeight) : lineHeightFor(style_.size);
+  box_.moImg->setGeometry(0, 0, std::max(panel->width() - 10, 1), std::max(panel->height(), 1));
+  box_.moImg->setPicture(blankImage(box_.moImg->width(), box_.moImg->height(), panelColour_));
+
+  const QColor track = paintColor(request_.trackColour);
+  const QColor thumb = paintColor(request_.thumbColour);
+  box_.moLb0->setGeometry(panel->width() - 10, 0, 10, panel->height());
+  paintWidget(box_.moLb0, track);
+  box_.moLb1->setGeometry(panel->width() - 10, 0, 10, panel->height());
+  paintWidget(box_.moLb1, thumb);
+  box_.moLb0->raise();
+  box_.moLb1->raise();
+  box_.position = 0;
+
+  std::string text = trim(request_.text) + " ";
+  y_ = scaled(s_.screen.memoMargins.top);
+  marginLeft_ = scaled(s_.screen.memoMargins.left);
+  marginRight_ = scaled(s_.screen.memoMargins.right);
+  while (!text.empty()) {
+    std::string word;
+    const auto link = text[0] == '@' && text.find('|') != std::string::npos ? readLinkToken(text) : std::nullopt;
+    if (link) {
+      const auto first = text.find('|');
+      const auto second = text.find('|', first + 1);
+      text.erase(0, second == std::string::npos ? text.size() : second + 1);
+      if (textWidth(line_ + link->label) > usableWidth()) writeLine();
+      const QFontMetrics metrics(font());
+      LinkZone zone;
+      zone.label = link->label;
+      zone.script = resolveScriptAlias(s_, link->script);
+      zone.rect = QRect(textWidth(line_) + lineOffset_ + indentLeft_, y_, metrics.horizontalAdvance(toQt(link->label)),
+                        metrics.height());
+      lineZones_.push_back(zone);
+      word = link->label;
+    } else {
+      const auto blank = text.find(' ');
+      const auto end = blank == std::string::npos ? text.size() : blank + 1;
+      word = text.substr(0, end);
+      text.erase(0, end);
+    }
+    while (!word.empty() && word[0] == kLineBreakSign) {
+      writeLine();
+      word.erase(0, 1);
+    }
+    if (!word.empty() && word[0] == '#') word = directive(word);
+    if (textWidth(line_ + word) < usableWidth()) {
+      line_ += word;
+    } else {
+      writeLine();
+      line_ = trim(word) + " ";
+    }
+  }
+  writeLine();
+  setScrollBar();
+  box_.scrollTo(0);
+}
+
+}  // namespace
+
+void formatMemo(Screen& screen, MemoBox& box, const MemoRequest& request) { MemoLayout(screen, box, request).run(); }
+
+}  // namespace taluvin

@@ -1,0 +1,186 @@
+// Messages in every model, the console effect and typing delay, and the scroll page's text position.
+#include "present/message_commands.h"
+
+#include "present/canvas_text.h"
+#include "present/console_output.h"
+#include "present/console_page.h"
+#include "present/layout_settings.h"
+#include "present/picture_page.h"
+#include "present/screen.h"
+#include "present/scroll_page.h"
+#include "script/markup.h"
+#include "script/text.h"
+
+#include <QPainter>
+
+namespace taluvin {
+
+namespace {
+
+// What a message command writes after its word: the first five characters and "...".
+void traceMessage(ScriptInterpreter& ip, const std::string& text) { ip.Trace += text.substr(0, 5) + "..."; }
+
+// The page image takes the background as brush and the text style as font.
+void preparePageFont(Screen& screen, const GameSession& s) {
+  DrawStyle& d = screen.telMod3()->style;
+  const auto& st = s.screen.style;
+  d.brush = backgroundColour(s);
+  d.brushClear = false;
+  d.face = st.face.empty() ? std::string("Arial") : st.face;
+  d.size = st.size;
+  d.fontColor = textColour(s);
+  d.setStyleFlags(st.bold, st.italic, st.underline);
+}
+
+}  // namespace
+
+Flow cmdMsgSet(ScriptInterpreter& ip) {
+  // slot 1 = the whole rest of the line
+  static const std::string kNoText = "<-Falta texto!!!";
+  Screen& screen = screenOf(ip);
+  GameSession& s = ip.session();
+  traceMessage(ip, ip.arg(1));
+  if (ip.arg(1).empty()) ip.Trace += kNoText;
+  const std::string text = expandAllMarkup(ip.arg(1), s.Modelo);
+  const auto& model = s.Modelo;
+  if (model == "0") {
+    consoleOutput(screen, text);
+  } else if (model == "1") {
+    screen.msg()->setPlainText(toQt(text).remove('\r'));
+  } else if (model == "2") {
+    screen.addWebText(text);
+  } else if (model == "3") {
+    preparePageFont(screen, s);
+    const DrawStyle& d = screen.telMod3()->style;
+    QPainter painter(&screen.telMod3()->picture());
+    painter.setFont(d.font());
+    const QString shown = toQt(text);
+    // An opaque brush paints the text's cell, as the page canvas writes text.
+    const QRect cell(s.screen.textX, s.screen.textY, painter.fontMetrics().horizontalAdvance(shown),
+                     painter.fontMetrics().height());
+    painter.fillRect(cell, d.brush);
+    painter.setPen(d.fontColor);
+    textOut(painter, s.screen.textX, s.screen.textY, shown);
+  }
+  return Flow::Done;
+}
+
+Flow cmdMsgAppend(ScriptInterpreter& ip) {
+  // slot 1 = the whole rest of the line
+  Screen& screen = screenOf(ip);
+  GameSession& s = ip.session();
+  traceMessage(ip, ip.arg(1));
+  const std::string text = expandAllMarkup(ip.arg(1), s.Modelo);
+  const auto& model = s.Modelo;
+  if (model == "0")
+    consoleOutput(screen, text);
+  else if (model == "1")
+    screen.picturePage().appendToStrip(toQt(text));
+  else if (model == "2")
+    screen.addWebLine(text);
+  else if (model == "3")
+    preparePageFont(screen, s);
+  return Flow::Done;
+}
+
+Flow cmdClearMsg(ScriptInterpreter& ip) {
+  // no arguments
+  Screen& screen = screenOf(ip);
+  const auto& model = ip.session().Modelo;
+  if (model == "0")
+    screen.console().clear();
+  else if (model == "1")
+    screen.msg()->clear();
+  else if (model == "2")
+    screen.startNewWebPage();
+  else if (model == "3")
+    screen.clearLineStore();
+  return Flow::Done;
+}
+
+Flow cmdLineFeed(ScriptInterpreter& ip) {
+  // no arguments
+  static const std::string kLineBreak = "\r\n";
+  static const std::string kWebBreak = "<br>";
+  Screen& screen = screenOf(ip);
+  GameSession& s = ip.session();
+  const auto& model = s.Modelo;
+  if (model == "0")
+    consoleOutput(screen, kLineBreak);
+  else if (model == "1")
+    screen.picturePage().appendToStrip(toQt(kLineBreak));
+  else if (model == "2")
+    screen.addWebLine(kWebBreak);
+  else if (model == "3")
+    s.screen.textY += lineHeightFor(screen.telMod3()->style.size);
+  return Flow::Done;
+}
+
+Flow cmdTextPosition(ScriptInterpreter& ip) {
+  // slot 1 = x, slot 2 = y; empty or "$" keeps that coordinate
+  static const std::string kNotModel3 = w(" <--- não está no modo 3");
+  GameSession& s = ip.session();
+  if (s.Modelo != "3") {
+    ip.Trace += kNotModel3;
+    return Flow::Done;
+  }
+  ip.Trace += ip.arg(1) + "," + ip.arg(2);
+  const auto keeps = [](const std::string& v) { return v.empty() || v == "$"; };
+  if (!keeps(ip.arg(1))) s.screen.textX = toIntOrAbort(ip.arg(1));
+  if (!keeps(ip.arg(2))) s.screen.textY = toIntOrAbort(ip.arg(2));
+  return Flow::Done;
+}
+
+Flow cmdLineFeedBy(ScriptInterpreter& ip) {
+  // slot 1 = pixels (default "10")
+  GameSession& s = ip.session();
+  if (s.Modelo != "3") return Flow::Done;
+  s.screen.textY += toIntOr(ip.arg(1).empty() ? std::string("10") : ip.arg(1), 0);
+  ScrollPage& page = screenOf(ip).scrollPage();
+  if (s.screen.textY > page.telMod3->picture().height()) page.setPageHeight(s.screen.textY);
+  return Flow::Done;
+}
+
+Flow cmdPageHeight(ScriptInterpreter& ip) {
+  // slot 1 = height of the page image (default: the scroll box's height less 10)
+  ScrollPage& page = screenOf(ip).scrollPage();
+  const int fallback = page.sbox2->height() - 10;
+  const int height = toIntOr(ip.arg(1), fallback);
+  ip.Trace += std::to_string(height);
+  page.setPageHeight(height);
+  return Flow::Done;
+}
+
+Flow cmdTextAppend(ScriptInterpreter& ip) {
+  // slot 1 = text
+  screenOf(ip).appendLineStore(ip.arg(1));
+  return Flow::Done;
+}
+
+Flow cmdTextSet(ScriptInterpreter& ip) {
+  // slot 1 = text
+  screenOf(ip).setLineStore(ip.arg(1));
+  return Flow::Done;
+}
+
+Flow cmdEffect(ScriptInterpreter& ip) {
+  // slot 1 = effect name: empty (typewriter), "direto" or "scrollup"
+  static const std::string kUnsupported = w(" <- efeito não implementado");
+  const std::string& name = ip.arg(1);
+  ip.Trace += name;
+  if (name.empty() || name == "direto" || name == "scrollup")
+    ip.session().screen.consoleEffect = name;
+  else
+    ip.Trace += kUnsupported;
+  return Flow::Done;
+}
+
+Flow cmdTypingDelay(ScriptInterpreter& ip) {
+  // slot 1 = milliseconds per character (default "0")
+  const int delay = toIntOr(ip.arg(1).empty() ? std::string("0") : ip.arg(1), 7);
+  ip.session().typingSpeed = delay;
+  ip.Trace += std::to_string(delay);
+  return Flow::Done;
+}
+
+}  // namespace taluvin

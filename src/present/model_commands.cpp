@@ -1,0 +1,117 @@
+// Switching between the console, picture screen, web page, scroll page and monitor models.
+#include "present/model_commands.h"
+
+#include "present/command_panel.h"
+#include "present/console_page.h"
+#include "present/layout_settings.h"
+#include "present/picture_page.h"
+#include "present/screen.h"
+#include "present/scroll_page.h"
+#include "present/web_page_view.h"
+#include "script/text.h"
+
+#include <QLineEdit>
+
+namespace taluvin {
+
+namespace {
+
+void enterConsole(Screen& screen, GameSession& s) {
+  screen.abok1()->showPage("0");
+  screen.panel().setInputShown(lineOn(s, 44));
+  screen.abok1()->resize(screen.abok1()->width(), lineInt(s, 25, screen.abok1()->height()));
+  screen.console().clear();
+  screen.console().paint(backgroundColour(s));
+  screen.letEventsRun();
+}
+
+void enterPictureScreen(Screen& screen, GameSession& s) {
+  const QColor background = backgroundColour(s);
+  screen.tela()->style.brush = background;
+  screen.pictureBuffer().fill(background);
+  screen.msg()->setVisible(lineOn(s, 35));
+  screen.panel().setInputShown(lineOn(s, 44));
+  screen.abok1()->resize(screen.abok1()->width(), lineInt(s, 25, screen.abok1()->height()));
+  screen.msg()->clear();
+  screen.abok1()->showPage("1");
+  screen.letEventsRun();
+}
+
+void enterWebPage(Screen& screen, GameSession& s) {
+  screen.web().showEmptyPage(s.screen.style.background);
+  screen.abok1()->showPage("2");
+  screen.panel().setInputShown(false);
+  screen.abok1()->resize(lineInt(s, 51, screen.abok1()->width()), lineInt(s, 52, screen.abok1()->height()));
+  screen.web().fitToPage(screen.abok1()->width(), screen.abok1()->height());
+  screen.letEventsRun();
+  screen.startNewWebPage();
+  screen.web().webB->setFocus();
+}
+
+void enterScrollPage(Screen& screen, GameSession& s) {
+  screen.panel().setInputShown(false);
+  screen.abok1()->showPage("3");
+  screen.abok1()->resize(lineInt(s, 49, screen.abok1()->width()), lineInt(s, 50, screen.abok1()->height()));
+  screen.scrollPage().enterModel(s, screen.abok1()->size());
+  screen.clearLineStore();
+  screen.scrollPage().showPageImage();
+  screen.letEventsRun();
+}
+
+// The virtual screen scaled into the monitor window, centred with equal borders.
+void enterMonitor(Screen& screen, GameSession& s, const std::string& width, const std::string& height) {
+  s.model4Width = toIntOr(width.empty() ? std::string("640") : width, 640);
+  s.model4Height = toIntOr(height.empty() ? std::string("420") : height, 420);
+  screen.showMonitorWindow();
+  const QSize client = screen.monitorClientSize();
+  auto& m = s.screen.monitor;
+  const double byWidth = static_cast<double>(client.width()) / std::max(s.model4Width, 1);
+  const double byHeight = static_cast<double>(client.height()) / std::max(s.model4Height, 1);
+  m.scale = byWidth < byHeight ? byWidth : byHeight;
+  m.scaledWidth = static_cast<int>(s.model4Width * m.scale);
+  m.scaledHeight = static_cast<int>(s.model4Height * m.scale);
+  m.left = (client.width() - m.scaledWidth) / 2;
+  m.top = (client.height() - m.scaledHeight) / 2;
+  screen.monitorBuffer().resize(m.scaledWidth, m.scaledHeight);
+  screen.paintMonitorBackground();
+  screen.abok1()->setCurrentIndex(0);
+  screen.panel().setInputShown(false);
+  m.boxX = static_cast<int>(m.scale * 5);
+  m.boxY = static_cast<int>(m.scale * 8);
+  m.boxWidth = m.scaledWidth - static_cast<int>(m.scale * 8);
+  m.boxHeight = m.scaledHeight - static_cast<int>(m.scale * 5) - m.boxY;
+  screen.letEventsRun();
+}
+
+}  // namespace
+
+Flow cmdMode(ScriptInterpreter& ip) {
+  // slot 1 = model "0" to "4"; for "4" slot 2 = virtual width, slot 3 = virtual height
+  Screen& screen = screenOf(ip);
+  GameSession& s = ip.session();
+  const std::string& model = ip.arg(1);
+  screen.input()->clear();
+  screen.clearModelZones();
+  s.screen.monitor.scale = 1.0;
+  // Only "modo=" leaves a model that is already shown alone.
+  if (ip.Cmd == "modo=" && model == s.Modelo) return Flow::Done;
+
+  s.Modelo = model;
+  screen.panel().showPanelBySettings(s);
+  if (model == "0") {
+    enterConsole(screen, s);
+    return Flow::Done;
+  }
+  if (model == "4") {
+    enterMonitor(screen, s, ip.arg(2), ip.arg(3));
+    return Flow::Done;
+  }
+  if (model == "1") enterPictureScreen(screen, s);
+  if (model == "2") enterWebPage(screen, s);
+  if (model == "3") enterScrollPage(screen, s);
+  screen.letEventsRun();
+  if (screen.input()->isVisible()) screen.input()->setFocus();
+  return Flow::Done;
+}
+
+}  // namespace taluvin

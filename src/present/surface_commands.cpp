@@ -1,0 +1,216 @@
+// Clearing, refreshing, saving and scrolling the surfaces of the current model.
+#include "present/surface_commands.h"
+
+#include "present/command_panel.h"
+#include "present/console_page.h"
+#include "present/layout_settings.h"
+#include "present/picture_page.h"
+#include "present/screen.h"
+#include "present/scroll_page.h"
+
+#include <QLineEdit>
+#include <QPainter>
+
+namespace taluvin {
+
+namespace {
+
+// The colour argument, or the background colour when it is empty.
+QColor colourOrBackground(ScriptInterpreter& ip) {
+  const std::string& given = ip.arg(1);
+  return given.empty() ? backgroundColour(ip.session()) : paintColor(given);
+}
+
+// A buffer about to be cleared takes the colour as brush and the text style as font.
+void prepareBuffer(Buffer& buffer, const GameSession& s, QColor colour) {
+  const auto& st = s.screen.style;
+  buffer.style.brush = colour;
+  buffer.style.brushClear = false;
+  buffer.style.fontColor = textColour(s);
+  buffer.style.face = st.face.empty() ? std::string("Arial") : st.face;
+  buffer.style.size = st.size;
+}
+
+void fillMonitor(Screen& screen, QColor colour, bool alsoPicture) {
+  screen.monitorBuffer().fill(colour);
+  if (alsoPicture) screen.fillMonitorPicture(colour);
+}
+
+// Shifts a rectangle of image by step in the direction and fills the strip left behind.
+void shiftRect(QImage& image, const std::string& direction, int x, int y, int w, int h, int step, QColor fill) {
+  QRect from, to, strip;
+  if (direction == "up") {
+    from = QRect(x, y + step, w, h - step);
+    to = QRect(x, y, w, h - step);
+    strip = QRect(x, y + h - step, w, step);
+  } else if (direction == "down") {
+    from = QRect(x, y, w, h - step);
+    to = QRect(x, y + step, w, h - step);
+    strip = QRect(x, y, w, step);
+  } else if (direction == "left") {
+    from = QRect(x + step, y, w - step, h);
+    to = QRect(x, y, w - step, h);
+    strip = QRect(x + w - step, y, step, h);
+  } else if (direction == "right") {
+    from = QRect(x, y, w - step, h);
+    to = QRect(x + step, y, w - step, h);
+    strip = QRect(x, y, step, h);
+  } else {
+    return;
+  }
+  const QImage moved = image.copy(from);
+  QPainter p(&image);
+  p.drawImage(to.topLeft(), moved);
+  p.fillRect(strip, fill);
+}
+
+}  // namespace
+
+Flow cmdClearText(ScriptInterpreter& ip) {
+  // no arguments
+  screenOf(ip).clearLineStore();
+  return Flow::Done;
+}
+
+Flow cmdClearScreen(ScriptInterpreter& ip) {
+  // slot 1 = colour (default: the background colour)
+  Screen& screen = screenOf(ip);
+  const QColor colour = colourOrBackground(ip);
+  if (ip.session().Modelo == "4") {
+    fillMonitor(screen, colour, true);
+    return Flow::Done;
+  }
+  Buffer& buffer = screen.pictureBuffer();
+  prepareBuffer(buffer, ip.session(), colour);
+  buffer.grow(screen.tela()->width(), screen.tela()->height(), colour);
+  buffer.fill(colour);
+  screen.tela()->fillPicture(colour);
+  CanvasView* page = screen.telMod3();
+  page->picture().fill(page->style.brush);
+  screen.scrollPage().showPageImage();
+  return Flow::Done;
+}
+
+Flow cmdClearBuffer(ScriptInterpreter& ip) {
+  // slot 1 = colour (default: the background colour)
+  Screen& screen = screenOf(ip);
+  const QColor colour = colourOrBackground(ip);
+  if (ip.session().Modelo == "4") {
+    fillMonitor(screen, colour, false);
+    return Flow::Done;
+  }
+  Buffer& buffer = screen.pictureBuffer();
+  prepareBuffer(buffer, ip.session(), colour);
+  buffer.grow(screen.tela()->width(), screen.tela()->height(), colour);
+  buffer.fill(colour);
+  return Flow::Done;
+}
+
+Flow cmdClearPanel(ScriptInterpreter& ip) {
+  // slot 1 = colour (default: the background colour)
+  Screen& screen = screenOf(ip);
+  const QColor colour = colourOrBackground(ip);
+  Buffer& buffer = screen.panelBuffer();
+  prepareBuffer(buffer, ip.session(), colour);
+  buffer.fill(colour);
+  return Flow::Done;
+}
+
+Flow cmdClearTotal(ScriptInterpreter& ip) {
+  // no arguments
+  screenOf(ip).clearAllSurfaces();
+  return Flow::Done;
+}
+
+Flow cmdRefresh(ScriptInterpreter& ip) {
+  // no arguments
+  Screen& screen = screenOf(ip);
+  const auto& model = ip.session().Modelo;
+  if (model == "1") {
+    screen.tela()->fitPictureToWidget();
+    drawImageOnto(screen.tela()->picture(), screen.pictureBuffer().image);
+    screen.tela()->update();
+  } else if (model == "3") {
+    screen.scrollPage().showPageImage();
+  } else if (model == "4") {
+    screen.showMonitorBuffer();
+  }
+  screen.letEventsRun();
+  return Flow::Done;
+}
+
+Flow cmdSaveBuffer(ScriptInterpreter& ip) {
+  // no arguments: what the player sees goes back into the buffer
+  Screen& screen = screenOf(ip);
+  const auto& model = ip.session().Modelo;
+  if (model == "1")
+    drawImageOnto(screen.pictureBuffer().image, screen.tela()->picture());
+  else if (model == "3")
+    screen.scrollPage().takeBackShownImage();
+  else if (model == "4")
+    screen.takeMonitorPictureIntoBuffer();
+  return Flow::Done;
+}
+
+Flow cmdScroll(ScriptInterpreter& ip) {
+  // slot 1 = direction (default "up"), slots 2 to 6 = x, y, width, height, step (default 0 each)
+  Screen& screen = screenOf(ip);
+  GameSession& s = ip.session();
+  const std::string direction = ip.arg(1).empty() ? std::string("up") : ip.arg(1);
+  int x = toIntOr(ip.arg(2), 0), y = toIntOr(ip.arg(3), 0);
+  int w = toIntOr(ip.arg(4), 0), h = toIntOr(ip.arg(5), 0), step = toIntOr(ip.arg(6), 0);
+  const auto& model = s.Modelo;
+  Buffer* buffer = nullptr;
+  QImage* image = nullptr;
+  QColor brush;
+  QSize shown;
+  if (model == "1") {
+    buffer = &screen.pictureBuffer();
+    shown = screen.tela()->size();
+  } else if (model == "3") {
+    image = &screen.telMod3()->picture();
+    brush = screen.telMod3()->style.brush;
+    shown = screen.tela3()->size();
+  } else if (model == "4") {
+    buffer = &screen.monitorBuffer();
+    shown = QSize(s.screen.monitor.scaledWidth, s.screen.monitor.scaledHeight);
+  }
+  if (buffer) {
+    image = &buffer->image;
+    brush = buffer->style.brush;
+  }
+  const bool widthGiven = w != 0, heightGiven = h != 0;
+  if (image) {
+    if (!widthGiven) w = shown.width();
+    if (!heightGiven) h = shown.height();
+  }
+  if (step == 0) {
+    if (direction == "up" || direction == "down") step = h / 10;
+    if (direction == "left" || direction == "right") step = w / 10;
+  }
+  ip.Trace += direction + "," + std::to_string(x) + "," + std::to_string(y) + "," + std::to_string(w) + "," +
+              std::to_string(h) + "," + std::to_string(step);
+  if (!image) return Flow::Done;
+  if (model == "4") {
+    const double scale = s.screen.monitor.scale;
+    x = static_cast<int>(x * scale);
+    y = static_cast<int>(y * scale);
+    step = static_cast<int>(step * scale);
+    if (widthGiven) w = static_cast<int>(w * scale);
+    if (heightGiven) h = static_cast<int>(h * scale);
+  }
+  shiftRect(*image, direction, x, y, w, h, step, brush);
+  return Flow::Done;
+}
+
+Flow cmdTopBar(ScriptInterpreter& ip) {
+  // slot 1 = "on" (default) or "off"
+  Screen& screen = screenOf(ip);
+  const std::string& state = ip.arg(1);
+  ip.Trace += state;
+  const QColor inputColour = screen.input()->palette().color(QPalette::Base);
+  screen.console().showTopBar(state != "off", inputColour);
+  return Flow::Done;
+}
+
+}  // namespace taluvin
