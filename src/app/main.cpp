@@ -2,6 +2,7 @@
 #include "app/options.h"
 #include "app/player.h"
 #include "app/replay.h"
+#include "script/command_listing.h"
 #include "script/text.h"
 
 #include <QApplication>
@@ -38,6 +39,10 @@ int main(int argc, char* argv[]) {
   }
   if (options.version) {
     std::cout << "taluvin " << TALUVIN_VERSION << '\n';
+    return 0;
+  }
+  if (options.listCommands) {
+    printCommandTable(std::cout);
     return 0;
   }
   if (options.headless) {

@@ -12,6 +12,7 @@ const char* usageText() {
          "  --start         act as the start click as soon as the window shows\n"
          "  --replay FILE   play the player actions listed in FILE, one per line\n"
          "  --headless      no display and no sound device; errors go to standard error\n"
+         "  --list-commands print the script language's commands in the order they are tested\n"
          "  --help          show this text\n"
          "  --version       show the version\n";
 }
@@ -39,6 +40,8 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
       o.headless = true;
     } else if (a == "--help" || a == "-h") {
       o.help = true;
+    } else if (a == "--list-commands") {
+      o.listCommands = true;
     } else if (a == "--version") {
       o.version = true;
     } else if (a.size() > 1 && a[0] == '-') {

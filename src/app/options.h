@@ -15,6 +15,7 @@ struct Options {
   bool headless = false;
   bool help = false;
   bool version = false;
+  bool listCommands = false;
 };
 
 struct ParsedOptions {

@@ -1,0 +1,72 @@
+// Start-up, opening a game and the exit steps that write settings and state files.
+#include "state/lifecycle.h"
+#include "support/test_game.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using taluvin::testing::TestGame;
+
+TEST(Lifecycle, ExitWritesBothSettingsFilesWith101LinesAndCarriesLine95) {
+  TestGame game;
+  std::vector<std::string> program(96);
+  program[4] = "jogo";
+  program[95] = "guardado";
+  game.writeLines("taluvin.ini", program);
+  game.settings({{5, "20"}, {10, "sala"}, {95, "do jogo"}});
+  game.write("start.scp", "retscp= volta\n");
+  game.start();
+  game.quit();
+  const auto programLines = game.readLines("taluvin.ini");
+  const auto gameLines = game.readLines("jogo.ini");
+  ASSERT_EQ(programLines.size(), 101u);
+  EXPECT_EQ(programLines, gameLines);
+  EXPECT_EQ(gameLines[95], "guardado");
+  EXPECT_EQ(gameLines[4], "jogo");
+  EXPECT_EQ(gameLines[5], "20");
+  EXPECT_EQ(gameLines[7], "start");
+  EXPECT_EQ(gameLines[8], "volta");
+  EXPECT_EQ(gameLines[10], "sala");
+  EXPECT_EQ(gameLines[11], "900");
+  EXPECT_EQ(gameLines[12], "420");
+  EXPECT_EQ(game.readLines("jogo.rgs").size(), 21u);
+}
+
+TEST(Lifecycle, ShortOrMissingSettingsReadAsEmptyLines) {
+  TestGame game;
+  game.writeLines("jogo.ini", {"", "", "", "", "jogo"});
+  game.write("start.scp", "pausa 0\n");
+  game.start();
+  auto& s = game.player().session();
+  EXPECT_EQ(s.RegCount, 250);
+  EXPECT_EQ(s.registers.size(), 251u);  // no register file: the table the count promises
+  EXPECT_TRUE(game.traced("   0: pausa 0"));
+}
+
+TEST(Lifecycle, ResumeRunsThePlaceOrStartWhenThereIsNone) {
+  TestGame game;
+  game.write("start.scp", "inicio\n");
+  game.write("sala.scp", "nasala\n");
+  game.player().resume();
+  EXPECT_TRUE(game.traced("   0: inicio "));
+  game.settings({{10, "sala"}});
+  game.clearTrace();
+  game.player().resume();
+  EXPECT_TRUE(game.traced("   0: nasala "));
+  EXPECT_EQ(game.player().session().Script, "sala");
+}
+
+TEST(Lifecycle, StateFilesAreReplacedWholeWithoutLeftoverTemporaries) {
+  TestGame game;
+  game.writeLines("jogo.rgs", {"a", "b", "c"});
+  game.write("start.scp", "pausa 0\n");
+  game.start();
+  EXPECT_EQ(game.readLines("jogo.rgs"), (std::vector<std::string>{"a", "b", "c"}));
+  for (const auto& entry : std::filesystem::directory_iterator(game.folder()))
+    EXPECT_EQ(entry.path().string().find(".tmp"), std::string::npos) << entry.path();
+}
+
+TEST(Lifecycle, FolderUrlIsAFileAddressWithEscapedBlanks) {
+  EXPECT_EQ(taluvin::folderToUrl("/home/ana/Meu Jogo/"), "file:///home/ana/Meu%20Jogo/");
+  EXPECT_EQ(taluvin::folderToUrl("C:\\Jogos\\Meu Jogo\\"), "file:///C|/Jogos/Meu%20Jogo/");
+}
