@@ -1,0 +1,84 @@
+// The command line as checkers use it: options, trace files, replays and their errors.
+#include "support/program_run.h"
+#include "support/test_game.h"
+
+#include <QImage>
+#include <fstream>
+#include <gtest/gtest.h>
+
+using taluvin::testing::runProgram;
+using taluvin::testing::TestGame;
+
+TEST(CommandLine, HelpVersionAndBadOptions) {
+  auto help = runProgram({"--help"});
+  EXPECT_EQ(help.exitCode, 0);
+  EXPECT_NE(help.out.find("--replay FILE"), std::string::npos);
+  auto version = runProgram({"--version"});
+  EXPECT_EQ(version.exitCode, 0);
+  EXPECT_EQ(version.out.rfind("taluvin ", 0), 0u);
+  auto bad = runProgram({"--nope"});
+  EXPECT_EQ(bad.exitCode, 2);
+  EXPECT_NE(bad.err.find("unknown option --nope"), std::string::npos);
+  EXPECT_EQ(runProgram({"--trace"}).exitCode, 2);
+  EXPECT_EQ(runProgram({"/no/such/folder", "--headless"}).exitCode, 2);
+  auto list = runProgram({"--list-commands"});
+  EXPECT_NE(list.out.find("158\tgoto\t(goes on)"), std::string::npos);
+}
+
+TEST(CommandLine, StartWritesAUtf8TraceAndHeadlessQuitsThroughTheExitSteps) {
+  TestGame game;
+  game.write("start.scp", "retscp= não\n");
+  const std::string trace = game.folder() + "trace.txt";
+  auto run = runProgram({game.folder(), "--headless", "--start", "--trace", trace});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  std::ifstream in(trace);
+  std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_NE(all.find("   0: retscp= não <- não existe este script\n"), std::string::npos) << all;
+  EXPECT_EQ(game.readLines("jogo.ini").size(), 101u);
+  EXPECT_EQ(game.readLines("jogo.ini")[8], "não");
+}
+
+TEST(CommandLine, StartClickWithoutStartScriptEndsTheProgramAndStillSaves) {
+  TestGame game;
+  auto run = runProgram({game.folder(), "--headless", "--start"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(game.readLines("taluvin.ini").size(), 101u);
+}
+
+TEST(CommandLine, ReplayTakesActionsInOrderAndTakesScreenshots) {
+  TestGame game;
+  game.write("start.scp", "pausa 20\n");
+  game.write("play.replay", "# a comment\nstart\nwait 50\nscreenshot " + game.folder() +
+                                "shot.png\nkey F2\nresume\nquit\nstart\n");
+  const std::string trace = game.folder() + "trace.txt";
+  auto run = runProgram({game.folder(), "--headless", "--replay", game.folder() + "play.replay", "--trace", trace});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  QImage shot(QString::fromStdString(game.folder() + "shot.png"));
+  EXPECT_EQ(shot.size(), QSize(900, 420));
+  std::ifstream in(trace);
+  std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  // "start" and "resume" each ran the start script once; the "start" after "quit" never ran.
+  size_t runs = 0;
+  for (size_t at = all.find("Executando script: start.scp"); at != std::string::npos;
+       at = all.find("Executando script: start.scp", at + 1))
+    ++runs;
+  EXPECT_EQ(runs, 2u);
+}
+
+TEST(CommandLine, MalformedReplayLinesStopWithFileLineAndReason) {
+  TestGame game;
+  game.write("start.scp", "");
+  const std::string replay = game.folder() + "bad.replay";
+  game.write("bad.replay", "start\nwait soon\n");
+  auto run = runProgram({game.folder(), "--headless", "--replay", replay});
+  EXPECT_NE(run.exitCode, 0);
+  EXPECT_NE(run.err.find(replay + ":2: 'soon' is not a number of milliseconds"), std::string::npos) << run.err;
+  game.write("bad.replay", "dance\n");
+  run = runProgram({game.folder(), "--headless", "--replay", replay});
+  EXPECT_NE(run.exitCode, 0);
+  EXPECT_NE(run.err.find(replay + ":1: unknown action 'dance'"), std::string::npos) << run.err;
+  game.write("bad.replay", "start\nscreenshot " + game.folder() + "x.png NoSuchSurface\n");
+  run = runProgram({game.folder(), "--headless", "--replay", replay});
+  EXPECT_NE(run.exitCode, 0);
+  EXPECT_NE(run.err.find(replay + ":2: no surface named 'NoSuchSurface'"), std::string::npos) << run.err;
+}

@@ -1,0 +1,18 @@
+// Runs the real taluvin program as a separate process, as a player or a checker would.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace taluvin::testing {
+
+struct ProgramRun {
+  int exitCode = -1;
+  std::string out;
+  std::string err;
+};
+
+// Fails the run (exit code -1) if the program does not end within the time limit.
+ProgramRun runProgram(const std::vector<std::string>& args, int timeoutMs = 30000);
+
+}  // namespace taluvin::testing
