@@ -6,6 +6,7 @@
 #include "state/settings.h"
 #include "state/text_file.h"
 #include "world/object_store.h"
+#include "world/random_generator.h"
 #include "world/register_table.h"
 
 #include <array>
@@ -47,6 +48,7 @@ struct GameSession {
 
   RegisterTable registers;
   ObjectStore objects;
+  RandomGenerator random;  // "reg?" draws; starts at state 0 with the program
   Lines PageLines;
   Lines scratch;
 

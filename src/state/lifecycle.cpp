@@ -69,8 +69,8 @@ void openGameFiles(GameSession& s, const std::string& gameName) {
   s.FolderUrl = folderToUrl(s.GameFolder);
   s.settings.load(s.gameFile(".ini"));
   s.registers.load(s.gameFile(".rgs"));
-  s.objects.names = readLines(s.gameFile(".obz"));
-  s.objects.table = readLines(s.gameFile(".obx"));
+  s.objects.loadCatalogue(s.gameFile(".obz"));
+  s.objects.loadTable(s.gameFile(".obx"));
   takeNamesFromSettings(s);
   // A game without a register file still gets the table its register count promises.
   if (s.registers.size() == 0) s.registers.reset(s.RegCount);

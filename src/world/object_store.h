@@ -3,11 +3,61 @@
 
 #include "state/text_file.h"
 
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
 namespace taluvin {
 
+// Lines of an object record after its key line 0, named by the words scripts use for them.
+// Lines 6 and 7 are spare: kept through loading and saving, never interpreted.
+enum ObjectLine { kObjectKey = 0, kObjectName = 1, kObjectDescription = 2, kObjectLocation = 3, kObjectShape = 4,
+                  kObjectTag = 5, kObjectRecordLines = 8 };
+
+// "nom", "dsc", "loc", "shp" or "tag"; nothing for any other word.
+std::optional<int> objectPropertyLine(std::string_view word);
+
+// The location of what the player carries.
+inline constexpr std::string_view kCarried = "jog";
+
+// "loc", "@loc" and "@pos" stand for the current place in object commands.
+inline bool isPlaceWord(std::string_view word) { return word == "loc" || word == "@loc" || word == "@pos"; }
+
+// Catalogue order: letter case and accents ignored first ("Ábaco" sorts with "abelha"), then
+// accents, then case, so the same names always come out in the same order.
+bool catalogueLess(std::string_view a, std::string_view b);
+
 struct ObjectStore {
-  Lines table;  // the ".obx" records, in the order of the sorted catalogue
-  Lines names;  // the ".obz" catalogue
+  Lines table;  // the ".obx" records, record k belonging to catalogue name k
+  Lines names;  // the ".obz" catalogue, kept sorted
+
+  int recordCount() const { return static_cast<int>(table.size() / kObjectRecordLines); }
+
+  // The first record whose key equals the name exactly, or -1.
+  int find(std::string_view key) const;
+
+  const std::string& line(int record, int offset) const { return table[lineIndex(record, offset)]; }
+  std::string& line(int record, int offset) { return table[lineIndex(record, offset)]; }
+
+  // Records whose location equals the given one, in catalogue order.
+  std::vector<int> recordsAt(std::string_view location) const;
+
+  void setCatalogue(Lines catalogue);
+  void loadCatalogue(const std::string& path) { setCatalogue(readLines(path)); }
+  // A table file cut short mid-record is completed with empty lines, so every record has eight.
+  void loadTable(const std::string& path);
+  bool saveTable(const std::string& path) const { return writeLines(path, table); }
+
+  // Records rebuilt from the per-object files (name + ".obj" in folder): every catalogue name when
+  // `name` is empty or "todos", else the records of that name. Returns the names whose file is
+  // missing; their records keep the key and have empty properties (all) or stay as they were (one).
+  std::vector<std::string> reload(const std::string& folder, const std::string& name);
+
+ private:
+  static size_t lineIndex(int record, int offset) {
+    return static_cast<size_t>(record) * kObjectRecordLines + static_cast<size_t>(offset);
+  }
 };
 
 }  // namespace taluvin

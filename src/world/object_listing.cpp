@@ -1,0 +1,82 @@
+// Counting and listing objects.
+#include "world/object_listing.h"
+
+#include "script/numbers.h"
+#include "state/game_session.h"
+#include "world/register_access.h"
+
+namespace taluvin {
+
+namespace {
+
+const std::string& place(const GameSession& s, const std::string& word) { return isPlaceWord(word) ? s.Posic : word; }
+
+std::vector<std::string> descriptions(const GameSession& s, const std::string& location) {
+  std::vector<std::string> items;
+  for (int record : s.objects.recordsAt(location)) items.push_back(s.objects.line(record, kObjectDescription));
+  return items;
+}
+
+using ItemBuilder = std::vector<std::string> (*)(const GameSession&, const std::string&);
+
+// slot 1 = register, slot 2 = location or place word
+Flow listInto(ScriptInterpreter& ip, ItemBuilder build) {
+  auto n = targetRegister(ip, 1);
+  if (!n) return Flow::Done;
+  auto& s = ip.session();
+  const std::string location = place(s, ip.arg(2));
+  ip.Trace += ',';
+  ip.Trace += location;
+  s.registers.set(*n, joinAsSentence(build(s, location)));
+  return Flow::Done;
+}
+
+}  // namespace
+
+std::string joinAsSentence(const std::vector<std::string>& items) {
+  std::string sentence;
+  for (size_t i = items.size(); i-- > 0;) {
+    sentence += items[i];
+    sentence += i == 0 ? "." : i == 1 ? " e " : ", ";
+  }
+  return sentence;
+}
+
+std::vector<std::string> objectLinkItems(const GameSession& s, const std::string& location) {
+  std::vector<std::string> items;
+  const bool web = s.Modelo == "2";
+  const bool canvas = s.Modelo == "4";
+  if (!web && !canvas) return items;
+  for (int record : s.objects.recordsAt(location)) {
+    const std::string& key = s.objects.line(record, kObjectKey);
+    const std::string& description = s.objects.line(record, kObjectDescription);
+    if (web)
+      items.push_back("<a href=Scp=" + key + ">" + description + "</a>");
+    else
+      items.push_back("@" + description + "|" + key + "|");
+  }
+  return items;
+}
+
+Flow cmdCountObjects(ScriptInterpreter& ip) {
+  // slot 1 = location or place word, slot 2 = register (not checked against the register count)
+  auto& s = ip.session();
+  const std::string location = place(s, ip.arg(1));
+  const std::string number = ip.arg(2).empty() ? std::string("0") : ip.arg(2);
+  ip.Trace += location + "," + number;
+  const auto count = static_cast<long long>(s.objects.recordsAt(location).size());
+  s.registers.set(registerNumber(ip.arg(2)), intToText(count));
+  return Flow::Done;
+}
+
+Flow cmdListObjects(ScriptInterpreter& ip) {
+  // slot 1 = register, slot 2 = location or place word
+  return listInto(ip, descriptions);
+}
+
+Flow cmdListObjectLinks(ScriptInterpreter& ip) {
+  // slot 1 = register, slot 2 = location or place word
+  return listInto(ip, objectLinkItems);
+}
+
+}  // namespace taluvin

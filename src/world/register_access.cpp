@@ -1,0 +1,25 @@
+// Register numbers named by command arguments.
+#include "world/register_access.h"
+
+#include "script/interpreter.h"
+#include "script/numbers.h"
+#include "state/game_session.h"
+
+namespace taluvin {
+
+int32_t registerNumber(const std::string& text) { return toIntOr(text, 0); }
+
+std::optional<int32_t> targetRegister(ScriptInterpreter& ip, int slot) {
+  static const std::string kOutOfRange = " <--- registrador fora de faixa";
+  const std::string& text = ip.arg(slot);
+  ip.Trace += text.empty() ? std::string("0") : text;
+  const int32_t number = registerNumber(text);
+  // The register count itself is a usable register: the table holds registers 0 to N.
+  if (number > ip.session().RegCount) {
+    ip.Trace += kOutOfRange;
+    return std::nullopt;
+  }
+  return number;
+}
+
+}  // namespace taluvin

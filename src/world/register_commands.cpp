@@ -1,0 +1,109 @@
+// Register commands that set text.
+#include "world/register_commands.h"
+
+#include "script/markup.h"
+#include "script/text.h"
+#include "state/game_session.h"
+#include "world/register_access.h"
+#include "world/text_literal.h"
+
+namespace taluvin {
+
+Flow cmdRegSet(ScriptInterpreter& ip) {
+  // slot 1 = register, slot 2 = value
+  auto n = targetRegister(ip, 1);
+  if (!n) return Flow::Done;
+  ip.session().registers.set(*n, ip.arg(2));
+  ip.Trace += ',';
+  ip.Trace += ip.arg(2);
+  return Flow::Done;
+}
+
+Flow cmdRegAppend(ScriptInterpreter& ip) {
+  // slot 1 = register, slot 2 = text to append (markup signs expanded)
+  auto n = targetRegister(ip, 1);
+  if (!n) return Flow::Done;
+  auto& s = ip.session();
+  const std::string text = expandAllMarkup(ip.arg(2), s.Modelo);
+  s.registers.at(*n) += text;
+  ip.Trace += ',';
+  ip.Trace += text;
+  return Flow::Done;
+}
+
+Flow cmdRegTrim(ScriptInterpreter& ip) {
+  // slot 1 = register
+  auto n = targetRegister(ip, 1);
+  if (!n) return Flow::Done;
+  std::string& value = ip.session().registers.at(*n);
+  value = trim(value);
+  return Flow::Done;
+}
+
+Flow cmdRegText(ScriptInterpreter& ip) {
+  // slot 1 = register, slot 2 = opening of a text literal that may run over the following lines
+  static const std::string kNoText = w(" <--- não informou o texto");
+  auto n = targetRegister(ip, 1);
+  if (!n) return Flow::Done;
+  auto& s = ip.session();
+  const bool append = ip.Cmd == "regtxt+";
+  // Without an opening there is no literal: taking the following lines as its text would swallow
+  // the rest of the script up to some unrelated quote.
+  if (ip.arg(2).empty()) {
+    if (!append) s.registers.at(*n).clear();
+    ip.Trace += kNoText;
+    return Flow::Done;
+  }
+  std::string start = append ? s.registers.at(*n) : std::string();
+  TextLiteral literal = readTextLiteral(ip, ip.arg(2), std::move(start), true);
+  s.registers.at(*n) = std::move(literal.text);
+  ip.Trace += ',';
+  ip.Trace += literal.lastPiece.substr(0, 5);
+  ip.Trace += "...";
+  return Flow::Done;
+}
+
+Flow cmdParam(ScriptInterpreter& ip) {
+  // slot 1 = register, slot 2 = "prm", "prx" or "pry"
+  static const std::string kUnknown = w(" <--- parâmetro desconhecido");
+  auto n = targetRegister(ip, 1);
+  if (!n) return Flow::Done;
+  auto& s = ip.session();
+  const std::string& word = ip.arg(2);
+  ip.Trace += ',';
+  ip.Trace += word;
+  const std::string* value = word == "prm" ? &s.Prm : word == "prx" ? &s.Prx : word == "pry" ? &s.Pry : nullptr;
+  if (!value) {
+    ip.Trace += kUnknown;
+    return Flow::Done;
+  }
+  s.registers.set(*n, *value);
+  return Flow::Done;
+}
+
+Flow cmdGetVar(ScriptInterpreter& ip) {
+  // slot 1 = register, slot 2 = name of a game-state value
+  static const std::string kUnknown = w(" <--- variável desconhecida");
+  auto n = targetRegister(ip, 1);
+  if (!n) return Flow::Done;
+  auto& s = ip.session();
+  const std::string& name = ip.arg(2);
+  const std::string* value = nullptr;
+  if (name == "Modelo" || name == "Model") value = &s.Modelo;
+  else if (name == "Script") value = &s.Script;
+  else if (name == "IniScp") value = &s.IniScp;
+  else if (name == "RetScp") value = &s.RetScp;
+  else if (name == "Posic") value = &s.Posic;
+  else if (name == "Objeto") value = &s.Objeto;
+  ip.Trace += ',';
+  // An empty value is reported like an unknown name, so a script can tell it was not set.
+  if (!value || value->empty()) {
+    ip.Trace += kUnknown;
+    return Flow::Done;
+  }
+  s.registers.set(*n, *value);
+  ip.Trace += *value;
+  return Flow::Done;
+}
+
+}  // namespace taluvin

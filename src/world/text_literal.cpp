@@ -1,0 +1,45 @@
+// The multi-line text literal reader.
+#include "world/text_literal.h"
+
+#include "script/interpreter.h"
+#include "script/markup.h"
+#include "script/numbers.h"
+#include "script/text.h"
+#include "state/game_session.h"
+
+namespace taluvin {
+
+namespace {
+
+std::string registerPiece(const GameSession& s, std::string_view piece) {
+  auto number = parseInt(piece.substr(1));
+  if (!number || !s.registers.has(*number)) return {};
+  return s.registers.at(*number);
+}
+
+}  // namespace
+
+TextLiteral readTextLiteral(ScriptInterpreter& ip, const std::string& opening, std::string start, bool registerPieces) {
+  auto& s = ip.session();
+  std::string_view first = opening;
+  if (!first.empty() && first[0] == '\'') first.remove_prefix(1);
+  std::string piece = trim(first);
+  TextLiteral literal{std::move(start), {}};
+  while (piece.find('\'') == std::string::npos) {
+    if (registerPieces && !piece.empty() && piece[0] == '#') piece = registerPiece(s, piece);
+    literal.text += expandAllMarkup(piece, s.Modelo);
+    literal.text += ' ';
+    // The runner continues after the last line the literal took.
+    ++s.CurLine;
+    if (s.CurLine < static_cast<int>(s.ScriptLines.size()))
+      piece = trim(s.ScriptLines[static_cast<size_t>(s.CurLine)]);
+    else
+      piece.assign(1, '\'');
+  }
+  piece.erase(piece.find('\''));
+  literal.text += piece;
+  literal.lastPiece = std::move(piece);
+  return literal;
+}
+
+}  // namespace taluvin

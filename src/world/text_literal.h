@@ -1,0 +1,23 @@
+// The text literal reader: a text that opens in a command's argument and may run over the
+// following script lines until a closing quote.
+#pragma once
+
+#include <string>
+
+namespace taluvin {
+
+class ScriptInterpreter;
+
+struct TextLiteral {
+  std::string text;       // what was read, appended to the starting text
+  std::string lastPiece;  // the closing line's part before its quote, as the trace shows it
+};
+
+// Reads the literal opening with the text `opening` (a leading quote dropped, trimmed) and appends it
+// to `start`. Each line without a quote is expanded for the markup signs and followed by one blank,
+// and the script's current line moves past it; the first quote ends the literal and the rest of that
+// line is ignored. With `registerPieces` a piece starting with "#" is replaced by the register it
+// names (nothing when it names none). A script that ends before the quote ends the literal there.
+TextLiteral readTextLiteral(ScriptInterpreter& ip, const std::string& opening, std::string start, bool registerPieces);
+
+}  // namespace taluvin
