@@ -4,7 +4,10 @@
 #include "app/interpreter_window.h"
 #include "app/main_window.h"
 #include "interact/monitor_window.h"
+#include "interact/pointer_handlers.h"
+#include "present/picture_file.h"
 #include "present/screen.h"
+#include "state/game_paths.h"
 #include "script/text.h"
 #include "state/lifecycle.h"
 #include "state/text_file.h"
@@ -23,13 +26,25 @@ Player::Player(const Options& options, const std::string& programFolder, const s
   interpreterWindow_ = std::make_unique<InterpreterWindow>(session_, trace_, *this);
   monitor_ = std::make_unique<MonitorWindow>();
   interpreterWindow_->interpreter().setPlayer(this);
+  connectPointerHandlers(*this);
 
   startUpSession(session_, programFolder, programName);
+  showOpeningPictureFromSettings();
   main_->onStartClick = [this] { startClick(); };
   main_->onResume = [this] { resume(); };
 }
 
 Player::~Player() = default;
+
+void Player::showOpeningPictureFromSettings() {
+  // An empty line, or a picture that cannot be read, keeps the built-in title screen.
+  const std::string& name = session_.settings.line(13);
+  if (name.empty()) return;
+  auto path = resolveInFolder(session_.ProgramFolder, name);
+  if (!path) return;
+  auto load = loadPictureFile(*path);
+  if (load.ok()) main_->telAber()->setPicture(std::move(load.image));
+}
 
 ScriptInterpreter& Player::interpreter() { return interpreterWindow_->interpreter(); }
 ScriptRunner& Player::runner() { return interpreterWindow_->runner(); }

@@ -55,6 +55,8 @@ class Player : public RunHooks {
   void requestQuit() override;
 
  private:
+  void showOpeningPictureFromSettings();
+
   Options options_;
   GameSession session_;
   TraceLog trace_;

@@ -1,4 +1,6 @@
 // Start-up, opening a game and the exit steps that write settings and state files.
+#include "app/main_window.h"
+#include "present/picture_file.h"
 #include "state/lifecycle.h"
 #include "support/test_game.h"
 
@@ -69,4 +71,22 @@ TEST(Lifecycle, StateFilesAreReplacedWholeWithoutLeftoverTemporaries) {
 TEST(Lifecycle, FolderUrlIsAFileAddressWithEscapedBlanks) {
   EXPECT_EQ(taluvin::folderToUrl("/home/ana/Meu Jogo/"), "file:///home/ana/Meu%20Jogo/");
   EXPECT_EQ(taluvin::folderToUrl("C:\\Jogos\\Meu Jogo\\"), "file:///C|/Jogos/Meu%20Jogo/");
+}
+
+TEST(Lifecycle, OpeningPictureComesFromLine13OrIsBuiltIn) {
+  TestGame plain;
+  const QImage builtIn = plain.player().mainWindow().telAber()->picture();
+  EXPECT_EQ(builtIn.size(), QSize(900, 420));
+
+  TestGame game;
+  QImage own(30, 20, QImage::Format_RGB888);
+  own.fill(QColor(10, 200, 30));
+  ASSERT_TRUE(taluvin::writeBmp(game.folder() + "abertura.bmp", own));
+  std::vector<std::string> program(14);
+  program[4] = "jogo";
+  program[13] = "abertura.bmp";
+  game.writeLines("taluvin.ini", program);
+  const QImage shown = game.player().mainWindow().telAber()->picture();
+  EXPECT_EQ(shown.size(), QSize(30, 20));
+  EXPECT_EQ(shown.pixelColor(5, 5), QColor(10, 200, 30));
 }
