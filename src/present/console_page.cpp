@@ -5,7 +5,6 @@
 #include "present/layout_settings.h"
 #include "script/text.h"
 
-#include <QScrollBar>
 
 namespace taluvin {
 
@@ -25,6 +24,8 @@ ConsolePage::ConsolePage(QWidget* page) {
   barraTop->setObjectName("BarraTop");
   barraTop->setGeometry(5, 5, 586, 10);
   paintWidget(barraTop, QColor(192, 192, 192));
+  // The bar lies under the console and shows only when "barratop" moves the console down.
+  barraTop->lower();
 }
 
 void ConsolePage::paint(QColor background) {
@@ -110,7 +111,9 @@ void ConsolePage::appendText(const QString& text) {
   QString plain = text;
   plain.remove('\r');
   cursor.insertText(plain);
-  msgMd0->verticalScrollBar()->setValue(msgMd0->verticalScrollBar()->maximum());
+  msgMd0->setTextCursor(cursor);
+  // A hidden memo has no settled viewport yet; it keeps its top line until it is shown.
+  if (msgMd0->isVisible()) msgMd0->ensureCursorVisible();
 }
 
 }  // namespace taluvin

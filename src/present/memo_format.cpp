@@ -41,6 +41,12 @@ bool namesPicture(const std::string& label) {
          label.find(".jpg") != std::string::npos;
 }
 
+// Six rows above the zone's bottom, but never through the letters: fonts whose descent is small
+// would otherwise get a line across the word instead of under it.
+int underlineRow(const QRect& zone, const QFontMetrics& metrics) {
+  return std::max(zone.bottom() + 1 - 6, zone.top() + metrics.ascent() + 1);
+}
+
 class MemoLayout {
  public:
   MemoLayout(Screen& screen, MemoBox& box, const MemoRequest& r)
@@ -109,14 +115,14 @@ void MemoLayout::writeLine() {
     const QString label = toQt(zone.label);
     if (request_.decoration.empty()) {
       painter.setPen(QPen(style_.fontColor, std::max(1, scaled(1))));
-      const int underline = zone.rect.bottom() + 1 - 6;
+      const int underline = underlineRow(zone.rect, painter.fontMetrics());
       painter.drawLine(zone.rect.left(), underline, zone.rect.right(), underline);
     } else if (request_.decoration == "4" || request_.decoration == "5") {
       painter.setPen(linkColour(s_));
       textOut(painter, zone.rect.left(), zone.rect.top(), label);
       if (request_.decoration == "5") {
         painter.setPen(QPen(visitedColour(s_), std::max(1, scaled(1))));
-        const int underline = zone.rect.bottom() + 1 - 6;
+        const int underline = underlineRow(zone.rect, painter.fontMetrics());
         painter.drawLine(zone.rect.left(), underline, zone.rect.right(), underline);
       }
     }

@@ -5,7 +5,6 @@
 #include "present/layout_settings.h"
 #include "present/memo_box.h"
 
-#include <QScrollBar>
 
 namespace taluvin {
 
@@ -62,7 +61,9 @@ void PicturePage::appendToStrip(const QString& text) {
   QString plain = text;
   plain.remove('\r');
   cursor.insertText(plain);
-  msg->verticalScrollBar()->setValue(msg->verticalScrollBar()->maximum());
+  msg->setTextCursor(cursor);
+  // A hidden memo has no settled viewport yet; it keeps its top line until it is shown.
+  if (msg->isVisible()) msg->ensureCursorVisible();
 }
 
 namespace {
