@@ -33,12 +33,16 @@ void ScriptInterpreter::interpretLine() {
     }
     Trace += Cmd;
     Trace += ' ';
+    // Arguments are cut from a view of Rest into the slots' own buffers, so a line costs no
+    // reallocation of Rest per argument.
+    std::string_view rest = Rest;
     for (int slot = 1; slot <= kSlots; ++slot) {
-      if (Rest.empty())
+      if (rest.empty())
         Args[static_cast<size_t>(slot)].clear();
       else
-        Args[static_cast<size_t>(slot)] = nextArgument();
+        takeArgument(rest, Args[static_cast<size_t>(slot)]);
     }
+    Rest.erase(0, Rest.size() - rest.size());
     dispatch();
     // A found "goto" moved CurLine past its label and left that line in Rest to run now.
     if (continueLine_) {
@@ -73,30 +77,35 @@ bool ScriptInterpreter::beginLine() {
 }
 
 std::string ScriptInterpreter::nextArgument() {
+  std::string_view rest = Rest;
   std::string arg;
-  if (Cmd == "msg+" || Cmd == "msg=") {
-    arg.swap(Rest);
-    Rest.clear();
-    if (!arg.empty() && arg[0] == '#') {
-      // The message commands read any register named, and a register the table lacks aborts the run.
-      return session_.registers.at(toIntOr(std::string_view(arg).substr(1), 0));
-    }
-    return arg;
-  }
-  const auto comma = Rest.find(',');
-  if (comma == std::string::npos) {
-    arg.swap(Rest);
-    Rest.clear();
-  } else {
-    arg.assign(Rest, 0, comma);
-    Rest.erase(0, comma + 1);
-  }
-  if (!arg.empty() && arg[0] == '#') {
-    const int32_t k = toIntOr(std::string_view(arg).substr(1), 0);
-    if (k >= 0 && k < session_.RegCount) return session_.registers.at(k);
-    arg.erase(0, 1);
-  }
+  takeArgument(rest, arg);
+  Rest.erase(0, Rest.size() - rest.size());
   return arg;
+}
+
+void ScriptInterpreter::takeArgument(std::string_view& rest, std::string& arg) {
+  if (Cmd == "msg+" || Cmd == "msg=") {
+    // The message commands read any register named, and a register the table lacks aborts the run.
+    if (!rest.empty() && rest[0] == '#')
+      arg = session_.registers.at(toIntOr(rest.substr(1), 0));
+    else
+      arg.assign(rest);
+    rest = {};
+    return;
+  }
+  const auto comma = rest.find(',');
+  std::string_view piece = rest.substr(0, comma);
+  rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+  if (!piece.empty() && piece[0] == '#') {
+    const int32_t k = toIntOr(piece.substr(1), 0);
+    if (k >= 0 && k < session_.RegCount) {
+      arg = session_.registers.at(k);
+      return;
+    }
+    piece.remove_prefix(1);
+  }
+  arg.assign(piece);
 }
 
 Flow ScriptInterpreter::quoteText() {

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace taluvin {
 
@@ -68,6 +69,8 @@ class ScriptInterpreter {
 
  private:
   bool beginLine();  // steps 1 to 6; false when the line has no command to dispatch
+  // Cuts the next argument off the front of rest into arg, resolving a "#N" register reference.
+  void takeArgument(std::string_view& rest, std::string& arg);
   Flow quoteText();
   void dispatch();
   bool moveToLine(int index);  // false when the script has no such line: the run ends there

@@ -12,7 +12,10 @@ int32_t registerNumber(const std::string& text) { return toIntOr(text, 0); }
 std::optional<int32_t> targetRegister(ScriptInterpreter& ip, int slot) {
   static const std::string kOutOfRange = " <--- registrador fora de faixa";
   const std::string& text = ip.arg(slot);
-  ip.Trace += text.empty() ? std::string("0") : text;
+  if (text.empty())
+    ip.Trace += '0';
+  else
+    ip.Trace += text;
   const int32_t number = registerNumber(text);
   // The register count itself is a usable register: the table holds registers 0 to N.
   if (number > ip.session().RegCount) {
