@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "app/player.h"
 #include "app/replay.h"
+#include "app/replay_pointer.h"
 #include "script/numbers.h"
 
 #include <QApplication>
@@ -62,6 +63,12 @@ const std::vector<ReplayAction>& replayActions() {
        [](Player&, const ReplayStep& s) { return ReplayOutcome{*parseInt(s.args[0]), {}}; }},
       {"key", 1, 1, checkKey, pressKey},
       {"screenshot", 1, 2, checkPng, screenshot},
+      {"click", 2, 3, checkPointerPosition, replayClick},
+      {"press", 2, 3, checkPointerPosition, replayPress},
+      {"release", 2, 3, checkPointerPosition, replayRelease},
+      {"move", 2, 3, checkPointerPosition, replayMove},
+      {"dblclick", 2, 3, checkPointerPosition, replayDoubleClick},
+      {"wheel", 1, 2, checkWheelSteps, replayWheel},
       {"quit", 0, 0, nullptr, [](Player& p, const ReplayStep&) { p.requestQuit(); return ReplayOutcome{}; }},
   };
   return kActions;

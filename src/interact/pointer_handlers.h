@@ -1,0 +1,14 @@
+// Pointer handling of the main window's surfaces: hover, pressed pictures, sounds, clicks, drag.
+#pragma once
+
+namespace taluvin {
+
+class Player;
+
+// Connects the picture screen, scroll page, command panel, frame picture, opening picture and
+// end button to the zone table. Called once the windows exist.
+void connectPointerHandlers(Player& player);
+// The frame and opening pictures, the end button, the captions and the wheel.
+void connectFramePointer(Player& player);
+
+}  // namespace taluvin
