@@ -1,5 +1,4 @@
-// Object commands: reading and setting properties, taking, dropping and placing objects, moving
-// everything from one location to another, the current object and saving the object table.
+// Object commands: properties, taking, dropping, placing, moving everything, the current object.
 #pragma once
 
 #include "script/interpreter.h"

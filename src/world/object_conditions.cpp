@@ -46,8 +46,15 @@ Flow jumpIfAnyAt(ScriptInterpreter& ip, std::string_view location) {
 
 }  // namespace
 
-Flow cmdIfObjectAt(ScriptInterpreter& ip) { return jumpOnLocation(ip, true); }
-Flow cmdIfObjectNotAt(ScriptInterpreter& ip) { return jumpOnLocation(ip, false); }
+Flow cmdIfObjectAt(ScriptInterpreter& ip) {
+  // slot 1 = object name, slot 2 = location or place word, slot 3 = label
+  return jumpOnLocation(ip, true);
+}
+
+Flow cmdIfObjectNotAt(ScriptInterpreter& ip) {
+  // slot 1 = object name, slot 2 = location or place word, slot 3 = label
+  return jumpOnLocation(ip, false);
+}
 
 Flow cmdIfCarried(ScriptInterpreter& ip) {
   // slot 1 = object name, slot 2 = label

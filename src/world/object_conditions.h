@@ -1,5 +1,4 @@
-// Conditions on objects, all jumping to a label: where an object is, whether the player carries
-// it, whether it lies at the current place.
+// Conditions on objects, jumping to a label on where an object is.
 #pragma once
 
 #include "script/interpreter.h"

@@ -1,5 +1,4 @@
-// Register arithmetic: 32-bit integer sums, products and quotients, the decimal quotient and the
-// random draw.
+// Register arithmetic: integer sums, products, quotients, the decimal quotient and the random draw.
 #pragma once
 
 #include "script/interpreter.h"

@@ -1,5 +1,4 @@
-// Register commands that set text: plain values, appended text, trimming, text literals, link
-// parameters and game-state values.
+// Register commands that set text: values, appended text, trimming, literals, parameters, game values.
 #pragma once
 
 #include "script/interpreter.h"

@@ -78,15 +78,45 @@ Flow executeForPlayerKind(ScriptInterpreter& ip, const char* kind) {
 
 }  // namespace
 
-Flow cmdIfRegEqual(ScriptInterpreter& ip) { return jumpOnRegister(ip, Test::Equal); }
-Flow cmdIfRegDiffers(ScriptInterpreter& ip) { return jumpOnRegister(ip, Test::Differs); }
-Flow cmdIfRegGreater(ScriptInterpreter& ip) { return jumpOnRegister(ip, Test::Greater); }
-Flow cmdIfRegLess(ScriptInterpreter& ip) { return jumpOnRegister(ip, Test::Less); }
+Flow cmdIfRegEqual(ScriptInterpreter& ip) {
+  // slot 1 = register, slot 2 = text it must equal, slot 3 = label
+  return jumpOnRegister(ip, Test::Equal);
+}
 
-Flow cmdIfEqual(ScriptInterpreter& ip) { return executeOnRegister(ip, Test::Equal); }
-Flow cmdIfDiffers(ScriptInterpreter& ip) { return executeOnRegister(ip, Test::Differs); }
-Flow cmdIfGreater(ScriptInterpreter& ip) { return executeOnRegister(ip, Test::Greater); }
-Flow cmdIfLess(ScriptInterpreter& ip) { return executeOnRegister(ip, Test::Less); }
+Flow cmdIfRegDiffers(ScriptInterpreter& ip) {
+  // slot 1 = register, slot 2 = text it must differ from, slot 3 = label
+  return jumpOnRegister(ip, Test::Differs);
+}
+
+Flow cmdIfRegGreater(ScriptInterpreter& ip) {
+  // slot 1 = register, slot 2 = integer it must exceed, slot 3 = label
+  return jumpOnRegister(ip, Test::Greater);
+}
+
+Flow cmdIfRegLess(ScriptInterpreter& ip) {
+  // slot 1 = register, slot 2 = integer it must be below, slot 3 = label
+  return jumpOnRegister(ip, Test::Less);
+}
+
+Flow cmdIfEqual(ScriptInterpreter& ip) {
+  // slot 1 = register, slot 2 = text it must equal, slot 3 = command word, slots 4.. = arguments
+  return executeOnRegister(ip, Test::Equal);
+}
+
+Flow cmdIfDiffers(ScriptInterpreter& ip) {
+  // slot 1 = register, slot 2 = text it must differ from, slot 3 = command, slots 4.. = arguments
+  return executeOnRegister(ip, Test::Differs);
+}
+
+Flow cmdIfGreater(ScriptInterpreter& ip) {
+  // slot 1 = register, slot 2 = integer it must exceed, slot 3 = command, slots 4.. = arguments
+  return executeOnRegister(ip, Test::Greater);
+}
+
+Flow cmdIfLess(ScriptInterpreter& ip) {
+  // slot 1 = register, slot 2 = integer it must be below, slot 3 = command, slots 4.. = arguments
+  return executeOnRegister(ip, Test::Less);
+}
 
 Flow cmdIfBetween(ScriptInterpreter& ip) {
   // slot 1 = register, slot 2 = low, slot 3 = high, slot 4 = command word, slots 5.. = its arguments
@@ -109,7 +139,14 @@ Flow cmdIfBetween(ScriptInterpreter& ip) {
   return ip.executeFrom(4);
 }
 
-Flow cmdIfMa(ScriptInterpreter& ip) { return executeForPlayerKind(ip, "ma"); }
-Flow cmdIfGen(ScriptInterpreter& ip) { return executeForPlayerKind(ip, "gen"); }
+Flow cmdIfMa(ScriptInterpreter& ip) {
+  // slot 1 = command word, slots 2.. = its arguments
+  return executeForPlayerKind(ip, "ma");
+}
+
+Flow cmdIfGen(ScriptInterpreter& ip) {
+  // slot 1 = command word, slots 2.. = its arguments
+  return executeForPlayerKind(ip, "gen");
+}
 
 }  // namespace taluvin

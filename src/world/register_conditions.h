@@ -1,5 +1,4 @@
-// Conditions on registers: the jumping "ifreg" family, the executing "if" family and the
-// player-kind conditions.
+// Conditions on registers: the jumping "ifreg" family, the executing "if" family, the player kind.
 #pragma once
 
 #include "script/interpreter.h"

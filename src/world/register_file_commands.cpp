@@ -118,6 +118,8 @@ Flow cmdLoadRegs(ScriptInterpreter& ip) {
     return Flow::Done;
   }
   s.registers.load(path);
+  // An emptied register file still gives the table its register count promises, as opening a game does.
+  if (s.registers.size() == 0) s.registers.reset(s.RegCount);
   return Flow::Done;
 }
 

@@ -1,5 +1,4 @@
-// Commands that save, load and reset the game's state: the register file, registers loaded from a
-// script file, and the "reset" of registers, objects and the saved map.
+// Saving, loading and resetting state: the register file, registers from a script file, "reset".
 #pragma once
 
 #include "script/interpreter.h"

@@ -1,5 +1,4 @@
-// The text literal reader: a text that opens in a command's argument and may run over the
-// following script lines until a closing quote.
+// The text literal reader: text opening in an argument and running over lines to a closing quote.
 #pragma once
 
 #include <string>
