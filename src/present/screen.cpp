@@ -12,6 +12,7 @@
 #include "present/frame.h"
 #include "present/layout_settings.h"
 #include "present/memo_box.h"
+#include "present/picture_commands.h"
 #include "present/picture_page.h"
 #include "present/scroll_page.h"
 #include "present/web_page_view.h"
@@ -116,13 +117,24 @@ void Screen::applyGameLayout() {
   map_->applyGameLayout(s);
 
   panel_->applyGameLayout(s);
+  showModelPage();
   clearScreenZones();
   clearPointerState();
 }
 
+void Screen::showModelPage() {
+  // A game opened in the console or page model shows that model's page, even when its first script
+  // keeps the model with "modo=": the picture page would leave its text on a page nobody sees.
+  const auto& model = session_.Modelo;
+  if (model == "0" || model == "2" || model == "3")
+    abok1_->showPage(toQt(model));
+  else
+    abok1_->showPage("1");
+}
+
 void Screen::showFirstPages() {
   window_.abok0()->showPage("Default");
-  abok1_->showPage("1");
+  showModelPage();
   panel_->abok2->setCurrentIndex(0);
 }
 
@@ -131,7 +143,8 @@ void Screen::resetInteraction() {
   hideMonitorBoxes();
   picture_->memo->reset();
   window_.abok0()->showPage("Default");
-  if (session_.Modelo != "4") window_.raise();
+  // Platforms without a window stack (the offscreen one) have nothing to raise the window above.
+  if (session_.Modelo != "4" && QGuiApplication::platformName() != "offscreen") window_.raise();
   stopEffects();
   clearScreenZones();
   picture_->tela->setCursor(Qt::ArrowCursor);
@@ -258,7 +271,7 @@ void Screen::showMonitorBuffer() {}
 void Screen::takeMonitorPictureIntoBuffer() {}
 void Screen::fillMonitorPicture(QColor) {}
 void Screen::stopEffects() {}
-void Screen::drawHudIntoBuffer() {}
+void Screen::drawHudIntoBuffer() { taluvin::drawHudIntoBuffer(*this); }
 bool Screen::drawThroughVisor() { return false; }
 void Screen::refreshMap() {}
 

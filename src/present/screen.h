@@ -48,8 +48,10 @@ class Screen {
 
   // Opening a game: every page laid out from the game's settings lines.
   void applyGameLayout();
-  // The start click shows the first page of the game screen and of the command panel.
+  // The start click shows the outer book's first page, the current model's page of the game screen
+  // and the command panel's page.
   void showFirstPages();
+  void showModelPage();
 
   // A script run: interaction reset, per-run layout, quote text, and the end-of-run steps.
   void resetInteraction();

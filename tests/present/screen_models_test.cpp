@@ -185,3 +185,15 @@ TEST(ScreenModels, WindowRegionLeavesOutMagentaPixels) {
   EXPECT_TRUE(region.contains(QPoint(3, 0)));
   EXPECT_TRUE(region.contains(QPoint(1, 1)));
 }
+
+TEST(ScreenModels, AGameOpenedInTheConsoleModelShowsTheConsoleEvenWhenModoKeepsIt) {
+  TestGame game;
+  game.settings({{26, "0"}});
+  game.write("start.scp",
+             "modo= 0\n"
+             "efeito= direto\n"
+             "msg= ola\n");
+  game.start();
+  EXPECT_EQ(screenOf(game).abok1()->currentPageName(), "0");
+  EXPECT_EQ(screenOf(game).msgMd0()->toPlainText(), "ola");
+}
