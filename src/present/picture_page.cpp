@@ -84,6 +84,11 @@ void PicturePage::applyGameLayout(GameSession& s) {
   msg->setGeometry(lineInt(s, 27, msg->x()), lineInt(s, 28, msg->y()), lineInt(s, 29, msg->width()),
                    lineInt(s, 30, msg->height()));
   msg->setVisible(lineOn(s, 35));
+  // The strip looks as each run will lay it out, so a game that enters this model later in its
+  // first run does not show the strip's built-in look.
+  const auto& st = s.screen.style;
+  paintWidget(msg, background);
+  setStripFont(gameFont(st.face, st.size, st.bold, st.italic, st.underline), textColour(s));
   panTel->resize(lineInt(s, 58, panTel->width()), lineInt(s, 59, panTel->height()));
   tela->resize(panTel->size());
   takeTextStyle(tela->style, s, background);
