@@ -197,3 +197,21 @@ TEST(ScreenModels, AGameOpenedInTheConsoleModelShowsTheConsoleEvenWhenModoKeepsI
   EXPECT_EQ(screenOf(game).abok1()->currentPageName(), "0");
   EXPECT_EQ(screenOf(game).msgMd0()->toPlainText(), "ola");
 }
+
+TEST(ScreenModels, ClearbufLeavesTheScreenAndClearfuncFillsThePanelShownAtTheEnd) {
+  TestGame game;
+  game.write("start.scp",
+             "cleartela 0000FF\n"
+             "refresh\n"
+             "clearbuf 00FF00\n"
+             "clearfunc FF0000\n");
+  game.write("monitor.scp",
+             "mode= 4\n"
+             "clearbuf 00FF00\n");
+  game.start();
+  auto& screen = screenOf(game);
+  EXPECT_EQ(bufferPixel(game, 1, 1), QColor(0, 255, 0));
+  EXPECT_EQ(screen.telCmd()->picture().pixelColor(1, 1), QColor(255, 0, 0));
+  game.run("monitor");
+  EXPECT_EQ(screen.monitorBuffer().image.pixelColor(1, 1), QColor(0, 255, 0));
+}
