@@ -255,7 +255,7 @@ Flow cmdLinkFrame(ScriptInterpreter& ip) {
   traceLabel(ip, r);
   HotZone z = zoneFor(r);
   CanvasView* imp = screen.imp();
-  drawZoneFace(ip, imp->picture(), z, false);
+  drawZoneFace(ip, frameCanvas(screen), z, false);
   imp->update();
   traceZone(ip, fillSlot(s, ZoneGroup::Frame, z));
   return Flow::Done;

@@ -66,7 +66,7 @@ void framePress(Player& player, PictureView* view, QPoint at) {
   playClickSound(player, zone.sound);
   if (!zone.secondValue.empty()) {
     CanvasView* imp = player.mainWindow().screen().imp();
-    drawZonePicture(player.mainWindow().screen(), imp->picture(), zone, zone.secondValue);
+    drawZonePicture(player.mainWindow().screen(), frameCanvas(player.mainWindow().screen()), zone, zone.secondValue);
     imp->update();
   }
   player.letEventsRun();
@@ -80,7 +80,7 @@ void frameRelease(Player& player, PictureView* view, QPoint at) {
   const HotZone clicked = zones.table.slot(zones.pointer.hoveredZone);
   if (!clicked.secondValue.empty()) {
     CanvasView* imp = player.mainWindow().screen().imp();
-    drawZonePicture(player.mainWindow().screen(), imp->picture(), clicked, clicked.firstValue);
+    drawZonePicture(player.mainWindow().screen(), frameCanvas(player.mainWindow().screen()), clicked, clicked.firstValue);
     imp->update();
     player.letEventsRun();
   }

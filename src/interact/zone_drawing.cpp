@@ -50,6 +50,12 @@ void drawZonePicture(Screen& screen, QImage& surface, const HotZone& zone, const
   drawPicture(surface, picture, QRect(zone.left, zone.top, zone.width, zone.height));
 }
 
+QImage& frameCanvas(Screen& screen) {
+  CanvasView* imp = screen.imp();
+  if (imp->picture().isNull()) imp->fitPictureToWidget();
+  return imp->picture();
+}
+
 Qt::CursorShape cursorShapeFor(int cursorType) {
   switch (cursorType) {
     case 1: return Qt::DragMoveCursor;

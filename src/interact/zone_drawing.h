@@ -29,6 +29,9 @@ const QImage& loadThroughBufShp(Screen& screen, const std::string& name);
 // A zone's picture (normal or pressed) drawn onto a visible surface into the zone's rectangle.
 void drawZonePicture(Screen& screen, QImage& surface, const HotZone& zone, const std::string& name);
 
+// The frame picture as a canvas: a game without one draws on a blank picture of Imp's size.
+QImage& frameCanvas(Screen& screen);
+
 // The pointer shape a cursor type stands for.
 Qt::CursorShape cursorShapeFor(int cursorType);
 

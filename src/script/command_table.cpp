@@ -2,6 +2,8 @@
 #include "script/command_table.h"
 
 #include "interact/link_commands.h"
+#include "present/object_picture_commands.h"
+#include "present/picture_commands.h"
 #include "present/box_commands.h"
 #include "present/message_commands.h"
 #include "present/model_commands.h"
@@ -73,15 +75,15 @@ std::vector<CommandEntry> buildTable() {
       /*  44 */ {{"postxt=", "postxt"}, cmdTextPosition, ends},
       /*  45 */ {{"lnfeed="}, cmdLineFeedBy, goesOn},
       /*  46 */ {{"btxt=", "boxtexto=", "printx"}, cmdTextBox, ends},
-      /*  47 */ {{"dispobj=", "displayobjetos=", "dispobjts=", "showobjs="}, nullptr, ends},
+      /*  47 */ {{"dispobj=", "displayobjetos=", "dispobjts=", "showobjs="}, cmdObjectGrid, ends},
       /*  48 */ {{"linefeed"}, cmdLineFeed, goesOn},
-      /*  49 */ {{"display", "display="}, nullptr, ends},
-      /*  50 */ {{"showobj="}, nullptr, ends},
+      /*  49 */ {{"display", "display="}, cmdDisplay, ends},
+      /*  50 */ {{"showobj="}, cmdShowObject, ends},
       /*  51 */ {{"tem?"}, cmdIfCarried, ends},
       /*  52 */ {{"aquitem?", "objhere?"}, cmdIfHere, ends},
       /*  53 */ {{"objeto=", "object="}, cmdCurrentObject, ends},
       /*  54 */ {{"getultobj=", "lastobj="}, cmdLastObject, ends},
-      /*  55 */ {{"hud="}, nullptr, ends},
+      /*  55 */ {{"hud="}, cmdHud, ends},
       /*  56 */ {{"telpos=", "telloc="}, nullptr, ends},
       /*  57 */ {{"cleardir"}, nullptr, ends},
       /*  58 */ {{"loadmap="}, nullptr, ends},
@@ -159,15 +161,15 @@ std::vector<CommandEntry> buildTable() {
       /* 130 */ {{"visor", "visor="}, nullptr, ends},
       /* 131 */ {{"click", "tic"}, cmdLinkMonitor, ends},
       /* 132 */ {{"instalfonte", "instalfont"}, nullptr, goesOn},
-      /* 133 */ {{"borda=", "border="}, nullptr, goesOn},
+      /* 133 */ {{"borda=", "border="}, cmdBorder, goesOn},
       /* 134 */ {{"ifma="}, cmdIfMa, ends},
       /* 135 */ {{"ifgen="}, cmdIfGen, ends},
       /* 136 */ {{"loadregs"}, cmdLoadRegs, ends},
       /* 137 */ {{"inptdef="}, nullptr, goesOn},
       /* 138 */ {{"inptreg=", "input=", "inptcmd="}, nullptr, ends},
       /* 139 */ {{"align="}, nullptr, ends},
-      /* 140 */ {{"legenda=", "subtitle="}, nullptr, ends},
-      /* 141 */ {{"shape="}, nullptr, ends},
+      /* 140 */ {{"legenda=", "subtitle="}, cmdCaption, ends},
+      /* 141 */ {{"shape="}, cmdShape, ends},
       /* 142 */ {{"inkey"}, nullptr, ends},
       /* 143 */ {{"refresh"}, cmdRefresh, ends},
       /* 144 */ {{"savebuf", "putbuf"}, cmdSaveBuffer, ends},

@@ -3,6 +3,7 @@
 
 #include "present/screen_state.h"
 #include "interact/zone_table.h"
+#include "present/hud_state.h"
 #include "state/settings.h"
 #include "state/text_file.h"
 #include "world/object_store.h"
@@ -63,6 +64,8 @@ struct GameSession {
 
   // Hot zones of every surface, the pointer state and the picture-screen click script.
   ZoneState zones;
+  // The overlay picture's position and switches.
+  HudState hud;
 
   // Files of the open game, all in GameFolder.
   std::string gameFile(const char* extension) const { return GameFolder + GameName + extension; }

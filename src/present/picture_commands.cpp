@@ -1,0 +1,307 @@
+// "display=", "hud=", "legenda=" and "borda=": pictures and texts placed on the game's surfaces.
+#include "present/picture_commands.h"
+
+#include "app/main_window.h"
+#include "app/player.h"
+#include "interact/zone_drawing.h"
+#include "present/canvas_text.h"
+#include "present/colors.h"
+#include "present/font_faces.h"
+#include "present/layout_settings.h"
+#include "present/picture_placement.h"
+#include "present/screen.h"
+#include "present/scroll_page.h"
+#include "script/markup.h"
+#include "script/numbers.h"
+#include "script/text.h"
+#include "state/game_session.h"
+
+#include <QLabel>
+#include <QPainter>
+
+namespace taluvin {
+
+namespace {
+
+const std::string kNoTarget = w(" <--- não indicou o local tel/fnc/tel!");
+
+// Empty is the default; anything else must read as a number.
+int numberOr(const std::string& text, int fallback) { return text.empty() ? fallback : toIntOrAbort(text); }
+
+bool readTarget(const std::string& word, PictureTarget& target) {
+  if (word == "tel") target = PictureTarget::Screen;
+  else if (word == "fnc") target = PictureTarget::Panel;
+  else if (word == "pan") target = PictureTarget::Frame;
+  else return false;
+  return true;
+}
+
+// Model "2": the picture becomes an image line of the composed page.
+void addPagePicture(ScriptInterpreter& ip, const std::string& name) {
+  Screen& screen = screenOf(ip);
+  const QImage& picture = loadThroughBufShp(screen, name);
+  const std::string width = ip.arg(5).empty() ? std::to_string(picture.width()) : ip.arg(5);
+  const std::string height = ip.arg(6).empty() ? std::to_string(picture.height()) : ip.arg(6);
+  const std::string& placement = ip.arg(7);
+  std::string line = "<img src=" + ip.session().FolderUrl + name + " width=" + width + " height=" + height + " border=0 ";
+  if (placement == "left" || placement == "right") line += "align=" + placement;
+  if (placement == "center") line = "<div align=center>" + line + "></div";
+  screen.addWebLine(line + ">");
+  ip.Trace += ", width=" + width + ", height=" + height + "," + placement + "," + ip.arg(8) + "," + ip.arg(9);
+}
+
+void displayPicture(ScriptInterpreter& ip) {
+  static const std::string kMissing = w(" <--- arquivo inexistente!");
+  GameSession& s = ip.session();
+  const std::string& name = ip.arg(1);
+  const int x = numberOr(ip.arg(3), 0);
+  const int y = numberOr(ip.arg(4), 0);
+  ip.Trace += name;
+  if (!gameFileExists(s.GameFolder, name)) {
+    ip.Trace += kMissing;
+    return;
+  }
+  PictureTarget target;
+  if (!readTarget(ip.arg(2), target)) {
+    ip.Trace += "," + ip.arg(2) + kNoTarget;
+    return;
+  }
+  ip.Trace += "," + ip.arg(2) + "," + std::to_string(x) + "," + std::to_string(y);
+  if (s.Modelo == "2" && target == PictureTarget::Screen) {
+    addPagePicture(ip, name);
+    return;
+  }
+  const int width = numberOr(ip.arg(5), 0);
+  const int height = numberOr(ip.arg(6), 0);
+  ip.Trace += "," + std::to_string(width) + "," + std::to_string(height);
+  if (target == PictureTarget::Screen && s.Modelo != "1" && s.Modelo != "3") return;
+  if (target == PictureTarget::Screen && s.Modelo == "3")
+    placePicture(screenOf(ip), target, name, s.screen.textX + x, s.screen.textY + y, width, height);
+  else
+    placePicture(screenOf(ip), target, name, x, y, width, height);
+}
+
+void displayText(ScriptInterpreter& ip) {
+  static const std::string kNoText = w(" <--- texto/frase inexistente!");
+  GameSession& s = ip.session();
+  Screen& screen = screenOf(ip);
+  const std::string text = expandAllMarkup(ip.arg(1), s.Modelo);
+  ip.Trace += text.substr(0, 5);
+  if (text.empty()) {
+    ip.Trace += kNoText;
+    return;
+  }
+  ip.Trace += "," + ip.arg(2);
+  PictureTarget target;
+  if (!readTarget(ip.arg(2), target)) {
+    ip.Trace += kNoTarget;
+    return;
+  }
+  const int x = numberOr(ip.arg(3), 0);
+  const int y = numberOr(ip.arg(4), 0);
+  ip.Trace += "," + std::to_string(x) + "," + std::to_string(y);
+  const TextStyle& style = s.screen.style;
+  const int size = numberOr(ip.arg(7), style.size);
+  const std::string colour = ip.arg(8).empty() ? style.text : ip.arg(8);
+  const std::string letters = ip.arg(9).empty() ? std::string("biu") : ip.arg(9);
+  const bool screenTarget = target == PictureTarget::Screen;
+  if (screenTarget && s.Modelo == "2") {
+    const auto flags = readStyleLetters(letters);
+    std::string line = "<font face=" + style.face + " color=#" + colour + " style=\"font-Size:" +
+                       std::to_string(size) + "px; \">";
+    if (flags.bold) line += "<b>";
+    if (flags.italic) line += "<em>";
+    if (flags.underline) line += "<u>";
+    line += text;
+    if (flags.underline) line += "</u>";
+    if (flags.italic) line += "</em>";
+    if (flags.bold) line += "</b>";
+    screen.addWebLine(line + "</font>");
+    return;
+  }
+  if (screenTarget && s.Modelo != "1" && s.Modelo != "3") return;
+  TextBox box;
+  box.text = text;
+  box.x = x;
+  box.y = y;
+  int available = 0;
+  if (screenTarget && s.Modelo == "3") {
+    box.surface = ZoneSurface::ScrollPage;
+    available = screen.telMod3()->picture().width() - s.screen.textX;
+  } else if (screenTarget) {
+    box.surface = ZoneSurface::PictureScreen;
+    available = screen.pictureBuffer().width();
+  } else if (target == PictureTarget::Panel) {
+    box.surface = ZoneSurface::CommandPanel;
+    available = screen.panelBuffer().width();
+  } else {
+    box.surface = ZoneSurface::Frame;
+    available = frameCanvas(screen).width();
+  }
+  box.width = available - x > 0 ? available - x : 1;
+  box.height = size;
+  box.size = size;
+  box.colour = colour;
+  box.boxColour = "0";
+  box.style = letters;
+  drawTextBox(screen, box);
+  if (box.surface == ZoneSurface::Frame) screen.imp()->update();
+}
+
+}  // namespace
+
+const QImage& placePicture(Screen& screen, PictureTarget target, const std::string& name, int x, int y, int width,
+                           int height) {
+  GameSession& s = screen.session();
+  const QImage& picture = loadThroughBufShp(screen, name);
+  const QRect rect = placement(picture, x, y, width, height);
+  if (target == PictureTarget::Panel) {
+    drawPicture(screen.panelBuffer().image, picture, rect);
+  } else if (target == PictureTarget::Frame) {
+    drawPicture(frameCanvas(screen), picture, rect);
+    screen.imp()->update();
+  } else if (s.Modelo == "1") {
+    drawPicture(screen.pictureBuffer().image, picture, rect);
+  } else if (s.Modelo == "3") {
+    CanvasView* page = screen.telMod3();
+    if (rect.bottom() + 1 > page->picture().height()) {
+      screen.scrollPage().growPageTo(rect.bottom() + 1 + 10);
+      s.screen.textY += picture.height();
+    }
+    drawPicture(page->picture(), picture, rect);
+    page->update();
+  } else {
+    CanvasView* tela = screen.tela();
+    drawPicture(tela->picture(), picture, rect);
+    tela->update();
+  }
+  return picture;
+}
+
+void drawHudIntoBuffer(Screen& screen) {
+  const HudState& hud = screen.session().hud;
+  if (!hud.on || !hud.loaded) return;
+  const QImage& picture = screen.hud()->picture();
+  drawPicture(screen.pictureBuffer().image, picture, QRect(QPoint(hud.x, hud.y), picture.size()));
+}
+
+Flow cmdDisplay(ScriptInterpreter& ip) {
+  // slot 1 = picture or text, 2 = "tel"/"fnc"/"pan", 3, 4 = x, y, 5, 6 = width, height,
+  // 7 = page placement (pictures) or size (texts), 8 = colour, 9 = style letters
+  if (isPictureName(ip.arg(1)))
+    displayPicture(ip);
+  else
+    displayText(ip);
+  return Flow::Done;
+}
+
+Flow cmdHud(ScriptInterpreter& ip) {
+  // slot 1 = "off", "on", a ".bmp" picture, or x; slot 2 = y
+  static const std::string kNoArgument = w(" <--- falta parâmetro");
+  static const std::string kMissing = w(" <--- não existe este arquivo");
+  static const std::string kNoPicture = w(" <--- não tem arquivo hud instalado");
+  GameSession& s = ip.session();
+  HudState& hud = s.hud;
+  const std::string& what = ip.arg(1);
+  if (what.empty()) {
+    ip.Trace += kNoArgument;
+    return Flow::Done;
+  }
+  if (what == "off") {
+    ip.Trace += what;
+    hud.on = false;
+    return Flow::Done;
+  }
+  Screen& screen = screenOf(ip);
+  if (what.find(".bmp") != std::string::npos) {
+    ip.Trace += what;
+    if (!gameFileExists(s.GameFolder, what)) {
+      ip.Trace += kMissing;
+      return Flow::Done;
+    }
+    if (loadGamePicture(s.GameFolder, what, screen.hud()->picture())) hud.loaded = true;
+  }
+  if (s.Modelo != "1") return Flow::Done;
+  if (!hud.loaded) {
+    ip.Trace += kNoPicture;
+    return Flow::Done;
+  }
+  if (what == "on") {
+    ip.Trace += what;
+    hud.on = true;
+    drawHudIntoBuffer(screen);
+    return Flow::Done;
+  }
+  hud.x = toIntOr(what, 0);
+  hud.y = toIntOr(ip.arg(2), 0);
+  ip.Trace += std::to_string(hud.x) + "," + std::to_string(hud.y);
+  return Flow::Done;
+}
+
+Flow cmdCaption(ScriptInterpreter& ip) {
+  // slot 1 = text ("$" = the line store), 2..5 = x, y, width, height, 6 = face, 7 = size,
+  // 8 = colour, 9 = shadow colour
+  GameSession& s = ip.session();
+  Screen& screen = screenOf(ip);
+  std::string text = ip.arg(1).empty() ? std::string("Sem texto.") : ip.arg(1);
+  if (text == "$") text = screen.lineStoreText("\r\n");
+  const int x = toIntOr(ip.arg(2), 0), y = toIntOr(ip.arg(3), 0);
+  const int width = toIntOr(ip.arg(4), 0), height = toIntOr(ip.arg(5), 0);
+  const std::string& face = ip.arg(6);
+  const int size = ip.arg(7).empty() ? 1 : toIntOr(ip.arg(7), 1);
+  const std::string& colour = ip.arg(8);
+  const std::string& shadow = ip.arg(9);
+  ip.Trace += text + "," + std::to_string(x) + "," + std::to_string(y) + "," + face + "," + std::to_string(size) +
+              "," + std::to_string(size) + "," + colour + "," + shadow;
+  if (s.Modelo != "1") return Flow::Done;
+
+  const TextStyle& style = s.screen.style;
+  const QFont font = gameFont(face.empty() ? std::string("Arial") : face, size, style.bold, style.italic, style.underline);
+  const std::string& alignment = s.screen.memoAlignment;
+  const Qt::Alignment align = alignment == "right"    ? Qt::AlignRight
+                              : alignment == "center" ? Qt::AlignHCenter
+                                                      : Qt::AlignLeft;
+  QLabel* legda = screen.legda();
+  QLabel* sombra = screen.sombra();
+  const QColor front = colour.empty() ? legda->palette().color(QPalette::WindowText) : paintColor(colour);
+  const QColor back = shadow.empty() ? sombra->palette().color(QPalette::WindowText) : paintColor(shadow);
+  for (QLabel* label : {legda, sombra}) {
+    label->setText(toQt(text));
+    label->setFont(font);
+    label->setWordWrap(true);
+    label->setAlignment(align | Qt::AlignTop);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+  }
+  paintWidgetText(legda, QColor(0, 0, 0, 0), front);
+  paintWidgetText(sombra, QColor(0, 0, 0, 0), back);
+  // A zero size means the caption is as large as its text needs.
+  QRect rect(x, y, width, height);
+  if (width == 0 || height == 0) rect.setSize(measureLabel(toQt(text), font) + QSize(2, 2));
+  legda->setGeometry(rect);
+  sombra->setGeometry(front == back ? rect : rect.translated(-2, 2));
+  legda->show();
+  sombra->show();
+  sombra->raise();
+  legda->raise();
+  return Flow::Done;
+}
+
+Flow cmdBorder(ScriptInterpreter& ip) {
+  // slot 1 = pen width (not a number: 1), slot 2 = colour (default black)
+  MainWindow& window = ip.player().mainWindow();
+  const int pen = ip.arg(1).empty() ? 1 : toIntOr(ip.arg(1), 1);
+  const QColor colour = paintColor(ip.arg(2).empty() ? std::string("000000") : ip.arg(2));
+  PictureView* view = window.abok0()->currentPageName() == "Abertura" ? static_cast<PictureView*>(window.telAber())
+                                                                        : screenOf(ip).imp();
+  QImage& picture = view->picture();
+  if (picture.isNull() || pen <= 0) return Flow::Done;
+  QPainter painter(&picture);
+  painter.setPen(QPen(colour, pen, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  painter.setBrush(Qt::NoBrush);
+  const int inset = pen / 2;
+  painter.drawRect(QRect(inset, inset, picture.width() - pen, picture.height() - pen));
+  view->update();
+  return Flow::Done;
+}
+
+}  // namespace taluvin

@@ -1,0 +1,159 @@
+// Picture commands on the real screen: every file kind, own-size placing, magenta, HUD, captions.
+#include "app/main_window.h"
+#include "present/picture_file.h"
+#include "present/screen.h"
+#include "state/game_session.h"
+#include "support/test_game.h"
+#include "picture_samples.h"
+
+#include <QLabel>
+#include <gtest/gtest.h>
+#include <png.h>
+
+using taluvin::testing::TestGame;
+
+namespace taluvin {
+namespace {
+
+QImage solid(int width, int height, QRgb colour) {
+  QImage image(width, height, QImage::Format_RGB888);
+  image.fill(colour);
+  return image;
+}
+
+Screen& screen(TestGame& game) { return game.player().mainWindow().screen(); }
+
+// One picture of each kind, 4 x 4, red, with a magenta top-left pixel where the kind allows it.
+void writeEveryKind(TestGame& game) {
+  QImage bmp = solid(4, 4, 0xFFFF0000);
+  bmp.setPixel(0, 0, 0xFFFF00FF);
+  ASSERT_TRUE(writeBmp(game.folder() + "cena.bmp", bmp));
+
+  test::PngSample png;
+  png.width = png.height = 4;
+  png.colorType = PNG_COLOR_TYPE_RGB;
+  for (int i = 0; i < 16; ++i) png.rows.insert(png.rows.end(), {0xFF, 0x00, static_cast<uint8_t>(i == 0 ? 0xFF : 0)});
+  test::writePng(game.folder() + "cena.png", png);
+
+  test::Bytes rgb;
+  for (int i = 0; i < 16; ++i) rgb.insert(rgb.end(), {0xFF, 0x00, 0x00});
+  test::writeJpeg(game.folder() + "cena.jpg", 4, 4, 3, rgb);
+
+  test::GifFrame frame;
+  frame.width = frame.height = 4;
+  frame.indices.assign(16, 1);
+  frame.indices[0] = 0;
+  frame.transparentIndex = 0;
+  test::writeGif(game.folder() + "cena.gif", 4, 4, {0x000000, 0xFF0000}, {frame});
+}
+
+TEST(PictureCommands, EveryKindShowsAtItsOwnSizeWithMagentaLeftOut) {
+  TestGame game;
+  writeEveryKind(game);
+  game.write("grande.bmp", "");
+  ASSERT_TRUE(writeBmp(game.folder() + "grande.bmp", solid(50, 50, 0xFF00FF00)));
+  test::writeBytes(game.folder() + "quebrada.png", {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0});
+  game.write("start.scp",
+             "clearbuf 0000FF\n"
+             "display= grande.bmp,tel,200,0\n"
+             "display= cena.bmp,tel,0,0,0,0\n"
+             "display= cena.png,tel,10,0\n"
+             "display= cena.jpg,tel,20,0\n"
+             "display= cena.gif,tel,30,0\n"
+             "display= quebrada.png,tel,40,0\n"
+             "display= cena.bmp,xyz,0,0\n"
+             "display= sumida.gif,tel\n"
+             "display= ../fora.bmp,tel\n");
+  game.start();
+  EXPECT_TRUE(game.traced("   2: display= cena.bmp,tel,0,0,0,0"));
+  EXPECT_TRUE(game.traced("   7: display= cena.bmp,xyz <--- não indicou o local tel/fnc/tel!"));
+  EXPECT_TRUE(game.traced("   8: display= sumida.gif <--- arquivo inexistente!"));
+  EXPECT_TRUE(game.traced("   9: display= ../fora.bmp <--- arquivo inexistente!"));
+
+  const QImage& tela = screen(game).tela()->picture();
+  for (int x : {0, 10, 30}) {
+    EXPECT_EQ(tela.pixel(x, 0), 0xFF0000FFu) << "magenta corner at " << x;
+    EXPECT_EQ(tela.pixel(x + 3, 3), 0xFFFF0000u) << "own size, not the big picture's, at " << x;
+    EXPECT_EQ(tela.pixel(x + 4, 4), 0xFF0000FFu) << x;
+  }
+  const QRgb jpeg = tela.pixel(22, 2);
+  EXPECT_GT(qRed(jpeg), 200);
+  EXPECT_LT(qGreen(jpeg), 60);
+  // The broken file is skipped: the loading image still holds the GIF, drawn at its own size.
+  EXPECT_EQ(tela.pixel(43, 3), 0xFFFF0000u);
+  EXPECT_EQ(tela.pixel(200, 0), 0xFF00FF00u);
+}
+
+TEST(PictureCommands, PanelAndFramePicturesAndStretching) {
+  TestGame game;
+  ASSERT_TRUE(writeBmp(game.folder() + "icone.bmp", solid(2, 2, 0xFF123456)));
+  game.write("start.scp", "display= icone.bmp,pan,10,10,20,20\ndisplay= icone.bmp,fnc,0,0,8,8\n");
+  game.start();
+  const QImage& imp = screen(game).imp()->picture();
+  EXPECT_EQ(imp.pixel(29, 29), 0xFF123456u);
+  EXPECT_EQ(screen(game).telCmd()->picture().pixel(7, 7), 0xFF123456u);
+}
+
+TEST(PictureCommands, HudNeedsAPictureAndIsDrawnAtItsPosition) {
+  TestGame game;
+  QImage hud = solid(3, 3, 0xFFFFFF00);
+  hud.setPixel(1, 1, 0xFFFF00FF);
+  ASSERT_TRUE(writeBmp(game.folder() + "hud.bmp", hud));
+  game.write("start.scp", "hud= on\nhud=\nhud= nada.bmp\n");
+  game.write("com.scp", "clearbuf 000000\nhud= hud.bmp\nhud= 5,6\nhud= on\n");
+  game.write("sem.scp", "clearbuf 000000\nhud= off\n");
+  game.start();
+  EXPECT_TRUE(game.traced("   0: hud=  <--- não tem arquivo hud instalado"));
+  EXPECT_TRUE(game.traced("   1: hud=  <--- falta parâmetro"));
+  EXPECT_TRUE(game.traced("   2: hud= nada.bmp <--- não existe este arquivo"));
+  game.run("com");
+  EXPECT_TRUE(game.traced("   2: hud= 5,6"));
+  const QImage& tela = screen(game).tela()->picture();
+  EXPECT_EQ(tela.pixel(5, 6), 0xFFFFFF00u);
+  EXPECT_EQ(tela.pixel(6, 7), 0xFF000000u) << "the HUD's magenta is transparent";
+  game.run("sem");
+  EXPECT_EQ(screen(game).tela()->picture().pixel(5, 6), 0xFF000000u);
+}
+
+TEST(PictureCommands, CaptionShadowSitsUnderItOnlyWhenTheColoursMatch) {
+  TestGame game;
+  game.write("start.scp", "legenda= Olá,20,30,200,40,Arial,14,FFFFFF,000000\n");
+  game.write("igual.scp", "legenda= Olá,20,30,200,40,Arial,14,FFFFFF,FFFFFF\n");
+  game.start();
+  EXPECT_TRUE(game.traced("   0: legenda= Olá,20,30,Arial,14,14,FFFFFF,000000"));
+  QLabel* legda = screen(game).legda();
+  QLabel* sombra = screen(game).sombra();
+  EXPECT_EQ(legda->geometry(), QRect(20, 30, 200, 40));
+  EXPECT_EQ(sombra->geometry(), QRect(18, 32, 200, 40));
+  EXPECT_EQ(legda->text(), QString::fromUtf8("Olá"));
+  game.run("igual");
+  EXPECT_EQ(sombra->geometry(), legda->geometry());
+}
+
+TEST(PictureCommands, ObjectGridFillsZonesWithObjectScriptsAndRotates) {
+  TestGame game;
+  ASSERT_TRUE(writeBmp(game.folder() + "obj.bmp", solid(8, 8, 0xFF884422)));
+  std::vector<std::string> names, table;
+  for (int i = 0; i < 21; ++i) {
+    const std::string key = "obj" + std::string(i < 10 ? "0" : "") + std::to_string(i);
+    names.push_back(key);
+    for (const std::string& line : {key, std::string("Coisa"), std::string("Uma coisa."), std::string("jog"),
+                                    std::string("obj.bmp"), std::string(), std::string(), std::string()})
+      table.push_back(line);
+  }
+  game.writeLines("jogo.obz", names);
+  game.writeLines("jogo.obx", table);
+  game.write("start.scp", "dispobj= jog,tel,0,0,210,300,7\n");
+  game.start();
+  EXPECT_TRUE(game.traced("   0: dispobj= jog,tel,0,0,210,300,7"));
+  const ZoneTable& zones = game.player().session().zones.table;
+  EXPECT_EQ(zones.slot(0).action, "obj20") << "the twenty-first icon reuses slot 0";
+  EXPECT_EQ(zones.slot(1).action, "obj01");
+  EXPECT_EQ(zones.slot(7).left, 0);
+  EXPECT_EQ(zones.slot(7).top, 30);
+  EXPECT_EQ(zones.slot(7).width, 30);
+  EXPECT_EQ(screen(game).tela()->picture().pixel(29, 29), 0xFF884422u);
+}
+
+}  // namespace
+}  // namespace taluvin
