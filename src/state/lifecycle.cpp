@@ -95,7 +95,9 @@ void writeExitFiles(GameSession& s, const ExitGeometry& g) {
   st.set(12, std::to_string(g.contentHeight));
   st.set(95, s.carriedLine95);
   st.save(s.programSettingsPath());
-  if (s.GameName.empty()) return;
+  // Before a game is opened its folder is unknown; its files are left alone rather than
+  // written into whatever folder the program was started from.
+  if (s.GameName.empty() || s.GameFolder.empty()) return;
   st.save(s.gameFile(".ini"));
   s.registers.save(s.gameFile(".rgs"));
   if (!s.objects.table.empty()) writeLines(s.gameFile(".obx"), s.objects.table);

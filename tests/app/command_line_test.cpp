@@ -3,6 +3,7 @@
 #include "support/test_game.h"
 
 #include <QImage>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 
@@ -43,6 +44,9 @@ TEST(CommandLine, StartClickWithoutStartScriptEndsTheProgramAndStillSaves) {
   auto run = runProgram({game.folder(), "--headless", "--start"});
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(game.readLines("taluvin.ini").size(), 101u);
+  // No game was opened, so no game file is written anywhere, the working folder included.
+  EXPECT_FALSE(std::filesystem::exists("jogo.ini"));
+  EXPECT_FALSE(std::filesystem::exists("jogo.rgs"));
 }
 
 TEST(CommandLine, ReplayTakesActionsInOrderAndTakesScreenshots) {
