@@ -51,7 +51,9 @@ void showZonePicture(Player& player, CanvasView* view, const HotZone& zone, cons
 void press(Player& player, CanvasView* view, const SurfaceRules& rules, QPoint at) {
   GameSession& s = player.session();
   if (rules.runsScreenScript && !s.zones.screenScript.empty()) {
-    player.runScript(s.zones.screenScript);
+    // A copy: the run empties the picture-screen script before it reads the name.
+    const std::string script = s.zones.screenScript;
+    player.runScript(script);
   }
   hover(player, view, rules.group, at);
   const HotZone* zone = hoveredZone(player);
