@@ -58,6 +58,26 @@ void showObjectTitleOnBuffer(ScriptInterpreter& ip, Buffer& buffer, const std::s
   painter.drawText(QRect(x, y, 100000, 100000), Qt::AlignLeft | Qt::AlignTop, toQt(title));
 }
 
+// Model "2": the grid as a block of linked pictures on the composed page.
+void addPageGrid(Screen& screen, const std::string& location, int x, int y, int width, int height, int columns) {
+  const GameSession& s = screen.session();
+  const int cell = width / columns;
+  auto px = [](int v) { return std::to_string(v) + "px"; };
+  screen.addWebLine("<div style=\"width:" + px(width) + "; height:" + px(height) + "; position:absolute; top:" +
+                    px(y) + "; left:" + px(x) + ";\">");
+  int column = 0;
+  for (int record : s.objects.recordsAt(location)) {
+    screen.addWebLine("<a href=Scp=" + s.objects.line(record, kObjectKey) + "><img src=" + s.FolderUrl +
+                      s.objects.line(record, kObjectShape) + " width=" + std::to_string(cell) +
+                      " height=" + std::to_string(cell) + " border=0></a>");
+    if (++column == columns) {
+      column = 0;
+      screen.addWebLine("<br>");
+    }
+  }
+  screen.addWebLine("</div>");
+}
+
 }  // namespace
 
 Flow cmdShowObject(ScriptInterpreter& ip) {
@@ -123,6 +143,10 @@ Flow cmdObjectGrid(ScriptInterpreter& ip) {
   }
   if (cell <= 0) return Flow::Done;
 
+  if (s.Modelo == "2" && target == "tel") {
+    addPageGrid(screen, location, x, y, width, height, columns);
+    return Flow::Done;
+  }
   QImage* surface = nullptr;
   ZoneGroup group = ZoneGroup::Screen;
   if (s.Modelo == "4") {

@@ -7,6 +7,7 @@
 #include "picture_samples.h"
 
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <gtest/gtest.h>
 #include <png.h>
 
@@ -153,6 +154,34 @@ TEST(PictureCommands, ObjectGridFillsZonesWithObjectScriptsAndRotates) {
   EXPECT_EQ(zones.slot(7).top, 30);
   EXPECT_EQ(zones.slot(7).width, 30);
   EXPECT_EQ(screen(game).tela()->picture().pixel(29, 29), 0xFF884422u);
+}
+
+TEST(PictureCommands, ObjectTitleDescriptionAndPictureAndTextOnThePanel) {
+  TestGame game;
+  ASSERT_TRUE(writeBmp(game.folder() + "lamp.bmp", solid(4, 4, 0xFF3060A0)));
+  game.writeLines("jogo.obz", {"lampiao"});
+  game.writeLines("jogo.obx", {"lampiao", "um lampião", "Um lampião de latão.", "sala", "lamp.bmp", "", "", ""});
+  game.write("start.scp",
+             "clearfunc 000000\n"
+             "showobj= lampiao,tit,msg\n"
+             "showobj= lampiao,dsc,msg\n"
+             "showobj= lampiao,shp,tel,20,20,10,10\n"
+             "display= Olá,fnc,5,5,0,0,20,FFFFFF\n"
+             "display= ,fnc\n"
+             "display= Olá,lugar\n");
+  game.start();
+  const QString strip = screen(game).msg()->toPlainText();
+  EXPECT_TRUE(strip.contains(QString::fromUtf8("um lampião")));
+  EXPECT_TRUE(strip.contains(QString::fromUtf8("Um lampião de latão.")));
+  EXPECT_EQ(screen(game).tela()->picture().pixel(29, 29), 0xFF3060A0u) << "stretched into 10 x 10";
+  EXPECT_TRUE(game.traced("   4: display= Olá,fnc,5,5"));
+  EXPECT_TRUE(game.traced("   5: display=  <--- texto/frase inexistente!"));
+  EXPECT_TRUE(game.traced("   6: display= Olá,lugar <--- não indicou o local tel/fnc/tel!"));
+  const QImage& panel = screen(game).telCmd()->picture();
+  int white = 0;
+  for (int y = 5; y < 35; ++y)
+    for (int x = 5; x < 60; ++x) white += panel.pixel(x, y) == 0xFFFFFFFFu;
+  EXPECT_GT(white, 10) << "the text was written in its colour";
 }
 
 }  // namespace
