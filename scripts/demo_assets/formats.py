@@ -148,8 +148,8 @@ _AC_CHROMA = ([0, 2, 1, 2, 4, 4, 3, 4, 7, 5, 4, 4, 0, 1, 2, 0x77], bytes.fromhex
     "f5f6f7f8f9fa"))
 
 
-def _huffman_codes(spec):
-    counts, symbols = spec
+def _huffman_codes(table):
+    counts, symbols = table
     codes = {}
     code = 0
     k = 0
@@ -252,10 +252,10 @@ def write_jpeg(path, width, height, rgb, quality=88):
     out += b"\xff\xc0" + struct.pack(">HBHHB", 17, 8, height, width, 3)
     for c in range(3):
         out += bytes((c + 1, 0x11, min(c, 1)))
-    for t, (dc_spec, ac_spec) in enumerate(((_DC_LUMA, _AC_LUMA), (_DC_CHROMA, _AC_CHROMA))):
-        for cls, spec in ((0, dc_spec), (1, ac_spec)):
-            symbols = bytes(spec[1])
-            out += b"\xff\xc4" + struct.pack(">HB", 19 + len(symbols), (cls << 4) | t) + bytes(spec[0]) + symbols
+    for t, (dc_table, ac_table) in enumerate(((_DC_LUMA, _AC_LUMA), (_DC_CHROMA, _AC_CHROMA))):
+        for cls, huffman in ((0, dc_table), (1, ac_table)):
+            symbols = bytes(huffman[1])
+            out += b"\xff\xc4" + struct.pack(">HB", 19 + len(symbols), (cls << 4) | t) + bytes(huffman[0]) + symbols
     out += b"\xff\xda" + struct.pack(">HB", 12, 3)
     for c in range(3):
         out += bytes((c + 1, (min(c, 1) << 4) | min(c, 1)))
