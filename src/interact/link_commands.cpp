@@ -85,7 +85,9 @@ void drawZoneFace(ScriptInterpreter& ip, QImage& target, HotZone& z, bool keyed)
   Screen& screen = screenOf(ip);
   GameSession& s = ip.session();
   if (isPictureName(z.firstValue)) {
-    const QImage& picture = loadThroughBufShp(screen, z.firstValue);
+    std::string failure;
+    const QImage& picture = loadThroughBufShp(screen, z.firstValue, &failure);
+    ip.Trace += unreadablePictureMarker(failure);
     if (z.width == 0) z.width = picture.width();
     if (z.height == 0) z.height = picture.height();
     drawPicture(target, picture, QRect(z.left, z.top, z.width, z.height), keyed);
@@ -146,7 +148,9 @@ void addScrollPageLink(ScriptInterpreter& ip, const LinkRequest& r) {
   if (ip.arg(4).empty()) z.top = pageState.textY;
   CanvasView* page = screen.telMod3();
   if (r.picture) {
-    const QImage& picture = loadThroughBufShp(screen, r.label);
+    std::string failure;
+    const QImage& picture = loadThroughBufShp(screen, r.label, &failure);
+    ip.Trace += unreadablePictureMarker(failure);
     if (z.width == 0) z.width = picture.width();
     if (z.height == 0) z.height = picture.height();
     if (z.top + z.height > page->picture().height()) screen.scrollPage().growPageTo(z.top + z.height + 10);
@@ -218,7 +222,9 @@ Flow cmdLinkMonitor(ScriptInterpreter& ip) {
   z.height = scaled(z.height);
   QImage& monitor = screen.monitorBuffer().image;
   if (r.picture) {
-    const QImage& picture = loadThroughBufShp(screen, r.label);
+    std::string failure;
+    const QImage& picture = loadThroughBufShp(screen, r.label, &failure);
+    ip.Trace += unreadablePictureMarker(failure);
     if (z.width == 0) z.width = scaled(picture.width());
     if (z.height == 0) z.height = scaled(picture.height());
     drawPicture(monitor, picture, QRect(z.left, z.top, z.width, z.height));

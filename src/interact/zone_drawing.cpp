@@ -39,9 +39,9 @@ QFont styleFont(const GameSession& session, double scale) {
                   style.italic, style.underline);
 }
 
-const QImage& loadThroughBufShp(Screen& screen, const std::string& name) {
+const QImage& loadThroughBufShp(Screen& screen, const std::string& name, std::string* error) {
   CanvasView* bufShp = screen.bufShp();
-  loadGamePicture(screen.session().GameFolder, name, bufShp->picture());
+  loadGamePicture(screen.session().GameFolder, name, bufShp->picture(), error);
   return bufShp->picture();
 }
 

@@ -24,7 +24,8 @@ QFont styleFont(const GameSession& session, double scale = 1.0);
 
 // Loads a zone picture into the loading image and returns it; a picture that cannot be read
 // leaves the loading image with what it held.
-const QImage& loadThroughBufShp(Screen& screen, const std::string& name);
+// The reason a picture could not be read goes to error when one is asked for.
+const QImage& loadThroughBufShp(Screen& screen, const std::string& name, std::string* error = nullptr);
 
 // A zone's picture (normal or pressed) drawn onto a visible surface into the zone's rectangle.
 void drawZonePicture(Screen& screen, QImage& surface, const HotZone& zone, const std::string& name);

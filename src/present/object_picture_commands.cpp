@@ -212,7 +212,9 @@ Flow cmdShape(ScriptInterpreter& ip) {
       ip.Trace += kMissing;
       return Flow::Done;
     }
-    const QImage& image = loadThroughBufShp(screen, name);
+    std::string failure;
+    const QImage& image = loadThroughBufShp(screen, name, &failure);
+    ip.Trace += unreadablePictureMarker(failure);
     zone.width = scaled(toIntOr(ip.arg(4), image.width()));
     zone.height = scaled(toIntOr(ip.arg(5), image.height()));
     drawPicture(monitor, image, QRect(zone.left, zone.top, zone.width, zone.height));

@@ -75,10 +75,12 @@ void displayPicture(ScriptInterpreter& ip) {
   const int height = numberOr(ip.arg(6), 0);
   ip.Trace += "," + std::to_string(width) + "," + std::to_string(height);
   if (target == PictureTarget::Screen && s.Modelo != "1" && s.Modelo != "3") return;
+  std::string failure;
   if (target == PictureTarget::Screen && s.Modelo == "3")
-    placePicture(screenOf(ip), target, name, s.screen.textX + x, s.screen.textY + y, width, height);
+    placePicture(screenOf(ip), target, name, s.screen.textX + x, s.screen.textY + y, width, height, &failure);
   else
-    placePicture(screenOf(ip), target, name, x, y, width, height);
+    placePicture(screenOf(ip), target, name, x, y, width, height, &failure);
+  ip.Trace += unreadablePictureMarker(failure);
 }
 
 void displayText(ScriptInterpreter& ip) {
@@ -151,9 +153,9 @@ void displayText(ScriptInterpreter& ip) {
 }  // namespace
 
 const QImage& placePicture(Screen& screen, PictureTarget target, const std::string& name, int x, int y, int width,
-                           int height) {
+                           int height, std::string* error) {
   GameSession& s = screen.session();
-  const QImage& picture = loadThroughBufShp(screen, name);
+  const QImage& picture = loadThroughBufShp(screen, name, error);
   const QRect rect = placement(picture, x, y, width, height);
   if (target == PictureTarget::Panel) {
     drawPicture(screen.panelBuffer().image, picture, rect);
@@ -219,7 +221,9 @@ Flow cmdHud(ScriptInterpreter& ip) {
       ip.Trace += kMissing;
       return Flow::Done;
     }
-    if (loadGamePicture(s.GameFolder, what, screen.hud()->picture())) hud.loaded = true;
+    std::string failure;
+    if (loadGamePicture(s.GameFolder, what, screen.hud()->picture(), &failure)) hud.loaded = true;
+    ip.Trace += unreadablePictureMarker(failure);
   }
   if (s.Modelo != "1") return Flow::Done;
   if (!hud.loaded) {

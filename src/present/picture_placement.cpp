@@ -4,6 +4,7 @@
 #include "present/picture_file.h"
 #include "state/game_paths.h"
 #include "state/text_file.h"
+#include "script/text.h"
 
 #include <QPainter>
 
@@ -26,13 +27,24 @@ bool gameFileExists(const std::string& gameFolder, const std::string& name) {
   return path && fileExists(*path);
 }
 
-bool loadGamePicture(const std::string& gameFolder, const std::string& name, QImage& image) {
+bool loadGamePicture(const std::string& gameFolder, const std::string& name, QImage& image, std::string* error) {
   auto path = resolveInFolder(gameFolder, name);
-  if (!path) return false;
+  if (!path) {
+    if (error) *error = "outside the game folder";
+    return false;
+  }
   PictureLoad load = loadPictureFile(*path);
-  if (!load.ok()) return false;
+  if (!load.ok()) {
+    if (error) *error = load.error.empty() ? std::string("unreadable") : load.error;
+    return false;
+  }
   image = std::move(load.image);
   return true;
+}
+
+std::string unreadablePictureMarker(const std::string& reason) {
+  static const std::string kUnreadable = w(" <--- imagem ilegível: ");
+  return reason.empty() ? std::string() : kUnreadable + reason;
 }
 
 QRect placement(const QImage& picture, int x, int y, int width, int height) {

@@ -14,8 +14,13 @@ inline constexpr QRgb kTransparentKey = 0xFFFF00FF;
 bool isPictureName(const std::string& name);
 
 // Loads a picture the script named from the game folder into image. A name outside the folder, a
-// missing file or one that cannot be decoded leaves image as it was and returns false.
-bool loadGamePicture(const std::string& gameFolder, const std::string& name, QImage& image);
+// missing file or one that cannot be decoded leaves image as it was and returns false, with the
+// reason in error when one is asked for.
+bool loadGamePicture(const std::string& gameFolder, const std::string& name, QImage& image,
+                     std::string* error = nullptr);
+
+// The trace marker of a picture file that exists but cannot be read; empty for no failure.
+std::string unreadablePictureMarker(const std::string& reason);
 
 // Whether name is a file inside the game folder.
 bool gameFileExists(const std::string& gameFolder, const std::string& name);

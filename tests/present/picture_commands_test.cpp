@@ -7,6 +7,7 @@
 #include "picture_samples.h"
 
 #include <QLabel>
+#include <algorithm>
 #include <QPlainTextEdit>
 #include <gtest/gtest.h>
 #include <png.h>
@@ -70,6 +71,9 @@ TEST(PictureCommands, EveryKindShowsAtItsOwnSizeWithMagentaLeftOut) {
   EXPECT_TRUE(game.traced("   7: display= cena.bmp,xyz <--- não indicou o local tel/fnc/tel!"));
   EXPECT_TRUE(game.traced("   8: display= sumida.gif <--- arquivo inexistente!"));
   EXPECT_TRUE(game.traced("   9: display= ../fora.bmp <--- arquivo inexistente!"));
+  const std::string broken = "   6: display= quebrada.png,tel,40,0,0,0 <--- imagem ilegível: ";
+  EXPECT_TRUE(std::any_of(game.trace().begin(), game.trace().end(),
+                          [&](const std::string& line) { return line.rfind(broken, 0) == 0; }));
 
   const QImage& tela = screen(game).tela()->picture();
   for (int x : {0, 10, 30}) {
