@@ -10,11 +10,6 @@
 
 namespace taluvin {
 
-namespace {
-
-constexpr int kMaxStretch = 16384;
-
-}  // namespace
 
 bool isPictureName(const std::string& name) {
   for (const char* ext : {".gif", ".png", ".jpg", ".bmp"})
@@ -53,13 +48,9 @@ QRect placement(const QImage& picture, int x, int y, int width, int height) {
 
 void drawPicture(QImage& target, const QImage& picture, const QRect& rect, bool keyed) {
   if (target.isNull() || picture.isNull() || rect.width() <= 0 || rect.height() <= 0) return;
-  // A script asking for an absurd stretch must not make the program allocate without bound.
-  if (rect.width() > kMaxStretch || rect.height() > kMaxStretch) return;
-  // Nearest-neighbour scaling keeps magenta exact, so stretched pictures stay keyed too.
-  QImage source = rect.size() == picture.size()
-                      ? picture
-                      : picture.scaled(rect.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
-  source = source.convertToFormat(QImage::Format_ARGB32);
+  // The key becomes alpha at the picture's own size; the painter then stretches it with nearest
+  // pixels and clips to the target, so even a huge rectangle allocates nothing beyond the picture.
+  QImage source = picture.convertToFormat(QImage::Format_ARGB32);
   if (keyed) {
     for (int row = 0; row < source.height(); ++row) {
       auto* line = reinterpret_cast<QRgb*>(source.scanLine(row));
@@ -68,7 +59,11 @@ void drawPicture(QImage& target, const QImage& picture, const QRect& rect, bool 
     }
   }
   QPainter painter(&target);
-  painter.drawImage(rect.topLeft(), source);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+  if (rect.size() == source.size())
+    painter.drawImage(rect.topLeft(), source);
+  else
+    painter.drawImage(rect, source);
 }
 
 }  // namespace taluvin

@@ -92,11 +92,16 @@ TEST(PictureCommands, EveryKindShowsAtItsOwnSizeWithMagentaLeftOut) {
 TEST(PictureCommands, PanelAndFramePicturesAndStretching) {
   TestGame game;
   ASSERT_TRUE(writeBmp(game.folder() + "icone.bmp", solid(2, 2, 0xFF123456)));
-  game.write("start.scp", "display= icone.bmp,pan,10,10,20,20\ndisplay= icone.bmp,fnc,0,0,8,8\n");
+  game.write("start.scp",
+             "display= icone.bmp,pan,10,10,20,20\n"
+             "display= icone.bmp,fnc,0,0,8,8\n"
+             "display= icone.bmp,tel,0,0,2000000000,2000000000\n");
   game.start();
   const QImage& imp = screen(game).imp()->picture();
   EXPECT_EQ(imp.pixel(29, 29), 0xFF123456u);
   EXPECT_EQ(screen(game).telCmd()->picture().pixel(7, 7), 0xFF123456u);
+  // An absurd stretch covers the screen without allocating a picture of that size.
+  EXPECT_EQ(screen(game).tela()->picture().pixel(300, 200), 0xFF123456u);
 }
 
 TEST(PictureCommands, HudNeedsAPictureAndIsDrawnAtItsPosition) {
