@@ -35,7 +35,7 @@ void ScriptRunner::saveState() {
   writeLines(session_.gameFile(".obx"), session_.objects.table);
 }
 
-void ScriptRunner::run(const std::string& requested) {
+void ScriptRunner::run(std::string requested) {
   ++depth_;
   struct DepthGuard {
     int& depth;

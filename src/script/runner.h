@@ -13,8 +13,9 @@ class ScriptRunner {
  public:
   ScriptRunner(GameSession& session, ScriptInterpreter& interpreter, TraceLog& trace, RunHooks& hooks);
 
-  // Every player action ends here. The name may carry link parameters and be an alias.
-  void run(const std::string& name);
+  // Every player action ends here. The name may carry link parameters and be an alias. It is taken
+  // by value: callers often pass a session field that the run's own resets overwrite.
+  void run(std::string name);
 
   // Runs in progress, counting runs nested inside a waiting command.
   int depth() const { return depth_; }

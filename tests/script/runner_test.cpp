@@ -139,3 +139,14 @@ TEST(Runner, WebModelInlineFormsBecomeLinksPicturesAndRegisters) {
   EXPECT_EQ(expandQuoteForm(s, "#9999"), "");
   EXPECT_EQ(expandQuoteForm(s, "#web,http://x.org,site"), "<a href= http://x.org target=_blank>site</a>");
 }
+
+TEST(Runner, NameTakenFromAFieldTheRunClearsStillRuns) {
+  TestGame game;
+  game.write("start.scp", "");
+  game.write("sala.scp", "nasala\n");
+  game.start();
+  auto& s = game.player().session();
+  s.Prm = "sala";  // emptied by the run before the name is resolved
+  game.player().runScript(s.Prm);
+  EXPECT_TRUE(game.traced("   0: nasala "));
+}
