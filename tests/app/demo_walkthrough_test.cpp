@@ -54,17 +54,20 @@ TEST_F(DemoCopy, WalkthroughTakesTheKeyOpensTheGateAndEndsWithTheEndButton) {
   auto traced = [&all](const std::string& line) { return all.find(line + "\n") != std::string::npos; };
 
   // Every room was entered through a door zone, and every picture kind was shown.
-  for (const char* room : {"jardim", "sala1", "biblioteca", "pegachave", "chave", "portao"})
+  for (const char* room : {"jardim", "sala1", "biblioteca", "livro", "pegachave", "chave", "portao"})
     EXPECT_TRUE(traced(std::string("Executando script: ") + room + ".scp")) << room;
   for (const char* picture : {"saguao.png", "biblioteca.jpg", "jardim.gif", "mirante.bmp"})
-    EXPECT_TRUE(traced(std::string("   4: display= ") + picture + ",tel,0,0,0,0") ||
-                traced(std::string("   5: display= ") + picture + ",tel,0,0,0,0"))
+    EXPECT_TRUE(traced(std::string("   5: display= ") + picture + ",tel,0,0,0,0") ||
+                traced(std::string("   6: display= ") + picture + ",tel,0,0,0,0"))
         << picture;
   EXPECT_EQ(all.find("<---"), std::string::npos) << "no command failed:\n" << all;
-  EXPECT_TRUE(traced("   4: playmusic tema.wav"));
+  EXPECT_TRUE(traced("   5: playmusic tema.wav"));
   EXPECT_TRUE(traced("   1: pegobj chave"));
   EXPECT_TRUE(traced("   5: poeobj= chave,portao"));
-  EXPECT_TRUE(traced("   3: reg= 3,venceu"));
+  EXPECT_TRUE(traced("   4: reg= 3,venceu"));
+  // The start shows its state in the trace: no moves yet, nothing carried.
+  EXPECT_TRUE(traced("  12: reg= 6,0"));
+  EXPECT_TRUE(traced("  13: reg= 7,0"));
   // The gate was tried before the key was found.
   EXPECT_LT(all.find("O portão está trancado"), all.find("pegobj chave"));
 
@@ -72,6 +75,7 @@ TEST_F(DemoCopy, WalkthroughTakesTheKeyOpensTheGateAndEndsWithTheEndButton) {
   ASSERT_GT(registers.size(), 3u);
   EXPECT_EQ(registers[1], "mirante");
   EXPECT_EQ(registers[3], "venceu");
+  EXPECT_EQ(registers[4], "11");  // every room shown counts as a move
   const auto objects = readCrLfLines(folder_ / "demo.obx");
   ASSERT_GE(objects.size(), 4u);
   EXPECT_EQ(objects[0], "chave");
