@@ -5,9 +5,8 @@
 #include "app/main_window.h"
 #include "interact/monitor_window.h"
 #include "interact/pointer_handlers.h"
-#include "present/picture_file.h"
+#include "present/picture_placement.h"
 #include "present/screen.h"
-#include "state/game_paths.h"
 #include "script/text.h"
 #include "state/lifecycle.h"
 #include "state/text_file.h"
@@ -40,10 +39,8 @@ void Player::showOpeningPictureFromSettings() {
   // An empty line, or a picture that cannot be read, keeps the built-in title screen.
   const std::string& name = session_.settings.line(13);
   if (name.empty()) return;
-  auto path = resolveInFolder(session_.ProgramFolder, name);
-  if (!path) return;
-  auto load = loadPictureFile(*path);
-  if (load.ok()) main_->telAber()->setPicture(std::move(load.image));
+  QImage picture;
+  if (loadGamePicture(session_.ProgramFolder, name, picture)) main_->telAber()->setPicture(std::move(picture));
 }
 
 ScriptInterpreter& Player::interpreter() { return interpreterWindow_->interpreter(); }

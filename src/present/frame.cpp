@@ -1,13 +1,14 @@
 // The frame picture, the end button and its label, laid out when a game is opened.
 #include "present/frame.h"
 
+#include "present/picture_placement.h"
+
 #include "app/main_window.h"
 #include "present/font_faces.h"
 #include "present/layout_settings.h"
-#include "present/picture_file.h"
+#include "present/picture_placement.h"
 #include "present/window_shape.h"
 #include "script/text.h"
-#include "state/game_paths.h"
 
 namespace taluvin {
 
@@ -34,12 +35,10 @@ Frame::Frame(QWidget* page) {
 
 void Frame::loadEndButton(const std::string& folder, const std::string& name) {
   endButtonName_ = name.empty() ? std::string("bot1.bmp") : name;
-  auto path = resolveInFolder(folder, "U-" + endButtonName_);
-  if (!path) return;
-  auto load = loadPictureFile(*path);
-  if (!load.ok()) return;
-  btFim->resize(load.image.size());
-  btFim->setPicture(std::move(load.image));
+  QImage picture;
+  if (!loadGamePicture(folder, "U-" + endButtonName_, picture)) return;
+  btFim->resize(picture.size());
+  btFim->setPicture(std::move(picture));
 }
 
 void Frame::applyGameLayout(MainWindow& window, GameSession& s) {
@@ -51,18 +50,12 @@ void Frame::applyGameLayout(MainWindow& window, GameSession& s) {
   imp->setGeometry(0, 0, width, height);
 
   const std::string& opening = s.settings.line(13);
-  if (!opening.empty()) {
-    if (auto path = resolveInFolder(s.GameFolder, opening)) {
-      auto load = loadPictureFile(*path);
-      if (load.ok()) window.telAber()->setPicture(std::move(load.image));
-    }
-  }
+  QImage picture;
+  if (!opening.empty() && loadGamePicture(s.GameFolder, opening, picture))
+    window.telAber()->setPicture(std::move(picture));
   const std::string& framePicture = s.settings.line(14);
   if (!framePicture.empty()) {
-    if (auto path = resolveInFolder(s.GameFolder, framePicture)) {
-      auto load = loadPictureFile(*path);
-      if (load.ok()) imp->setPicture(std::move(load.image));
-    }
+    if (loadGamePicture(s.GameFolder, framePicture, picture)) imp->setPicture(std::move(picture));
     if (!lineOn(s, 93)) shapeWindowFromFrame(window, imp->picture());
   }
 
