@@ -1,8 +1,6 @@
 // The frame picture, the end button and its label, laid out when a game is opened.
 #include "present/frame.h"
 
-#include "present/picture_placement.h"
-
 #include "app/main_window.h"
 #include "present/font_faces.h"
 #include "present/layout_settings.h"
