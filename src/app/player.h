@@ -53,6 +53,7 @@ class Player : public RunHooks {
   void letEventsRun() override;
   void showRunAbort(const std::string& message) override;
   void requestQuit() override;
+  bool quitting() const override { return quitRequested_; }
 
  private:
   void showOpeningPictureFromSettings();

@@ -5,6 +5,7 @@
 #include "script/markup.h"
 #include "script/numbers.h"
 #include "script/quote_forms.h"
+#include "script/runner.h"
 #include "script/script_file.h"
 #include "script/text.h"
 #include "state/game_session.h"
@@ -54,6 +55,26 @@ void ScriptInterpreter::interpretLine() {
 }
 
 bool ScriptInterpreter::beginLine() {
+  // A script that loops without ever pausing would freeze the window for good. Every so many
+  // lines the window's events run, as during a pause, and a player closing the program ends the
+  // run instead of waiting on the loop forever.
+  constexpr unsigned kLinesBetweenEvents = 1u << 16;
+  if (++linesSinceEvents_ == kLinesBetweenEvents && runner_) {
+    linesSinceEvents_ = 0;
+    const long long runsBefore = runner_->runsFinished();
+    hooks_.letEventsRun();
+    if (hooks_.quitting()) {
+      moveToLine(static_cast<int>(session_.ScriptLines.size()));
+      return false;
+    }
+    // A click meanwhile ran a script of its own: as after a pause, this run goes on from where
+    // that one left the lines, which is usually past their end.
+    if (runner_->runsFinished() != runsBefore) {
+      Trace.clear();
+      traceHanded_ = true;
+      return false;
+    }
+  }
   Trace.clear();
   TraceLog::appendPrefix(Trace, session_.CurLine);
   auto trimmed = trimView(Rest);

@@ -82,6 +82,7 @@ class ScriptInterpreter {
   Player* player_ = nullptr;
   bool traceHanded_ = false;
   bool continueLine_ = false;
+  unsigned linesSinceEvents_ = 0;
 };
 
 }  // namespace taluvin

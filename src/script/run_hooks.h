@@ -25,6 +25,8 @@ class RunHooks {
   virtual void showRunAbort(const std::string& /*message*/) {}
   // "encerrar": the program ends once control is back in the event loop.
   virtual void requestQuit() {}
+  // Whether the program is ending; a script that never pauses is stopped then.
+  virtual bool quitting() const { return false; }
 };
 
 }  // namespace taluvin

@@ -160,3 +160,25 @@ TEST(FlowCommands, ClickDuringPauseRunsANestedScriptAndTheOuterRunStops) {
   EXPECT_FALSE(game.traced("   1: nunca "));
   EXPECT_EQ(game.player().session().Script, "outro");
 }
+
+TEST(FlowCommands, EndlessLoopKeepsTheWindowAliveAndEndsWhenTheProgramCloses) {
+  TestGame game;
+  game.write("start.scp", ":volta\ngoto volta\n");
+  // The player closes the program while the loop runs; without events between lines this timer
+  // would never fire and the test would hang.
+  QTimer::singleShot(100, [&] { game.player().requestQuit(); });
+  game.start();
+  EXPECT_TRUE(game.player().quitRequested());
+  EXPECT_TRUE(game.exists("jogo.rgs"));
+}
+
+TEST(FlowCommands, ClickDuringAnEndlessLoopRunsItsScriptAndTheLoopEnds) {
+  TestGame game;
+  game.write("start.scp", ":volta\ngoto volta\n");
+  game.write("outro.scp", "aninhado\n");
+  QTimer::singleShot(100, [&] { game.run("outro"); });
+  game.start();
+  EXPECT_TRUE(game.traced("   0: aninhado "));
+  EXPECT_FALSE(game.player().quitRequested());
+  EXPECT_EQ(game.player().session().Script, "outro");
+}
