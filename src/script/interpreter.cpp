@@ -59,7 +59,7 @@ bool ScriptInterpreter::beginLine() {
   // lines the window's events run, as during a pause, and a player closing the program ends the
   // run instead of waiting on the loop forever.
   constexpr unsigned kLinesBetweenEvents = 1u << 16;
-  if (++linesSinceEvents_ == kLinesBetweenEvents && runner_) {
+  if (runner_ && ++linesSinceEvents_ == kLinesBetweenEvents) {
     linesSinceEvents_ = 0;
     const long long runsBefore = runner_->runsFinished();
     hooks_.letEventsRun();
