@@ -83,4 +83,6 @@ bool TestGame::traced(const std::string& line) const {
 
 void TestGame::quit() { player().shutdown(); }
 
+std::string TestGame::reg(int k) { return cp1252ToUtf8(player().session().registers.at(k)); }
+
 }  // namespace taluvin::testing

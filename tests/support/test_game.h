@@ -32,6 +32,9 @@ class TestGame {
   void start();
   void run(const std::string& script);
 
+  // Register k of the running game, as UTF-8.
+  std::string reg(int k);
+
   const std::vector<std::string>& trace() const { return trace_; }
   // Whether the trace holds exactly this line (run aborts are traced with their message too).
   bool traced(const std::string& line) const;

@@ -11,8 +11,6 @@ using taluvin::testing::TestGame;
 
 namespace {
 
-std::string reg(TestGame& game, int k) { return taluvin::cp1252ToUtf8(game.player().session().registers.at(k)); }
-
 // Three objects; the catalogue file lists them out of order.
 void writeObjects(TestGame& game) {
   game.settings({{10, "sala"}});
@@ -63,13 +61,13 @@ TEST(ObjectCommands, GetAndSetPropertiesByWordAndByShortForm) {
              "getshpobj= 6,Bola\n"
              "getlocobj= 7,Bola\n");
   game.start();
-  EXPECT_EQ(reg(game, 1), "Lâmpada");
+  EXPECT_EQ(game.reg(1), "Lâmpada");
   EXPECT_TRUE(game.traced("   0: getobj= 1Lamp,Lâmpada"));
-  EXPECT_EQ(reg(game, 2), "um anel");
+  EXPECT_EQ(game.reg(2), "um anel");
   EXPECT_TRUE(game.traced("   2: getobj= 3nada <--- objeto não existe"));
-  EXPECT_EQ(reg(game, 4), "antes");
+  EXPECT_EQ(game.reg(4), "antes");
   EXPECT_TRUE(game.traced("   5: getobj= 300 <--- registrador fora de faixa"));
-  EXPECT_EQ(reg(game, 5), "novo");
+  EXPECT_EQ(game.reg(5), "novo");
   EXPECT_TRUE(game.traced("   6: setobj= "));
   EXPECT_TRUE(game.traced("   7: setobj= anel <--- não informou a propriedade"));
   EXPECT_TRUE(game.traced("   8: setobj= nada <--- este objeto não existe!"));
@@ -77,8 +75,8 @@ TEST(ObjectCommands, GetAndSetPropertiesByWordAndByShortForm) {
   EXPECT_EQ(objects.line(objects.find("Bola"), taluvin::kObjectName), "Bolinha");
   // A place word stores the current place, whatever the property.
   EXPECT_EQ(objects.line(objects.find("Lamp"), taluvin::kObjectName), "sala");
-  EXPECT_EQ(reg(game, 6), "bola.png");
-  EXPECT_EQ(reg(game, 7), "jog");
+  EXPECT_EQ(game.reg(6), "bola.png");
+  EXPECT_EQ(game.reg(7), "jog");
 }
 
 TEST(ObjectCommands, TakingAndDroppingIgnoreWhereTheObjectWas) {
@@ -153,14 +151,14 @@ TEST(ObjectCommands, ConditionsOnWhereObjectsAre) {
              ":e\n"
              "ifobj= nada,loc,nunca\n");
   game.start();
-  EXPECT_EQ(reg(game, 9), "");
+  EXPECT_EQ(game.reg(9), "");
   EXPECT_TRUE(game.traced("   3: ifobj# anelsala,nunca <- não saltou"));
   EXPECT_TRUE(game.traced("   7: tem? "));
   EXPECT_TRUE(game.traced("   8: tem? "));
   EXPECT_TRUE(game.traced("  15: temos? anel,nunca <- não saltou"));
   EXPECT_TRUE(game.traced("  16: temos? nada, <--- objeto não existe"));
   EXPECT_TRUE(game.traced("  18: objeto= nada <--- objeto não existe"));
-  EXPECT_EQ(reg(game, 1), "Bola");
+  EXPECT_EQ(game.reg(1), "Bola");
   EXPECT_TRUE(game.traced("  19: getultobj= 1,Bola"));
   EXPECT_TRUE(game.traced("  23: ifobj= nada <--- objeto não existe"));
 }
@@ -181,15 +179,15 @@ TEST(ObjectCommands, CountAndListTheObjectsAtALocation) {
              "lstobjlnk 7,loc\n"
              "count jog,999\n");
   game.start();
-  EXPECT_EQ(reg(game, 1), "2");
+  EXPECT_EQ(game.reg(1), "2");
   EXPECT_TRUE(game.traced("   0: conta sala,1"));
-  EXPECT_EQ(reg(game, 2), "1");
-  EXPECT_EQ(reg(game, 3), "uma lâmpada e um anel.");
-  EXPECT_EQ(reg(game, 4), "uma lâmpada, uma bola e um anel.");
-  EXPECT_EQ(reg(game, 5), "");
-  EXPECT_EQ(reg(game, 6), "um anel.");
+  EXPECT_EQ(game.reg(2), "1");
+  EXPECT_EQ(game.reg(3), "uma lâmpada e um anel.");
+  EXPECT_EQ(game.reg(4), "uma lâmpada, uma bola e um anel.");
+  EXPECT_EQ(game.reg(5), "");
+  EXPECT_EQ(game.reg(6), "um anel.");
   // The picture-screen model has no clickable list items.
-  EXPECT_EQ(reg(game, 7), "");
+  EXPECT_EQ(game.reg(7), "");
   EXPECT_TRUE(game.traced("List index out of bounds (999)"));
 }
 

@@ -1,17 +1,9 @@
 // Register commands: the register number and reference, text, arithmetic, literals and parameters.
 #include "support/test_game.h"
 
-#include "script/text.h"
-
 #include <gtest/gtest.h>
 
 using taluvin::testing::TestGame;
-
-namespace {
-
-std::string reg(TestGame& game, int k) { return taluvin::cp1252ToUtf8(game.player().session().registers.at(k)); }
-
-}  // namespace
 
 TEST(RegisterCommands, RangeCheckAdmitsTheRegisterCountAndNegativeNumbersAbort) {
   TestGame game;
@@ -23,12 +15,12 @@ TEST(RegisterCommands, RangeCheckAdmitsTheRegisterCountAndNegativeNumbersAbort) 
              "reg= -1,y\n"
              "reg= 1,nunca\n");
   game.start();
-  EXPECT_EQ(reg(game, 250), "último");
+  EXPECT_EQ(game.reg(250), "último");
   EXPECT_TRUE(game.traced("   0: reg= 250,último"));
   EXPECT_TRUE(game.traced("   1: reg= 251 <--- registrador fora de faixa"));
-  EXPECT_EQ(reg(game, 0), "zero");
+  EXPECT_EQ(game.reg(0), "zero");
   EXPECT_TRUE(game.traced("List index out of bounds (-1)"));
-  EXPECT_EQ(reg(game, 1), "");
+  EXPECT_EQ(game.reg(1), "");
 }
 
 TEST(RegisterCommands, ShortRegisterFileAbortsInsteadOfGrowing) {
@@ -42,8 +34,8 @@ TEST(RegisterCommands, ShortRegisterFileAbortsInsteadOfGrowing) {
   game.start();
   EXPECT_TRUE(game.traced("List index out of bounds (100)"));
   EXPECT_EQ(game.player().session().registers.size(), 3u);
-  EXPECT_EQ(reg(game, 0), "a");
-  EXPECT_EQ(reg(game, 2), "ok");
+  EXPECT_EQ(game.reg(0), "a");
+  EXPECT_EQ(game.reg(2), "ok");
 }
 
 TEST(RegisterCommands, HashReferenceReadsRegistersBelowTheCountOnly) {
@@ -60,13 +52,13 @@ TEST(RegisterCommands, HashReferenceReadsRegistersBelowTheCountOnly) {
              "reg= 5,x#1\n"
              "reg= #1,em nove\n");
   game.start();
-  EXPECT_EQ(reg(game, 1), "nove");
-  EXPECT_EQ(reg(game, 2), "250");
-  EXPECT_EQ(reg(game, 3), "zero");
-  EXPECT_EQ(reg(game, 4), "999");
-  EXPECT_EQ(reg(game, 5), "x#1");
+  EXPECT_EQ(game.reg(1), "nove");
+  EXPECT_EQ(game.reg(2), "250");
+  EXPECT_EQ(game.reg(3), "zero");
+  EXPECT_EQ(game.reg(4), "999");
+  EXPECT_EQ(game.reg(5), "x#1");
   // "#1" became "nove", which is no number: register 0.
-  EXPECT_EQ(reg(game, 0), "em nove");
+  EXPECT_EQ(game.reg(0), "em nove");
 }
 
 TEST(RegisterCommands, ArgumentsKeepTheirBlanksAndTrimRemovesThem) {
@@ -81,11 +73,11 @@ TEST(RegisterCommands, ArgumentsKeepTheirBlanksAndTrimRemovesThem) {
              "reg+ 4,1\n");
   game.start();
   // A leading blank still reads as a number; a trailing one does not.
-  EXPECT_EQ(reg(game, 1), "7");
-  EXPECT_EQ(reg(game, 2), "  dois");
-  EXPECT_EQ(reg(game, 3), "três");
+  EXPECT_EQ(game.reg(1), "7");
+  EXPECT_EQ(game.reg(2), "  dois");
+  EXPECT_EQ(game.reg(3), "três");
   EXPECT_TRUE(game.traced("   4: trim 3"));
-  EXPECT_EQ(reg(game, 4), "1");
+  EXPECT_EQ(game.reg(4), "1");
 }
 
 TEST(RegisterCommands, ArithmeticFallbacksAndThirtyTwoBitWrap) {
@@ -108,16 +100,16 @@ TEST(RegisterCommands, ArithmeticFallbacksAndThirtyTwoBitWrap) {
              "reg= 6,texto\n"
              "reg+ 6,3\n");
   game.start();
-  EXPECT_EQ(reg(game, 1), "-18");
+  EXPECT_EQ(game.reg(1), "-18");
   EXPECT_TRUE(game.traced("   1: reg+ 1,0"));
   EXPECT_TRUE(game.traced("   2: reg* 1,1"));
   EXPECT_TRUE(game.traced("   3: reg/ 1,1"));
   EXPECT_TRUE(game.traced("   4: reg- 1,16"));
-  EXPECT_EQ(reg(game, 2), "-2147483648");
-  EXPECT_EQ(reg(game, 3), "-3");
-  EXPECT_EQ(reg(game, 4), "-2147483648");
-  EXPECT_EQ(reg(game, 5), "0");
-  EXPECT_EQ(reg(game, 6), "3");
+  EXPECT_EQ(game.reg(2), "-2147483648");
+  EXPECT_EQ(game.reg(3), "-3");
+  EXPECT_EQ(game.reg(4), "-2147483648");
+  EXPECT_EQ(game.reg(5), "0");
+  EXPECT_EQ(game.reg(6), "3");
 }
 
 TEST(RegisterCommands, DivisionByZeroLeavesTheRegisterAndMarksTheTrace) {
@@ -128,10 +120,10 @@ TEST(RegisterCommands, DivisionByZeroLeavesTheRegisterAndMarksTheTrace) {
              "reg: 1,0\n"
              "reg= 2,depois\n");
   game.start();
-  EXPECT_EQ(reg(game, 1), "9");
+  EXPECT_EQ(game.reg(1), "9");
   EXPECT_TRUE(game.traced("   1: reg/ 1,0 <--- divisão por zero"));
   EXPECT_TRUE(game.traced("   2: reg: 1,0 <--- divisão por zero"));
-  EXPECT_EQ(reg(game, 2), "depois");
+  EXPECT_EQ(game.reg(2), "depois");
 }
 
 TEST(RegisterCommands, DecimalDivisionWritesThePortugueseSeparator) {
@@ -150,14 +142,14 @@ TEST(RegisterCommands, DecimalDivisionWritesThePortugueseSeparator) {
              "reg= 6,#1\n"
              "reg+ 6,1\n");
   game.start();
-  EXPECT_EQ(reg(game, 1), "3,5");
+  EXPECT_EQ(game.reg(1), "3,5");
   EXPECT_TRUE(game.traced("   1: reg: 1,2"));
-  EXPECT_EQ(reg(game, 2), "4");
-  EXPECT_EQ(reg(game, 3), "0,666666666666667");
-  EXPECT_EQ(reg(game, 4), "-0,125");
-  EXPECT_EQ(reg(game, 5), "7");
+  EXPECT_EQ(game.reg(2), "4");
+  EXPECT_EQ(game.reg(3), "0,666666666666667");
+  EXPECT_EQ(game.reg(4), "-0,125");
+  EXPECT_EQ(game.reg(5), "7");
   // A decimal value is no integer: later arithmetic reads it as 0.
-  EXPECT_EQ(reg(game, 6), "1");
+  EXPECT_EQ(game.reg(6), "1");
 }
 
 TEST(RegisterCommands, RandomDrawsFollowTheFixedSequenceFromProgramStart) {
@@ -172,12 +164,12 @@ TEST(RegisterCommands, RandomDrawsFollowTheFixedSequenceFromProgramStart) {
     TestGame game;
     game.write("start.scp", script);
     game.start();
-    EXPECT_EQ(reg(game, 1), "0");
+    EXPECT_EQ(game.reg(1), "0");
     EXPECT_TRUE(game.traced("   0: reg? 1,6"));
-    EXPECT_EQ(reg(game, 2), "13");  // not cleared first: 10 plus the second draw
-    EXPECT_EQ(reg(game, 3), "86");
-    EXPECT_EQ(reg(game, 4), "20");
-    EXPECT_EQ(reg(game, 5), "0");
+    EXPECT_EQ(game.reg(2), "13");  // not cleared first: 10 plus the second draw
+    EXPECT_EQ(game.reg(3), "86");
+    EXPECT_EQ(game.reg(4), "20");
+    EXPECT_EQ(game.reg(5), "0");
   }
 }
 
@@ -187,7 +179,7 @@ TEST(RegisterCommands, AppendedTextExpandsMarkupSigns) {
              "reg= 1,a\n"
              "reg$ 1,b^c~d\n");
   game.start();
-  EXPECT_EQ(reg(game, 1), "ab,c d");
+  EXPECT_EQ(game.reg(1), "ab,c d");
   EXPECT_TRUE(game.traced("   1: reg$ 1,b,c d"));
 }
 
@@ -207,15 +199,15 @@ TEST(RegisterCommands, TextLiteralRunsOverLinesAndTheRunnerContinuesAfterIt) {
              "regtxt= 5,primeiro, segundo\n"
              "fecha'\n");
   game.start();
-  EXPECT_EQ(reg(game, 1), "Era uma vez um, rei nove e fim.");
+  EXPECT_EQ(game.reg(1), "Era uma vez um, rei nove e fim.");
   EXPECT_TRUE(game.traced("   1: regtxt= 1,e fim..."));
   EXPECT_TRUE(game.traced("   5: reg= 2,depois"));
   EXPECT_FALSE(game.traced("   2: vez~um, rei "));
   // A literal closed on its own line is stored as written.
-  EXPECT_EQ(reg(game, 3), "a~b");
-  EXPECT_EQ(reg(game, 4), "xmais texto");
+  EXPECT_EQ(game.reg(3), "a~b");
+  EXPECT_EQ(game.reg(4), "xmais texto");
   // The command's own line is split at commas before the literal is read.
-  EXPECT_EQ(reg(game, 5), "primeiro fecha");
+  EXPECT_EQ(game.reg(5), "primeiro fecha");
 }
 
 TEST(RegisterCommands, TextLiteralWithoutOpeningSwallowsNothing) {
@@ -227,11 +219,11 @@ TEST(RegisterCommands, TextLiteralWithoutOpeningSwallowsNothing) {
              "regtxt= 3,'nunca fechado\n"
              "reg= 4,engolido\n");
   game.start();
-  EXPECT_EQ(reg(game, 1), "");
+  EXPECT_EQ(game.reg(1), "");
   EXPECT_TRUE(game.traced("   1: regtxt= 1 <--- não informou o texto"));
-  EXPECT_EQ(reg(game, 2), "seguinte");
-  EXPECT_EQ(reg(game, 3), "nunca fechado reg= 4,engolido ");
-  EXPECT_EQ(reg(game, 4), "");
+  EXPECT_EQ(game.reg(2), "seguinte");
+  EXPECT_EQ(game.reg(3), "nunca fechado reg= 4,engolido ");
+  EXPECT_EQ(game.reg(4), "");
 }
 
 TEST(RegisterCommands, LinkParametersAndGameValuesIntoRegisters) {
@@ -248,13 +240,13 @@ TEST(RegisterCommands, LinkParametersAndGameValuesIntoRegisters) {
              "getvar= 8,Nada\n");
   game.start();
   game.run("sala&Prm=3&Pry=x");
-  EXPECT_EQ(reg(game, 1), "3");
-  EXPECT_EQ(reg(game, 2), "x");
-  EXPECT_EQ(reg(game, 3), "");
+  EXPECT_EQ(game.reg(1), "3");
+  EXPECT_EQ(game.reg(2), "x");
+  EXPECT_EQ(game.reg(3), "");
   EXPECT_TRUE(game.traced("   3: param= 4,outro <--- parâmetro desconhecido"));
-  EXPECT_EQ(reg(game, 5), "sala");
+  EXPECT_EQ(game.reg(5), "sala");
   EXPECT_TRUE(game.traced("   4: getvar= 5,sala"));
-  EXPECT_EQ(reg(game, 6), "1");
+  EXPECT_EQ(game.reg(6), "1");
   EXPECT_TRUE(game.traced("   6: getvar= 7, <--- variável desconhecida"));
   EXPECT_TRUE(game.traced("   7: getvar= 8, <--- variável desconhecida"));
 }

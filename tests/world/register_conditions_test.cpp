@@ -1,17 +1,9 @@
 // Register conditions: jumping on registers, running carried commands, and the player kind.
 #include "support/test_game.h"
 
-#include "script/text.h"
-
 #include <gtest/gtest.h>
 
 using taluvin::testing::TestGame;
-
-namespace {
-
-std::string reg(TestGame& game, int k) { return taluvin::cp1252ToUtf8(game.player().session().registers.at(k)); }
-
-}  // namespace
 
 TEST(RegisterConditions, IfRegJumpsOnTextAndIntegerComparisons) {
   TestGame game;
@@ -36,11 +28,11 @@ TEST(RegisterConditions, IfRegJumpsOnTextAndIntegerComparisons) {
              "reg= 8,fim\n");
   game.start();
   // Every jump taken, including "abc" < 1: text that is no integer counts as 0 here.
-  EXPECT_EQ(reg(game, 9), "");
+  EXPECT_EQ(game.reg(9), "");
   EXPECT_TRUE(game.traced("   4: ifreg= 1 <- não saltou"));
   EXPECT_TRUE(game.traced("  15: ifreg> 1 <- não saltou"));
   EXPECT_TRUE(game.traced("  16: ifreg= 300 <--- registrador fora de faixa"));
-  EXPECT_EQ(reg(game, 8), "fim");
+  EXPECT_EQ(game.reg(8), "fim");
 }
 
 TEST(RegisterConditions, IfRunsTheCarriedCommandWithItsOwnArguments) {
@@ -56,14 +48,14 @@ TEST(RegisterConditions, IfRunsTheCarriedCommandWithItsOwnArguments) {
              "reg= 7,pulado\n"
              ":fim\n");
   game.start();
-  EXPECT_EQ(reg(game, 2), "sim");
+  EXPECT_EQ(game.reg(2), "sim");
   EXPECT_TRUE(game.traced("Exec: reg= 2,sim"));
-  EXPECT_EQ(reg(game, 3), "");
+  EXPECT_EQ(game.reg(3), "");
   EXPECT_TRUE(game.traced("   2: if= 1,11+reg=,3,não"));
-  EXPECT_EQ(reg(game, 4), "5");
-  EXPECT_EQ(reg(game, 5), "maior");
-  EXPECT_EQ(reg(game, 6), "");
-  EXPECT_EQ(reg(game, 7), "");
+  EXPECT_EQ(game.reg(4), "5");
+  EXPECT_EQ(game.reg(5), "maior");
+  EXPECT_EQ(game.reg(6), "");
+  EXPECT_EQ(game.reg(7), "");
 }
 
 TEST(RegisterConditions, OrderedIfAbortsOnTextThatIsNoInteger) {
@@ -74,8 +66,8 @@ TEST(RegisterConditions, OrderedIfAbortsOnTextThatIsNoInteger) {
              "reg= 3,nunca\n");
   game.start();
   EXPECT_TRUE(game.traced("'abc' is not a valid integer value"));
-  EXPECT_EQ(reg(game, 2), "");
-  EXPECT_EQ(reg(game, 3), "");
+  EXPECT_EQ(game.reg(2), "");
+  EXPECT_EQ(game.reg(3), "");
 }
 
 TEST(RegisterConditions, IfBetweenComparesAsText) {
@@ -89,10 +81,10 @@ TEST(RegisterConditions, IfBetweenComparesAsText) {
              "if~ 1,a,c,reg=,4,entre\n");
   game.start();
   // "10" sorts before "2".
-  EXPECT_EQ(reg(game, 2), "");
+  EXPECT_EQ(game.reg(2), "");
   EXPECT_TRUE(game.traced("   1: if~ 12+5,reg=,2,dentro,2,5,reg=,2,dentro"));
-  EXPECT_EQ(reg(game, 3), "dentro");
-  EXPECT_EQ(reg(game, 4), "entre");
+  EXPECT_EQ(game.reg(3), "dentro");
+  EXPECT_EQ(game.reg(4), "entre");
 }
 
 TEST(RegisterConditions, PlayerKindConditionsNeverRunForTheUsualPlayer) {
@@ -101,7 +93,7 @@ TEST(RegisterConditions, PlayerKindConditionsNeverRunForTheUsualPlayer) {
              "ifma= reg=,1,ma\n"
              "ifgen= reg=,2,gen\n");
   game.start();
-  EXPECT_EQ(reg(game, 1), "");
-  EXPECT_EQ(reg(game, 2), "");
+  EXPECT_EQ(game.reg(1), "");
+  EXPECT_EQ(game.reg(2), "");
   EXPECT_TRUE(game.traced("   0: ifma= reg=,1,ma"));
 }

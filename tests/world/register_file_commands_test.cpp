@@ -1,20 +1,12 @@
 // Saving, loading and resetting registers, and the "reset" of the saved map.
 #include "support/test_game.h"
 
-#include "script/text.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
 using taluvin::testing::TestGame;
-
-namespace {
-
-std::string reg(TestGame& game, int k) { return taluvin::cp1252ToUtf8(game.player().session().registers.at(k)); }
-
-}  // namespace
 
 TEST(RegisterFiles, LoadRegsCopiesLinesOfAScriptFileIntoConsecutiveRegisters) {
   TestGame game;
@@ -25,12 +17,12 @@ TEST(RegisterFiles, LoadRegsCopiesLinesOfAScriptFileIntoConsecutiveRegisters) {
              "loadregs dados.scp,15,3,1\n"
              "loadregs dados,17,1,0\n");
   game.start();
-  EXPECT_EQ(reg(game, 10), "zero");
-  EXPECT_EQ(reg(game, 11), "um");
-  EXPECT_EQ(reg(game, 12), "dois");
-  EXPECT_EQ(reg(game, 13), "");
-  EXPECT_EQ(reg(game, 15), "três");
-  EXPECT_EQ(reg(game, 17), "");
+  EXPECT_EQ(game.reg(10), "zero");
+  EXPECT_EQ(game.reg(11), "um");
+  EXPECT_EQ(game.reg(12), "dois");
+  EXPECT_EQ(game.reg(13), "");
+  EXPECT_EQ(game.reg(15), "três");
+  EXPECT_EQ(game.reg(17), "");
   EXPECT_TRUE(game.traced("   0: loadregs dados,10,0,3"));
 }
 
@@ -60,7 +52,7 @@ TEST(RegisterFiles, LoadRegsRefusesBadArgumentsWithTheirMessages) {
   EXPECT_TRUE(game.traced("   7: loadregs dados,1,0,y <--- quantidade não numérica"));
   EXPECT_TRUE(game.traced("   8: loadregs dados,1,0,4 <--- quantidade maior que total de linhas"));
   EXPECT_TRUE(game.traced("   9: loadregs ../dados,1,0,1 <--- arquivo não existe"));
-  EXPECT_EQ(reg(game, 1), "");
+  EXPECT_EQ(game.reg(1), "");
 }
 
 TEST(RegisterFiles, LoadRegsPastTheEndAbortsKeepingWhatWasCopied) {
@@ -72,15 +64,15 @@ TEST(RegisterFiles, LoadRegsPastTheEndAbortsKeepingWhatWasCopied) {
              "reg= 9,nunca\n");
   game.start();
   EXPECT_TRUE(game.traced("List index out of bounds (3)"));
-  EXPECT_EQ(reg(game, 1), "b");
-  EXPECT_EQ(reg(game, 2), "c");
-  EXPECT_EQ(reg(game, 9), "");
+  EXPECT_EQ(game.reg(1), "b");
+  EXPECT_EQ(game.reg(2), "c");
+  EXPECT_EQ(game.reg(9), "");
 
   game.write("fim.scp", "loadregs dados,19,0,3\n");
   game.run("fim");
   EXPECT_TRUE(game.traced("List index out of bounds (21)"));
-  EXPECT_EQ(reg(game, 19), "a");
-  EXPECT_EQ(reg(game, 20), "b");
+  EXPECT_EQ(game.reg(19), "a");
+  EXPECT_EQ(game.reg(20), "b");
 }
 
 TEST(RegisterFiles, SaveRegsAndLoadRegsRoundTripTheRegisterFile) {
@@ -93,7 +85,7 @@ TEST(RegisterFiles, SaveRegsAndLoadRegsRoundTripTheRegisterFile) {
              "reg= 1,mudado\n"
              "loadregs\n");
   game.start();
-  EXPECT_EQ(reg(game, 1), "salvo");
+  EXPECT_EQ(game.reg(1), "salvo");
   EXPECT_TRUE(game.traced("   4: loadregs ,,,"));
   EXPECT_EQ(game.readLines("jogo.rgs"), (std::vector<std::string>{"", "salvo", "", "", "último"}));
   EXPECT_EQ(game.read("jogo.rgs"), "\r\nsalvo\r\n\r\n\r\núltimo\r\n");
@@ -111,10 +103,10 @@ TEST(RegisterFiles, ResetRegsKeepsTheLastRegister) {
              "reset reg\n"
              "reset outra\n");
   game.start();
-  EXPECT_EQ(reg(game, 0), "");
-  EXPECT_EQ(reg(game, 1), "");
-  EXPECT_EQ(reg(game, 19), "");
-  EXPECT_EQ(reg(game, 20), "fica");
+  EXPECT_EQ(game.reg(0), "");
+  EXPECT_EQ(game.reg(1), "");
+  EXPECT_EQ(game.reg(19), "");
+  EXPECT_EQ(game.reg(20), "fica");
   EXPECT_TRUE(game.traced("   3: reset regs"));
   EXPECT_TRUE(game.traced("   6: reset outra"));
 }
