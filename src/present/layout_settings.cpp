@@ -24,4 +24,14 @@ void paintWidgetText(QWidget* widget, QColor background, QColor text) {
   widget->setPalette(p);
 }
 
+void takeTextStyle(DrawStyle& d, const GameSession& s, QColor background) {
+  const auto& st = s.screen.style;
+  d.brush = background;
+  d.brushClear = false;
+  d.face = st.face.empty() ? std::string("Arial") : st.face;
+  d.size = st.size;
+  d.fontColor = textColour(s);
+  d.setStyleFlags(st.bold, st.italic, st.underline);
+}
+
 }  // namespace taluvin

@@ -1,6 +1,7 @@
 // Reading layout values from settings lines, with the built-in geometry where a line is missing.
 #pragma once
 
+#include "present/canvas.h"
 #include "present/colors.h"
 #include "script/numbers.h"
 #include "state/game_session.h"
@@ -19,6 +20,9 @@ inline QColor backgroundColour(const GameSession& s) { return paintColor(s.scree
 inline QColor textColour(const GameSession& s) { return paintColor(s.screen.style.text, QColor(0, 0, 0)); }
 inline QColor linkColour(const GameSession& s) { return paintColor(s.screen.style.link, QColor(0, 0, 255)); }
 inline QColor visitedColour(const GameSession& s) { return paintColor(s.screen.style.visited, QColor(128, 0, 128)); }
+
+// A canvas takes the current text style as its font and the background as its brush.
+void takeTextStyle(DrawStyle& d, const GameSession& s, QColor background);
 
 // Paints a widget's background (and text) through its palette.
 void paintWidget(QWidget* widget, QColor background);

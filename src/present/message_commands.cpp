@@ -21,16 +21,7 @@ namespace {
 void traceMessage(ScriptInterpreter& ip, const std::string& text) { ip.Trace += text.substr(0, 5) + "..."; }
 
 // The page image takes the background as brush and the text style as font.
-void preparePageFont(Screen& screen, const GameSession& s) {
-  DrawStyle& d = screen.telMod3()->style;
-  const auto& st = s.screen.style;
-  d.brush = backgroundColour(s);
-  d.brushClear = false;
-  d.face = st.face.empty() ? std::string("Arial") : st.face;
-  d.size = st.size;
-  d.fontColor = textColour(s);
-  d.setStyleFlags(st.bold, st.italic, st.underline);
-}
+void preparePageFont(Screen& screen, const GameSession& s) { takeTextStyle(screen.telMod3()->style, s, backgroundColour(s)); }
 
 }  // namespace
 

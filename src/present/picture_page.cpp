@@ -66,19 +66,6 @@ void PicturePage::appendToStrip(const QString& text) {
   if (msg->isVisible()) msg->ensureCursorVisible();
 }
 
-namespace {
-// The strip's font is the text style; the screen and its buffer draw with the same.
-void takeTextStyle(DrawStyle& d, const GameSession& s, QColor background) {
-  const auto& st = s.screen.style;
-  d.brush = background;
-  d.brushClear = false;
-  d.face = st.face.empty() ? std::string("Arial") : st.face;
-  d.size = st.size;
-  d.fontColor = textColour(s);
-  d.setStyleFlags(st.bold, st.italic, st.underline);
-}
-}  // namespace
-
 void PicturePage::applyGameLayout(GameSession& s) {
   const QColor background = backgroundColour(s);
   msg->setGeometry(lineInt(s, 27, msg->x()), lineInt(s, 28, msg->y()), lineInt(s, 29, msg->width()),
