@@ -19,7 +19,8 @@
 #include "world/register_conditions.h"
 #include "world/register_file_commands.h"
 
-#include <unordered_map>
+#include <array>
+#include <cstdint>
 
 namespace taluvin {
 
@@ -190,14 +191,50 @@ std::vector<CommandEntry> buildTable() {
   };
 }
 
+// Keyword lookup runs for every script line, so it is an open-addressed table sized well above
+// the 253 keywords, hashed with FNV-1a: a handful of instructions for a short word, and a miss
+// (a word that is no keyword) usually ends at the first empty slot.
+class KeywordIndex {
+ public:
+  explicit KeywordIndex(const std::vector<CommandEntry>& table) {
+    for (size_t i = 0; i < table.size(); ++i)
+      for (auto word : table[i].keywords) insert(word, static_cast<int>(i));
+  }
+
+  int find(std::string_view word) const {
+    for (size_t slot = hash(word) & kMask;; slot = (slot + 1) & kMask) {
+      const Slot& s = slots_[slot];
+      if (s.entry < 0) return -1;
+      if (s.word == word) return s.entry;
+    }
+  }
+
+ private:
+  static constexpr size_t kSize = 1024;
+  static constexpr size_t kMask = kSize - 1;
+  struct Slot {
+    std::string_view word;
+    int entry = -1;
+  };
+
+  static size_t hash(std::string_view word) {
+    uint32_t h = 2166136261u;
+    for (char c : word) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+    return h;
+  }
+
+  void insert(std::string_view word, int entry) {
+    size_t slot = hash(word) & kMask;
+    while (slots_[slot].entry >= 0) slot = (slot + 1) & kMask;
+    slots_[slot] = {word, entry};
+  }
+
+  std::array<Slot, kSize> slots_{};
+};
+
 struct Index {
   std::vector<CommandEntry> table = buildTable();
-  std::unordered_map<std::string_view, int> byKeyword = [this] {
-    std::unordered_map<std::string_view, int> map;
-    for (size_t i = 0; i < table.size(); ++i)
-      for (auto word : table[i].keywords) map.emplace(word, static_cast<int>(i));
-    return map;
-  }();
+  KeywordIndex byKeyword{table};
 };
 
 const Index& index() {
@@ -209,11 +246,7 @@ const Index& index() {
 
 const std::vector<CommandEntry>& commandTable() { return index().table; }
 
-int findCommand(std::string_view word) {
-  const auto& map = index().byKeyword;
-  auto it = map.find(word);
-  return it == map.end() ? -1 : it->second;
-}
+int findCommand(std::string_view word) { return index().byKeyword.find(word); }
 
 int gotoEntry() { return static_cast<int>(index().table.size()) - 1; }
 

@@ -37,11 +37,12 @@ void ScriptInterpreter::interpretLine() {
     // Arguments are cut from a view of Rest into the slots' own buffers, so a line costs no
     // reallocation of Rest per argument.
     std::string_view rest = Rest;
+    const bool wholeRest = takesWholeRest();
     for (int slot = 1; slot <= kSlots; ++slot) {
       if (rest.empty())
         Args[static_cast<size_t>(slot)].clear();
       else
-        takeArgument(rest, Args[static_cast<size_t>(slot)]);
+        takeArgument(rest, Args[static_cast<size_t>(slot)], wholeRest);
     }
     Rest.erase(0, Rest.size() - rest.size());
     dispatch();
@@ -100,13 +101,15 @@ bool ScriptInterpreter::beginLine() {
 std::string ScriptInterpreter::nextArgument() {
   std::string_view rest = Rest;
   std::string arg;
-  takeArgument(rest, arg);
+  takeArgument(rest, arg, takesWholeRest());
   Rest.erase(0, Rest.size() - rest.size());
   return arg;
 }
 
-void ScriptInterpreter::takeArgument(std::string_view& rest, std::string& arg) {
-  if (Cmd == "msg+" || Cmd == "msg=") {
+bool ScriptInterpreter::takesWholeRest() const { return Cmd == "msg+" || Cmd == "msg="; }
+
+void ScriptInterpreter::takeArgument(std::string_view& rest, std::string& arg, bool wholeRest) {
+  if (wholeRest) {
     // The message commands read any register named, and a register the table lacks aborts the run.
     if (!rest.empty() && rest[0] == '#')
       arg = session_.registers.at(toIntOr(rest.substr(1), 0));

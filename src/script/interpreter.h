@@ -70,7 +70,9 @@ class ScriptInterpreter {
  private:
   bool beginLine();  // steps 1 to 6; false when the line has no command to dispatch
   // Cuts the next argument off the front of rest into arg, resolving a "#N" register reference.
-  void takeArgument(std::string_view& rest, std::string& arg);
+  // wholeRest: the message commands take the whole rest of the line as one argument.
+  void takeArgument(std::string_view& rest, std::string& arg, bool wholeRest);
+  bool takesWholeRest() const;
   Flow quoteText();
   void dispatch();
   bool moveToLine(int index);  // false when the script has no such line: the run ends there

@@ -16,6 +16,17 @@ void abortIndexOutOfBounds(long long index) {
 }
 
 std::optional<int32_t> parseInt(std::string_view text) {
+  // Nearly every number a script holds is a few plain digits; nine of them always fit.
+  if (!text.empty() && text.size() <= 9) {
+    uint32_t plain = 0;
+    size_t k = 0;
+    for (; k < text.size(); ++k) {
+      const unsigned digit = static_cast<unsigned char>(text[k]) - '0';
+      if (digit > 9) break;
+      plain = plain * 10 + digit;
+    }
+    if (k == text.size()) return static_cast<int32_t>(plain);
+  }
   size_t i = 0;
   while (i < text.size() && text[i] == ' ') ++i;
   bool negative = false;
