@@ -32,8 +32,10 @@ void ScriptInterpreter::interpretLine() {
       Cmd.assign(Rest, 0, blank);
       Rest.erase(0, blank + 1);
     }
-    Trace += Cmd;
-    Trace += ' ';
+    if (trace_.enabled()) {
+      Trace += Cmd;
+      Trace += ' ';
+    }
     // Arguments are cut from a view of Rest into the slots' own buffers, so a line costs no
     // reallocation of Rest per argument.
     std::string_view rest = Rest;
@@ -76,14 +78,17 @@ bool ScriptInterpreter::beginLine() {
       return false;
     }
   }
+  // The trace text is only put together when someone reads it: a label's note scans the script.
+  const bool tracing = trace_.enabled();
   Trace.clear();
-  TraceLog::appendPrefix(Trace, session_.CurLine);
+  if (tracing) TraceLog::appendPrefix(Trace, session_.CurLine);
   auto trimmed = trimView(Rest);
   if (trimmed.size() != Rest.size()) Rest = std::string(trimmed);
   if (Rest.empty()) return false;
   Cmd.clear();
   const char first = Rest[0];
   if (first == ':' || first == '/' || first == ';') {
+    if (!tracing) return false;
     Trace += Rest;
     if (first == ':') {
       Trace += " <-";
@@ -137,7 +142,7 @@ Flow ScriptInterpreter::quoteText() {
   std::string line = expandAllMarkup(std::string_view(Rest).substr(1), model);
   std::string collected;
   std::string firstPrefix;
-  TraceLog::appendPrefix(firstPrefix, session_.CurLine);
+  if (trace_.enabled()) TraceLog::appendPrefix(firstPrefix, session_.CurLine);
   const auto lineCount = static_cast<int>(session_.ScriptLines.size());
   while (line.find('\'') == std::string::npos && session_.CurLine + 1 < lineCount) {
     if (model == "2" && !line.empty() && line[0] == '#') line = expandQuoteForm(session_, line);
@@ -150,7 +155,7 @@ Flow ScriptInterpreter::quoteText() {
   if (quote != std::string::npos) line.erase(quote);
   collected += line;
   hooks_.showQuoteText(collected);
-  trace_.line(firstPrefix + line);
+  if (trace_.enabled()) trace_.line(firstPrefix + line);
   // The line after the block runs within this call; a block closing the script simply ends the run.
   if (!moveToLine(session_.CurLine + 1)) return Flow::Done;
   return Flow::Continue;

@@ -86,3 +86,15 @@ TEST(CommandLine, MalformedReplayLinesStopWithFileLineAndReason) {
   EXPECT_NE(run.exitCode, 0);
   EXPECT_NE(run.err.find(replay + ":2: no surface named 'NoSuchSurface'"), std::string::npos) << run.err;
 }
+
+TEST(CommandLine, WithoutATraceScriptsRunTheSame) {
+  TestGame game;
+  game.settings({{5, "5"}});
+  game.write("start.scp", ":topo\n'texto\nem duas linhas'\nreg+ 1,1\nifreg< 1,3,topo\n/ fim\nreg= 2,pronto\n");
+  auto run = runProgram({game.folder(), "--headless", "--start"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  const auto registers = game.readLines("jogo.rgs");
+  ASSERT_GE(registers.size(), 3u);
+  EXPECT_EQ(registers[1], "3");
+  EXPECT_EQ(registers[2], "pronto");
+}
