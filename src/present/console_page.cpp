@@ -3,6 +3,7 @@
 
 #include "present/font_faces.h"
 #include "present/layout_settings.h"
+#include "present/memo_text.h"
 #include "script/text.h"
 
 
@@ -105,15 +106,6 @@ QStringList ConsolePage::lines() const {
 
 void ConsolePage::setLines(const QStringList& lines) { msgMd0->setPlainText(lines.join('\n')); }
 
-void ConsolePage::appendText(const QString& text) {
-  QTextCursor cursor(msgMd0->document());
-  cursor.movePosition(QTextCursor::End);
-  QString plain = text;
-  plain.remove('\r');
-  cursor.insertText(plain);
-  msgMd0->setTextCursor(cursor);
-  // A hidden memo has no settled viewport yet; it keeps its top line until it is shown.
-  if (msgMd0->isVisible()) msgMd0->ensureCursorVisible();
-}
+void ConsolePage::appendText(const QString& text) { appendToMemo(msgMd0, text); }
 
 }  // namespace taluvin

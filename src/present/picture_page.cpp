@@ -4,6 +4,7 @@
 #include "present/font_faces.h"
 #include "present/layout_settings.h"
 #include "present/memo_box.h"
+#include "present/memo_text.h"
 
 
 namespace taluvin {
@@ -55,16 +56,7 @@ void PicturePage::setStripFont(const QFont& font, QColor colour) {
   msg->setPalette(p);
 }
 
-void PicturePage::appendToStrip(const QString& text) {
-  QTextCursor cursor(msg->document());
-  cursor.movePosition(QTextCursor::End);
-  QString plain = text;
-  plain.remove('\r');
-  cursor.insertText(plain);
-  msg->setTextCursor(cursor);
-  // A hidden memo has no settled viewport yet; it keeps its top line until it is shown.
-  if (msg->isVisible()) msg->ensureCursorVisible();
-}
+void PicturePage::appendToStrip(const QString& text) { appendToMemo(msg, text); }
 
 void PicturePage::applyGameLayout(GameSession& s) {
   const QColor background = backgroundColour(s);
