@@ -15,6 +15,7 @@
 #include "state/game_session.h"
 
 #include <QPainter>
+#include <optional>
 
 namespace taluvin {
 
@@ -59,6 +60,18 @@ LinkRequest readRequest(ScriptInterpreter& ip, bool strict) {
 // Label (first five characters of a text) and action.
 void traceLabel(ScriptInterpreter& ip, const LinkRequest& r) {
   ip.Trace += (r.picture ? r.label : r.label.substr(0, 5)) + "," + r.action;
+}
+
+// The screen and monitor links read their request leniently and refuse a picture the game lacks;
+// an accepted request is traced with its label and action.
+std::optional<LinkRequest> readScreenRequest(ScriptInterpreter& ip) {
+  const LinkRequest r = readRequest(ip, false);
+  if (r.picture && !gameFileExists(ip.session().GameFolder, r.label)) {
+    ip.Trace += r.label + kMissingFile;
+    return std::nullopt;
+  }
+  traceLabel(ip, r);
+  return r;
 }
 
 void traceZone(ScriptInterpreter& ip, const HotZone& z) {
@@ -181,12 +194,9 @@ Flow cmdLinkScreen(ScriptInterpreter& ip) {
   // slot 1 = picture or label, 2 = action, 3..6 = x, y, width, height, 7 = cursor, 8 = pressed picture, 9 = sound
   static const std::string kModelZero = w(" <--- não funciona no modelo \"0\"");
   GameSession& s = ip.session();
-  const LinkRequest r = readRequest(ip, false);
-  if (r.picture && !gameFileExists(s.GameFolder, r.label)) {
-    ip.Trace += r.label + kMissingFile;
-    return Flow::Done;
-  }
-  traceLabel(ip, r);
+  const auto request = readScreenRequest(ip);
+  if (!request) return Flow::Done;
+  const LinkRequest& r = *request;
   if (s.Modelo == "0") {
     ip.Trace += kModelZero;
   } else if (s.Modelo == "1") {
@@ -205,12 +215,9 @@ Flow cmdLinkScreen(ScriptInterpreter& ip) {
 Flow cmdLinkMonitor(ScriptInterpreter& ip) {
   // slot 1 = picture or label, 2 = action, 3..6 = x, y, width, height, 7 = cursor, 8 = pressed picture, 9 = sound
   GameSession& s = ip.session();
-  const LinkRequest r = readRequest(ip, false);
-  if (r.picture && !gameFileExists(s.GameFolder, r.label)) {
-    ip.Trace += r.label + kMissingFile;
-    return Flow::Done;
-  }
-  traceLabel(ip, r);
+  const auto request = readScreenRequest(ip);
+  if (!request) return Flow::Done;
+  const LinkRequest& r = *request;
   if (s.Modelo != "4") return Flow::Done;
   Screen& screen = screenOf(ip);
   const double scale = s.screen.monitor.scale;
