@@ -40,9 +40,11 @@ QFont styleFont(const GameSession& session, double scale) {
 }
 
 const QImage& loadThroughBufShp(Screen& screen, const std::string& name, std::string* error) {
-  CanvasView* bufShp = screen.bufShp();
-  loadGamePicture(screen.session().GameFolder, name, bufShp->picture(), error);
-  return bufShp->picture();
+  QImage& loading = screen.bufShp()->picture();
+  // A picture that cannot be read (or an empty name) must show as nothing, never as whatever
+  // picture happened to be loaded before it.
+  if (!loadGamePicture(screen.session().GameFolder, name, loading, error)) loading = QImage();
+  return loading;
 }
 
 void drawZonePicture(Screen& screen, QImage& surface, const HotZone& zone, const std::string& name) {

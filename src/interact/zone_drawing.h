@@ -22,9 +22,9 @@ QSize measureLabel(const QString& text, const QFont& font);
 // The message font of the current text style, scaled for the monitor when scale is not 1.
 QFont styleFont(const GameSession& session, double scale = 1.0);
 
-// Loads a zone picture into the loading image and returns it; a picture that cannot be read
-// leaves the loading image with what it held.
-// The reason a picture could not be read goes to error when one is asked for.
+// Loads a picture into the loading image and returns it. A name that gives no readable picture
+// empties the loading image, so drawing it draws nothing; the reason goes to error when one is
+// asked for.
 const QImage& loadThroughBufShp(Screen& screen, const std::string& name, std::string* error = nullptr);
 
 // A zone's picture (normal or pressed) drawn onto a visible surface into the zone's rectangle.

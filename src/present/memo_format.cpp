@@ -142,12 +142,14 @@ void MemoLayout::figure(const std::vector<std::string>& a) {
   CanvasView* loading = screen_.bufShp();
   const std::string& file = arg(1);
   if (namesPicture(file)) {
-    if (auto path = resolveInFolder(s_.GameFolder, file)) {
-      auto load = loadPictureFile(*path);
-      if (load.ok()) {
-        loading->resize(load.image.size());
-        loading->setPicture(std::move(load.image));
-      }
+    const auto path = resolveInFolder(s_.GameFolder, file);
+    PictureLoad load = path ? loadPictureFile(*path) : PictureLoad{};
+    // A named picture that cannot be read shows as nothing, not as the one loaded before it.
+    if (load.ok()) {
+      loading->resize(load.image.size());
+      loading->setPicture(std::move(load.image));
+    } else {
+      loading->clearPicture();
     }
   }
   const QImage picture = loading->picture();

@@ -156,6 +156,8 @@ const QImage& placePicture(Screen& screen, PictureTarget target, const std::stri
                            int height, std::string* error) {
   GameSession& s = screen.session();
   const QImage& picture = loadThroughBufShp(screen, name, error);
+  // Nothing to draw, and no room to make for it on the scroll page.
+  if (picture.isNull()) return picture;
   const QRect rect = placement(picture, x, y, width, height);
   if (target == PictureTarget::Panel) {
     drawPicture(screen.panelBuffer().image, picture, rect);

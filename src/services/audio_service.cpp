@@ -43,7 +43,6 @@ bool AudioService::start() {
     return false;
   }
   deviceOpen_ = true;
-  Mix_VolumeMusic(mixerMusicVolume_);
   return true;
 }
 
@@ -82,6 +81,9 @@ bool AudioService::playMusic(const std::string& path) {
   stopMusic();
   music_ = Mix_LoadMUS(utf8Path.c_str());
   if (!music_) return false;
+  // Each track opens at full volume: a level belongs to the track it was set for.
+  mixerMusicVolume_ = MIX_MAX_VOLUME;
+  Mix_VolumeMusic(mixerMusicVolume_);
   if (Mix_PlayMusic(music_, 1) != 0) {
     stopMusic();
     return false;
@@ -97,6 +99,8 @@ void AudioService::stopMusic() {
 }
 
 void AudioService::setMusicVolume(int volume) {
+  // With no track open there is nothing to set; the next track must not inherit it.
+  if (!music_) return;
   const int scriptVolume = std::clamp(volume, 0, kMaxScriptVolume);
   mixerMusicVolume_ = (scriptVolume * MIX_MAX_VOLUME + kMaxScriptVolume / 2) / kMaxScriptVolume;
   if (deviceOpen_) Mix_VolumeMusic(mixerMusicVolume_);

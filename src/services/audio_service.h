@@ -31,13 +31,14 @@ class AudioService {
   void playEffectAndWait(const std::string& path, const std::function<void()>& letEventsRun);
   void stopEffect();
 
-  // Plays the file once, replacing any music. Returns false when the file cannot be opened as
-  // music; without a device, whether the file exists.
+  // Plays the file once at full volume, replacing any music. Returns false when the file cannot
+  // be opened as music; without a device, whether the file exists.
   bool playMusic(const std::string& path);
   void stopMusic();
-  // Script volumes run from 0 to 1000; values outside are clamped.
+  // Sets the volume of the open track (one that has ended stays open until the next); without
+  // one it does nothing. Script volumes run from 0 to 1000; values outside are clamped.
   void setMusicVolume(int volume);
-  // The level handed to the mixer, 0..MIX_MAX_VOLUME.
+  // The level handed to the mixer for the open track, 0..MIX_MAX_VOLUME.
   int musicVolume() const { return mixerMusicVolume_; }
 
   // Stops all sound and closes the device; start() may open it again.

@@ -84,9 +84,55 @@ TEST(PictureCommands, EveryKindShowsAtItsOwnSizeWithMagentaLeftOut) {
   const QRgb jpeg = tela.pixel(22, 2);
   EXPECT_GT(qRed(jpeg), 200);
   EXPECT_LT(qGreen(jpeg), 60);
-  // The broken file is skipped: the loading image still holds the GIF, drawn at its own size.
-  EXPECT_EQ(tela.pixel(43, 3), 0xFFFF0000u);
+  // The broken file draws nothing, not the GIF still in the loading image.
+  EXPECT_EQ(tela.pixel(43, 3), 0xFF0000FFu);
   EXPECT_EQ(tela.pixel(200, 0), 0xFF00FF00u);
+}
+
+TEST(PictureCommands, UnreadablePicturesAndObjectsWithoutOneDrawNothing) {
+  TestGame game;
+  writeEveryKind(game);
+  for (const char* kind : {"png", "jpg", "bmp", "gif"}) {
+    test::Bytes bytes = test::readBytes(game.folder() + "cena." + kind);
+    bytes.resize(bytes.size() / 2);
+    test::writeBytes(game.folder() + "cortada." + kind, bytes);
+  }
+  test::writeBytes(game.folder() + "lixo.jpg", {0xFF, 0xD8, 0xFF, 0xE0, 'l', 'i', 'x', 'o'});
+  ASSERT_TRUE(writeBmp(game.folder() + "verde.bmp", solid(6, 6, 0xFF00FF00)));
+  game.writeLines("jogo.obz", {"chave", "mapa"});
+  game.writeLines("jogo.obx", {"chave", "a chave", "", "jog", "verde.bmp", "", "", "",
+                               "mapa", "o mapa", "", "jog", "", "", "", ""});
+  // Each unreadable picture follows a readable one, which the loading image still holds.
+  game.write("start.scp",
+             "clearbuf 0000FF\n"
+             "clearfunc 0000FF\n"
+             "display= verde.bmp,tel,0,0\n"
+             "display= cortada.png,tel,10,0\n"
+             "display= verde.bmp,tel,0,0\n"
+             "display= cortada.jpg,tel,20,0\n"
+             "display= verde.bmp,tel,0,0\n"
+             "display= cortada.bmp,tel,30,0\n"
+             "display= verde.bmp,tel,0,0\n"
+             "display= cortada.gif,tel,40,0\n"
+             "display= verde.bmp,tel,0,0\n"
+             "display= lixo.jpg,fnc,10,0\n"
+             "dispobj= jog,tel,100,0,20,10,2\n"
+             "display= verde.bmp,tel,0,0\n"
+             "showobj= mapa,shp,tel,130,0,10,10\n");
+  game.start();
+  for (const char* kind : {"png", "jpg", "bmp", "gif"}) {
+    const std::string reported = std::string("display= cortada.") + kind;
+    EXPECT_TRUE(std::any_of(game.trace().begin(), game.trace().end(), [&](const std::string& line) {
+      return line.find(reported) != std::string::npos && line.find(" <--- imagem ilegível: ") != std::string::npos;
+    })) << kind << " must really be unreadable";
+  }
+  const QImage& tela = screen(game).tela()->picture();
+  EXPECT_EQ(tela.pixel(2, 2), 0xFF00FF00u);
+  for (int x : {10, 20, 30, 40}) EXPECT_EQ(tela.pixel(x + 2, 2), 0xFF0000FFu) << "picture at " << x;
+  EXPECT_EQ(screen(game).telCmd()->picture().pixel(12, 2), 0xFF0000FFu) << "panel";
+  EXPECT_EQ(tela.pixel(105, 5), 0xFF00FF00u) << "the key's icon";
+  EXPECT_EQ(tela.pixel(115, 5), 0xFF0000FFu) << "the map has no picture: its cell stays empty";
+  EXPECT_EQ(tela.pixel(135, 5), 0xFF0000FFu) << "showobj= of an object without a picture";
 }
 
 TEST(PictureCommands, PanelAndFramePicturesAndStretching) {

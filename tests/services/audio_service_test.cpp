@@ -132,6 +132,7 @@ TEST_F(AudioServiceTest, MusicPlaysReplacesAndStops) {
 }
 
 TEST_F(AudioServiceTest, MusicVolumeMapsScriptRangeOntoMixerAndClamps) {
+  ASSERT_TRUE(audio_.playMusic(longSound_));
   const std::pair<int, int> cases[] = {{1000, MIX_MAX_VOLUME}, {500, 64}, {0, 0}, {-20, 0},
                                        {5000, MIX_MAX_VOLUME}, {4, 1}, {3, 0}};
   for (auto [scriptVolume, mixerVolume] : cases) {
@@ -139,6 +140,17 @@ TEST_F(AudioServiceTest, MusicVolumeMapsScriptRangeOntoMixerAndClamps) {
     EXPECT_EQ(audio_.musicVolume(), mixerVolume) << scriptVolume;
     EXPECT_EQ(Mix_VolumeMusic(-1), mixerVolume) << scriptVolume;
   }
+}
+
+TEST_F(AudioServiceTest, VolumeBelongsToTheOpenTrackOnly) {
+  audio_.setMusicVolume(300);
+  EXPECT_EQ(Mix_VolumeMusic(-1), MIX_MAX_VOLUME) << "no track is open";
+  ASSERT_TRUE(audio_.playMusic(longSound_));
+  EXPECT_EQ(audio_.musicVolume(), MIX_MAX_VOLUME) << "a volume set before the track does not reach it";
+  audio_.setMusicVolume(500);
+  EXPECT_EQ(Mix_VolumeMusic(-1), 64);
+  ASSERT_TRUE(audio_.playMusic(shortSound_));
+  EXPECT_EQ(Mix_VolumeMusic(-1), MIX_MAX_VOLUME) << "the next track opens at full volume";
 }
 
 TEST_F(AudioServiceTest, ServiceWithoutDeviceDoesNothingButAnswersSensibly) {
@@ -152,7 +164,7 @@ TEST_F(AudioServiceTest, ServiceWithoutDeviceDoesNothingButAnswersSensibly) {
   EXPECT_TRUE(silent.playMusic(shortSound_));
   EXPECT_FALSE(silent.playMusic((folder_ / "missing.wav").string()));
   silent.setMusicVolume(250);
-  EXPECT_EQ(silent.musicVolume(), 32);
+  EXPECT_EQ(silent.musicVolume(), MIX_MAX_VOLUME) << "without a device no track is ever open";
   silent.stop();
 }
 

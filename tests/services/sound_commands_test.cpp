@@ -88,6 +88,17 @@ TEST(SoundCommands, MusicMustExistInTheGameAndASecondTrackReplacesTheFirst) {
   EXPECT_EQ(game.player().interpreterWindow().audio().musicVolume(), 0);
 }
 
+TEST(SoundCommands, VolumeWithNoMusicOpenLeavesTheNextTrackAtFullVolume) {
+  TestGame game;
+  writeToneWav(game.folder() + "tema.wav", 2.0);
+  game.write("start.scp", "volume= 100\nplaymusic tema.wav\n");
+  game.start();
+  const taluvin::AudioService& audio = game.player().interpreterWindow().audio();
+  if (!audio.hasDevice()) GTEST_SKIP() << "no audio device";
+  EXPECT_TRUE(game.traced("   0: volume= 100"));
+  EXPECT_EQ(audio.musicVolume(), 128);
+}
+
 TEST(SoundCommands, AFileTheMixerCannotPlayIsReportedAndTheRunGoesOn) {
   TestGame game;
   game.write("ruido.ogg", "isto não é música");
