@@ -18,6 +18,8 @@ constexpr uint32_t kBitFields = 3;
 constexpr uint32_t kAlphaBitFields = 6;
 constexpr uint32_t kOs2HeaderSize = 12;
 constexpr uint32_t kWindowsHeaderSize = 40;
+// Colour tables beyond what 8 bits can index are never used, only skipped.
+constexpr uint32_t kMaxPaletteEntries = 256;
 
 uint32_t le16(const uint8_t* bytes) { return bytes[0] | uint32_t{bytes[1]} << 8; }
 uint32_t le32(const uint8_t* bytes) { return le16(bytes) | le16(bytes + 2) << 16; }
@@ -55,8 +57,8 @@ struct BmpLayout {
   int64_t height = 0;  // negative when rows are stored top to bottom
   uint32_t bitsPerPixel = 0;
   uint32_t compression = kUncompressed;
-  uint32_t pixelOffset = 0;
-  uint32_t paletteOffset = 0;
+  int64_t pixelOffset = 0;
+  int64_t paletteOffset = 0;
   uint32_t paletteEntries = 0;
   uint32_t paletteEntrySize = 4;
   std::array<ChannelMask, 3> masks;  // red, green, blue
@@ -88,7 +90,7 @@ std::string readLayout(FILE* file, BmpLayout& layout) {
   } else {
     return "BMP: unknown header version";
   }
-  layout.paletteOffset = 14 + infoSize;
+  layout.paletteOffset = int64_t{14} + infoSize;
 
   if (layout.compression == kRunLength8 || layout.compression == kRunLength4)
     return "BMP: run-length compressed files are not supported";
@@ -102,11 +104,14 @@ std::string readLayout(FILE* file, BmpLayout& layout) {
       break;
     }
     case 16:
+      layout.paletteEntries = std::min(layout.paletteEntries, kMaxPaletteEntries);
       layout.masks = {ChannelMask(0x7C00), ChannelMask(0x03E0), ChannelMask(0x001F)};
       break;
     case 24:
+      layout.paletteEntries = std::min(layout.paletteEntries, kMaxPaletteEntries);
       break;
     case 32:
+      layout.paletteEntries = std::min(layout.paletteEntries, kMaxPaletteEntries);
       layout.masks = {ChannelMask(0xFF0000), ChannelMask(0x00FF00), ChannelMask(0x0000FF)};
       break;
     default:
@@ -121,7 +126,7 @@ std::string readLayout(FILE* file, BmpLayout& layout) {
   }
   // Some writers leave the pixel offset at zero; the pixels then follow the palette directly.
   if (layout.pixelOffset < layout.paletteOffset)
-    layout.pixelOffset = layout.paletteOffset + layout.paletteEntries * layout.paletteEntrySize;
+    layout.pixelOffset = layout.paletteOffset + int64_t{layout.paletteEntries} * layout.paletteEntrySize;
   if (std::string refusal = pictureSizeError(layout.width, layout.height < 0 ? -layout.height : layout.height);
       !refusal.empty())
     return "BMP: " + refusal;
@@ -129,12 +134,12 @@ std::string readLayout(FILE* file, BmpLayout& layout) {
 }
 
 std::string readPalette(FILE* file, const BmpLayout& layout, std::vector<RgbColour>& palette) {
-  if (layout.paletteEntries == 0) return {};
+  if (layout.paletteEntries == 0 || layout.bitsPerPixel > 8) return {};
   std::vector<uint8_t> bytes(size_t{layout.paletteEntries} * layout.paletteEntrySize);
   // A palette cut short by the pixel data is common in files from careless tools: read what is there.
-  const uint32_t available = (layout.pixelOffset - layout.paletteOffset) / layout.paletteEntrySize;
-  const uint32_t entries = std::min(layout.paletteEntries, available);
-  if (std::fseek(file, layout.paletteOffset, SEEK_SET) != 0 ||
+  const int64_t available = (layout.pixelOffset - layout.paletteOffset) / layout.paletteEntrySize;
+  const auto entries = static_cast<uint32_t>(std::min<int64_t>(layout.paletteEntries, available));
+  if (std::fseek(file, static_cast<long>(layout.paletteOffset), SEEK_SET) != 0 ||
       !readExactly(file, bytes.data(), size_t{entries} * layout.paletteEntrySize))
     return "BMP: the file is truncated";
   palette.assign(layout.paletteEntries, RgbColour{});
@@ -182,19 +187,24 @@ PictureLoad readBmpFile(const std::string& utf8Path) {
   if (!file) return openFailure("BMP");
   BmpLayout layout;
   if (std::string error = readLayout(file.get(), layout); !error.empty()) return pictureFailure(error);
-  std::vector<RgbColour> palette;
-  if (std::string error = readPalette(file.get(), layout, palette); !error.empty()) return pictureFailure(error);
 
   const bool topDown = layout.height < 0;
   const int64_t height = topDown ? -layout.height : layout.height;
+  // Rows are padded to whole 32-bit words. Nothing is compressed, so a file too short for its rows
+  // is refused before they are allocated.
+  const size_t stride = static_cast<size_t>((layout.width * layout.bitsPerPixel + 31) / 32 * 4);
+  if (std::string error = pictureDataError(layout.width, height, pictureFileBytes(utf8Path),
+                                           layout.pixelOffset + static_cast<int64_t>(stride) * height);
+      !error.empty())
+    return pictureFailure("BMP: " + error);
+  std::vector<RgbColour> palette;
+  if (std::string error = readPalette(file.get(), layout, palette); !error.empty()) return pictureFailure(error);
   PictureLoad loaded;
   if (std::string error = allocatePicture(loaded.image, layout.width, height); !error.empty())
     return pictureFailure("BMP: " + error);
-
-  // Rows are padded to whole 32-bit words.
-  const size_t stride = static_cast<size_t>((layout.width * layout.bitsPerPixel + 31) / 32 * 4);
   std::vector<uint8_t> row(stride);
-  if (std::fseek(file.get(), layout.pixelOffset, SEEK_SET) != 0) return pictureFailure("BMP: the file is truncated");
+  if (std::fseek(file.get(), static_cast<long>(layout.pixelOffset), SEEK_SET) != 0)
+    return pictureFailure("BMP: the file is truncated");
   for (int64_t stored = 0; stored < height; ++stored) {
     if (!readExactly(file.get(), row.data(), stride)) return pictureFailure("BMP: the file is truncated");
     const int64_t y = topDown ? stored : height - 1 - stored;

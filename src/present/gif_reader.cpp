@@ -11,6 +11,12 @@ namespace taluvin {
 
 namespace {
 
+// LZW codes are at most 12 bits and none stands for more than 4096 pixels.
+constexpr int64_t kGifPixelsPerByte = 4096 * 8 / 12;
+// A logical screen larger than its first frame is legitimately left mostly empty, so a canvas up to
+// this size is allowed whatever the file's length; a larger one must be one the data could fill.
+constexpr int64_t kGifCanvasPixelsAlwaysAllowed = int64_t{4} << 20;
+
 struct GifCloser {
   void operator()(GifFileType* gif) const {
     int ignoredError = 0;
@@ -41,7 +47,7 @@ std::vector<int> rowOrder(int height, bool interlaced) {
 
 // The canvas is the logical screen, grown if the frame pokes out of it; whatever the first frame
 // leaves uncovered shows through, as transparent parts do.
-PictureLoad decodeFirstFrame(GifFileType* gif, int transparentIndex) {
+PictureLoad decodeFirstFrame(GifFileType* gif, int transparentIndex, int64_t fileBytes) {
   if (DGifGetImageDesc(gif) == GIF_ERROR) return gifFailure(gif->Error);
   const GifImageDesc& frame = gif->Image;
   if (std::string refusal = pictureSizeError(frame.Width, frame.Height); !refusal.empty())
@@ -52,8 +58,12 @@ PictureLoad decodeFirstFrame(GifFileType* gif, int transparentIndex) {
   PictureLoad loaded;
   const int64_t canvasWidth = std::max<int64_t>(gif->SWidth, int64_t{frame.Left} + frame.Width);
   const int64_t canvasHeight = std::max<int64_t>(gif->SHeight, int64_t{frame.Top} + frame.Height);
-  if (std::string refusal = allocatePicture(loaded.image, canvasWidth, canvasHeight); !refusal.empty())
-    return pictureFailure("GIF: " + refusal);
+  const int64_t canvasPixels = canvasWidth * canvasHeight;
+  std::string refusal = pictureSizeError(canvasWidth, canvasHeight);
+  if (refusal.empty() && canvasPixels > kGifCanvasPixelsAlwaysAllowed)
+    refusal = pictureDataError(canvasWidth, canvasHeight, fileBytes, canvasPixels / kGifPixelsPerByte);
+  if (refusal.empty()) refusal = allocatePicture(loaded.image, canvasWidth, canvasHeight);
+  if (!refusal.empty()) return pictureFailure("GIF: " + refusal);
   loaded.image.fill(QColor(0xFF, 0x00, 0xFF));
 
   std::vector<GifPixelType> line(static_cast<size_t>(frame.Width));
@@ -77,12 +87,12 @@ PictureLoad decodeFirstFrame(GifFileType* gif, int transparentIndex) {
 
 // Reads up to the first frame's pixels; only a graphic control block before it can make one of
 // its colours transparent.
-PictureLoad decodeGif(GifFileType* gif) {
+PictureLoad decodeGif(GifFileType* gif, int64_t fileBytes) {
   int transparentIndex = NO_TRANSPARENT_COLOR;
   for (;;) {
     GifRecordType record = UNDEFINED_RECORD_TYPE;
     if (DGifGetRecordType(gif, &record) == GIF_ERROR) return gifFailure(gif->Error);
-    if (record == IMAGE_DESC_RECORD_TYPE) return decodeFirstFrame(gif, transparentIndex);
+    if (record == IMAGE_DESC_RECORD_TYPE) return decodeFirstFrame(gif, transparentIndex, fileBytes);
     if (record == TERMINATE_RECORD_TYPE) return pictureFailure("GIF: the file holds no picture");
     if (record != EXTENSION_RECORD_TYPE) continue;
 
@@ -104,7 +114,7 @@ PictureLoad readGifFile(const std::string& utf8Path) {
   int openError = 0;
   GifHandle gif(DGifOpenFileName(utf8Path.c_str(), &openError));
   if (!gif) return gifFailure(openError);
-  return decodeGif(gif.get());
+  return decodeGif(gif.get(), pictureFileBytes(utf8Path));
 }
 
 }  // namespace taluvin

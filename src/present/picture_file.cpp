@@ -1,10 +1,9 @@
 // Chooses a picture decoder by file name and holds the limits every decoder shares.
 #include "present/picture_decoders.h"
 
-#include "script/text.h"
-
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <new>
 
 namespace taluvin {
@@ -31,11 +30,32 @@ PictureLoad openFailure(const char* kind) {
   return pictureFailure(std::string("cannot open the ") + kind + " file: " + std::strerror(reason));
 }
 
+namespace {
+
+std::string sizeText(int64_t width, int64_t height) {
+  return std::to_string(width) + " x " + std::to_string(height);
+}
+
+}  // namespace
+
 std::string pictureSizeError(int64_t width, int64_t height) {
   if (width <= 0 || height <= 0) return "picture has no pixels";
   if (width > kMaxPictureSide || height > kMaxPictureSide)
-    return "picture is too large (" + std::to_string(width) + " x " + std::to_string(height) + ")";
+    return sizeText(width, height) + " is more than " + std::to_string(kMaxPictureSide) + " pixels on a side";
+  if (width * height > kMaxPicturePixels)
+    return sizeText(width, height) + " is more than " + std::to_string(kMaxPicturePixels >> 20) + " M pixels";
   return {};
+}
+
+int64_t pictureFileBytes(const std::string& utf8Path) {
+  std::error_code failed;
+  const auto bytes = std::filesystem::file_size(std::filesystem::path(utf8Path), failed);
+  return failed ? -1 : static_cast<int64_t>(bytes);
+}
+
+std::string pictureDataError(int64_t width, int64_t height, int64_t fileBytes, int64_t leastBytes) {
+  if (fileBytes < 0 || fileBytes >= leastBytes) return {};
+  return sizeText(width, height) + " is more than a file of " + std::to_string(fileBytes) + " bytes can hold";
 }
 
 std::string allocatePicture(QImage& image, int64_t width, int64_t height) {
@@ -47,12 +67,11 @@ std::string allocatePicture(QImage& image, int64_t width, int64_t height) {
 
 PictureLoad loadPictureFile(const std::string& path) {
   const std::string_view name = fileNameOf(path);
-  const std::string utf8Path = cp1252ToUtf8(path);
   try {
-    if (name.find(".png") != std::string_view::npos) return readPngFile(utf8Path);
-    if (name.find(".jpg") != std::string_view::npos) return readJpegFile(utf8Path);
-    if (name.find(".bmp") != std::string_view::npos) return readBmpFile(utf8Path);
-    if (name.find(".gif") != std::string_view::npos) return readGifFile(utf8Path);
+    if (name.find(".png") != std::string_view::npos) return readPngFile(path);
+    if (name.find(".jpg") != std::string_view::npos) return readJpegFile(path);
+    if (name.find(".bmp") != std::string_view::npos) return readBmpFile(path);
+    if (name.find(".gif") != std::string_view::npos) return readGifFile(path);
   } catch (const std::bad_alloc&) {
     return pictureFailure("not enough memory for the picture");
   }

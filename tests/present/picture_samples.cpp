@@ -84,7 +84,8 @@ void writePngHeaderOnly(const std::string& path, uint32_t width, uint32_t height
   std::fclose(file);
 }
 
-void writeJpeg(const std::string& path, int width, int height, int components, const Bytes& pixels) {
+void writeJpeg(const std::string& path, int width, int height, int components, const Bytes& pixels,
+               bool progressive) {
   FILE* file = openForWriting(path);
   jpeg_compress_struct info;
   jpeg_error_mgr errors;
@@ -97,6 +98,7 @@ void writeJpeg(const std::string& path, int width, int height, int components, c
   info.in_color_space = components == 1 ? JCS_GRAYSCALE : components == 3 ? JCS_RGB : JCS_CMYK;
   jpeg_set_defaults(&info);
   jpeg_set_quality(&info, 95, TRUE);
+  if (progressive) jpeg_simple_progression(&info);
   jpeg_start_compress(&info, TRUE);
   while (info.next_scanline < info.image_height) {
     JSAMPROW row = const_cast<JSAMPROW>(pixels.data() + size_t{info.next_scanline} * width * components);

@@ -27,7 +27,8 @@ void writePng(const std::string& path, const PngSample& sample);
 void writePngHeaderOnly(const std::string& path, uint32_t width, uint32_t height);
 
 // components 1 (grey), 3 (RGB) or 4 (Adobe-style inverted CMYK).
-void writeJpeg(const std::string& path, int width, int height, int components, const Bytes& pixels);
+void writeJpeg(const std::string& path, int width, int height, int components, const Bytes& pixels,
+               bool progressive = false);
 
 struct GifFrame {
   int left = 0, top = 0, width = 0, height = 0;
