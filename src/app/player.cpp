@@ -16,8 +16,21 @@
 #include <chrono>
 #include <iostream>
 #include <thread>
+#include <utility>
 
 namespace taluvin {
+
+namespace {
+
+// What opening the program or a game cut to fit the budgets of its tables, said once.
+void sayNotices(GameSession& session, const TraceLog& trace) {
+  for (const std::string& notice : std::exchange(session.notices, {})) {
+    trace.line(notice);
+    std::cerr << "taluvin: " << cp1252ToUtf8(notice) << '\n';
+  }
+}
+
+}  // namespace
 
 Player::Player(const Options& options, const std::string& programFolder, const std::string& programName)
     : options_(options) {
@@ -28,6 +41,7 @@ Player::Player(const Options& options, const std::string& programFolder, const s
   connectPointerHandlers(*this);
 
   startUpSession(session_, programFolder, programName);
+  sayNotices(session_, trace_);
   showOpeningPictureFromSettings();
   main_->onStartClick = [this] { startClick(); };
   main_->onResume = [this] { resume(); };
@@ -76,6 +90,7 @@ void Player::resume() {
 
 void Player::openGame(const std::string& name) {
   openGameFiles(session_, name);
+  sayNotices(session_, trace_);
   main_->screen().applyGameLayout();
 }
 

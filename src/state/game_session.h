@@ -49,6 +49,9 @@ struct GameSession {
 
   RegisterTable registers;
   ObjectStore objects;
+  // What opening the program or a game cut to fit the budgets of its tables; the player says each
+  // once, in the trace and on stderr.
+  Lines notices;
   RandomGenerator random;  // "reg?" draws; starts at state 0 with the program
   Lines PageLines;
   Lines scratch;

@@ -11,6 +11,10 @@ namespace {
 void takeNamesFromSettings(GameSession& s) {
   const auto& st = s.settings;
   s.RegCount = toIntOr(st.line(5), 250);  // an unreadable count keeps the usual table
+  if (std::string refusal = registerCountError(s.RegCount); !refusal.empty()) {
+    s.notices.push_back(refusal + "; the table holds " + std::to_string(kMaxRegisterCount));
+    s.RegCount = kMaxRegisterCount;
+  }
   s.IniScp = st.line(6);
   s.Script = st.line(7);
   s.RetScp = st.line(8);
@@ -68,9 +72,9 @@ void openGameFiles(GameSession& s, const std::string& gameName) {
   s.GameFolder = s.ProgramFolder;
   s.FolderUrl = folderToUrl(s.GameFolder);
   s.settings.load(s.gameFile(".ini"));
-  s.registers.load(s.gameFile(".rgs"));
-  s.objects.loadCatalogue(s.gameFile(".obz"));
-  s.objects.loadTable(s.gameFile(".obx"));
+  for (Lines cuts : {s.registers.load(s.gameFile(".rgs")), s.objects.loadCatalogue(s.gameFile(".obz")),
+                     s.objects.loadTable(s.gameFile(".obx"))})
+    s.notices.insert(s.notices.end(), cuts.begin(), cuts.end());
   takeNamesFromSettings(s);
   // A game without a register file still gets the table its register count promises.
   if (s.registers.size() == 0) s.registers.reset(s.RegCount);

@@ -16,6 +16,17 @@ bool fileExists(const std::string& path);
 Lines readLines(const std::string& path);
 Lines splitLines(const std::string& content);
 
+// Lines as readLines gives them, but never more than `maxLines` of them and each cut at
+// `maxLineBytes`, read piece by piece so that a file cannot make a table larger than its budget.
+struct LinesWithin {
+  Lines lines;
+  size_t linesLeftOut = 0;  // lines past the first maxLines
+  size_t linesCut = 0;      // kept lines that were longer than maxLineBytes
+};
+LinesWithin readLinesWithin(const std::string& path, size_t maxLines, size_t maxLineBytes);
+// One line for each kind of cut ("jogo.rgs: 5 lines past the first 1000001 are left out").
+Lines cutNotices(const std::string& path, const LinesWithin& read, size_t maxLines, size_t maxLineBytes);
+
 // Each line ends with CR LF. The file is written to a temporary beside it and renamed over the
 // old one, so a crash mid-write never leaves a half-written save. Returns false on failure.
 bool writeLines(const std::string& path, const Lines& lines);

@@ -47,9 +47,10 @@ Flow cmdGetObject(ScriptInterpreter& ip) {
     return Flow::Done;
   }
   const auto property = ip.Cmd == "getobj=" ? objectPropertyLine(ip.arg(3)) : aliasProperty(ip.Cmd);
-  if (property) s.registers.set(*n, s.objects.line(record, *property));
+  const bool whole = !property || s.registers.set(*n, s.objects.line(record, *property));
   ip.Trace += ',';
   ip.Trace += s.registers.at(*n);
+  noteIfCut(ip, whole);
   return Flow::Done;
 }
 

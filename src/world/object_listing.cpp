@@ -27,7 +27,7 @@ Flow listInto(ScriptInterpreter& ip, ItemBuilder build) {
   const std::string location = place(s, ip.arg(2));
   ip.Trace += ',';
   ip.Trace += location;
-  s.registers.set(*n, joinAsSentence(build(s, location)));
+  noteIfCut(ip, s.registers.set(*n, joinAsSentence(build(s, location))));
   return Flow::Done;
 }
 

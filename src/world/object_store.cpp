@@ -2,6 +2,7 @@
 #include "world/object_store.h"
 
 #include "state/game_paths.h"
+#include "world/register_table.h"
 
 #include <algorithm>
 #include <array>
@@ -90,10 +91,19 @@ void ObjectStore::setCatalogue(Lines catalogue) {
   names = std::move(catalogue);
 }
 
-void ObjectStore::loadTable(const std::string& path) {
-  table = readLines(path);
+Lines ObjectStore::loadCatalogue(const std::string& path) {
+  LinesWithin file = readLinesWithin(path, kMaxObjectCount, kMaxRegisterText);
+  setCatalogue(std::move(file.lines));
+  return cutNotices(path, file, kMaxObjectCount, kMaxRegisterText);
+}
+
+Lines ObjectStore::loadTable(const std::string& path) {
+  constexpr size_t kMaxLines = size_t{kMaxObjectCount} * kObjectRecordLines;
+  LinesWithin file = readLinesWithin(path, kMaxLines, kMaxRegisterText);
+  table = std::move(file.lines);
   const size_t partial = table.size() % kObjectRecordLines;
   if (partial != 0) table.resize(table.size() + kObjectRecordLines - partial);
+  return cutNotices(path, file, kMaxLines, kMaxRegisterText);
 }
 
 std::vector<std::string> ObjectStore::reload(const std::string& folder, const std::string& name) {
@@ -105,7 +115,7 @@ std::vector<std::string> ObjectStore::reload(const std::string& folder, const st
       missing.push_back(objectName);
       return std::nullopt;
     }
-    Lines record = readLines(*path);
+    Lines record = readLinesWithin(*path, kObjectRecordLines, kMaxRegisterText).lines;
     if (record.empty()) record.push_back(objectName);
     record.resize(kObjectRecordLines);
     return record;

@@ -18,6 +18,10 @@ enum ObjectLine { kObjectKey = 0, kObjectName = 1, kObjectDescription = 2, kObje
 // "nom", "dsc", "loc", "shp" or "tag"; nothing for any other word.
 std::optional<int> objectPropertyLine(std::string_view word);
 
+// A catalogue or table file naming more objects than this is cut to this many, and an object's line
+// to the length of a register; no game needs more, and each record costs memory.
+constexpr int kMaxObjectCount = 1'000'000;
+
 // The location of what the player carries.
 inline constexpr std::string_view kCarried = "jog";
 
@@ -44,9 +48,10 @@ struct ObjectStore {
   std::vector<int> recordsAt(std::string_view location) const;
 
   void setCatalogue(Lines catalogue);
-  void loadCatalogue(const std::string& path) { setCatalogue(readLines(path)); }
+  // Both loads cut a file past the budgets to fit and return what they cut, one line per kind.
+  Lines loadCatalogue(const std::string& path);
   // A table file cut short mid-record is completed with empty lines, so every record has eight.
-  void loadTable(const std::string& path);
+  Lines loadTable(const std::string& path);
   bool saveTable(const std::string& path) const { return writeLines(path, table); }
 
   // Records rebuilt from the per-object files (name + ".obj" in folder): every catalogue name when

@@ -3,6 +3,7 @@
 
 #include "script/interpreter.h"
 #include "script/numbers.h"
+#include "script/text.h"
 #include "state/game_session.h"
 
 namespace taluvin {
@@ -23,6 +24,12 @@ std::optional<int32_t> targetRegister(ScriptInterpreter& ip, int slot) {
     return std::nullopt;
   }
   return number;
+}
+
+bool noteIfCut(ScriptInterpreter& ip, bool whole) {
+  static const std::string kCut = " <--- texto cortado em " + std::to_string(kMaxRegisterText) + " caracteres";
+  if (!whole) ip.Trace += kCut;
+  return whole;
 }
 
 }  // namespace taluvin

@@ -18,4 +18,8 @@ std::optional<int32_t> targetRegister(ScriptInterpreter& ip, int slot);
 // The same number without echo or check, for the commands that do not check it.
 int32_t registerNumber(const std::string& text);
 
+// A register write that went past the length of a register was cut there; the trace says so with
+// " <--- texto cortado em 1048576 caracteres". Returns whether the write was whole.
+bool noteIfCut(ScriptInterpreter& ip, bool whole);
+
 }  // namespace taluvin

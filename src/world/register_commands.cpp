@@ -13,9 +13,10 @@ Flow cmdRegSet(ScriptInterpreter& ip) {
   // slot 1 = register, slot 2 = value
   auto n = targetRegister(ip, 1);
   if (!n) return Flow::Done;
-  ip.session().registers.set(*n, ip.arg(2));
+  const bool whole = ip.session().registers.set(*n, ip.arg(2));
   ip.Trace += ',';
   ip.Trace += ip.arg(2);
+  noteIfCut(ip, whole);
   return Flow::Done;
 }
 
@@ -25,9 +26,10 @@ Flow cmdRegAppend(ScriptInterpreter& ip) {
   if (!n) return Flow::Done;
   auto& s = ip.session();
   const std::string text = expandAllMarkup(ip.arg(2), s.Modelo);
-  s.registers.at(*n) += text;
+  const bool whole = s.registers.append(*n, text);
   ip.Trace += ',';
   ip.Trace += text;
+  noteIfCut(ip, whole);
   return Flow::Done;
 }
 
@@ -56,10 +58,11 @@ Flow cmdRegText(ScriptInterpreter& ip) {
   }
   std::string start = append ? s.registers.at(*n) : std::string();
   TextLiteral literal = readTextLiteral(ip, ip.arg(2), std::move(start), true);
-  s.registers.at(*n) = std::move(literal.text);
+  const bool whole = s.registers.set(*n, std::move(literal.text)) && !literal.cut;
   ip.Trace += ',';
   ip.Trace += literal.lastPiece.substr(0, 5);
   ip.Trace += "...";
+  noteIfCut(ip, whole);
   return Flow::Done;
 }
 
@@ -77,7 +80,7 @@ Flow cmdParam(ScriptInterpreter& ip) {
     ip.Trace += kUnknown;
     return Flow::Done;
   }
-  s.registers.set(*n, *value);
+  noteIfCut(ip, s.registers.set(*n, *value));
   return Flow::Done;
 }
 
@@ -101,8 +104,9 @@ Flow cmdGetVar(ScriptInterpreter& ip) {
     ip.Trace += kUnknown;
     return Flow::Done;
   }
-  s.registers.set(*n, *value);
+  const bool whole = s.registers.set(*n, *value);
   ip.Trace += *value;
+  noteIfCut(ip, whole);
   return Flow::Done;
 }
 

@@ -6,6 +6,7 @@
 #include "script/text.h"
 #include "state/game_paths.h"
 #include "state/game_session.h"
+#include "world/register_access.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -69,11 +70,13 @@ void loadRegistersFromScript(ScriptInterpreter& ip) {
   }
   // A range past the file's last line or the table's last register aborts the run where it runs
   // out; what was copied before stays.
+  bool whole = true;
   for (int64_t k = 0; k < *quantity; ++k) {
     const int64_t line = int64_t{*firstLine} + k;
     if (line >= lineCount) abortIndexOutOfBounds(line);
-    s.registers.set(int64_t{*firstRegister} + k, lines[static_cast<size_t>(line)]);
+    whole &= s.registers.set(int64_t{*firstRegister} + k, lines[static_cast<size_t>(line)]);
   }
+  noteIfCut(ip, whole);
 }
 
 // slot 2 = name of a file in the game folder
@@ -117,7 +120,7 @@ Flow cmdLoadRegs(ScriptInterpreter& ip) {
     ip.Trace += kNoFile;
     return Flow::Done;
   }
-  s.registers.load(path);
+  for (const auto& cut : s.registers.load(path)) ip.Trace += " <--- " + cut;
   // An emptied register file still gives the table its register count promises, as opening a game does.
   if (s.registers.size() == 0) s.registers.reset(s.RegCount);
   return Flow::Done;

@@ -6,6 +6,9 @@
 #include "script/numbers.h"
 #include "script/text.h"
 #include "state/game_session.h"
+#include "world/register_table.h"
+
+#include <algorithm>
 
 namespace taluvin {
 
@@ -25,10 +28,17 @@ TextLiteral readTextLiteral(ScriptInterpreter& ip, const std::string& opening, s
   if (!first.empty() && first[0] == '\'') first.remove_prefix(1);
   std::string piece = trim(first);
   TextLiteral literal{std::move(start), {}};
+  auto add = [&literal](std::string_view more) {
+    const size_t room = kMaxRegisterText - std::min(literal.text.size(), kMaxRegisterText);
+    literal.text.append(more.substr(0, room));
+    literal.cut |= more.size() > room;
+  };
   while (piece.find('\'') == std::string::npos) {
-    if (registerPieces && !piece.empty() && piece[0] == '#') piece = registerPiece(s, piece);
-    literal.text += expandAllMarkup(piece, s.Modelo);
-    literal.text += ' ';
+    if (!literal.cut) {
+      if (registerPieces && !piece.empty() && piece[0] == '#') piece = registerPiece(s, piece);
+      add(expandAllMarkup(piece, s.Modelo));
+      add(" ");
+    }
     // The runner continues after the last line the literal took.
     ++s.CurLine;
     if (s.CurLine < static_cast<int>(s.ScriptLines.size()))
@@ -37,7 +47,7 @@ TextLiteral readTextLiteral(ScriptInterpreter& ip, const std::string& opening, s
       piece.assign(1, '\'');
   }
   piece.erase(piece.find('\''));
-  literal.text += piece;
+  add(piece);
   literal.lastPiece = std::move(piece);
   return literal;
 }

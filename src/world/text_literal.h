@@ -10,6 +10,7 @@ class ScriptInterpreter;
 struct TextLiteral {
   std::string text;       // what was read, appended to the starting text
   std::string lastPiece;  // the closing line's part before its quote, as the trace shows it
+  bool cut = false;       // the text reached kMaxRegisterText and the rest was left out
 };
 
 // Reads the literal opening with the text `opening` (a leading quote dropped, trimmed) and appends it
@@ -17,6 +18,7 @@ struct TextLiteral {
 // and the script's current line moves past it; the first quote ends the literal and the rest of that
 // line is ignored. With `registerPieces` a piece starting with "#" is replaced by the register it
 // names (nothing when it names none). A script that ends before the quote ends the literal there.
+// The text stops growing at the length of a register; the lines after that are still taken.
 TextLiteral readTextLiteral(ScriptInterpreter& ip, const std::string& opening, std::string start, bool registerPieces);
 
 }  // namespace taluvin
