@@ -48,7 +48,7 @@ TEST_F(DemoCopy, WalkthroughTakesTheKeyOpensTheGateAndEndsWithTheEndButton) {
   const std::string trace = (folder_ / "trace.txt").string();
   auto run = runProgram({folder_.string(), "--headless", "--replay", (folder_ / "walkthrough.replay").string(),
                          "--trace", trace},
-                        60000);
+                        100000);
   ASSERT_EQ(run.exitCode, 0) << run.err;
   const std::string all = readText(trace);
   auto traced = [&all](const std::string& line) { return all.find(line + "\n") != std::string::npos; };

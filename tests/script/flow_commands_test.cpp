@@ -1,7 +1,6 @@
 // Flow control: jumps, subroutines, chaining, ending and the model conditions.
 #include "support/test_game.h"
 
-#include <QTimer>
 #include <gtest/gtest.h>
 
 using taluvin::testing::TestGame;
@@ -150,23 +149,23 @@ TEST(FlowCommands, TerminateAsksToEndButTheRestOfTheScriptRuns) {
 
 TEST(FlowCommands, ClickDuringPauseRunsANestedScriptAndTheOuterRunStops) {
   TestGame game;
-  game.write("start.scp", "pausa 50\nnunca\n");
+  game.write("start.scp", "antes\npausa 50\nnunca\n");
   game.write("outro.scp", "aninhado\n");
   game.write("fim.scp", "");
-  // An event arriving while the pause waits, as a player's click would.
-  QTimer::singleShot(40, [&] { game.run("outro"); });
+  // A click queued just before the pause, so it arrives while the pause waits.
+  game.atTraced("   0: antes ", [&] { game.run("outro"); });
   game.start();
   EXPECT_TRUE(game.traced("   0: aninhado "));
-  EXPECT_FALSE(game.traced("   1: nunca "));
+  EXPECT_FALSE(game.traced("   2: nunca "));
   EXPECT_EQ(game.player().session().Script, "outro");
 }
 
 TEST(FlowCommands, EndlessLoopKeepsTheWindowAliveAndEndsWhenTheProgramCloses) {
   TestGame game;
-  game.write("start.scp", ":volta\ngoto volta\n");
-  // The player closes the program while the loop runs; without events between lines this timer
-  // would never fire and the test would hang.
-  QTimer::singleShot(100, [&] { game.player().requestQuit(); });
+  game.write("start.scp", ":volta\nvolta\ngoto volta\n");
+  // The player closes the program while the loop runs; without events between lines this event
+  // would never run and the test would hang.
+  game.atTraced("   1: volta ", [&] { game.player().requestQuit(); });
   game.start();
   EXPECT_TRUE(game.player().quitRequested());
   EXPECT_TRUE(game.exists("jogo.rgs"));
@@ -174,9 +173,9 @@ TEST(FlowCommands, EndlessLoopKeepsTheWindowAliveAndEndsWhenTheProgramCloses) {
 
 TEST(FlowCommands, ClickDuringAnEndlessLoopRunsItsScriptAndTheLoopEnds) {
   TestGame game;
-  game.write("start.scp", ":volta\ngoto volta\n");
+  game.write("start.scp", ":volta\nvolta\ngoto volta\n");
   game.write("outro.scp", "aninhado\n");
-  QTimer::singleShot(100, [&] { game.run("outro"); });
+  game.atTraced("   1: volta ", [&] { game.run("outro"); });
   game.start();
   EXPECT_TRUE(game.traced("   0: aninhado "));
   EXPECT_FALSE(game.player().quitRequested());

@@ -15,6 +15,7 @@ ProgramRun runProgram(const std::vector<std::string>& args, int timeoutMs) {
   env.insert("QT_QPA_PLATFORM", "offscreen");
   env.insert("SDL_AUDIODRIVER", "dummy");
   process.setProcessEnvironment(env);
+  // No working directory is set, so the program starts in the test's fresh folder.
   process.start(TALUVIN_BINARY, list);
   ProgramRun run;
   if (!process.waitForFinished(timeoutMs)) {

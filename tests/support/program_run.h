@@ -12,7 +12,8 @@ struct ProgramRun {
   std::string err;
 };
 
-// Fails the run (exit code -1) if the program does not end within the time limit.
-ProgramRun runProgram(const std::vector<std::string>& args, int timeoutMs = 30000);
+// Fails the run (exit code -1) if the program does not end within the time limit, which only bounds
+// a hang. The program works in the test's own working folder.
+ProgramRun runProgram(const std::vector<std::string>& args, int timeoutMs = 60000);
 
 }  // namespace taluvin::testing

@@ -5,6 +5,8 @@
 #include "script/text.h"
 #include "state/text_file.h"
 
+#include <QObject>
+#include <QTimer>
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -12,7 +14,7 @@
 
 namespace taluvin::testing {
 
-TestGame::TestGame() {
+TestGame::TestGame() : events_(std::make_unique<QObject>()) {
   std::random_device rd;
   auto dir = std::filesystem::temp_directory_path() / ("taluvin-test-" + std::to_string(rd()) + std::to_string(rd()));
   std::filesystem::create_directories(dir);
@@ -68,6 +70,7 @@ Player& TestGame::player() {
     player_ = std::make_unique<Player>(options, folder_, "taluvin");
     player_->trace().setSink([this](std::string_view line) {
       trace_.push_back(cp1252ToUtf8(line));
+      if (!armed_.empty()) queueArmedEvents(trace_.back());
     });
   }
   return *player_;
@@ -76,6 +79,21 @@ Player& TestGame::player() {
 void TestGame::start() { player().startClick(); }
 
 void TestGame::run(const std::string& script) { player().runScript(utf8ToCp1252(script)); }
+
+void TestGame::atTraced(const std::string& line, std::function<void()> event) {
+  armed_.emplace_back(line, std::move(event));
+}
+
+void TestGame::queueArmedEvents(const std::string& line) {
+  for (auto at = armed_.begin(); at != armed_.end();) {
+    if (at->first != line) {
+      ++at;
+      continue;
+    }
+    QTimer::singleShot(0, events_.get(), std::move(at->second));
+    at = armed_.erase(at);
+  }
+}
 
 bool TestGame::traced(const std::string& line) const {
   return std::find(trace_.begin(), trace_.end(), line) != trace_.end();

@@ -3,9 +3,12 @@
 
 #include "app/player.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
+
+class QObject;
 
 namespace taluvin::testing {
 
@@ -35,6 +38,12 @@ class TestGame {
   // Register k of the running game, as UTF-8.
   std::string reg(int k);
 
+  // Queues an event, as a player's click would, the moment the trace first shows this line; it runs
+  // at the program's next event turn (a pause, a sound being waited for, a long loop). Arming it on
+  // a line of the run it acts on, rather than on a timer, keeps it from landing before that run
+  // exists however slow the machine is. Events still queued when the game goes away never run.
+  void atTraced(const std::string& line, std::function<void()> event);
+
   const std::vector<std::string>& trace() const { return trace_; }
   // Whether the trace holds exactly this line (run aborts are traced with their message too).
   bool traced(const std::string& line) const;
@@ -44,9 +53,13 @@ class TestGame {
   void quit();
 
  private:
+  void queueArmedEvents(const std::string& line);
+
   std::string folder_;
   std::unique_ptr<Player> player_;
   std::vector<std::string> trace_;
+  std::vector<std::pair<std::string, std::function<void()>>> armed_;
+  std::unique_ptr<QObject> events_;
 };
 
 }  // namespace taluvin::testing
