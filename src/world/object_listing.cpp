@@ -38,6 +38,8 @@ std::string joinAsSentence(const std::vector<std::string>& items) {
   for (size_t i = items.size(); i-- > 0;) {
     sentence += items[i];
     sentence += i == 0 ? "." : i == 1 ? " e " : ", ";
+    // A register keeps no more than this, so joining further would only cost memory.
+    if (sentence.size() > kMaxRegisterText) break;
   }
   return sentence;
 }

@@ -34,8 +34,16 @@ void loadRegistersFromScript(ScriptInterpreter& ip) {
     ip.Trace += kNoFile;
     return;
   }
-  const Lines lines = readLines(*path);
-  const auto lineCount = static_cast<int32_t>(lines.size());
+  // Only the lines the command can copy are kept, each at most one character longer than a register
+  // (so a cut shows); the rest is only counted for the range checks.
+  const auto firstWanted = parseInt(ip.arg(3));
+  const auto quantityWanted = parseInt(ip.arg(4));
+  const int64_t wanted = firstWanted && quantityWanted && *firstWanted >= 0 && *quantityWanted >= 0
+                             ? int64_t{*firstWanted} + *quantityWanted
+                             : 0;
+  const LinesWithin file = readLinesWithin(*path, static_cast<size_t>(wanted), kMaxRegisterText + 1);
+  const Lines& lines = file.lines;
+  const auto lineCount = static_cast<int64_t>(lines.size() + file.linesLeftOut);
 
   if (ip.arg(2).empty()) {
     ip.Trace += kNoRegister;
@@ -73,7 +81,7 @@ void loadRegistersFromScript(ScriptInterpreter& ip) {
   bool whole = true;
   for (int64_t k = 0; k < *quantity; ++k) {
     const int64_t line = int64_t{*firstLine} + k;
-    if (line >= lineCount) abortIndexOutOfBounds(line);
+    if (line >= static_cast<int64_t>(lines.size())) abortIndexOutOfBounds(line);
     whole &= s.registers.set(int64_t{*firstRegister} + k, lines[static_cast<size_t>(line)]);
   }
   noteIfCut(ip, whole);

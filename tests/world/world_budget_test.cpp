@@ -115,13 +115,26 @@ TEST(WorldBudget, RegisterFileLongerThanTheLargestTableIsCut) {
   EXPECT_EQ(game.reg(1000000), "fim");
 }
 
-TEST(WorldBudget, ObjectLinesAreCutToTheLengthOfARegister) {
+TEST(WorldBudget, ObjectLinesAndListsAreCutToTheLengthOfARegister) {
   TestGame game;
-  game.writeLines("jogo.obz", {"lamp"});
-  writeRaw(game, "jogo.obx", "lamp\r\nLamp\r\n" + std::string(kMaxText + 10, 'd') + "\r\nsala\r\n\r\n\r\n\r\n\r\n");
-  game.write("start.scp", "getdscobj= 1,lamp\n");
+  game.writeLines("jogo.obz", {"anel", "bola", "lamp"});
+  std::string table = "lamp\r\nLamp\r\n" + std::string(kMaxText + 10, 'd') + "\r\nsala\r\n\r\n\r\n\r\n\r\n";
+  for (const char* key : {"anel", "bola"})
+    table += std::string(key) + "\r\n\r\n" + std::string(kMaxText / 2, key[0]) + "\r\nsala\r\n\r\n\r\n\r\n\r\n";
+  writeRaw(game, "jogo.obx", table);
+  game.write("start.scp",
+             "getdscobj= 1,lamp\n"
+             "lstobj 2,sala\n"
+             "reg= 3,depois\n");
   game.start();
   EXPECT_TRUE(game.traced("jogo.obx: 1 line longer than 1048576 characters is cut there"));
   EXPECT_EQ(game.reg(1).size(), kMaxText);
   EXPECT_EQ(game.player().session().objects.line(0, 3), "sala");
+  // The three descriptions together pass the budget: the sentence keeps its first megabyte.
+  EXPECT_TRUE(game.traced("   1: lstobj 2,sala" + kCutMarker));
+  const std::string listed = game.reg(2);
+  EXPECT_EQ(listed.size(), kMaxText);
+  EXPECT_EQ(listed.substr(0, 3), "bbb");  // the last object in table order comes first
+  EXPECT_EQ(listed.substr(kMaxText / 2, 4), ", aa");
+  EXPECT_EQ(game.reg(3), "depois");
 }
