@@ -10,6 +10,7 @@ packages=(
   libpng-dev libjpeg62-turbo-dev libgif-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev liblua5.4-dev
   fonts-liberation2 fonts-dejavu-core
+  clang libclang-rt-14-dev  # the fuzz targets: clang and its libFuzzer runtime
   python3
 )
 

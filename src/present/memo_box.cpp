@@ -55,15 +55,16 @@ bool MemoBox::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   if (watched != moLb1) return false;
-  auto* mouse = static_cast<QMouseEvent*>(event);
+  // Only mouse events are QMouseEvents: the thumb also gets paint, show and resize events.
+  const auto pointerY = [event] { return static_cast<QMouseEvent*>(event)->globalPosition().toPoint().y(); };
   switch (event->type()) {
     case QEvent::MouseButtonPress:
       dragging_ = true;
-      pressY_ = mouse->globalPosition().toPoint().y();
+      pressY_ = pointerY();
       pressTop_ = moLb1->y();
       return true;
     case QEvent::MouseMove:
-      if (dragging_) scrollTo(pressTop_ + mouse->globalPosition().toPoint().y() - pressY_);
+      if (dragging_) scrollTo(pressTop_ + pointerY() - pressY_);
       return dragging_;
     case QEvent::MouseButtonRelease:
       dragging_ = false;
