@@ -1,6 +1,7 @@
 // Program entry: options, the application, the player and the exit steps.
 #include "app/options.h"
 #include "app/player.h"
+#include "app/quit_signals.h"
 #include "app/replay.h"
 #include "script/command_listing.h"
 #include "script/text.h"
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QTimer>
+#include <SDL2/SDL.h>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -65,7 +67,11 @@ int main(int argc, char* argv[]) {
   const std::string programName =
       utf8ToCp1252(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString());
 
+  // SDL would take SIGINT and SIGTERM for itself and only queue a quit event nobody reads; the
+  // program handles them, so Ctrl-C and a polite kill end it through its exit steps.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   Player player(options, programFolder, programName);
+  const QuitSignals quitSignals(player.endingFlag(), [&player](int) { player.endProgram(); });
 
   std::unique_ptr<std::ofstream> traceFile;
   if (options.traceFile == "-") {
@@ -87,8 +93,10 @@ int main(int argc, char* argv[]) {
       std::cerr << "taluvin: " << replay->error() << '\n';
       return 2;
     }
+    // The replay takes its actions, and finishes, only when the player is not busy, so its end
+    // never cuts a run short.
     replay->onFinished = [&] {
-      if (options.headless) player.requestQuit();
+      if (options.headless) player.endProgram();
     };
     replay->onFailed = [&](const std::string& reason) {
       std::cerr << "taluvin: " << reason << '\n';
@@ -110,5 +118,7 @@ int main(int argc, char* argv[]) {
   if (!player.quitRequested()) code = app.exec();
   player.shutdown();
   if (traceFile) traceFile->flush();
+  // Ended by a signal: say so in the exit code, as a shell would for a process the signal killed.
+  if (quitSignals.received() != 0) return 128 + quitSignals.received();
   return code;
 }

@@ -32,16 +32,16 @@ MainWindow::MainWindow(GameSession& session) {
 
   // A double click also delivers a first click; waiting out the double-click interval keeps the
   // start click from hiding the opening page before a resume can be recognised.
-  auto* pendingStart = new QTimer(this);
-  pendingStart->setSingleShot(true);
-  connect(pendingStart, &QTimer::timeout, this, [this] {
+  pendingStart_ = new QTimer(this);
+  pendingStart_->setSingleShot(true);
+  connect(pendingStart_, &QTimer::timeout, this, [this] {
     if (onStartClick) onStartClick();
   });
-  telAber_->onRelease = [pendingStart](QPoint, Qt::MouseButton button) {
-    if (button == Qt::LeftButton) pendingStart->start(QApplication::doubleClickInterval());
+  telAber_->onRelease = [this](QPoint, Qt::MouseButton button) {
+    if (button == Qt::LeftButton) pendingStart_->start(QApplication::doubleClickInterval());
   };
-  telAber_->onDoubleClick = [this, pendingStart](QPoint) {
-    pendingStart->stop();
+  telAber_->onDoubleClick = [this](QPoint) {
+    pendingStart_->stop();
     if (onResume) onResume();
   };
 
@@ -51,6 +51,8 @@ MainWindow::MainWindow(GameSession& session) {
 
 MainWindow::~MainWindow() = default;
 
+bool MainWindow::startClickPending() const { return pendingStart_->isActive(); }
+
 void MainWindow::centreOnScreen() {
   if (auto* s = QGuiApplication::primaryScreen()) {
     const QRect area = s->availableGeometry();
@@ -59,9 +61,13 @@ void MainWindow::centreOnScreen() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  // Closing the window is the player asking to leave; the exit steps run when the loop ends.
+  // Closing the window is the player asking to leave: a run in progress stops, and the exit steps
+  // run when the loop ends.
   event->accept();
-  QApplication::quit();
+  if (onClose)
+    onClose();
+  else
+    QApplication::quit();
 }
 
 }  // namespace taluvin

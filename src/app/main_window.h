@@ -8,6 +8,8 @@
 #include <functional>
 #include <memory>
 
+class QTimer;
+
 namespace taluvin {
 
 class Screen;
@@ -30,6 +32,11 @@ class MainWindow : public QWidget {
   // The opening picture's start click and resume double click.
   std::function<void()> onStartClick;
   std::function<void()> onResume;
+  // Closing the window ends the program.
+  std::function<void()> onClose;
+
+  // A click on the opening picture that waits out the double-click interval before it starts.
+  bool startClickPending() const;
 
   void centreOnScreen();
 
@@ -39,6 +46,7 @@ class MainWindow : public QWidget {
  private:
   PagedBook* abok0_;
   PictureView* telAber_;
+  QTimer* pendingStart_;
   std::unique_ptr<Screen> screen_;
 };
 

@@ -38,6 +38,7 @@ Player::Player(const Options& options, const std::string& programFolder, const s
   interpreterWindow_ = std::make_unique<InterpreterWindow>(session_, trace_, *this);
   monitor_ = std::make_unique<MonitorWindow>();
   interpreterWindow_->interpreter().setPlayer(this);
+  interpreterWindow_->interpreter().setStopFlag(&ending_);
   connectPointerHandlers(*this);
 
   startUpSession(session_, programFolder, programName);
@@ -45,6 +46,8 @@ Player::Player(const Options& options, const std::string& programFolder, const s
   showOpeningPictureFromSettings();
   main_->onStartClick = [this] { startClick(); };
   main_->onResume = [this] { resume(); };
+  main_->onClose = [this] { endProgram(); };
+  main_->screen().setQuitCheck([this] { return quitRequested(); });
 }
 
 Player::~Player() = default;
@@ -65,7 +68,19 @@ void Player::show() {
   main_->show();
 }
 
+namespace {
+
+// Counts the opening actions in progress; they let events run before their script starts.
+struct OpeningGuard {
+  explicit OpeningGuard(int& count) : count(count) { ++count; }
+  ~OpeningGuard() { --count; }
+  int& count;
+};
+
+}  // namespace
+
 void Player::startClick() {
+  OpeningGuard opening(openingGame_);
   if (!fileExists(session_.ProgramFolder + "start.scp")) {
     letEventsRun();
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
@@ -82,6 +97,7 @@ void Player::startClick() {
 }
 
 void Player::resume() {
+  OpeningGuard opening(openingGame_);
   if (session_.GameName.empty()) return;
   openGame(session_.GameName);
   session_.Script = session_.Posic.empty() ? std::string("start") : session_.Posic;
@@ -95,6 +111,15 @@ void Player::openGame(const std::string& name) {
 }
 
 void Player::runScript(const std::string& name) { runner().run(name); }
+
+bool Player::busy() const {
+  return openingGame_ > 0 || interpreterWindow_->runner().depth() > 0 || main_->startClickPending();
+}
+
+void Player::endProgram() {
+  ending_ = 1;
+  requestQuit();
+}
 
 void Player::shutdown() {
   if (shutDown_) return;

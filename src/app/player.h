@@ -6,6 +6,7 @@
 #include "script/trace_log.h"
 #include "state/game_session.h"
 
+#include <csignal>
 #include <memory>
 #include <string>
 
@@ -33,7 +34,17 @@ class Player : public RunHooks {
 
   // The exit steps: both settings files and the state files. Runs once.
   void shutdown();
-  bool quitRequested() const { return quitRequested_; }
+  bool quitRequested() const { return quitRequested_ || ending_; }
+
+  // The player ends the program (end button, closing the window, a signal, the replay's end):
+  // unlike "encerrar", whose script goes on to its end, any run stops at its next line.
+  void endProgram();
+  // Raised by endProgram, and straight from a signal handler before the event loop hears of it.
+  volatile std::sig_atomic_t& endingFlag() { return ending_; }
+
+  // A run in progress, the start click or resume opening the game, or a click on the opening
+  // picture still waiting out the double-click interval: a replay takes no action meanwhile.
+  bool busy() const;
 
   GameSession& session() { return session_; }
   TraceLog& trace() { return trace_; }
@@ -53,7 +64,7 @@ class Player : public RunHooks {
   void letEventsRun() override;
   void showRunAbort(const std::string& message) override;
   void requestQuit() override;
-  bool quitting() const override { return quitRequested_; }
+  bool quitting() const override { return quitRequested(); }
 
  private:
   void showOpeningPictureFromSettings();
@@ -65,6 +76,8 @@ class Player : public RunHooks {
   std::unique_ptr<InterpreterWindow> interpreterWindow_;
   std::unique_ptr<MonitorWindow> monitor_;
   bool quitRequested_ = false;
+  volatile std::sig_atomic_t ending_ = 0;
+  int openingGame_ = 0;  // start clicks and resumes in progress
   bool shutDown_ = false;
 };
 

@@ -2,7 +2,6 @@
 #include "app/replay.h"
 
 #include "app/player.h"
-#include "script/runner.h"
 
 #include <QTimer>
 #include <fstream>
@@ -55,9 +54,11 @@ void Replay::begin() { schedule(0); }
 void Replay::schedule(int ms) { QTimer::singleShot(ms, this, [this] { step(); }); }
 
 void Replay::step() {
-  // A run that is still going (paused, or nested in a wait) must end before the next action,
-  // so a replay gives the same result every time.
-  if (player_.runner().depth() > 0) {
+  if (player_.quitRequested()) return;
+  // A run that is still going (paused, or nested in a wait), a start click opening the game, or a
+  // click on the opening picture waiting to tell itself from a double click must end before the
+  // next action, so a replay gives the same result every time.
+  if (player_.busy()) {
     schedule(5);
     return;
   }

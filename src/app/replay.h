@@ -43,7 +43,7 @@ class Replay : public QObject {
   bool load();
   const std::string& error() const { return error_; }
 
-  // Starts taking actions from the event loop; each waits until no script run is in progress.
+  // Starts taking actions from the event loop; each, and the end, waits until the player is not busy.
   void begin();
 
   // Called when the file ends without "quit" (with the number of actions taken) or fails.

@@ -125,7 +125,7 @@ void connectEndButton(Player& player) {
     playClickSound(player, kEndReleaseSound);
     player.letEventsRun();
     std::this_thread::sleep_for(std::chrono::milliseconds(kEndDelayMs));
-    player.requestQuit();
+    player.endProgram();
   };
 }
 

@@ -20,7 +20,7 @@ void pauseFor(Screen& screen, int milliseconds) {
   if (milliseconds <= 0) return;
   QElapsedTimer timer;
   timer.start();
-  while (timer.elapsed() < milliseconds) {
+  while (timer.elapsed() < milliseconds && !screen.quitting()) {
     screen.letEventsRun();
     const auto left = milliseconds - timer.elapsed();
     QThread::msleep(static_cast<unsigned long>(std::min<qint64>(left > 0 ? left : 0, 5)));

@@ -5,6 +5,7 @@
 #include "present/paged_book.h"
 
 #include <QRect>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -103,6 +104,9 @@ class Screen {
   // Every surface cleared to the background colour ("cleartotal").
   void clearAllSurfaces();
   void letEventsRun();
+  // Whether the program is ending: waits on the screen (typed-out text, scrolling) stop early.
+  void setQuitCheck(std::function<bool()> check) { quitCheck_ = std::move(check); }
+  bool quitting() const { return quitCheck_ && quitCheck_(); }
 
   // Call points of the parts built beside this one: hot zones, web page, monitor, effects, map.
   void recordZone(ZoneSurface surface, const LinkZone& zone);
@@ -142,6 +146,7 @@ class Screen {
   std::unique_ptr<DownloadPage> download_;
   std::unique_ptr<ImageStore> images_;
   Buffer monitorBuffer_;
+  std::function<bool()> quitCheck_;
 };
 
 // The screen of the player an interpreter belongs to.

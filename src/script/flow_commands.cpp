@@ -27,7 +27,8 @@ Flow ifModel(ScriptInterpreter& ip, const char* model) {
 }  // namespace
 
 void waitSteps(ScriptInterpreter& ip, long long count, int stepMs) {
-  for (; count > 0; --count) {
+  // A program that is ending has nothing left to wait for.
+  for (; count > 0 && !ip.hooks().quitting(); --count) {
     ip.hooks().letEventsRun();
     std::this_thread::sleep_for(std::chrono::milliseconds(stepMs));
   }
@@ -186,10 +187,10 @@ Flow cmdIfMod4(ScriptInterpreter& ip) { return ifModel(ip, "4"); }
 Flow cmdTerminate(ScriptInterpreter& ip) {
   // slot 1 = seconds to wait before the program ends
   const int32_t seconds = ip.arg(1).empty() ? 10 : toIntOr(ip.arg(1), 10);
-  for (int32_t n = seconds; n > 0; --n) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(1000));
-    ip.hooks().letEventsRun();
-  }
+  // Each second is slept in short steps with events between them, so closing the window during
+  // the countdown ends the program at once rather than up to a second later.
+  constexpr int kStepMs = 10;
+  waitSteps(ip, static_cast<long long>(std::max(seconds, 0)) * (1000 / kStepMs), kStepMs);
   ip.hooks().requestQuit();
   return Flow::Done;
 }

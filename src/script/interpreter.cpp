@@ -10,6 +10,8 @@
 #include "script/text.h"
 #include "state/game_session.h"
 
+#include <algorithm>
+
 namespace taluvin {
 
 ScriptInterpreter::ScriptInterpreter(GameSession& session, TraceLog& trace, RunHooks& hooks)
@@ -57,27 +59,55 @@ void ScriptInterpreter::interpretLine() {
   }
 }
 
-bool ScriptInterpreter::beginLine() {
-  // A script that loops without ever pausing would freeze the window for good. Every so many
-  // lines the window's events run, as during a pause, and a player closing the program ends the
-  // run instead of waiting on the loop forever.
-  constexpr unsigned kLinesBetweenEvents = 1u << 16;
-  if (runner_ && ++linesSinceEvents_ == kLinesBetweenEvents) {
-    linesSinceEvents_ = 0;
-    const long long runsBefore = runner_->runsFinished();
-    hooks_.letEventsRun();
-    if (hooks_.quitting()) {
-      moveToLine(static_cast<int>(session_.ScriptLines.size()));
-      return false;
-    }
-    // A click meanwhile ran a script of its own: as after a pause, this run goes on from where
-    // that one left the lines, which is usually past their end.
-    if (runner_->runsFinished() != runsBefore) {
-      Trace.clear();
-      traceHanded_ = true;
-      return false;
-    }
+void ScriptInterpreter::startEventClock() {
+  lastEvents_ = lastClockReading_ = Clock::now();
+  // The first readings come early, so a run of slow lines finds its pace at once; fast lines
+  // double the stride at every reading.
+  clockStride_ = linesUntilClock_ = kFirstClockStride;
+}
+
+bool ScriptInterpreter::stopRun() {
+  moveToLine(static_cast<int>(session_.ScriptLines.size()));
+  return false;
+}
+
+bool ScriptInterpreter::letEventsRunWhenDue() {
+  // A script that loops without ever pausing, or whose lines are slow, would freeze the window.
+  // Once a run has gone an event interval without a wait, the window's events run as during a
+  // pause, so it repaints and can be closed.
+  constexpr auto kEventInterval = std::chrono::milliseconds(50);
+  // A clock reading costs as much as several plain lines, so it is taken every so many lines; that
+  // number follows the lines' cost, so slow lines still read it about every millisecond.
+  constexpr auto kReadingInterval = std::chrono::microseconds(1000);
+  const auto now = Clock::now();
+  const auto sinceReading = std::max<Clock::duration>(now - lastClockReading_, Clock::duration(1));
+  const auto scaled = static_cast<unsigned long long>(clockStride_) *
+                      static_cast<unsigned long long>(Clock::duration(kReadingInterval).count()) /
+                      static_cast<unsigned long long>(sinceReading.count());
+  const unsigned longest = std::min(2 * clockStride_, kMaxClockStride);
+  clockStride_ = static_cast<unsigned>(std::clamp<unsigned long long>(scaled, 1, longest));
+  linesUntilClock_ = clockStride_;
+  lastClockReading_ = now;
+  if (now - lastEvents_ < kEventInterval) return true;
+
+  const long long runsBefore = runner_->runsFinished();
+  hooks_.letEventsRun();
+  lastEvents_ = lastClockReading_ = Clock::now();
+  if (hooks_.quitting()) return stopRun();
+  // A click meanwhile ran a script of its own: as after a pause, this run goes on from where
+  // that one left the lines, which is usually past their end.
+  if (runner_->runsFinished() != runsBefore) {
+    Trace.clear();
+    traceHanded_ = true;
+    return false;
   }
+  return true;
+}
+
+bool ScriptInterpreter::beginLine() {
+  // The player ending the program stops the run here, even one that loops without ever waiting.
+  if (*stopFlag_) return stopRun();
+  if (runner_ && --linesUntilClock_ == 0 && !letEventsRunWhenDue()) return false;
   // The trace text is only put together when someone reads it: a label's note scans the script.
   const bool tracing = trace_.enabled();
   Trace.clear();

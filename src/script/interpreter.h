@@ -5,6 +5,8 @@
 #include "script/trace_log.h"
 
 #include <array>
+#include <chrono>
+#include <csignal>
 #include <string>
 #include <string_view>
 
@@ -30,6 +32,11 @@ class ScriptInterpreter {
 
   void setRunner(ScriptRunner* runner) { runner_ = runner; }
   void setPlayer(Player* player) { player_ = player; }
+  // Read before every line: once raised (by the player ending the program, possibly from a signal
+  // handler) every run stops at its next line.
+  void setStopFlag(const volatile std::sig_atomic_t* flag) { stopFlag_ = flag; }
+  // A run starts: its first event turn comes one event interval from now.
+  void startEventClock();
 
   // Interprets Rest as line CurLine; may run several lines (a quote text and the line after it,
   // a jump and the line after its label), moving CurLine itself.
@@ -76,6 +83,10 @@ class ScriptInterpreter {
   Flow quoteText();
   void dispatch();
   bool moveToLine(int index);  // false when the script has no such line: the run ends there
+  bool stopRun();               // the run ends before the current line; always false
+  // Lets the window's events run once an event interval of this run has passed; false when the
+  // run must stop here (the program is ending, or a click ran a script of its own).
+  bool letEventsRunWhenDue();
 
   GameSession& session_;
   TraceLog& trace_;
@@ -84,7 +95,17 @@ class ScriptInterpreter {
   Player* player_ = nullptr;
   bool traceHanded_ = false;
   bool continueLine_ = false;
-  unsigned linesSinceEvents_ = 0;
+
+  static constexpr std::sig_atomic_t kNeverStop = 0;
+  const volatile std::sig_atomic_t* stopFlag_ = &kNeverStop;
+
+  using Clock = std::chrono::steady_clock;
+  static constexpr unsigned kFirstClockStride = 8;
+  static constexpr unsigned kMaxClockStride = 1024;
+  unsigned clockStride_ = kFirstClockStride;  // lines between two clock readings, following their cost
+  unsigned linesUntilClock_ = kFirstClockStride;
+  Clock::time_point lastClockReading_ = Clock::now();
+  Clock::time_point lastEvents_ = Clock::now();
 };
 
 }  // namespace taluvin

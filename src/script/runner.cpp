@@ -67,6 +67,7 @@ void ScriptRunner::run(std::string requested) {
       trace_.line("");
     }
 
+    interpreter_.startEventClock();
     interpretAll();
   } catch (const RunAbort& failure) {
     // The rest of the script and the end-of-run steps are skipped; the session keeps its changes.

@@ -54,13 +54,15 @@ void AudioService::playEffect(const std::string& path) {
   if (Mix_PlayChannel(kEffectChannel, effect_, 0) < 0) stopEffect();
 }
 
-void AudioService::playEffectAndWait(const std::string& path, const std::function<void()>& letEventsRun) {
+void AudioService::playEffectAndWait(const std::string& path, const std::function<void()>& letEventsRun,
+                                     const std::function<bool()>& stopWaiting) {
   playEffect(path);
   Mix_Chunk* const waitingFor = effect_;
   if (!waitingFor) return;
   // Events may start another effect or stop everything; either ends this wait.
   while (deviceOpen_ && effect_ == waitingFor && Mix_Playing(kEffectChannel)) {
     if (letEventsRun) letEventsRun();
+    if (stopWaiting && stopWaiting()) return;
     SDL_Delay(kWaitSliceMs);
   }
 }

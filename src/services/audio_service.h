@@ -27,8 +27,9 @@ class AudioService {
   // A new effect cuts off the one still playing. Files that cannot be loaded are skipped quietly.
   void playEffect(const std::string& path);
   // Returns when the effect has finished (or was cut off), running letEventsRun meanwhile so the
-  // window stays responsive.
-  void playEffectAndWait(const std::string& path, const std::function<void()>& letEventsRun);
+  // window stays responsive; also as soon as stopWaiting says so (the program is ending).
+  void playEffectAndWait(const std::string& path, const std::function<void()>& letEventsRun,
+                         const std::function<bool()>& stopWaiting = {});
   void stopEffect();
 
   // Plays the file once at full volume, replacing any music. Returns false when the file cannot

@@ -89,7 +89,7 @@ Flow cmdPlaySound(ScriptInterpreter& ip) {
     return Flow::Done;
   }
   RunHooks& hooks = ip.hooks();
-  audio->playEffectAndWait(*path, [&hooks] { hooks.letEventsRun(); });
+  audio->playEffectAndWait(*path, [&hooks] { hooks.letEventsRun(); }, [&hooks] { return hooks.quitting(); });
   hooks.letEventsRun();
   return Flow::Done;
 }
