@@ -5,6 +5,7 @@
 #include "present/memo_box.h"
 #include "present/memo_format.h"
 #include "present/screen.h"
+#include "present/surface_budget.h"
 #include "script/numbers.h"
 #include "script/text.h"
 #include "state/game_session.h"
@@ -24,12 +25,13 @@ Flow cmdTextBox(ScriptInterpreter& ip) {
   const auto& st = s.screen.style;
   const auto& model = s.Modelo;
   TextBox box;
+  std::string beyond;  // markers of values past the surface budget, after the usual trace
   box.surface = model == "3" ? ZoneSurface::ScrollPage : ZoneSurface::PictureScreen;
   box.text = ip.arg(1);
-  box.x = isPosition(ip.arg(2)) ? s.screen.textX : toIntOrAbort(ip.arg(2));
-  box.y = isPosition(ip.arg(3)) ? s.screen.textY : toIntOrAbort(ip.arg(3));
+  box.x = isPosition(ip.arg(2)) ? s.screen.textX : commandPosition(beyond, toIntOrAbort(ip.arg(2)));
+  box.y = isPosition(ip.arg(3)) ? s.screen.textY : commandPosition(beyond, toIntOrAbort(ip.arg(3)));
   if (!ip.arg(4).empty())
-    box.width = toIntOrAbort(ip.arg(4));
+    box.width = commandSide(beyond, toIntOrAbort(ip.arg(4)));
   else if (model == "3")
     box.width = screen.telMod3()->picture().width() - s.screen.textX;
   else if (model == "4")
@@ -37,7 +39,7 @@ Flow cmdTextBox(ScriptInterpreter& ip) {
   else
     box.width = screen.tela()->width() - box.x;
   if (!ip.arg(5).empty())
-    box.height = toIntOrAbort(ip.arg(5));
+    box.height = commandSide(beyond, toIntOrAbort(ip.arg(5)));
   else if (model == "3")
     box.height = screen.telMod3()->picture().height() - s.screen.textY;
   else if (model == "4")
@@ -47,21 +49,22 @@ Flow cmdTextBox(ScriptInterpreter& ip) {
   box.colour = ip.arg(6).empty() ? st.text : ip.arg(6);
   box.style = ip.arg(7).empty() ? std::string("biu") : ip.arg(7);
   box.boxColour = ip.arg(8).empty() ? st.background : ip.arg(8);
-  box.size = ip.arg(9).empty() ? st.size : toIntOrAbort(ip.arg(9));
+  box.size = ip.arg(9).empty() ? st.size : commandFontSize(beyond, toIntOrAbort(ip.arg(9)));
   ip.Trace += box.text.substr(0, 5) + "," + std::to_string(box.x) + "," + std::to_string(box.y) + "," +
               std::to_string(box.width) + "," + std::to_string(box.height) + "," + box.colour + "," + box.style +
               "," + box.boxColour + "," + std::to_string(box.size);
+  ip.Trace += beyond;
   if (model == "4") {
     auto& m = s.screen.monitor;
-    m.boxX = static_cast<int>(box.x * m.scale);
-    m.boxY = static_cast<int>(box.y * m.scale);
-    m.boxWidth = static_cast<int>(box.width * m.scale);
-    m.boxHeight = static_cast<int>(box.height * m.scale);
+    m.boxX = scaledBounded(box.x * m.scale);
+    m.boxY = scaledBounded(box.y * m.scale);
+    m.boxWidth = scaledBounded(box.width * m.scale);
+    m.boxHeight = scaledBounded(box.height * m.scale);
     m.boxFontSize = box.size;
     drawMonitorTextBox(screen, box.text);
     return Flow::Done;
   }
-  drawTextBox(screen, box);
+  if (!drawTextBox(screen, box)) ip.Trace += beyondBudgetMarker(int64_t{box.y} + box.height);
   return Flow::Done;
 }
 
@@ -83,13 +86,13 @@ Flow cmdMemo(ScriptInterpreter& ip) {
       for (const auto& line : s.screen.lineStore) r.text += (r.text.empty() ? "" : " ") + trim(line);
     }
   }
-  r.x = toIntOr(ip.arg(2), 0);
-  r.y = toIntOr(ip.arg(3), 0);
+  r.x = commandPosition(ip.Trace, toIntOr(ip.arg(2), 0));
+  r.y = commandPosition(ip.Trace, toIntOr(ip.arg(3), 0));
   const int defaultWidth = model == "1" ? screen.abok1()->width() : s.model4Width;
   const int defaultHeight = model == "1" ? screen.abok1()->height() : s.model4Height;
-  r.width = toIntOr(ip.arg(4), defaultWidth);
-  r.height = toIntOr(ip.arg(5), defaultHeight);
-  r.lineHeight = toIntOr(ip.arg(6), 0);
+  r.width = commandSide(ip.Trace, toIntOr(ip.arg(4), defaultWidth));
+  r.height = commandSide(ip.Trace, toIntOr(ip.arg(5), defaultHeight));
+  r.lineHeight = commandSide(ip.Trace, toIntOr(ip.arg(6), 0));
   r.thumbColour = ip.arg(7).empty() ? s.screen.style.text : ip.arg(7);
   r.trackColour = ip.arg(8).empty() ? s.screen.style.background : ip.arg(8);
   r.decoration = ip.arg(9);
@@ -104,10 +107,10 @@ Flow cmdMargins(ScriptInterpreter& ip) {
   GameSession& s = ip.session();
   const double scale = s.Modelo == "4" ? s.screen.monitor.scale : 1.0;
   auto& m = s.screen.memoMargins;
-  m.left = static_cast<int>(toIntOr(ip.arg(1), 0) * scale);
-  m.right = static_cast<int>(toIntOr(ip.arg(2), 0) * scale);
-  m.top = static_cast<int>(toIntOr(ip.arg(3), 0) * scale);
-  m.bottom = static_cast<int>(toIntOr(ip.arg(4), 0) * scale);
+  m.left = scaledBounded(commandPosition(ip.Trace, toIntOr(ip.arg(1), 0)) * scale);
+  m.right = scaledBounded(commandPosition(ip.Trace, toIntOr(ip.arg(2), 0)) * scale);
+  m.top = scaledBounded(commandPosition(ip.Trace, toIntOr(ip.arg(3), 0)) * scale);
+  m.bottom = scaledBounded(commandPosition(ip.Trace, toIntOr(ip.arg(4), 0)) * scale);
   return Flow::Done;
 }
 

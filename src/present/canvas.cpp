@@ -2,6 +2,7 @@
 #include "present/canvas.h"
 
 #include "present/font_faces.h"
+#include "present/surface_budget.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -11,7 +12,9 @@ namespace taluvin {
 QFont DrawStyle::font() const { return gameFont(face, size, bold, italic, underline); }
 
 QImage blankImage(int width, int height, QColor fill) {
-  QImage image(std::max(width, 1), std::max(height, 1), QImage::Format_RGB888);
+  // The last guard of the budget: whatever asked for the size, no image outgrows it.
+  const QSize size = boundedSurface(std::max(width, 1), std::max(height, 1));
+  QImage image(std::max(size.width(), 1), std::max(size.height(), 1), QImage::Format_RGB888);
   image.fill(fill);
   return image;
 }

@@ -79,7 +79,7 @@ Target targetOf(Screen& screen, ZoneSurface surface) {
 
 }  // namespace
 
-void drawTextBox(Screen& screen, const TextBox& request) {
+bool drawTextBox(Screen& screen, const TextBox& request) {
   GameSession& s = screen.session();
   const auto& st = s.screen.style;
   const bool page = request.surface == ZoneSurface::ScrollPage;
@@ -91,9 +91,10 @@ void drawTextBox(Screen& screen, const TextBox& request) {
   const int y = request.y == -1 ? s.screen.textY : request.y;
   const int width = request.width == 0 ? target.image->width() - x : request.width;
   const int height = request.height == 0 ? target.image->height() - y : request.height;
+  bool fits = true;
   if (page && y + height > target.image->height()) {
     screen.telMod3()->style.brush = backgroundColour(s);
-    scroll.growPageTo(y + height);
+    fits = scroll.growPageTo(y + height);
   }
   const int size = request.size == 0 ? st.size : request.size;
   const std::string& colourText = request.colour.empty() ? st.text : request.colour;
@@ -122,14 +123,17 @@ void drawTextBox(Screen& screen, const TextBox& request) {
   int r = 0;
   int row = 0;
   for (const std::string& token : splitBoxTokens(text)) {
+    // Rows past the budget can be on no surface; stopping there also keeps the sums in range.
+    if (int64_t{y} + row > kMaxCoordinate) break;
     const QString shown = toQt(token);
     if (r + metrics.horizontalAdvance(shown) > width) {
       r = 0;
       row += lineHeight;
-      if (page && y + row > target.image->height()) scroll.growPageTo(y + row);
+      if (page && y + row > target.image->height()) fits = scroll.growPageTo(y + row) && fits;
     }
     if (page && token.size() == 1 && token[0] == kLineBreakSign) {
-      if (y + row + lineHeight > target.image->height()) scroll.growPageTo(target.image->height() + lineHeight);
+      if (y + row + lineHeight > target.image->height())
+        fits = scroll.growPageTo(int64_t{target.image->height()} + lineHeight) && fits;
       row += lineHeight;
       r = 0;
       continue;
@@ -148,7 +152,7 @@ void drawTextBox(Screen& screen, const TextBox& request) {
       screen.recordZone(request.surface, zone);
     }
     if (page && y + row + lineHeight > target.image->height())
-      scroll.growPageTo(target.image->height() + lineHeight + 10);
+      fits = scroll.growPageTo(int64_t{target.image->height()} + lineHeight + 10) && fits;
     {
       QPainter painter(target.image);
       painter.setFont(font);
@@ -161,11 +165,12 @@ void drawTextBox(Screen& screen, const TextBox& request) {
       const int lineY = y + row + lineHeight - 1;
       underline.drawLine(x + r, lineY, x + r + metrics.horizontalAdvance(drawn), lineY);
     }
-    r += metrics.horizontalAdvance(drawn);
+    r = boundedCoordinate(int64_t{r} + metrics.horizontalAdvance(drawn));
   }
-  s.screen.textY = y + row + lineHeight;
+  s.screen.textY = boundedCoordinate(int64_t{y} + row + lineHeight);
   *target.style = saved;
   if (target.view) target.view->update();
+  return fits;
 }
 
 void drawMonitorTextBox(Screen& screen, const std::string& rawText) {
@@ -175,7 +180,7 @@ void drawMonitorTextBox(Screen& screen, const std::string& rawText) {
   std::string text = boxSourceText(screen, rawText);
   text = expandMarkup(kCommaSign, expandMarkup(kHardBlankSign, text, "4"), "4");
   Buffer& buffer = screen.monitorBuffer();
-  const int size = static_cast<int>(m.boxFontSize * m.scale);
+  const int size = boundedFontSize(scaledBounded(m.boxFontSize * m.scale));
   DrawStyle& d = buffer.style;
   d.size = size;
   d.fontColor = textColour(s);
@@ -191,6 +196,7 @@ void drawMonitorTextBox(Screen& screen, const std::string& rawText) {
   QPainter painter(&buffer.image);
   painter.setFont(font);
   for (const std::string& token : splitBoxTokens(text)) {
+    if (int64_t{m.boxY} + row > kMaxCoordinate) break;
     if (token.size() == 1 && token[0] == kLineBreakSign) {
       row += lineHeight;
       r = 0;
@@ -217,9 +223,9 @@ void drawMonitorTextBox(Screen& screen, const std::string& rawText) {
       const int lineY = m.boxY + row + lineHeight - 2;
       painter.drawLine(m.boxX + r, lineY, m.boxX + r + metrics.horizontalAdvance(drawn), lineY);
     }
-    r += metrics.horizontalAdvance(drawn);
+    r = boundedCoordinate(int64_t{r} + metrics.horizontalAdvance(drawn));
   }
-  d.size = static_cast<int>(st.size * m.scale);
+  d.size = boundedFontSize(scaledBounded(st.size * m.scale));
 }
 
 }  // namespace taluvin

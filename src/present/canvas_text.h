@@ -2,6 +2,7 @@
 #pragma once
 
 #include "present/screen.h"
+#include "present/surface_budget.h"
 
 #include <QFont>
 #include <QPainter>
@@ -29,12 +30,16 @@ std::vector<std::string> splitBoxTokens(const std::string& text);
 // A box text's source: empty is "Sem texto.", "$" the line store; trimmed.
 std::string boxSourceText(Screen& screen, const std::string& text);
 
-void drawTextBox(Screen& screen, const TextBox& box);
+// False when the scroll page would have had to grow past the surface budget (it stops there).
+bool drawTextBox(Screen& screen, const TextBox& box);
 // Model "4": the box stored by "btxt=" on the monitor buffer, at the monitor's scale.
 void drawMonitorTextBox(Screen& screen, const std::string& text);
 
 // Line height of every text renderer for a font size.
-inline int lineHeightFor(int size) { return size + size / 2; }
+inline int lineHeightFor(int size) {
+  const int bounded = boundedFontSize(size);
+  return bounded + bounded / 2;
+}
 
 // Text written with its top-left corner at (x, y), as canvases write text.
 void textOut(QPainter& painter, int x, int y, const QString& text);

@@ -45,21 +45,21 @@ void CommandPanel::showPanelBySettings(const GameSession& s) { abok2->setVisible
 void CommandPanel::setInputShown(bool shown) { input->setVisible(shown); }
 
 void CommandPanel::layInput(GameSession& s) {
-  input->setGeometry(lineInt(s, 36, input->x()), lineInt(s, 37, input->y()), lineInt(s, 38, input->width()),
-                     lineInt(s, 39, input->height()));
+  input->setGeometry(QRect(QPoint(linePosition(s, 36, input->x()), linePosition(s, 37, input->y())),
+                           lineSurface(s, 38, 39, input->size())));
   const QColor colour = paintColor(s.settings.line(40), QColor(255, 255, 255));
   const QColor fontColour = paintColor(s.settings.line(43), QColor(0, 0, 0));
   paintWidgetText(input, colour, fontColour);
   QFont font = input->font();
   const auto& face = s.settings.line(41);
   if (!face.empty()) font.setFamily(toQt(face));
-  font.setPixelSize(pointsToPixels(lineInt(s, 42, 18)));
+  font.setPixelSize(pointsToPixels(lineFontSize(s, 42, 18)));
   input->setFont(font);
 }
 
 void CommandPanel::layPanel(GameSession& s) {
-  abok2->setGeometry(lineInt(s, 45, abok2->x()), lineInt(s, 46, abok2->y()), lineInt(s, 47, abok2->width()),
-                     lineInt(s, 48, abok2->height()));
+  abok2->setGeometry(QRect(QPoint(linePosition(s, 45, abok2->x()), linePosition(s, 46, abok2->y())),
+                           lineSurface(s, 47, 48, abok2->size())));
   telCmd->setGeometry(0, 0, abok2->width(), abok2->height());
   showPanelBySettings(s);
 }
@@ -88,7 +88,7 @@ void CommandPanel::applyRunLayout(GameSession& s, const std::string& styleLetter
   d.brush = paintColor(brush, QColor(255, 255, 255));
   d.brushClear = false;
   d.face = s.settings.line(15).empty() ? std::string("Arial") : s.settings.line(15);
-  d.size = lineInt(s, 16, 12);
+  d.size = lineFontSize(s, 16, 12);
   d.fontColor = paintColor(s.settings.line(19), QColor(0, 0, 0));
   const auto panelLetters = readStyleLetters(s.settings.line(67));
   d.setStyleFlags(panelLetters.bold, panelLetters.italic, panelLetters.underline);

@@ -6,6 +6,9 @@
 #include "present/memo_text.h"
 #include "script/text.h"
 
+#include <QPlainTextDocumentLayout>
+#include <QTextBlock>
+#include <QTextLayout>
 
 namespace taluvin {
 
@@ -20,6 +23,8 @@ ConsolePage::ConsolePage(QWidget* page) {
   msgMd0->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   msgMd0->setFont(pixelFont("Courier New", 21));
   msgMd0->document()->setDocumentMargin(2);
+  // Nobody edits the console: an undo history would only keep a second copy of everything typed.
+  msgMd0->setUndoRedoEnabled(false);
 
   barraTop = new QWidget(page);
   barraTop->setObjectName("BarraTop");
@@ -37,7 +42,7 @@ void ConsolePage::paint(QColor background) {
 }
 
 void ConsolePage::applyConsoleFont(GameSession& s) {
-  fontPoints_ = lineInt(s, 33, fontPoints_);
+  fontPoints_ = lineFontSize(s, 33, fontPoints_);
   const auto letters = readStyleLetters(s.settings.line(57));
   const std::string& face = s.settings.line(32);
   QFont font = gameFont(face.empty() ? std::string("Courier New") : face, fontPoints_);
@@ -45,7 +50,7 @@ void ConsolePage::applyConsoleFont(GameSession& s) {
   font.setBold(letters.bold);
   font.setItalic(letters.italic);
   font.setUnderline(letters.underline);
-  msgMd0->setFont(font);
+  setConsoleFont(font);
   QPalette p = msgMd0->palette();
   p.setColor(QPalette::Text, paintColor(s.settings.line(34), QColor(0, 0, 0)));
   msgMd0->setPalette(p);
@@ -55,10 +60,11 @@ void ConsolePage::applyGameLayout(GameSession& s, QSize bookSize) {
   msgMd0->setGeometry(5, 5, bookSize.width() - 10, bookSize.height() - 10);
   paint(backgroundColour(s));
   applyConsoleFont(s);
+  reflow();
 }
 
 void ConsolePage::applyRunLayout(GameSession& s, QSize bookSize) {
-  msgMd0->clear();
+  clear();
   msgMd0->resize(bookSize.width() - 10, bookSize.height() - 10);
   paint(backgroundColour(s));
   applyConsoleFont(s);
@@ -69,14 +75,14 @@ void ConsolePage::setFontFace(const std::string& face) {
   if (face.empty()) return;
   QFont font = msgMd0->font();
   font.setFamily(toQt(face));
-  msgMd0->setFont(font);
+  setConsoleFont(font);
 }
 
 void ConsolePage::setFontSize(int points) {
   fontPoints_ = points;
   QFont font = msgMd0->font();
   font.setPixelSize(pointsToPixels(points));
-  msgMd0->setFont(font);
+  setConsoleFont(font);
 }
 
 void ConsolePage::setStyle(bool bold, bool italic, bool underline) {
@@ -84,7 +90,13 @@ void ConsolePage::setStyle(bool bold, bool italic, bool underline) {
   font.setBold(bold);
   font.setItalic(italic);
   font.setUnderline(underline);
+  setConsoleFont(font);
+}
+
+void ConsolePage::setConsoleFont(const QFont& font) {
+  if (font == msgMd0->font()) return;
   msgMd0->setFont(font);
+  reflow();
 }
 
 void ConsolePage::showTopBar(bool on, QColor barColour) {
@@ -98,14 +110,79 @@ void ConsolePage::showTopBar(bool on, QColor barColour) {
   }
 }
 
-QStringList ConsolePage::lines() const {
-  const QString text = msgMd0->toPlainText();
-  if (text.isEmpty()) return {};
-  return text.split('\n');
+void ConsolePage::clear() {
+  text_.clear();
+  msgMd0->clear();
+  splitWidth_ = msgMd0->viewport()->width();
 }
 
-void ConsolePage::setLines(const QStringList& lines) { msgMd0->setPlainText(lines.join('\n')); }
+QStringList ConsolePage::lines() const {
+  if (text_.isEmpty()) return {};
+  return text_.split('\n');
+}
 
-void ConsolePage::appendText(const QString& text) { appendToMemo(msgMd0, text); }
+void ConsolePage::setLines(const QStringList& lines) {
+  text_ = lines.join('\n');
+  reflow();
+}
+
+void ConsolePage::appendText(const QString& text) {
+  QString plain = text;
+  plain.remove('\r');
+  text_ += plain;
+  if (msgMd0->viewport()->width() != splitWidth_) {
+    reflow();
+    return;
+  }
+  appendToMemo(msgMd0, plain);
+  splitFinishedLines();
+}
+
+namespace {
+
+// The display lines of a paragraph as the memo has laid it out (one line when it has no layout).
+QStringList displayLinesOf(QPlainTextEdit* memo, const QTextBlock& block) {
+  auto* layout = qobject_cast<QPlainTextDocumentLayout*>(memo->document()->documentLayout());
+  if (layout) layout->ensureBlockLayout(block);
+  const QTextLayout* lines = block.layout();
+  const QString text = block.text();
+  if (!lines || lines->lineCount() < 2) return {text};
+  QStringList out;
+  for (int i = 0; i < lines->lineCount(); ++i) out << text.mid(lines->lineAt(i).textStart(), lines->lineAt(i).textLength());
+  return out;
+}
+
+void cursorToEnd(QPlainTextEdit* memo) {
+  QTextCursor cursor(memo->document());
+  cursor.movePosition(QTextCursor::End);
+  memo->setTextCursor(cursor);
+  if (memo->isVisible()) memo->ensureCursorVisible();
+}
+
+}  // namespace
+
+void ConsolePage::splitFinishedLines() {
+  const QTextBlock last = msgMd0->document()->lastBlock();
+  const QStringList lines = displayLinesOf(msgMd0, last);
+  if (lines.size() < 2) return;
+  QTextCursor cursor(msgMd0->document());
+  cursor.setPosition(last.position() + last.text().size() - lines.last().size());
+  cursor.insertBlock();
+  cursorToEnd(msgMd0);
+}
+
+void ConsolePage::reflow() {
+  splitWidth_ = msgMd0->viewport()->width();
+  msgMd0->setPlainText(text_);
+  QStringList shown;
+  bool split = false;
+  for (QTextBlock block = msgMd0->document()->begin(); block.isValid(); block = block.next()) {
+    const QStringList lines = displayLinesOf(msgMd0, block);
+    split = split || lines.size() > 1;
+    shown << lines;
+  }
+  if (split) msgMd0->setPlainText(shown.join('\n'));
+  cursorToEnd(msgMd0);
+}
 
 }  // namespace taluvin

@@ -22,7 +22,7 @@ class ConsolePage {
   // Emptied, sized to the book less 10 px and given the console settings again.
   void applyRunLayout(GameSession& session, QSize bookSize);
 
-  void clear() { msgMd0->clear(); }
+  void clear();
   void paint(QColor background);
   void setFontFace(const std::string& face);
   void setFontSize(int points);
@@ -34,11 +34,24 @@ class ConsolePage {
   // The console's lines as the script sees them (an empty console has none).
   QStringList lines() const;
   void setLines(const QStringList& lines);
+  // Appends at the end; the cost follows the appended text, not the console's length.
   void appendText(const QString& text);
+  // The text as written, without the breaks the memo keeps between its display lines.
+  const QString& text() const { return text_; }
   int fontPoints() const { return fontPoints_; }
 
  private:
   void applyConsoleFont(GameSession& session);
+  void setConsoleFont(const QFont& font);
+  // The memo lays out a whole paragraph again whenever its end changes, so typed-out text in one
+  // long paragraph would cost more with every character. Display lines that are complete are
+  // therefore kept as paragraphs of their own; they break exactly where the memo broke them.
+  void splitFinishedLines();
+  // After a change of font or width the text is laid out anew and split again.
+  void reflow();
+
+  QString text_;
+  int splitWidth_ = -1;  // the memo's width when its display lines were last split
   int fontPoints_ = 16;
 };
 

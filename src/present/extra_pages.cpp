@@ -23,7 +23,7 @@ MapPage::MapPage(QWidget* page) {
 }
 
 void MapPage::applyGameLayout(GameSession& s) {
-  sbc1->resize(lineInt(s, 96, sbc1->width()), lineInt(s, 97, sbc1->height()));
+  sbc1->resize(lineSurface(s, 96, 97, sbc1->size()));
 }
 
 DownloadPage::DownloadPage(QWidget* page) {

@@ -1,6 +1,7 @@
 // Face substitution and point-to-pixel sizing of the game's fonts.
 #include "present/font_faces.h"
 
+#include "present/surface_budget.h"
 #include "script/text.h"
 
 #include <QStringList>
@@ -42,7 +43,10 @@ void installFontSubstitutes() {
   for (const auto& s : table) QFont::insertSubstitutions(s.face, s.families);
 }
 
-int pointsToPixels(int points) { return std::max(1, (points * 96 + 36) / 72); }
+int pointsToPixels(int points) {
+  const int64_t bounded = boundedFontSize(points);
+  return static_cast<int>(std::max<int64_t>(1, (bounded * 96 + 36) / 72));
+}
 
 QFont gameFont(const std::string& face, int points, bool bold, bool italic, bool underline) {
   installFontSubstitutes();

@@ -8,6 +8,8 @@
 #include "present/window_shape.h"
 #include "script/text.h"
 
+#include <algorithm>
+
 namespace taluvin {
 
 Frame::Frame(QWidget* page) {
@@ -41,8 +43,10 @@ void Frame::loadEndButton(const std::string& folder, const std::string& name) {
 
 void Frame::applyGameLayout(MainWindow& window, GameSession& s) {
   // Content size: the window's client area and the frame picture follow it.
-  const int width = lineInt(s, 11, window.abok0()->width());
-  const int height = lineInt(s, 12, window.abok0()->height());
+  const QSize content = lineSurface(s, 11, 12, window.abok0()->size());
+  // A window needs some area to be shown at all.
+  const int width = std::max(content.width(), 1);
+  const int height = std::max(content.height(), 1);
   window.setFixedSize(width, height);
   window.abok0()->setGeometry(0, 0, width, height);
   imp->setGeometry(0, 0, width, height);
@@ -57,10 +61,10 @@ void Frame::applyGameLayout(MainWindow& window, GameSession& s) {
     if (!lineOn(s, 93)) shapeWindowFromFrame(window, imp->picture());
   }
 
-  btFim->move(lineInt(s, 64, btFim->x()), lineInt(s, 65, btFim->y()));
+  btFim->move(linePosition(s, 64, btFim->x()), linePosition(s, 65, btFim->y()));
   loadEndButton(s.GameFolder, s.settings.line(66));
   const auto& face = s.settings.line(69);
-  const int size = lineInt(s, 70, 12);
+  const int size = lineFontSize(s, 70, 12);
   const auto letters = readStyleLetters("B");
   lbFim->setFont(gameFont(face.empty() ? "Arial" : face, size, letters.bold));
   paintWidgetText(lbFim, QColor(0, 0, 0, 0), paintColor(s.settings.line(71), QColor(0, 0, 0)));

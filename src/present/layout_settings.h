@@ -15,6 +15,25 @@ namespace taluvin {
 inline int lineInt(const GameSession& s, size_t line, int fallback) { return toIntOr(s.settings.line(line), fallback); }
 inline bool lineOn(const GameSession& s, size_t line) { return s.settings.isOn(line); }
 
+// Positions, sizes and font sizes from settings lines, cut to the surface budget; a value past it
+// is noted in the layout notes and the cut value is used.
+int linePosition(GameSession& s, size_t line, int fallback);
+// A width and height pair: each side bounded, then the height cut to the pixel budget.
+QSize lineSurface(GameSession& s, size_t widthLine, size_t heightLine, QSize fallback);
+int lineFontSize(GameSession& s, size_t line, int fallback);
+
+// Adds a note once (a layout reads some lines more than once).
+void noteLayout(GameSession& s, const std::string& note);
+// The notes gathered since the last call, in the order they were made.
+Lines takeLayoutNotes(GameSession& s);
+
+// Whether a colour text converts (an empty one paints its built-in default).
+bool colourReads(const std::string& rrggbb);
+// Opening a game runs outside any script run, where a conversion failure has no run to abort:
+// each colour line the opening paints that does not read is noted and emptied, so the built-in
+// colour is used. The caller keeps the settings as read and puts them back afterwards.
+void setAsideUnreadableColours(GameSession& s);
+
 // The colours of the current text style as painted; an unset colour paints as the usual default.
 inline QColor backgroundColour(const GameSession& s) { return paintColor(s.screen.style.background, QColor(255, 255, 255)); }
 inline QColor textColour(const GameSession& s) { return paintColor(s.screen.style.text, QColor(0, 0, 0)); }

@@ -7,12 +7,14 @@
 #include "present/markup_tokens.h"
 #include "present/memo_box.h"
 #include "present/picture_file.h"
+#include "present/surface_budget.h"
 #include "script/markup.h"
 #include "script/text.h"
 #include "state/game_paths.h"
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
@@ -55,7 +57,9 @@ class MemoLayout {
   void run();
 
  private:
-  int scaled(int v) const { return static_cast<int>(v * scale_); }
+  int scaled(int v) const { return scaledBounded(v * scale_); }
+  // A size the memo was given in its text, scaled and kept within a surface side.
+  int scaledSide(int v) const { return std::clamp(scaled(v), -kMaxSurfaceSide, kMaxSurfaceSide); }
   int textWidth(const std::string& t) const { return QFontMetrics(font()).horizontalAdvance(toQt(t)); }
   QFont font() const { return style_.font(); }
   QImage& image() { return box_.moImg->picture(); }
@@ -159,8 +163,8 @@ void MemoLayout::figure(const std::vector<std::string>& a) {
   };
   int x = scaled(number(arg(3), -1, 0));
   int y = scaled(number(arg(4), -1, 0));
-  const int w = scaled(number(arg(5), picture.width(), request_.width));
-  const int h = scaled(number(arg(6), picture.height(), request_.height));
+  const int w = scaledSide(number(arg(5), picture.width(), request_.width));
+  const int h = scaledSide(number(arg(6), picture.height(), request_.height));
   if (y < 0) y = y_;
   if (x < 0) {
     const std::string& placement = arg(7);
@@ -221,8 +225,8 @@ std::string MemoLayout::directive(const std::string& word) {
   } else if (name == "size") {
     const int size = toIntOr(arg(1), st.size);
     const int height = toIntOr(arg(2), lineHeightFor(size));
-    style_.size = scaled(size);
-    lineHeight_ = scaled(height);
+    style_.size = boundedFontSize(scaled(size));
+    lineHeight_ = scaledSide(height);
   } else if (name == "align") {
     if (breaksLine) s_.screen.memoAlignment = arg(1);
   } else if (name == "fig") {
@@ -269,11 +273,12 @@ void MemoLayout::run() {
   panel->setGeometry(scaled(request_.x), scaled(request_.y), scaled(request_.width), scaled(request_.height));
   paintWidget(panel, panelColour_);
   style_.face = st.face.empty() ? std::string("Arial") : st.face;
-  style_.size = scaled(st.size);
+  style_.size = boundedFontSize(scaled(st.size));
   style_.fontColor = textColour(s_);
   style_.setStyleFlags(st.bold, st.italic, st.underline);
   lineHeight_ = request_.lineHeight ? scaled(request_.lineHeight) : lineHeightFor(style_.size);
-  box_.moImg->setGeometry(0, 0, std::max(panel->width() - 10, 1), std::max(panel->height(), 1));
+  box_.moImg->setGeometry(
+      QRect(QPoint(0, 0), boundedSurface(std::max(panel->width() - 10, 1), std::max(panel->height(), 1))));
   box_.moImg->setPicture(blankImage(box_.moImg->width(), box_.moImg->height(), panelColour_));
 
   const QColor track = paintColor(request_.trackColour);
@@ -290,7 +295,8 @@ void MemoLayout::run() {
   y_ = scaled(s_.screen.memoMargins.top);
   marginLeft_ = scaled(s_.screen.memoMargins.left);
   marginRight_ = scaled(s_.screen.memoMargins.right);
-  while (!text.empty()) {
+  // Lines past the budget can be on no image; stopping there also keeps the positions in range.
+  while (!text.empty() && y_ <= kMaxCoordinate) {
     std::string word;
     const auto link = text[0] == '@' && text.find('|') != std::string::npos ? readLinkToken(text) : std::nullopt;
     if (link) {

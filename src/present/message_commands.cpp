@@ -103,7 +103,7 @@ Flow cmdLineFeed(ScriptInterpreter& ip) {
   else if (model == "2")
     screen.addWebLine(kWebBreak);
   else if (model == "3")
-    s.screen.textY += lineHeightFor(screen.telMod3()->style.size);
+    s.screen.textY = boundedCoordinate(int64_t{s.screen.textY} + lineHeightFor(screen.telMod3()->style.size));
   return Flow::Done;
 }
 
@@ -117,8 +117,8 @@ Flow cmdTextPosition(ScriptInterpreter& ip) {
   }
   ip.Trace += ip.arg(1) + "," + ip.arg(2);
   const auto keeps = [](const std::string& v) { return v.empty() || v == "$"; };
-  if (!keeps(ip.arg(1))) s.screen.textX = toIntOrAbort(ip.arg(1));
-  if (!keeps(ip.arg(2))) s.screen.textY = toIntOrAbort(ip.arg(2));
+  if (!keeps(ip.arg(1))) s.screen.textX = commandPosition(ip.Trace, toIntOrAbort(ip.arg(1)));
+  if (!keeps(ip.arg(2))) s.screen.textY = commandPosition(ip.Trace, toIntOrAbort(ip.arg(2)));
   return Flow::Done;
 }
 
@@ -126,9 +126,11 @@ Flow cmdLineFeedBy(ScriptInterpreter& ip) {
   // slot 1 = pixels (default "10")
   GameSession& s = ip.session();
   if (s.Modelo != "3") return Flow::Done;
-  s.screen.textY += toIntOr(ip.arg(1).empty() ? std::string("10") : ip.arg(1), 0);
+  const int64_t y = s.screen.textY + int64_t{toIntOr(ip.arg(1).empty() ? std::string("10") : ip.arg(1), 0)};
+  s.screen.textY = boundedCoordinate(y);
   ScrollPage& page = screenOf(ip).scrollPage();
-  if (s.screen.textY > page.telMod3->picture().height()) page.setPageHeight(s.screen.textY);
+  const bool fits = s.screen.textY <= page.telMod3->picture().height() || page.setPageHeight(s.screen.textY);
+  if (!fits || !coordinateWithinBudget(y)) ip.Trace += beyondBudgetMarker(y);
   return Flow::Done;
 }
 
@@ -138,7 +140,7 @@ Flow cmdPageHeight(ScriptInterpreter& ip) {
   const int fallback = page.sbox2->height() - 10;
   const int height = toIntOr(ip.arg(1), fallback);
   ip.Trace += std::to_string(height);
-  page.setPageHeight(height);
+  if (!page.setPageHeight(height) && height > 0) ip.Trace += beyondBudgetMarker(height);
   return Flow::Done;
 }
 

@@ -7,6 +7,7 @@
 #include "present/picture_page.h"
 #include "present/screen.h"
 #include "present/scroll_page.h"
+#include "present/surface_budget.h"
 #include "present/web_page_view.h"
 #include "script/text.h"
 
@@ -19,7 +20,7 @@ namespace {
 void enterConsole(Screen& screen, GameSession& s) {
   screen.abok1()->showPage("0");
   screen.panel().setInputShown(lineOn(s, 44));
-  screen.abok1()->resize(screen.abok1()->width(), lineInt(s, 25, screen.abok1()->height()));
+  screen.abok1()->resize(screen.abok1()->width(), lineSurface(s, 24, 25, screen.abok1()->size()).height());
   screen.console().clear();
   screen.console().paint(backgroundColour(s));
   screen.letEventsRun();
@@ -31,7 +32,7 @@ void enterPictureScreen(Screen& screen, GameSession& s) {
   screen.pictureBuffer().fill(background);
   screen.msg()->setVisible(lineOn(s, 35));
   screen.panel().setInputShown(lineOn(s, 44));
-  screen.abok1()->resize(screen.abok1()->width(), lineInt(s, 25, screen.abok1()->height()));
+  screen.abok1()->resize(screen.abok1()->width(), lineSurface(s, 24, 25, screen.abok1()->size()).height());
   screen.msg()->clear();
   screen.abok1()->showPage("1");
   screen.letEventsRun();
@@ -41,7 +42,7 @@ void enterWebPage(Screen& screen, GameSession& s) {
   screen.web().showEmptyPage(s.screen.style.background);
   screen.abok1()->showPage("2");
   screen.panel().setInputShown(false);
-  screen.abok1()->resize(lineInt(s, 51, screen.abok1()->width()), lineInt(s, 52, screen.abok1()->height()));
+  screen.abok1()->resize(lineSurface(s, 51, 52, screen.abok1()->size()));
   screen.web().fitToPage(screen.abok1()->width(), screen.abok1()->height());
   screen.letEventsRun();
   screen.startNewWebPage();
@@ -51,7 +52,7 @@ void enterWebPage(Screen& screen, GameSession& s) {
 void enterScrollPage(Screen& screen, GameSession& s) {
   screen.panel().setInputShown(false);
   screen.abok1()->showPage("3");
-  screen.abok1()->resize(lineInt(s, 49, screen.abok1()->width()), lineInt(s, 50, screen.abok1()->height()));
+  screen.abok1()->resize(lineSurface(s, 49, 50, screen.abok1()->size()));
   screen.scrollPage().enterModel(s, screen.abok1()->size());
   screen.clearLineStore();
   screen.scrollPage().showPageImage();
@@ -59,28 +60,35 @@ void enterScrollPage(Screen& screen, GameSession& s) {
 }
 
 // The virtual screen scaled into the monitor window, centred with equal borders.
-void enterMonitor(Screen& screen, GameSession& s, const std::string& width, const std::string& height) {
-  s.model4Width = toIntOr(width.empty() ? std::string("640") : width, 640);
-  s.model4Height = toIntOr(height.empty() ? std::string("420") : height, 420);
+void enterMonitor(ScriptInterpreter& ip, Screen& screen, GameSession& s) {
+  const std::string& width = ip.arg(2);
+  const std::string& height = ip.arg(3);
+  s.model4Width = commandSide(ip.Trace, toIntOr(width.empty() ? std::string("640") : width, 640));
+  s.model4Height = commandSide(ip.Trace, toIntOr(height.empty() ? std::string("420") : height, 420));
   screen.showMonitorWindow();
   const QSize client = screen.monitorClientSize();
   auto& m = s.screen.monitor;
   const double byWidth = static_cast<double>(client.width()) / std::max(s.model4Width, 1);
   const double byHeight = static_cast<double>(client.height()) / std::max(s.model4Height, 1);
   m.scale = byWidth < byHeight ? byWidth : byHeight;
-  m.scaledWidth = static_cast<int>(s.model4Width * m.scale);
-  m.scaledHeight = static_cast<int>(s.model4Height * m.scale);
+  m.scaledWidth = scaledBounded(s.model4Width * m.scale);
+  m.scaledHeight = scaledBounded(s.model4Height * m.scale);
   m.left = (client.width() - m.scaledWidth) / 2;
   m.top = (client.height() - m.scaledHeight) / 2;
   screen.monitorBuffer().resize(m.scaledWidth, m.scaledHeight);
   screen.paintMonitorBackground();
   screen.abok1()->setCurrentIndex(0);
   screen.panel().setInputShown(false);
-  m.boxX = static_cast<int>(m.scale * 5);
-  m.boxY = static_cast<int>(m.scale * 8);
-  m.boxWidth = m.scaledWidth - static_cast<int>(m.scale * 8);
-  m.boxHeight = m.scaledHeight - static_cast<int>(m.scale * 5) - m.boxY;
+  m.boxX = scaledBounded(m.scale * 5);
+  m.boxY = scaledBounded(m.scale * 8);
+  m.boxWidth = m.scaledWidth - scaledBounded(m.scale * 8);
+  m.boxHeight = m.scaledHeight - scaledBounded(m.scale * 5) - m.boxY;
   screen.letEventsRun();
+}
+
+// Settings sizes past the budget that the model's page was laid out with go on this command's line.
+void markLayoutNotes(ScriptInterpreter& ip) {
+  for (const std::string& note : takeLayoutNotes(ip.session())) ip.Trace += " <--- " + note;
 }
 
 }  // namespace
@@ -100,15 +108,17 @@ Flow cmdMode(ScriptInterpreter& ip) {
   screen.panel().showPanelBySettings(s);
   if (model == "0") {
     enterConsole(screen, s);
+    markLayoutNotes(ip);
     return Flow::Done;
   }
   if (model == "4") {
-    enterMonitor(screen, s, ip.arg(2), ip.arg(3));
+    enterMonitor(ip, screen, s);
     return Flow::Done;
   }
   if (model == "1") enterPictureScreen(screen, s);
   if (model == "2") enterWebPage(screen, s);
   if (model == "3") enterScrollPage(screen, s);
+  markLayoutNotes(ip);
   screen.letEventsRun();
   if (screen.input()->isVisible()) screen.input()->setFocus();
   return Flow::Done;

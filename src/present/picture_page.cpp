@@ -58,17 +58,21 @@ void PicturePage::setStripFont(const QFont& font, QColor colour) {
 
 void PicturePage::appendToStrip(const QString& text) { appendToMemo(msg, text); }
 
+void PicturePage::layStrip(GameSession& s) {
+  msg->setGeometry(QRect(QPoint(linePosition(s, 27, msg->x()), linePosition(s, 28, msg->y())),
+                         lineSurface(s, 29, 30, msg->size())));
+}
+
 void PicturePage::applyGameLayout(GameSession& s) {
   const QColor background = backgroundColour(s);
-  msg->setGeometry(lineInt(s, 27, msg->x()), lineInt(s, 28, msg->y()), lineInt(s, 29, msg->width()),
-                   lineInt(s, 30, msg->height()));
+  layStrip(s);
   msg->setVisible(lineOn(s, 35));
   // The strip looks as each run will lay it out, so a game that enters this model later in its
   // first run does not show the strip's built-in look.
   const auto& st = s.screen.style;
   paintWidget(msg, background);
   setStripFont(gameFont(st.face, st.size, st.bold, st.italic, st.underline), textColour(s));
-  panTel->resize(lineInt(s, 58, panTel->width()), lineInt(s, 59, panTel->height()));
+  panTel->resize(lineSurface(s, 58, 59, panTel->size()));
   tela->resize(panTel->size());
   takeTextStyle(tela->style, s, background);
   takeTextStyle(buffer.style, s, background);
@@ -79,8 +83,7 @@ void PicturePage::applyGameLayout(GameSession& s) {
 void PicturePage::applyRunLayout(GameSession& s) {
   const QColor background = backgroundColour(s);
   msg->clear();
-  msg->setGeometry(lineInt(s, 27, msg->x()), lineInt(s, 28, msg->y()), lineInt(s, 29, msg->width()),
-                   lineInt(s, 30, msg->height()));
+  layStrip(s);
   const auto& st = s.screen.style;
   paintWidget(msg, background);
   setStripFont(gameFont(st.face, st.size, st.bold, st.italic, st.underline), textColour(s));

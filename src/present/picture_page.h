@@ -32,6 +32,10 @@ class PicturePage {
   void appendToStrip(const QString& text);
   // Buffer and screen made the size of Tela (blank where they change size).
   void fitToTela();
+
+ private:
+  // Lines 27 to 30: the strip's place and size.
+  void layStrip(GameSession& session);
 };
 
 }  // namespace taluvin

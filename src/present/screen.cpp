@@ -71,13 +71,22 @@ QPlainTextEdit* Screen::msg() const { return picture_->msg; }
 QPlainTextEdit* Screen::msgMd0() const { return console_->msgMd0; }
 QLineEdit* Screen::input() const { return panel_->input; }
 
+void Screen::showNotice(const std::string& text) {
+  if (session_.Modelo == "0") {
+    console_->appendText(toQt(text) + "\n");
+    return;
+  }
+  picture_->msg->appendPlainText(toQt(text));
+  picture_->msg->show();
+}
+
 void Screen::letEventsRun() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 void Screen::applyStyleFromSettings() {
   auto& st = session_.screen.style;
   const auto& settings = session_.settings;
   st.face = settings.line(15);
-  st.size = lineInt(session_, 16, st.size);
+  st.size = lineFontSize(session_, 16, st.size);
   const auto letters = readStyleLetters(settings.line(67));
   st.bold = letters.bold;
   st.italic = letters.italic;
@@ -87,17 +96,25 @@ void Screen::applyStyleFromSettings() {
 }
 
 void Screen::layAbok1Size(size_t widthLine, size_t heightLine) {
-  abok1_->resize(lineInt(session_, widthLine, abok1_->width()), lineInt(session_, heightLine, abok1_->height()));
+  abok1_->resize(lineSurface(session_, widthLine, heightLine, abok1_->size()));
 }
 
 void Screen::applyGameLayout() {
   auto& s = session_;
+  // The opening runs outside any script run: a colour line that does not read is said and painted
+  // as the built-in colour, and the settings go back to what the file holds afterwards.
+  struct KeepSettings {
+    GameSession& session;
+    Settings kept;
+    ~KeepSettings() { session.settings = std::move(kept); }
+  } keep{s, s.settings};
+  setAsideUnreadableColours(s);
   frame_->applyGameLayout(window_, s);
   applyStyleFromSettings();
   s.screen.style.link = s.settings.line(20);
   s.screen.style.visited = s.settings.line(21);
-  abok1_->setGeometry(lineInt(s, 22, abok1_->x()), lineInt(s, 23, abok1_->y()), lineInt(s, 24, abok1_->width()),
-                      lineInt(s, 25, abok1_->height()));
+  abok1_->setGeometry(QRect(QPoint(linePosition(s, 22, abok1_->x()), linePosition(s, 23, abok1_->y())),
+                            lineSurface(s, 24, 25, abok1_->size())));
   const QColor background = backgroundColour(s);
   paintWidget(abok1_, background);
   abok1_->showPage(toQt(s.Modelo));
@@ -110,7 +127,8 @@ void Screen::applyGameLayout() {
   if (s.Modelo == "4") abok1_->resize(picture_->tela->size());
   web_->showEmptyPage(s.screen.style.background);
   abok1_->showPage("2");
-  web_->fitToPage(lineInt(s, 51, abok1_->width()), lineInt(s, 52, abok1_->height()));
+  const QSize webPage = lineSurface(s, 51, 52, abok1_->size());
+  web_->fitToPage(webPage.width(), webPage.height());
   abok1_->showPage("3");
   scroll_->applyGameLayout(s);
   scroll_->paintBox(background, textColour(s));

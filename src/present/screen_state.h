@@ -50,6 +50,9 @@ struct ScreenState {
   std::string memoAlignment = "left";
   MonitorGeometry monitor;
   std::string monitorBackground = "000000";
+  // Settings values the layout could not use as written (a colour that does not read, a size past
+  // the budget), waiting to be said once in the trace.
+  Lines layoutNotes;
 };
 
 }  // namespace taluvin

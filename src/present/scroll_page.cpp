@@ -2,6 +2,7 @@
 #include "present/scroll_page.h"
 
 #include "present/layout_settings.h"
+#include "present/surface_budget.h"
 
 #include <QScrollBar>
 
@@ -49,12 +50,13 @@ void ScrollPage::paintBox(QColor background, QColor bar) {
 }
 
 void ScrollPage::applyGameLayout(GameSession& s) {
-  sbox2->resize(lineInt(s, 49, sbox2->width()), lineInt(s, 50, sbox2->height()));
+  sbox2->resize(lineSurface(s, 49, 50, sbox2->size()));
 }
 
 void ScrollPage::applyRunLayout(GameSession& s) {
-  const int width = lineInt(s, 49, sbox2->width()) - 21;
-  const int height = lineInt(s, 50, sbox2->height()) - 10;
+  const QSize page = lineSurface(s, 49, 50, sbox2->size());
+  const int width = page.width() - 21;
+  const int height = page.height() - 10;
   const QColor background = backgroundColour(s);
   telMod3->style.brush = background;
   telMod3->style.brushClear = false;
@@ -96,16 +98,21 @@ void ScrollPage::enterModel(GameSession& s, QSize bookSize) {
   sbox2->update();
 }
 
-void ScrollPage::setPageHeight(int height) {
-  height = std::max(height, 1);
-  QImage resized = blankImage(telMod3->width(), height, telMod3->style.brush);
-  drawImageOnto(resized, telMod3->picture());
-  telMod3->resize(telMod3->width(), height);
-  telMod3->setPicture(std::move(resized));
+bool ScrollPage::setPageHeight(int64_t height) {
+  height = std::max<int64_t>(height, 1);
+  const QSize size = boundedSurface(telMod3->width(), height);
+  if (size != telMod3->picture().size() || size != telMod3->size()) {
+    QImage resized = blankImage(size.width(), size.height(), telMod3->style.brush);
+    drawImageOnto(resized, telMod3->picture());
+    telMod3->resize(size);
+    telMod3->setPicture(std::move(resized));
+  }
+  return size.height() == height;
 }
 
-void ScrollPage::growPageTo(int height) {
-  if (height > telMod3->picture().height()) setPageHeight(height);
+bool ScrollPage::growPageTo(int64_t height) {
+  if (height <= telMod3->picture().height()) return true;
+  return setPageHeight(height);
 }
 
 void ScrollPage::showPageImage() {

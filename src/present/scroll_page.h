@@ -4,6 +4,7 @@
 #include "present/canvas.h"
 
 #include <QScrollArea>
+#include <cstdint>
 
 namespace taluvin {
 
@@ -28,9 +29,10 @@ class ScrollPage {
 
   // Paints the box and its scroll bar.
   void paintBox(QColor background, QColor bar);
-  // The page image grows to at least height, the new strip in its brush colour.
-  void growPageTo(int height);
-  void setPageHeight(int height);
+  // The page image grows to at least height, the new strip in its brush colour. Both stop at the
+  // surface budget and then answer false: the page is as tall as it may be, not as asked.
+  bool growPageTo(int64_t height);
+  bool setPageHeight(int64_t height);
   // Tela3 takes the page image's size and a copy of it.
   void showPageImage();
   // TelMod3 takes a copy of what Tela3 shows.

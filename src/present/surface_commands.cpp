@@ -7,6 +7,7 @@
 #include "present/picture_page.h"
 #include "present/screen.h"
 #include "present/scroll_page.h"
+#include "present/surface_budget.h"
 
 #include <QLineEdit>
 #include <QPainter>
@@ -58,10 +59,12 @@ void shiftRect(QImage& image, const std::string& direction, int x, int y, int w,
   } else {
     return;
   }
-  const QImage moved = image.copy(from);
+  // Only the part of the rectangle that lies on the image is copied: a copy of the whole rectangle
+  // would be as large as the numbers the script wrote.
+  const QRect onImage = from.intersected(image.rect());
   QPainter p(&image);
-  p.drawImage(to.topLeft(), moved);
-  p.fillRect(strip, fill);
+  if (!onImage.isEmpty()) p.drawImage(to.topLeft() + (onImage.topLeft() - from.topLeft()), image.copy(onImage));
+  p.fillRect(strip.intersected(image.rect()), fill);
 }
 
 }  // namespace
@@ -157,8 +160,10 @@ Flow cmdScroll(ScriptInterpreter& ip) {
   Screen& screen = screenOf(ip);
   GameSession& s = ip.session();
   const std::string direction = ip.arg(1).empty() ? std::string("up") : ip.arg(1);
-  int x = toIntOr(ip.arg(2), 0), y = toIntOr(ip.arg(3), 0);
-  int w = toIntOr(ip.arg(4), 0), h = toIntOr(ip.arg(5), 0), step = toIntOr(ip.arg(6), 0);
+  std::string beyond;  // markers of values past the surface budget, after the usual trace
+  int x = commandPosition(beyond, toIntOr(ip.arg(2), 0)), y = commandPosition(beyond, toIntOr(ip.arg(3), 0));
+  int w = commandPosition(beyond, toIntOr(ip.arg(4), 0)), h = commandPosition(beyond, toIntOr(ip.arg(5), 0));
+  int step = commandPosition(beyond, toIntOr(ip.arg(6), 0));
   const auto& model = s.Modelo;
   Buffer* buffer = nullptr;
   QImage* image = nullptr;
@@ -189,15 +194,15 @@ Flow cmdScroll(ScriptInterpreter& ip) {
     if (direction == "left" || direction == "right") step = w / 10;
   }
   ip.Trace += direction + "," + std::to_string(x) + "," + std::to_string(y) + "," + std::to_string(w) + "," +
-              std::to_string(h) + "," + std::to_string(step);
+              std::to_string(h) + "," + std::to_string(step) + beyond;
   if (!image) return Flow::Done;
   if (model == "4") {
     const double scale = s.screen.monitor.scale;
-    x = static_cast<int>(x * scale);
-    y = static_cast<int>(y * scale);
-    step = static_cast<int>(step * scale);
-    if (widthGiven) w = static_cast<int>(w * scale);
-    if (heightGiven) h = static_cast<int>(h * scale);
+    x = scaledBounded(x * scale);
+    y = scaledBounded(y * scale);
+    step = scaledBounded(step * scale);
+    if (widthGiven) w = scaledBounded(w * scale);
+    if (heightGiven) h = scaledBounded(h * scale);
   }
   shiftRect(*image, direction, x, y, w, h, step, brush);
   return Flow::Done;

@@ -1,0 +1,83 @@
+// Sizes and positions from script lines are cut to the surface budget and marked on the trace line.
+#include "app/main_window.h"
+#include "present/memo_box.h"
+#include "present/screen.h"
+#include "present/surface_budget.h"
+#include "support/test_game.h"
+
+#include <gtest/gtest.h>
+
+using taluvin::testing::TestGame;
+
+namespace {
+
+taluvin::Screen& screenOf(TestGame& game) { return game.player().mainWindow().screen(); }
+
+bool withinBudget(const QImage& image) {
+  return image.width() <= taluvin::kMaxSurfaceSide && image.height() <= taluvin::kMaxSurfaceSide &&
+         qint64{image.width()} * image.height() <= taluvin::kMaxSurfacePixels;
+}
+
+}  // namespace
+
+TEST(SurfaceBudget, CutsSidesThenHeightToThePixelBudget) {
+  using taluvin::boundedSurface;
+  EXPECT_EQ(boundedSurface(640, 480), QSize(640, 480));
+  EXPECT_EQ(boundedSurface(-5, 2147483647), QSize(0, 16384));
+  EXPECT_EQ(boundedSurface(16384, 16384), QSize(16384, 4096));
+  EXPECT_EQ(boundedSurface(int64_t{1} << 40, 100), QSize(16384, 100));
+  EXPECT_EQ(taluvin::scaledBounded(2147483647.0 * 3), taluvin::kMaxCoordinate);
+  EXPECT_EQ(taluvin::scaledBounded(-1e300), -taluvin::kMaxCoordinate);
+}
+
+TEST(SurfaceBudget, ScrollPageCommandsStopAtTheBudget) {
+  TestGame game;
+  game.write("start.scp",
+             "modo= 3\n"
+             "altura= 2000000000\n"
+             "lnfeed= 2147483647\n"
+             "lnfeed= 2147483647\n"
+             "postxt= 5,999999999\n"
+             "btxt= ola,0,2000000,100,100\n"
+             "altura= 500\n"
+             "reg= 1,fim\n");
+  game.start();
+  const std::string marker = " <--- tamanho fora do limite: ";
+  EXPECT_TRUE(game.traced("   1: altura= 2000000000" + marker + "2000000000"));
+  EXPECT_TRUE(game.traced("   2: lnfeed= " + marker + "2147483647"));
+  // The position stayed within its range, so the second step adds to it without overflowing.
+  EXPECT_TRUE(game.traced("   3: lnfeed= " + marker + std::to_string(taluvin::kMaxCoordinate + 2147483647LL)));
+  EXPECT_TRUE(game.traced("   4: postxt= 5,999999999" + marker + "999999999"));
+  EXPECT_TRUE(game.traced("   5: btxt= ola,0,2000000,100,100,,biu,,12" + marker + "2000100"));
+  EXPECT_TRUE(game.traced("   6: altura= 500"));
+  EXPECT_EQ(game.reg(1), "fim");
+  EXPECT_EQ(screenOf(game).telMod3()->picture().height(), 500);
+}
+
+TEST(SurfaceBudget, HugeMemoScrollAndMonitorSizesAreCut) {
+  TestGame game;
+  game.write("start.scp",
+             "memo ola,0,0,2000000000,2000000000\n"
+             "scroll up,0,0,2000000000,2000000000,1\n"
+             "scroll up,5,5,10000000,10000000,1\n"
+             "scroll left,-2147483648,0,0,0,2147483647\n"
+             "margem 2147483647,0,-2147483648\n"
+             "modo= 4,2147483647,1\n"
+             "btxt= ola,2000000000,0\n"
+             "reg= 1,fim\n");
+  game.start();
+  const std::string marker = " <--- tamanho fora do limite: ";
+  EXPECT_TRUE(game.traced("   0: memo " + marker + "2000000000" + marker + "2000000000"));
+  EXPECT_TRUE(game.traced("   1: scroll up,0,0,16777216,16777216,1" + marker + "2000000000" + marker + "2000000000"));
+  EXPECT_TRUE(game.traced("   2: scroll up,5,5,10000000,10000000,1"));
+  EXPECT_TRUE(game.traced("   5: modo= " + marker + "2147483647"));
+  EXPECT_TRUE(game.traced("   6: btxt= ola,16777216,0,16384,1,,biu,,12" + marker + "2000000000"));
+  EXPECT_EQ(game.reg(1), "fim");
+  taluvin::Screen& screen = screenOf(game);
+  EXPECT_TRUE(withinBudget(screen.memoBox().moImg->picture()));
+  EXPECT_TRUE(withinBudget(screen.pictureBuffer().image));
+  EXPECT_TRUE(withinBudget(screen.monitorBuffer().image));
+  const auto& margins = game.player().session().screen.memoMargins;
+  EXPECT_EQ(margins.left, taluvin::kMaxCoordinate);
+  EXPECT_EQ(margins.top, -taluvin::kMaxCoordinate);
+}
