@@ -9,6 +9,7 @@
 #include "present/picture_placement.h"
 #include "present/screen.h"
 #include "present/scroll_page.h"
+#include "present/surface_budget.h"
 #include "script/markup.h"
 #include "script/numbers.h"
 #include "script/text.h"
@@ -46,10 +47,12 @@ LinkRequest readRequest(ScriptInterpreter& ip, bool strict) {
   r.action = resolveScriptAlias(ip.session(), ip.arg(2));
   r.pressed = ip.arg(8);
   r.sound = ip.arg(9);
-  r.x = readNumber(ip.arg(3), strict);
-  r.y = readNumber(ip.arg(4), strict);
-  r.width = readNumber(ip.arg(5), strict);
-  r.height = readNumber(ip.arg(6), strict);
+  // A zone past the position budget could never be pointed at; cutting it keeps its far edges and
+  // the page growth they ask for in range.
+  r.x = boundedCoordinate(readNumber(ip.arg(3), strict));
+  r.y = boundedCoordinate(readNumber(ip.arg(4), strict));
+  r.width = boundedCoordinate(readNumber(ip.arg(5), strict));
+  r.height = boundedCoordinate(readNumber(ip.arg(6), strict));
   // The cursor type has no fallback in any link command.
   const std::string& cursor = ip.arg(7);
   r.cursor = cursor.empty() ? (r.action.empty() ? 0 : 1) : static_cast<uint8_t>(toIntOrAbort(cursor));
@@ -221,7 +224,7 @@ Flow cmdLinkMonitor(ScriptInterpreter& ip) {
   if (s.Modelo != "4") return Flow::Done;
   Screen& screen = screenOf(ip);
   const double scale = s.screen.monitor.scale;
-  auto scaled = [scale](int v) { return static_cast<int>(v * scale); };
+  auto scaled = [scale](int v) { return scaledBounded(v * scale); };
   HotZone z = zoneFor(r);
   z.left = scaled(z.left);
   z.top = scaled(z.top);

@@ -4,6 +4,7 @@
 #include "present/font_faces.h"
 #include "present/picture_placement.h"
 #include "present/screen.h"
+#include "present/surface_budget.h"
 #include "state/game_session.h"
 
 #include <QFontMetrics>
@@ -34,7 +35,7 @@ QSize writeLabel(QImage& target, int x, int y, const QString& text, const QFont&
 
 QFont styleFont(const GameSession& session, double scale) {
   const TextStyle& style = session.screen.style;
-  const int size = static_cast<int>(style.size * scale);
+  const int size = boundedFontSize(scaledBounded(style.size * scale));
   return gameFont(style.face.empty() ? std::string("Arial") : style.face, size > 0 ? size : 1, style.bold,
                   style.italic, style.underline);
 }

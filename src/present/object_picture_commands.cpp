@@ -8,6 +8,7 @@
 #include "present/console_output.h"
 #include "present/picture_placement.h"
 #include "present/screen.h"
+#include "present/surface_budget.h"
 #include "script/markup.h"
 #include "script/numbers.h"
 #include "script/text.h"
@@ -127,7 +128,7 @@ Flow cmdObjectGrid(ScriptInterpreter& ip) {
   if (location == "loc") location = s.Posic;
   const std::string target = ip.arg(2).empty() ? std::string("fnc") : ip.arg(2);
   const double scale = s.Modelo == "4" ? s.screen.monitor.scale : 1.0;
-  auto scaled = [scale](int v) { return static_cast<int>(v * scale); };
+  auto scaled = [scale](int v) { return scaledBounded(v * scale); };
   int x = numberOr(ip.arg(3), 0);
   int y = numberOr(ip.arg(4), 0);
   int width = numberOr(ip.arg(5), screen.panelBuffer().width());
@@ -136,6 +137,9 @@ Flow cmdObjectGrid(ScriptInterpreter& ip) {
   ip.Trace += location + "," + target + "," + std::to_string(x) + "," + std::to_string(y) + "," +
               std::to_string(width) + "," + std::to_string(height) + "," + std::to_string(columns);
   if (columns <= 0) return Flow::Done;
+  // Cut to the position budget, so the cells' positions and the grid's extent stay in the int range.
+  x = boundedCoordinate(x), y = boundedCoordinate(y);
+  width = boundedCoordinate(width), height = boundedCoordinate(height);
   int cell = width / columns;
   if (s.Modelo == "4") {
     x = scaled(x), y = scaled(y), width = scaled(width), height = scaled(height);
@@ -178,7 +182,7 @@ Flow cmdObjectGrid(ScriptInterpreter& ip) {
     drawPicture(*surface, loadThroughBufShp(screen, zone.firstValue), QRect(zone.left, zone.top, cell, cell));
     recordZoneIn(s.zones, group, zone);
     column += cell;
-    if (column >= cell * columns) {
+    if (column >= int64_t{cell} * columns) {
       column = 0;
       row += cell;
     }
@@ -200,7 +204,7 @@ Flow cmdShape(ScriptInterpreter& ip) {
   }
   ip.Trace += name;
   const double scale = s.screen.monitor.scale;
-  auto scaled = [scale](int v) { return static_cast<int>(v * scale); };
+  auto scaled = [scale](int v) { return scaledBounded(v * scale); };
   HotZone zone;
   zone.left = scaled(toIntOr(ip.arg(2), 0));
   zone.top = scaled(toIntOr(ip.arg(3), 0));

@@ -77,7 +77,8 @@ void displayPicture(ScriptInterpreter& ip) {
   if (target == PictureTarget::Screen && s.Modelo != "1" && s.Modelo != "3") return;
   std::string failure;
   if (target == PictureTarget::Screen && s.Modelo == "3")
-    placePicture(screenOf(ip), target, name, s.screen.textX + x, s.screen.textY + y, width, height, &failure);
+    placePicture(screenOf(ip), target, name, boundedCoordinate(int64_t{s.screen.textX} + x),
+                 boundedCoordinate(int64_t{s.screen.textY} + y), width, height, &failure);
   else
     placePicture(screenOf(ip), target, name, x, y, width, height, &failure);
   ip.Trace += unreadablePictureMarker(failure);
@@ -170,7 +171,7 @@ const QImage& placePicture(Screen& screen, PictureTarget target, const std::stri
     CanvasView* page = screen.telMod3();
     if (rect.bottom() + 1 > page->picture().height()) {
       screen.scrollPage().growPageTo(rect.bottom() + 1 + 10);
-      s.screen.textY += picture.height();
+      s.screen.textY = boundedCoordinate(int64_t{s.screen.textY} + picture.height());
     }
     drawPicture(page->picture(), picture, rect);
     page->update();

@@ -2,6 +2,7 @@
 #include "present/picture_placement.h"
 
 #include "present/picture_file.h"
+#include "present/surface_budget.h"
 #include "state/game_paths.h"
 #include "state/text_file.h"
 #include "script/text.h"
@@ -43,7 +44,10 @@ std::string unreadablePictureMarker(const std::string& reason) {
 }
 
 QRect placement(const QImage& picture, int x, int y, int width, int height) {
-  return QRect(x, y, width == 0 ? picture.width() : width, height == 0 ? picture.height() : height);
+  // Cut to the position budget, so the rectangle's far edges (and the room made for them on the
+  // scroll page) stay in the int range.
+  return QRect(boundedCoordinate(x), boundedCoordinate(y), boundedCoordinate(width == 0 ? picture.width() : width),
+               boundedCoordinate(height == 0 ? picture.height() : height));
 }
 
 void drawPicture(QImage& target, const QImage& picture, const QRect& rect, bool keyed) {

@@ -5,6 +5,7 @@
 #include "present/surface_budget.h"
 #include "support/test_game.h"
 
+#include <QImage>
 #include <gtest/gtest.h>
 
 using taluvin::testing::TestGame;
@@ -80,4 +81,28 @@ TEST(SurfaceBudget, HugeMemoScrollAndMonitorSizesAreCut) {
   const auto& margins = game.player().session().screen.memoMargins;
   EXPECT_EQ(margins.left, taluvin::kMaxCoordinate);
   EXPECT_EQ(margins.top, -taluvin::kMaxCoordinate);
+}
+
+TEST(SurfaceBudget, HugePositionsOfPicturesLinksAndGridsStayInRange) {
+  TestGame game;
+  QImage picture(4, 4, QImage::Format_RGB888);
+  picture.fill(Qt::red);
+  ASSERT_TRUE(picture.save(QString::fromStdString(game.folder() + "p.bmp")));
+  game.writeLines("jogo.obz", {"chave"});
+  game.writeLines("jogo.obx", {"chave", "chave", "uma chave", "jog", "p.bmp", "", "", ""});
+  game.write("start.scp",
+             "modo= 3\n"
+             "postxt= 16000000,16000000\n"
+             "display= p.bmp,tel,2147483647,2147483647\n"
+             "display= p.bmp,tel,0,0,2147483647,2147483647\n"
+             "linktel= p.bmp,sala,2147483647,2147483647,2147483647,2147483647\n"
+             "modo= 1\n"
+             "dispobj= jog,tel,2147483647,2147483647,2147483647,2147483647,1\n"
+             "dispobj= jog,fnc,-2147483648,0,2147483647,100,2147483647\n"
+             "reg= 1,fim\n");
+  game.start();
+  EXPECT_EQ(game.reg(1), "fim");
+  taluvin::Screen& screen = screenOf(game);
+  EXPECT_TRUE(withinBudget(screen.telMod3()->picture()));
+  EXPECT_LE(game.player().session().screen.textY, taluvin::kMaxCoordinate);
 }
