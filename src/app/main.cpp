@@ -8,21 +8,47 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QTimer>
 #include <SDL2/SDL.h>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
+#include <unistd.h>
 
 using namespace taluvin;
 
 namespace {
 
-std::string withSeparator(QString folder) {
-  if (!folder.endsWith('/')) folder += '/';
-  return utf8ToCp1252(folder.toStdString());
+// Folders are native paths: their bytes go to the file system as they are, whatever letters they
+// spell. Only the names scripts give are Windows-1252 text, converted where they are joined.
+std::string withSeparator(std::string folder) {
+  if (folder.empty() || folder.back() != '/') folder += '/';
+  return folder;
+}
+
+// The folder given on the command line as an absolute path, or in problem one line saying why
+// no game can be played from it.
+std::string checkedGameFolder(const std::string& given, std::string& problem) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  const fs::path folder = fs::absolute(given, error);
+  const fs::file_status status = fs::status(folder, error);
+  if (error && error != std::errc::no_such_file_or_directory) {
+    problem = "cannot open the game folder " + given + ": " + error.message();
+  } else if (!fs::exists(status)) {
+    problem = "the game folder " + given + " does not exist";
+  } else if (!fs::is_directory(status)) {
+    problem = given + " is not a folder";
+  } else if (::access(folder.c_str(), R_OK | X_OK) != 0) {
+    problem = "cannot open the game folder " + given + ": " + std::strerror(errno);
+  }
+  return problem.empty() ? withSeparator(folder.lexically_normal().string()) : std::string();
 }
 
 }  // namespace
@@ -52,20 +78,24 @@ int main(int argc, char* argv[]) {
     setenv("SDL_AUDIODRIVER", "dummy", 1);
   }
 
-  QApplication app(argc, argv);
+  // Checked before the window system starts, so a mistyped folder is named even where no display
+  // could be opened.
   std::string programFolder;
   if (!options.gameFolder.empty()) {
-    const QFileInfo folder(QString::fromStdString(options.gameFolder));
-    if (!folder.isDir()) {
-      std::cerr << "taluvin: " << options.gameFolder << " is not a folder\n";
+    std::string problem;
+    programFolder = checkedGameFolder(options.gameFolder, problem);
+    if (!problem.empty()) {
+      std::cerr << "taluvin: " << problem << '\n';
       return 2;
     }
-    programFolder = withSeparator(folder.absoluteFilePath());
-  } else {
-    programFolder = withSeparator(QCoreApplication::applicationDirPath());
+    if (!std::filesystem::is_regular_file(programFolder + "start.scp"))
+      std::cerr << "taluvin: no game to start in " << options.gameFolder << ": it has no start.scp\n";
   }
+  QApplication app(argc, argv);
+  if (programFolder.empty())
+    programFolder = withSeparator(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
   const std::string programName =
-      utf8ToCp1252(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName().toStdString());
+      QFile::encodeName(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName()).toStdString();
 
   // SDL would take SIGINT and SIGTERM for itself and only queue a quit event nobody reads; the
   // program handles them, so Ctrl-C and a polite kill end it through its exit steps.

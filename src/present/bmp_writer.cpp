@@ -1,8 +1,6 @@
 // Writes pictures as uncompressed bottom-up 24-bit BMP files, the form every BMP reader accepts.
 #include "present/picture_file.h"
 
-#include "script/text.h"
-
 #include <cstdint>
 #include <cstdio>
 #include <vector>
@@ -45,8 +43,7 @@ bool writeBmp(const std::string& path, const QImage& image) {
   putLe32(headers + 38, 2835);  // 72 dots per inch, in dots per metre
   putLe32(headers + 42, 2835);
 
-  const std::string utf8Path = cp1252ToUtf8(path);
-  FILE* file = std::fopen(utf8Path.c_str(), "wb");
+  FILE* file = std::fopen(path.c_str(), "wb");
   if (!file) return false;
   bool written = std::fwrite(headers, 1, sizeof headers, file) == sizeof headers;
   std::vector<uint8_t> row(stride, 0);
@@ -60,7 +57,7 @@ bool writeBmp(const std::string& path, const QImage& image) {
     written = std::fwrite(row.data(), 1, row.size(), file) == row.size();
   }
   written = std::fclose(file) == 0 && written;
-  if (!written) std::remove(utf8Path.c_str());  // a half-written picture would only mislead later loads
+  if (!written) std::remove(path.c_str());  // a half-written picture would only mislead later loads
   return written;
 }
 

@@ -15,11 +15,11 @@ struct PictureLoad {
 };
 
 // The decoder is chosen by ".png", ".jpg", ".bmp" or ".gif" anywhere in the file name (tried in
-// that order, lower case only), so "title.png.old" still loads as PNG. The path is engine text.
+// that order, lower case only), so "title.png.old" still loads as PNG. The path is native.
 // Failure of any kind leaves a null image and a readable reason; nothing here throws.
 PictureLoad loadPictureFile(const std::string& path);
 
-// Writes an uncompressed bottom-up 24-bit BMP. The path is engine text.
+// Writes an uncompressed bottom-up 24-bit BMP. The path is native.
 bool writeBmp(const std::string& path, const QImage& image);
 
 }  // namespace taluvin

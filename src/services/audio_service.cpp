@@ -1,8 +1,6 @@
 // SDL_mixer-backed effects and music, and the fallback to silence when no device opens.
 #include "services/audio_service.h"
 
-#include "script/text.h"
-
 #include <SDL2/SDL.h>
 #include <SDL2/SDL_mixer.h>
 
@@ -49,7 +47,7 @@ bool AudioService::start() {
 void AudioService::playEffect(const std::string& path) {
   if (!deviceOpen_) return;
   stopEffect();
-  effect_ = Mix_LoadWAV(cp1252ToUtf8(path).c_str());
+  effect_ = Mix_LoadWAV(path.c_str());
   if (!effect_) return;
   if (Mix_PlayChannel(kEffectChannel, effect_, 0) < 0) stopEffect();
 }
@@ -75,13 +73,12 @@ void AudioService::stopEffect() {
 }
 
 bool AudioService::playMusic(const std::string& path) {
-  const std::string utf8Path = cp1252ToUtf8(path);
   if (!deviceOpen_) {
     std::error_code ignored;
-    return std::filesystem::is_regular_file(utf8Path, ignored);
+    return std::filesystem::is_regular_file(path, ignored);
   }
   stopMusic();
-  music_ = Mix_LoadMUS(utf8Path.c_str());
+  music_ = Mix_LoadMUS(path.c_str());
   if (!music_) return false;
   // Each track opens at full volume: a level belongs to the track it was set for.
   mixerMusicVolume_ = MIX_MAX_VOLUME;

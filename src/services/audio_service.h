@@ -10,7 +10,7 @@ struct _Mix_Music;
 
 namespace taluvin {
 
-// One effect at a time plays on one channel, next to one piece of music. Paths are engine text.
+// One effect at a time plays on one channel, next to one piece of music. Paths are native.
 // Every call is safe without a device, before start() and after stop(): it then does nothing.
 class AudioService {
  public:

@@ -1,6 +1,8 @@
 // Path resolution confined to the game folder.
 #include "state/game_paths.h"
 
+#include "script/text.h"
+
 namespace taluvin {
 
 std::optional<std::string> resolveInFolder(const std::string& folder, const std::string& name) {
@@ -14,8 +16,10 @@ std::optional<std::string> resolveInFolder(const std::string& folder, const std:
     if (name.compare(start, end - start, "..") == 0) return std::nullopt;
     start = end + 1;
   }
-  return folder + name;
+  return joinInFolder(folder, name);
 }
+
+std::string joinInFolder(const std::string& folder, const std::string& name) { return folder + cp1252ToUtf8(name); }
 
 std::string folderOf(const std::string& path) {
   auto pos = path.find_last_of('/');

@@ -16,7 +16,8 @@
 namespace taluvin {
 
 struct GameSession {
-  // Folders end with the separator; GameFolder stays empty until a game is opened.
+  // Folders end with the separator and are native paths (file system bytes, not script text);
+  // GameFolder stays empty until a game is opened. The program's name is native too.
   std::string ProgramFolder;
   std::string ProgramName;
   std::string GameName;

@@ -56,13 +56,20 @@ std::string folderToUrl(const std::string& folder) {
   } else if (!source.empty() && source[0] == '/') {
     source.erase(0, 1);  // an absolute path already starts at the root the third slash names
   }
+  // The folder's bytes are native (UTF-8 letters of any script), while the page is Windows-1252
+  // text: escaped, the address is plain ASCII and means the same in both.
+  static const char kHex[] = "0123456789ABCDEF";
   for (char c : source) {
-    if (c == '\\')
+    const auto byte = static_cast<unsigned char>(c);
+    if (c == '\\') {
       url += '/';
-    else if (c == ' ')
-      url += "%20";
-    else
+    } else if (byte <= ' ' || byte >= 0x7F || c == '%' || c == '#' || c == '?' || c == '"' || c == '>' || c == '<') {
+      url += '%';
+      url += kHex[byte >> 4];
+      url += kHex[byte & 0x0F];
+    } else {
       url += c;
+    }
   }
   return url;
 }
@@ -84,6 +91,9 @@ void openGameFiles(GameSession& s, const std::string& gameName) {
 }
 
 void writeExitFiles(GameSession& s, const ExitGeometry& g) {
+  // A folder holding no game (neither the program's settings file nor a start script) was named
+  // by mistake: it is left exactly as it was.
+  if (!fileExists(s.programSettingsPath()) && !fileExists(s.ProgramFolder + "start.scp")) return;
   auto& st = s.settings;
   st.padForWriting();
   st.set(0, std::to_string(g.left));

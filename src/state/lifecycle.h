@@ -14,7 +14,8 @@ void startUpSession(GameSession& session, const std::string& programFolder, cons
 // replace the program's in memory.
 void openGameFiles(GameSession& session, const std::string& gameName);
 
-// The game folder written as a file address for generated web pages, blanks as "%20".
+// The game folder written as a file address for generated web pages: blanks, bytes outside ASCII
+// and the signs an address or a tag would misread are escaped ("%20", "%D0" ...).
 std::string folderToUrl(const std::string& folder);
 
 // Window geometry the exit writes into lines 0, 1, 11 and 12.

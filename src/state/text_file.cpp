@@ -12,9 +12,8 @@
 namespace taluvin {
 
 namespace {
-std::filesystem::path fsPath(const std::string& path) {
-  return std::filesystem::path(cp1252ToUtf8(path));
-}
+// Paths arrive native: the resolver converted the script's part of them when it joined it.
+std::filesystem::path fsPath(const std::string& path) { return std::filesystem::path(path); }
 }  // namespace
 
 bool fileExists(const std::string& path) {

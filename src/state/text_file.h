@@ -8,7 +8,7 @@ namespace taluvin {
 
 using Lines = std::vector<std::string>;
 
-// Paths are engine text (Windows-1252 bytes) and are converted for the file system here.
+// Paths are native file system paths, as the resolver joins them (see state/game_paths.h).
 bool fileExists(const std::string& path);
 
 // Lines end at CR LF, a lone CR or a lone LF; a final line end adds no empty line.

@@ -95,7 +95,7 @@ void deleteSavedMap(ScriptInterpreter& ip) {
     return;
   }
   std::error_code error;
-  std::filesystem::remove(std::filesystem::path(cp1252ToUtf8(*path)), error);
+  std::filesystem::remove(std::filesystem::path(*path), error);
 }
 
 // slot 2 = object name; empty or "todos" for every object

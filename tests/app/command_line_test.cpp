@@ -1,4 +1,5 @@
 // The command line as checkers use it: options, trace files, replays and their errors.
+#include "present/picture_file.h"
 #include "support/program_run.h"
 #include "support/test_game.h"
 
@@ -97,4 +98,47 @@ TEST(CommandLine, WithoutATraceScriptsRunTheSame) {
   ASSERT_GE(registers.size(), 3u);
   EXPECT_EQ(registers[1], "3");
   EXPECT_EQ(registers[2], "pronto");
+}
+
+TEST(CommandLine, AGameInAFolderNamedInAnyScriptPlaysAndSaves) {
+  TestGame game;
+  const std::string folder = game.folder() + "игра";
+  std::filesystem::create_directory(folder);
+  game.writeLines("игра/taluvin.ini", {"", "", "", "", "jogo"});
+  game.write("игра/jogo.ini", "");
+  // A script's own names are Windows-1252 text; on disk they are spelled natively.
+  game.write("игра/start.scp", "reg= 1,pronto\nscript ação\n");
+  game.write("игра/ação.scp", "reg= 2,também\ndisplay= árvore.bmp,tel\n");
+  QImage tree(4, 4, QImage::Format_RGB888);
+  tree.fill(Qt::green);
+  ASSERT_TRUE(taluvin::writeBmp(folder + "/árvore.bmp", tree));
+  const std::string trace = folder + "/trace.txt";
+  auto run = runProgram({folder, "--headless", "--start", "--trace", trace});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  const auto registers = game.readLines("игра/jogo.rgs");
+  ASSERT_GE(registers.size(), 3u) << run.err;
+  EXPECT_EQ(registers[1], "pronto");
+  EXPECT_EQ(registers[2], "também");
+  EXPECT_EQ(game.readLines("игра/taluvin.ini").size(), 101u);
+  std::ifstream in(trace);
+  const std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_NE(all.find("   1: display= árvore.bmp,tel,0,0,0,0\n"), std::string::npos) << all;
+}
+
+TEST(CommandLine, AMissingFolderEndsWithOneLineAndAFolderWithoutAGameIsLeftAlone) {
+  TestGame game;
+  auto missing = runProgram({game.folder() + "sumida"});
+  EXPECT_EQ(missing.exitCode, 2);
+  EXPECT_EQ(missing.err, "taluvin: the game folder " + game.folder() + "sumida does not exist\n");
+  auto file = runProgram({game.folder() + "jogo.ini"});
+  EXPECT_EQ(file.exitCode, 2);
+  EXPECT_EQ(file.err, "taluvin: " + game.folder() + "jogo.ini is not a folder\n");
+
+  const std::string empty = game.folder() + "vazia";
+  std::filesystem::create_directory(empty);
+  auto run = runProgram({empty, "--headless", "--start"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(run.err.find("taluvin: no game to start in " + empty + ": it has no start.scp\n"), std::string::npos)
+      << run.err;
+  EXPECT_TRUE(std::filesystem::is_empty(empty)) << "nothing is written into a folder that holds no game";
 }

@@ -71,6 +71,8 @@ TEST(Lifecycle, StateFilesAreReplacedWholeWithoutLeftoverTemporaries) {
 TEST(Lifecycle, FolderUrlIsAFileAddressWithEscapedBlanks) {
   EXPECT_EQ(taluvin::folderToUrl("/home/ana/Meu Jogo/"), "file:///home/ana/Meu%20Jogo/");
   EXPECT_EQ(taluvin::folderToUrl("C:\\Jogos\\Meu Jogo\\"), "file:///C|/Jogos/Meu%20Jogo/");
+  // A folder named in letters outside Windows-1252 stays a plain ASCII address inside the page.
+  EXPECT_EQ(taluvin::folderToUrl("/tmp/игра#1/"), "file:///tmp/%D0%B8%D0%B3%D1%80%D0%B0%231/");
 }
 
 TEST(Lifecycle, OpeningPictureComesFromLine13OrIsBuiltIn) {
