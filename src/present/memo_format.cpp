@@ -67,6 +67,8 @@ class MemoLayout {
     return box_.moImg->picture().width() - marginLeft_ - indentLeft_ - indentRight_ - marginRight_;
   }
   void grow(int by);
+  // The image cut to the memo's height and the image widget sized to it.
+  void finishImage();
   void writeLine();
   std::string directive(const std::string& word);
   void figure(const std::vector<std::string>& a);
@@ -85,20 +87,31 @@ class MemoLayout {
   int y_ = 0;
   int indentLeft_ = 0, indentRight_ = 0, indentExtent_ = 0;
   int marginLeft_ = 0, marginRight_ = 0;
+  // The memo's height; the image below it is room already made for the lines to come.
+  int height_ = 0;
   std::vector<LinkZone> lineZones_;
 };
 
 void MemoLayout::grow(int by) {
   if (by <= 0) return;
-  QImage& img = image();
-  QImage bigger = blankImage(img.width(), img.height() + by, panelColour_);
-  drawImageOnto(bigger, img);
-  box_.moImg->resize(bigger.size());
+  const int width = image().width();
+  height_ = boundedSurface(width, int64_t{height_} + by).height();
+  if (height_ <= image().height()) return;
+  // Room is made for many lines at once: growing by one line at a time would copy the whole image
+  // once per line of a long text.
+  const QSize room = boundedSurface(width, std::max(int64_t{height_}, int64_t{image().height()} * 2));
+  QImage bigger = blankImage(room.width(), room.height(), panelColour_);
+  drawImageOnto(bigger, image());
   box_.moImg->setPicture(std::move(bigger));
 }
 
+void MemoLayout::finishImage() {
+  if (image().height() != height_) box_.moImg->setPicture(image().copy(0, 0, image().width(), height_));
+  box_.moImg->resize(image().size());
+}
+
 void MemoLayout::writeLine() {
-  if (y_ + lineHeight_ >= image().height()) grow(lineHeight_);
+  if (y_ + lineHeight_ >= height_) grow(lineHeight_);
   const std::string text = trim(line_);
   const int freeSpace = image().width() - textWidth(text) - lineOffset_ - indentLeft_ - marginLeft_ - indentRight_ -
                         marginRight_;
@@ -138,7 +151,7 @@ void MemoLayout::writeLine() {
   y_ += lineHeight_;
   lineOffset_ = 0;
   line_.clear();
-  if (image().height() < oldY + 2 * lineHeight_) grow(lineHeight_);
+  if (height_ < oldY + 2 * lineHeight_) grow(lineHeight_);
 }
 
 void MemoLayout::figure(const std::vector<std::string>& a) {
@@ -186,7 +199,7 @@ void MemoLayout::figure(const std::vector<std::string>& a) {
       y_ += h;
     }
   }
-  if (y + h > image().height()) grow(y + h + lineHeight_ - image().height());
+  if (y + h > height_) grow(y + h + lineHeight_ - height_);
   if (!picture.isNull()) {
     QPainter painter(&image());
     painter.drawImage(QRect(x, y, w, h), withMagentaTransparent(picture));
@@ -244,7 +257,7 @@ std::string MemoLayout::directive(const std::string& word) {
 
 void MemoLayout::setScrollBar() {
   const int visible = scaled(request_.height);
-  const int overflow = image().height() - visible;
+  const int overflow = height_ - visible;
   int thumb = visible - static_cast<int>(overflow / 5.0);
   // A very long text would leave no thumb at all; a shorter thumb steps more rows per unit instead.
   constexpr int kMinThumb = 10;
@@ -280,6 +293,7 @@ void MemoLayout::run() {
   box_.moImg->setGeometry(
       QRect(QPoint(0, 0), boundedSurface(std::max(panel->width() - 10, 1), std::max(panel->height(), 1))));
   box_.moImg->setPicture(blankImage(box_.moImg->width(), box_.moImg->height(), panelColour_));
+  height_ = image().height();
 
   const QColor track = paintColor(request_.trackColour);
   const QColor thumb = paintColor(request_.thumbColour);
@@ -295,8 +309,8 @@ void MemoLayout::run() {
   y_ = scaled(s_.screen.memoMargins.top);
   marginLeft_ = scaled(s_.screen.memoMargins.left);
   marginRight_ = scaled(s_.screen.memoMargins.right);
-  // Lines past the budget can be on no image; stopping there also keeps the positions in range.
-  while (!text.empty() && y_ <= kMaxCoordinate) {
+  // Lines below the tallest image the budget allows can be on no image: the layout stops there.
+  while (!text.empty() && y_ <= kMaxSurfaceSide) {
     std::string word;
     const auto link = text[0] == '@' && text.find('|') != std::string::npos ? readLinkToken(text) : std::nullopt;
     if (link) {
@@ -331,6 +345,7 @@ void MemoLayout::run() {
     }
   }
   writeLine();
+  finishImage();
   setScrollBar();
   box_.scrollTo(0);
 }

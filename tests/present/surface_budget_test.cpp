@@ -106,3 +106,19 @@ TEST(SurfaceBudget, HugePositionsOfPicturesLinksAndGridsStayInRange) {
   EXPECT_TRUE(withinBudget(screen.telMod3()->picture()));
   EXPECT_LE(game.player().session().screen.textY, taluvin::kMaxCoordinate);
 }
+
+TEST(SurfaceBudget, AMemoFarLongerThanTheBudgetStopsAtTheTallestImage) {
+  TestGame game;
+  std::string words;
+  for (int i = 0; i < 20000; ++i) words += "palavra" + std::to_string(i) + " ";
+  game.write("start.scp", "memo " + words + ",0,0,300,200\nreg= 1,fim\n");
+  game.write("curto.scp", "memo um dois,0,0,300,200\n");
+  game.start();
+  EXPECT_EQ(game.reg(1), "fim");
+  taluvin::MemoBox& memo = screenOf(game).memoBox();
+  EXPECT_EQ(memo.moImg->picture().height(), taluvin::kMaxSurfaceSide);
+  EXPECT_EQ(memo.moImg->height(), taluvin::kMaxSurfaceSide);
+  game.run("curto");
+  EXPECT_EQ(memo.moImg->picture().height(), 200);  // a short text keeps the memo's own height
+  EXPECT_EQ(memo.moImg->height(), 200);
+}
