@@ -2,8 +2,27 @@
 # Plays the bundled demo from a copy, so playing never rewrites the files in the repository.
 # Scripts, pictures and sounds are refreshed from the repository on every start; the player's
 # saved state (settings, registers, objects) is kept once it exists.
+# With --headless there is no window to click in: the demo's walkthrough plays itself and ends.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
+player="${TALUVIN_PLAYER:-$here/build/taluvin}"  # another build of the player may be named here
+headless=no
+replay=no
+for arg in "$@"; do
+  case "$arg" in
+    --headless) headless=yes ;;
+    --replay) replay=yes ;;
+  esac
+done
+if [ ! -x "$player" ]; then
+  echo "play-demo.sh: no player at $player; build it first: cmake -S . -B build -G Ninja && cmake --build build --target taluvin" >&2
+  exit 1
+fi
+# Without a display Qt would abort with a message about platform plugins that says little.
+if [ "$headless" = no ] && [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+  echo "play-demo.sh: the demo needs a display (neither DISPLAY nor WAYLAND_DISPLAY is set); use --headless to watch its walkthrough play without one" >&2
+  exit 1
+fi
 save="${XDG_DATA_HOME:-$HOME/.local/share}/taluvin/demo"
 mkdir -p "$save"
 for f in "$here"/games/demo/*; do
@@ -12,4 +31,7 @@ for f in "$here"/games/demo/*; do
     *) cp -r "$f" "$save/" ;;
   esac
 done
-exec "$here/build/taluvin" "$save" "$@"
+if [ "$headless" = yes ] && [ "$replay" = no ]; then
+  exec "$player" "$save" --replay "$save/walkthrough.replay" "$@"
+fi
+exec "$player" "$save" "$@"

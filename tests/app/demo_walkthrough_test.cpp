@@ -1,6 +1,15 @@
 // The bundled demo played from a copy by its walkthrough, headless, through the real program.
+#include "app/main_window.h"
+#include "app/player.h"
+#include "present/screen.h"
 #include "support/program_run.h"
 
+#include <QCoreApplication>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QScrollBar>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -87,6 +96,67 @@ TEST_F(DemoCopy, WalkthroughTakesTheKeyOpensTheGateAndEndsWithTheEndButton) {
   const auto shipped = readCrLfLines(fs::path(TALUVIN_SOURCE_DIR) / "games" / "demo" / "demo.obx");
   ASSERT_GE(shipped.size(), 4u);
   EXPECT_EQ(shipped[3], "biblioteca");
+}
+
+// The demo's own launcher, as a newcomer runs it: without a display it says so in one line; with
+// --headless the walkthrough plays the game to its end and the program ends by itself.
+TEST_F(DemoCopy, PlayDemoScriptNeedsADisplayOrPlaysTheWalkthroughHeadless) {
+  auto play = [&](const QStringList& args) {
+    QProcess process;
+    auto env = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(name);
+    env.insert("TALUVIN_PLAYER", TALUVIN_BINARY);
+    env.insert("XDG_DATA_HOME", QString::fromStdString(folder_.string()));
+    env.insert("SDL_AUDIODRIVER", "dummy");
+    process.setProcessEnvironment(env);
+    process.start("bash", QStringList{QString(TALUVIN_SOURCE_DIR) + "/scripts/play-demo.sh"} + args);
+    const bool ended = process.waitForFinished(100000);
+    if (!ended) {
+      process.kill();
+      process.waitForFinished();
+    }
+    return std::make_pair(ended ? process.exitCode() : -1, process.readAllStandardError().toStdString());
+  };
+  const auto [noDisplayCode, noDisplayErr] = play({});
+  EXPECT_EQ(noDisplayCode, 1);
+  EXPECT_EQ(noDisplayErr.rfind("play-demo.sh: the demo needs a display", 0), 0u) << noDisplayErr;
+  EXPECT_EQ(std::count(noDisplayErr.begin(), noDisplayErr.end(), '\n'), 1) << noDisplayErr;
+
+  const auto [headlessCode, headlessErr] = play({"--headless"});
+  EXPECT_EQ(headlessCode, 0) << headlessErr;
+  const auto registers = readCrLfLines(folder_ / "taluvin" / "demo" / "demo.rgs");
+  ASSERT_GT(registers.size(), 3u) << headlessErr;
+  EXPECT_EQ(registers[3], "venceu") << "the walkthrough reached the end";
+}
+
+// Every text the demo shows in its two-line message strip must be read whole, without scrolling:
+// each room's text, and each note a room shows under it (the locked gate, the key taken, and the
+// key's description, which the key in the inventory shows in whatever room the player is).
+TEST_F(DemoCopy, EveryRoomTextAndNoteFitsTheMessageStrip) {
+  taluvin::Options options;
+  options.headless = true;
+  taluvin::Player player(options, folder_.string() + "/", "taluvin");
+  QPlainTextEdit* strip = player.mainWindow().screen().msg();
+  auto shown = [&](const char* script) {
+    player.runScript(script);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(strip->verticalScrollBar()->value(), 0)
+        << "after " << script << " the strip scrolled its first line away:\n" << strip->toPlainText().toStdString();
+    return strip->toPlainText().toStdString();
+  };
+  player.startClick();
+  shown("sala1");
+  shown("jardim");
+  EXPECT_NE(shown("portao").find("trancado"), std::string::npos);
+  shown("biblioteca");
+  shown("pegachave");
+  EXPECT_NE(shown("chave").find("pesada, com dentes em forma de torre."), std::string::npos)
+      << "the description is whole, its comma included";
+  for (const char* room : {"sala1", "jardim"}) {
+    shown(room);
+    EXPECT_NE(shown("chave").find("pesada, com dentes"), std::string::npos) << room;
+  }
+  shown("portao");
 }
 
 }  // namespace
