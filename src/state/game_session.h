@@ -72,7 +72,7 @@ struct GameSession {
   HudState hud;
 
   // Files of the open game, all in GameFolder.
-  std::string gameFile(const char* extension) const { return GameFolder + GameName + extension; }
+  std::string gameFile(const char* extension) const { return joinInFolder(GameFolder, GameName + extension); }
   std::string programSettingsPath() const { return ProgramFolder + ProgramName + ".ini"; }
 };
 
