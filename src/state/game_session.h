@@ -4,6 +4,7 @@
 #include "present/screen_state.h"
 #include "interact/zone_table.h"
 #include "present/hud_state.h"
+#include "state/game_paths.h"
 #include "state/settings.h"
 #include "state/text_file.h"
 #include "world/object_store.h"
