@@ -120,53 +120,73 @@ bool drawTextBox(Screen& screen, const TextBox& request) {
   const QFont font = target.style->font();
   const QFontMetrics metrics(font);
   const int lineHeight = lineHeightFor(size);
-  int r = 0;
+  const std::vector<std::string> tokens = splitBoxTokens(text);
   int row = 0;
-  for (const std::string& token : splitBoxTokens(text)) {
-    // Rows past the budget can be on no surface; stopping there also keeps the sums in range.
-    if (int64_t{y} + row > kMaxCoordinate) break;
-    const QString shown = toQt(token);
-    if (r + metrics.horizontalAdvance(shown) > width) {
-      r = 0;
-      row += lineHeight;
-      if (page && y + row > target.image->height()) fits = scroll.growPageTo(y + row) && fits;
+  // The rows are laid out twice on the scroll page: first only to learn how tall the page must
+  // grow, which it then does at once (a page grown row by row is copied once per row), then to
+  // draw. Elsewhere the one drawing pass is all.
+  const auto layOut = [&](bool drawing) {
+    int64_t pageHeight = target.image->height();
+    const auto growTo = [&](int64_t wanted) {
+      if (!drawing) {
+        pageHeight = wanted;
+        return;
+      }
+      fits = scroll.growPageTo(wanted) && fits;
+      pageHeight = target.image->height();
+    };
+    int r = 0;
+    row = 0;
+    for (const std::string& token : tokens) {
+      // Rows past the budget can be on no surface; stopping there also keeps the sums in range.
+      if (int64_t{y} + row > kMaxCoordinate) break;
+      const QString shown = toQt(token);
+      if (r + metrics.horizontalAdvance(shown) > width) {
+        r = 0;
+        row += lineHeight;
+        if (page && y + row > pageHeight) growTo(y + row);
+      }
+      if (page && token.size() == 1 && token[0] == kLineBreakSign) {
+        if (y + row + lineHeight > pageHeight) growTo(pageHeight + lineHeight);
+        row += lineHeight;
+        r = 0;
+        continue;
+      }
+      QString drawn = shown;
+      const auto link = readLinkToken(token);
+      if (link) drawn = toQt(link->label);
+      if (link && drawing) {
+        std::string script = link->script;
+        if (script.find('&') != std::string::npos) script = parseLinkQuery(s, script);
+        script = resolveScriptAlias(s, script);
+        LinkZone zone;
+        zone.label = link->label;
+        zone.script = script;
+        zone.rect = QRect(x + r, y + row, metrics.horizontalAdvance(drawn), metrics.height());
+        screen.recordZone(request.surface, zone);
+      }
+      if (page && y + row + lineHeight > pageHeight) growTo(pageHeight + lineHeight + 10);
+      if (drawing) {
+        QPainter painter(target.image);
+        painter.setFont(font);
+        painter.setPen(link ? linkColour(s) : colour);
+        textOut(painter, x + r, y + row, drawn);
+      }
+      if (link && drawing) {
+        QPainter underline(target.underlines);
+        underline.setPen(QPen(visitedColour(s), 1));
+        const int lineY = y + row + lineHeight - 1;
+        underline.drawLine(x + r, lineY, x + r + metrics.horizontalAdvance(drawn), lineY);
+      }
+      r = boundedCoordinate(int64_t{r} + metrics.horizontalAdvance(drawn));
     }
-    if (page && token.size() == 1 && token[0] == kLineBreakSign) {
-      if (y + row + lineHeight > target.image->height())
-        fits = scroll.growPageTo(int64_t{target.image->height()} + lineHeight) && fits;
-      row += lineHeight;
-      r = 0;
-      continue;
-    }
-    QString drawn = shown;
-    const auto link = readLinkToken(token);
-    if (link) {
-      std::string script = link->script;
-      if (script.find('&') != std::string::npos) script = parseLinkQuery(s, script);
-      script = resolveScriptAlias(s, script);
-      drawn = toQt(link->label);
-      LinkZone zone;
-      zone.label = link->label;
-      zone.script = script;
-      zone.rect = QRect(x + r, y + row, metrics.horizontalAdvance(drawn), metrics.height());
-      screen.recordZone(request.surface, zone);
-    }
-    if (page && y + row + lineHeight > target.image->height())
-      fits = scroll.growPageTo(int64_t{target.image->height()} + lineHeight + 10) && fits;
-    {
-      QPainter painter(target.image);
-      painter.setFont(font);
-      painter.setPen(link ? linkColour(s) : colour);
-      textOut(painter, x + r, y + row, drawn);
-    }
-    if (link) {
-      QPainter underline(target.underlines);
-      underline.setPen(QPen(visitedColour(s), 1));
-      const int lineY = y + row + lineHeight - 1;
-      underline.drawLine(x + r, lineY, x + r + metrics.horizontalAdvance(drawn), lineY);
-    }
-    r = boundedCoordinate(int64_t{r} + metrics.horizontalAdvance(drawn));
+    return pageHeight;
+  };
+  if (page) {
+    const int64_t needed = layOut(false);
+    if (needed > target.image->height()) fits = scroll.growPageTo(needed) && fits;
   }
+  layOut(true);
   s.screen.textY = boundedCoordinate(int64_t{y} + row + lineHeight);
   *target.style = saved;
   if (target.view) target.view->update();
