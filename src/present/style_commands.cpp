@@ -6,6 +6,7 @@
 #include "present/console_page.h"
 #include "present/picture_page.h"
 #include "present/screen.h"
+#include "present/surface_budget.h"
 #include "script/numbers.h"
 #include "script/text.h"
 #include "state/game_session.h"
@@ -44,8 +45,9 @@ Flow cmdFont(ScriptInterpreter& ip) {
   static const std::string kBold = "bold,", kItalic = "italic,", kUnderlined = "undelined,";
   static const std::string kNormalComma = "normal,", kNormal = "normal";
   auto& st = ip.session().screen.style;
+  std::string beyond;  // a size past the budget, marked after the usual trace
   if (!ip.arg(1).empty()) st.face = ip.arg(1);
-  if (!ip.arg(2).empty()) st.size = toIntOrAbort(ip.arg(2));
+  if (!ip.arg(2).empty()) st.size = commandFontSize(beyond, toIntOrAbort(ip.arg(2)));
   if (!ip.arg(3).empty()) st.text = ip.arg(3);
   st.bold = !ip.arg(4).empty();
   st.italic = !ip.arg(5).empty();
@@ -54,6 +56,7 @@ Flow cmdFont(ScriptInterpreter& ip) {
   ip.Trace += st.bold ? kBold : kNormalComma;
   ip.Trace += st.italic ? kItalic : kNormalComma;
   ip.Trace += st.underline ? kUnderlined : kNormal;
+  ip.Trace += beyond;
   return Flow::Done;
 }
 
@@ -91,8 +94,9 @@ Flow cmdFontSize(ScriptInterpreter& ip) {
   auto& s = ip.session();
   auto& st = s.screen.style;
   const int fromSettings = toIntOr(s.settings.line(16), st.size);
-  st.size = ip.arg(1).empty() ? fromSettings : toIntOr(ip.arg(1), fromSettings);
-  ip.Trace += std::to_string(st.size);
+  std::string beyond;
+  st.size = commandFontSize(beyond, ip.arg(1).empty() ? fromSettings : toIntOr(ip.arg(1), fromSettings));
+  ip.Trace += std::to_string(st.size) + beyond;
   applySizeToMessages(screenOf(ip), st.size);
   return Flow::Done;
 }
@@ -133,7 +137,7 @@ Flow cmdScreenFontFace(ScriptInterpreter& ip) {
 
 Flow cmdScreenFontSize(ScriptInterpreter& ip) {
   // slot 1 = size in points of the picture-screen buffer's font
-  screenOf(ip).pictureBuffer().style.size = toIntOrAbort(ip.arg(1));
+  screenOf(ip).pictureBuffer().style.size = commandFontSize(ip.Trace, toIntOrAbort(ip.arg(1)));
   return Flow::Done;
 }
 

@@ -122,3 +122,18 @@ TEST(SurfaceBudget, AMemoFarLongerThanTheBudgetStopsAtTheTallestImage) {
   EXPECT_EQ(memo.moImg->picture().height(), 200);  // a short text keeps the memo's own height
   EXPECT_EQ(memo.moImg->height(), 200);
 }
+
+TEST(SurfaceBudget, FontSizesPastTheBudgetAreCutAndMarked) {
+  TestGame game;
+  game.write("start.scp",
+             "fonte= Arial,2147483647\n"
+             "fntsize= -2147483648\n"
+             "telafntalt= 99999\n"
+             "msg= ola\n");
+  game.start();
+  const std::string marker = " <--- tamanho fora do limite: ";
+  EXPECT_TRUE(game.traced("   0: fonte= Arial,2048,,normal,normal,normal" + marker + "2147483647"));
+  EXPECT_TRUE(game.traced("   1: fntsize= -2048" + marker + "-2147483648"));
+  EXPECT_TRUE(game.traced("   2: telafntalt= " + marker + "99999"));
+  EXPECT_EQ(screenOf(game).pictureBuffer().style.size, taluvin::kMaxFontPoints);
+}
