@@ -148,7 +148,10 @@ QStringList displayLinesOf(QPlainTextEdit* memo, const QTextBlock& block) {
   const QString text = block.text();
   if (!lines || lines->lineCount() < 2) return {text};
   QStringList out;
-  for (int i = 0; i < lines->lineCount(); ++i) out << text.mid(lines->lineAt(i).textStart(), lines->lineAt(i).textLength());
+  for (int i = 0; i < lines->lineCount(); ++i) {
+    const QTextLine line = lines->lineAt(i);
+    out << text.mid(line.textStart(), line.textLength());
+  }
   return out;
 }
 

@@ -1,4 +1,4 @@
-// Palette painting of the window's components.
+// Settings values as the layout may use them, and palette painting of the window's components.
 #include "present/layout_settings.h"
 
 #include "present/surface_budget.h"
@@ -52,11 +52,13 @@ QSize lineSurface(GameSession& s, size_t widthLine, size_t heightLine, QSize fal
 int lineFontSize(GameSession& s, size_t line, int fallback) {
   const auto value = lineNumber(s, line);
   if (!value) return fallback;
-  if (*value > kMaxFontPoints) noteLayout(s, settingsBeyondBudget(line, s.settings.line(line)));
+  if (boundedFontSize(*value) != *value) noteLayout(s, settingsBeyondBudget(line, s.settings.line(line)));
   return boundedFontSize(*value);
 }
 
-bool colourReads(const std::string& rrggbb) { return rrggbb.empty() || parseInt(platformColorText(rrggbb)).has_value(); }
+bool colourReads(const std::string& rrggbb) {
+  return rrggbb.empty() || parseInt(platformColorText(rrggbb)).has_value();
+}
 
 void setAsideUnreadableColours(GameSession& s) {
   // Background, text, link and visited colours, console text, input box and its text, end-button
