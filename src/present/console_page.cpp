@@ -7,6 +7,7 @@
 #include "script/text.h"
 
 #include <QPlainTextDocumentLayout>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextLayout>
 
@@ -96,7 +97,10 @@ void ConsolePage::setStyle(bool bold, bool italic, bool underline) {
 void ConsolePage::setConsoleFont(const QFont& font) {
   if (font == msgMd0->font()) return;
   msgMd0->setFont(font);
+  // The view stays on the line it showed, as it does when the memo itself lays out a new font.
+  const int shownLine = msgMd0->verticalScrollBar()->value();
   reflow();
+  msgMd0->verticalScrollBar()->setValue(shownLine);
 }
 
 void ConsolePage::showTopBar(bool on, QColor barColour) {
@@ -108,34 +112,6 @@ void ConsolePage::showTopBar(bool on, QColor barColour) {
   } else {
     msgMd0->setGeometry(r.x(), 5, r.width(), r.height() + 20);
   }
-}
-
-void ConsolePage::clear() {
-  text_.clear();
-  msgMd0->clear();
-  splitWidth_ = msgMd0->viewport()->width();
-}
-
-QStringList ConsolePage::lines() const {
-  if (text_.isEmpty()) return {};
-  return text_.split('\n');
-}
-
-void ConsolePage::setLines(const QStringList& lines) {
-  text_ = lines.join('\n');
-  reflow();
-}
-
-void ConsolePage::appendText(const QString& text) {
-  QString plain = text;
-  plain.remove('\r');
-  text_ += plain;
-  if (msgMd0->viewport()->width() != splitWidth_) {
-    reflow();
-    return;
-  }
-  appendToMemo(msgMd0, plain);
-  splitFinishedLines();
 }
 
 namespace {
@@ -164,6 +140,36 @@ void cursorToEnd(QPlainTextEdit* memo) {
 
 }  // namespace
 
+void ConsolePage::clear() {
+  text_.clear();
+  msgMd0->clear();
+  splitWidth_ = msgMd0->viewport()->width();
+}
+
+QStringList ConsolePage::lines() const {
+  if (text_.isEmpty()) return {};
+  return text_.split('\n');
+}
+
+void ConsolePage::setLines(const QStringList& lines) {
+  // Like a memo whose lines are set anew, the view goes back to the first line.
+  text_ = lines.join('\n');
+  reflow();
+}
+
+void ConsolePage::appendText(const QString& text) {
+  QString plain = text;
+  plain.remove('\r');
+  text_ += plain;
+  if (msgMd0->viewport()->width() != splitWidth_) {
+    reflow();
+    cursorToEnd(msgMd0);
+    return;
+  }
+  appendToMemo(msgMd0, plain);
+  splitFinishedLines();
+}
+
 void ConsolePage::splitFinishedLines() {
   const QTextBlock last = msgMd0->document()->lastBlock();
   const QStringList lines = displayLinesOf(msgMd0, last);
@@ -185,7 +191,6 @@ void ConsolePage::reflow() {
     shown << lines;
   }
   if (split) msgMd0->setPlainText(shown.join('\n'));
-  cursorToEnd(msgMd0);
 }
 
 }  // namespace taluvin
