@@ -8,6 +8,7 @@
 #include "present/picture_placement.h"
 #include "present/screen.h"
 #include "script/text.h"
+#include "state/game_paths.h"
 #include "state/lifecycle.h"
 #include "state/text_file.h"
 
@@ -81,7 +82,8 @@ struct OpeningGuard {
 
 void Player::startClick() {
   OpeningGuard opening(openingGame_);
-  if (!fileExists(session_.ProgramFolder + "start.scp")) {
+  const auto startScript = resolveInFolder(session_.ProgramFolder, "start.scp");
+  if (!startScript || !fileExists(*startScript)) {
     letEventsRun();
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     requestQuit();
@@ -89,7 +91,7 @@ void Player::startClick() {
   }
   main_->hide();
   letEventsRun();
-  openGame(session_.GameName);
+  if (!openGame(session_.GameName)) return;
   main_->screen().showFirstPages();
   main_->show();
   letEventsRun();
@@ -99,15 +101,24 @@ void Player::startClick() {
 void Player::resume() {
   OpeningGuard opening(openingGame_);
   if (session_.GameName.empty()) return;
-  openGame(session_.GameName);
+  if (!openGame(session_.GameName)) return;
   session_.Script = session_.Posic.empty() ? std::string("start") : session_.Posic;
   runScript(session_.Script);
 }
 
-void Player::openGame(const std::string& name) {
-  openGameFiles(session_, name);
+bool Player::openGame(const std::string& name) {
+  if (const std::string message = openGameFiles(session_, name); !message.empty()) {
+    // Nothing of the game is read or written; the program ends as it does without a start script.
+    trace_.line(message);
+    std::cerr << "taluvin: " << cp1252ToUtf8(message) << '\n';
+    if (!options_.headless) QMessageBox::critical(main_.get(), "Taluvin", toQt(message));
+    exitCode_ = 2;  // a game that cannot be played is a failure for whoever started it
+    requestQuit();
+    return false;
+  }
   sayNotices(session_, trace_);
   main_->screen().applyGameLayout();
+  return true;
 }
 
 void Player::runScript(const std::string& name) { runner().run(name); }
@@ -154,7 +165,7 @@ void Player::showRunAbort(const std::string& message) {
 
 void Player::requestQuit() {
   quitRequested_ = true;
-  QCoreApplication::quit();
+  QCoreApplication::exit(exitCode_);
 }
 
 }  // namespace taluvin

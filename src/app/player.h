@@ -29,7 +29,8 @@ class Player : public RunHooks {
   // The opening picture's actions.
   void startClick();
   void resume();
-  void openGame(const std::string& name);
+  // False, with a message and the program ending, when the game's files could lie outside the folder.
+  bool openGame(const std::string& name);
   void runScript(const std::string& name);
 
   // The exit steps: both settings files and the state files. Runs once.
@@ -76,6 +77,7 @@ class Player : public RunHooks {
   std::unique_ptr<InterpreterWindow> interpreterWindow_;
   std::unique_ptr<MonitorWindow> monitor_;
   bool quitRequested_ = false;
+  int exitCode_ = 0;  // kept by every later request to quit
   volatile std::sig_atomic_t ending_ = 0;
   int openingGame_ = 0;  // start clicks and resumes in progress
   bool shutDown_ = false;

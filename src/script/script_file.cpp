@@ -8,9 +8,9 @@
 namespace taluvin {
 
 std::optional<std::string> scriptPath(const GameSession& session, const std::string& name) {
-  auto path = resolveInFolder(session.GameFolder, name);
-  if (!path) return std::nullopt;
-  return *path + ".scp";
+  // The file checked is the file read: a name checked without its extension could pass while
+  // name + ".scp" is a link out of the folder.
+  return resolveInFolder(session.GameFolder, name + ".scp");
 }
 
 bool scriptExists(const GameSession& session, const std::string& name) {

@@ -72,7 +72,8 @@ struct GameSession {
   // The overlay picture's position and switches.
   HudState hud;
 
-  // Files of the open game, all in GameFolder.
+  // Files of the open game, all in GameFolder. Opening the game made sure its name and these files
+  // stay inside the folder.
   std::string gameFile(const char* extension) const { return joinInFolder(GameFolder, GameName + extension); }
   std::string programSettingsPath() const { return ProgramFolder + ProgramName + ".ini"; }
 };

@@ -2,6 +2,7 @@
 #include "state/lifecycle.h"
 
 #include "script/numbers.h"
+#include "state/game_paths.h"
 #include "state/game_session.h"
 
 namespace taluvin {
@@ -74,7 +75,17 @@ std::string folderToUrl(const std::string& folder) {
   return url;
 }
 
-void openGameFiles(GameSession& s, const std::string& gameName) {
+std::string openGameFiles(GameSession& s, const std::string& gameName) {
+  static const std::string kNotOpened = "; the game is not opened";
+  // A name such as "../other" would read, and at exit write, the game's files outside its folder.
+  if (!isPlainGameName(gameName))
+    return "the game name \"" + gameName + "\" (settings line 4) is not a plain file name" + kNotOpened;
+  // Nor may one of its files be a link out of the folder: the game would be shown another file.
+  // Checked once here, the paths of these files need no check while the game runs.
+  for (const char* extension : {".ini", ".rgs", ".obx", ".obz"}) {
+    if (!resolveInFolder(s.ProgramFolder, gameName + extension))
+      return "the game's file \"" + gameName + extension + "\" leads out of its folder" + kNotOpened;
+  }
   s.GameName = gameName;
   s.GameFolder = s.ProgramFolder;
   s.FolderUrl = folderToUrl(s.GameFolder);
@@ -88,6 +99,7 @@ void openGameFiles(GameSession& s, const std::string& gameName) {
   s.ScriptCmd = s.settings.line(17);
   const auto& model = s.settings.line(26);
   if (!model.empty()) s.Modelo = model;
+  return {};
 }
 
 void writeExitFiles(GameSession& s, const ExitGeometry& g) {

@@ -11,8 +11,9 @@ struct GameSession;
 void startUpSession(GameSession& session, const std::string& programFolder, const std::string& programName);
 
 // Loads the game's settings, registers, catalogue and object table; the game's settings
-// replace the program's in memory.
-void openGameFiles(GameSession& session, const std::string& gameName);
+// replace the program's in memory. Gives why nothing was opened, or nothing when the game opened:
+// a game name that is not a plain file name, or a game file that is a link out of the folder.
+std::string openGameFiles(GameSession& session, const std::string& gameName);
 
 // The game folder written as a file address for generated web pages: blanks, bytes outside ASCII
 // and the signs an address or a tag would misread are escaped ("%20", "%D0" ...).

@@ -87,13 +87,36 @@ void loadRegistersFromScript(ScriptInterpreter& ip) {
   noteIfCut(ip, whole);
 }
 
+std::string lowerAscii(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return text;
+}
+
+// The files that make the game itself: its scripts, settings, register and object files. Saved maps
+// and similar files are what a game discards; these would leave it unplayable. Letter case is
+// ignored, as it is on the file systems games are often made on.
+bool isGameOwnFile(const GameSession& s, const std::string& name) {
+  const auto slash = name.find_last_of("/\\");
+  const std::string file = lowerAscii(slash == std::string::npos ? name : name.substr(slash + 1));
+  const auto dot = file.rfind('.');
+  const std::string extension = dot == std::string::npos ? std::string() : file.substr(dot);
+  if (extension == ".scp" || extension == ".ini" || extension == ".obj") return true;
+  const std::string base = dot == std::string::npos ? file : file.substr(0, dot);
+  return base == lowerAscii(s.GameName) && (extension == ".rgs" || extension == ".obx" || extension == ".obz");
+}
+
 // slot 2 = name of a file in the game folder
 void deleteSavedMap(ScriptInterpreter& ip) {
-  auto path = resolveInFolder(ip.session().GameFolder, ip.arg(2));
-  if (!path || !fileExists(*path)) {
-    ip.Trace += kNoFile;
+  static const std::string kGameOwnFile = w(" <--- arquivo do jogo não pode ser apagado");
+  const std::string& name = ip.arg(2);
+  if (isGameOwnFile(ip.session(), name)) {
+    ip.Trace += kGameOwnFile;
     return;
   }
+  // A missing file is not worth a marker: discarding a map that was never saved is the usual case.
+  auto path = resolveInFolder(ip.session().GameFolder, name);
+  if (!path || !fileExists(*path)) return;
   std::error_code error;
   std::filesystem::remove(std::filesystem::path(*path), error);
 }
