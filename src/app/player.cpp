@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "interact/monitor_window.h"
 #include "interact/pointer_handlers.h"
+#include "present/layout_settings.h"
 #include "present/picture_placement.h"
 #include "present/screen.h"
 #include "script/text.h"
@@ -118,7 +119,15 @@ bool Player::openGame(const std::string& name) {
   }
   sayNotices(session_, trace_);
   main_->screen().applyGameLayout();
+  sayLayoutNotes(true);
   return true;
+}
+
+void Player::sayLayoutNotes(bool alsoOnStderr) {
+  for (const std::string& note : takeLayoutNotes(session_)) {
+    trace_.line(note);
+    if (alsoOnStderr) std::cerr << "taluvin: " << cp1252ToUtf8(note) << '\n';
+  }
 }
 
 void Player::runScript(const std::string& name) { runner().run(name); }
@@ -145,7 +154,10 @@ void Player::shutdown() {
 
 void Player::resetInteraction() { main_->screen().resetInteraction(); }
 
-void Player::applyRunLayout() { main_->screen().applyRunLayout(); }
+void Player::applyRunLayout() {
+  main_->screen().applyRunLayout();
+  sayLayoutNotes(false);
+}
 
 void Player::showQuoteText(const std::string& text) { main_->screen().showQuoteText(text); }
 

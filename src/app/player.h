@@ -69,6 +69,8 @@ class Player : public RunHooks {
 
  private:
   void showOpeningPictureFromSettings();
+  // Settings values the layout could not use, said in the trace (and on stderr when a game opens).
+  void sayLayoutNotes(bool alsoOnStderr);
 
   Options options_;
   GameSession session_;
