@@ -114,6 +114,7 @@ int main(int argc, char* argv[]) {
     }
     auto* out = traceFile.get();
     player.trace().setSink([out](std::string_view line) { *out << cp1252ToUtf8(line) << '\n'; });
+    player.trace().setFlush([out] { out->flush(); });
   }
 
   std::unique_ptr<Replay> replay;

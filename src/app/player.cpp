@@ -11,6 +11,7 @@
 #include "script/text.h"
 #include "state/game_paths.h"
 #include "state/lifecycle.h"
+#include "state/state_writer.h"
 #include "state/text_file.h"
 
 #include <QApplication>
@@ -42,6 +43,18 @@ Player::Player(const Options& options, const std::string& programFolder, const s
   interpreterWindow_->interpreter().setPlayer(this);
   interpreterWindow_->interpreter().setStopFlag(&ending_);
   connectPointerHandlers(*this);
+  // The writer reports from its own thread; the player says it once, on its own thread.
+  StateWriter::instance().setFailureReport([this](const std::string& message) {
+    QMetaObject::invokeMethod(
+        main_.get(),
+        [this, message] {
+          const std::string text = utf8ToCp1252(message);
+          trace_.line(text);
+          trace_.flush();
+          main_->screen().showNotice(text);
+        },
+        Qt::QueuedConnection);
+  });
 
   startUpSession(session_, programFolder, programName);
   sayNotices(session_, trace_);
@@ -52,7 +65,7 @@ Player::Player(const Options& options, const std::string& programFolder, const s
   main_->screen().setQuitCheck([this] { return quitRequested(); });
 }
 
-Player::~Player() = default;
+Player::~Player() { StateWriter::instance().setFailureReport(nullptr); }
 
 void Player::showOpeningPictureFromSettings() {
   // An empty line, or a picture that cannot be read, keeps the built-in title screen.
@@ -150,6 +163,8 @@ void Player::shutdown() {
   geometry.contentWidth = main_->abok0()->width();
   geometry.contentHeight = main_->abok0()->height();
   writeExitFiles(session_, geometry);
+  // A save that failed since the event loop last ran is still said before the program ends.
+  QCoreApplication::sendPostedEvents(main_.get(), QEvent::MetaCall);
 }
 
 void Player::resetInteraction() { main_->screen().resetInteraction(); }

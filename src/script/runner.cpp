@@ -6,6 +6,7 @@
 #include "script/script_file.h"
 #include "script/text.h"
 #include "state/game_session.h"
+#include "state/state_writer.h"
 
 namespace taluvin {
 
@@ -30,9 +31,12 @@ void ScriptRunner::traceHeader(const std::string& name) {
 }
 
 void ScriptRunner::saveState() {
-  if (session_.GameName.empty()) return;
-  session_.registers.save(session_.gameFile(".rgs"));
-  writeLines(session_.gameFile(".obx"), session_.objects.table);
+  if (!session_.gameOpen()) return;
+  // Registers and objects of one run land together or not at all.
+  StateSet set;
+  set.add(session_.gameFile(".rgs"), session_.registers.lines());
+  set.add(session_.gameFile(".obx"), session_.objects.table);
+  set.submit();
 }
 
 void ScriptRunner::run(std::string requested) {
@@ -71,7 +75,11 @@ void ScriptRunner::run(std::string requested) {
     interpretAll();
   } catch (const RunAbort& failure) {
     // The rest of the script and the end-of-run steps are skipped; the session keeps its changes.
+    // A run nested in a waiting command shares the lines with the run that waits: leaving them at
+    // their end stops that run too, so no line of the aborted script runs after its failure.
+    session_.CurLine = static_cast<int>(session_.ScriptLines.size());
     trace_.line(failure.what());
+    trace_.flush();
     hooks_.showRunAbort(failure.what());
     ++finished_;
     return;
@@ -79,6 +87,7 @@ void ScriptRunner::run(std::string requested) {
 
   hooks_.updateScreen();
   saveState();
+  trace_.flush();
   hooks_.letEventsRun();
   hooks_.settleAfterRun();
   ++finished_;

@@ -17,12 +17,19 @@ class TraceLog {
   void line(std::string_view text) const {
     if (sink_) sink_(text);
   }
+  // A sink that buffers (a file) is told to write out what it holds: after every run, so a crash or
+  // a kill loses at most the lines of the run in progress.
+  void setFlush(std::function<void()> flush) { flush_ = std::move(flush); }
+  void flush() const {
+    if (flush_) flush_();
+  }
 
   // Line index written right-aligned in four characters (only its last four digits), then ": ".
   static void appendPrefix(std::string& out, int lineIndex);
 
  private:
   Sink sink_;
+  std::function<void()> flush_;
 };
 
 }  // namespace taluvin

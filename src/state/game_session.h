@@ -72,6 +72,9 @@ struct GameSession {
   // The overlay picture's position and switches.
   HudState hud;
 
+  // Whether a game's files are open; before that nothing may be written, not even into the
+  // working folder a bare file name would land in.
+  bool gameOpen() const { return !GameName.empty() && !GameFolder.empty(); }
   // Files of the open game, all in GameFolder. Opening the game made sure its name and these files
   // stay inside the folder.
   std::string gameFile(const char* extension) const { return joinInFolder(GameFolder, GameName + extension); }

@@ -4,6 +4,7 @@
 #include "script/numbers.h"
 #include "state/game_paths.h"
 #include "state/game_session.h"
+#include "state/state_writer.h"
 
 namespace taluvin {
 
@@ -89,6 +90,9 @@ std::string openGameFiles(GameSession& s, const std::string& gameName) {
   s.GameName = gameName;
   s.GameFolder = s.ProgramFolder;
   s.FolderUrl = folderToUrl(s.GameFolder);
+  // A program killed mid-save leaves its temporaries behind; they are never a save of their own.
+  StateWriter::removeLeftoverTemporaries({s.programSettingsPath(), s.gameFile(".ini"), s.gameFile(".rgs"),
+                                          s.gameFile(".obx"), s.gameFile(".obz")});
   s.settings.load(s.gameFile(".ini"));
   for (Lines cuts : {s.registers.load(s.gameFile(".rgs")), s.objects.loadCatalogue(s.gameFile(".obz")),
                      s.objects.loadTable(s.gameFile(".obx"))})
@@ -120,14 +124,19 @@ void writeExitFiles(GameSession& s, const ExitGeometry& g) {
   st.set(11, std::to_string(g.contentWidth));
   st.set(12, std::to_string(g.contentHeight));
   st.set(95, s.carriedLine95);
-  st.save(s.programSettingsPath());
+  StateSet files;
+  files.add(s.programSettingsPath(), st.lines());
   // Before a game is opened its folder is unknown; its files are left alone rather than
   // written into whatever folder the program was started from.
-  if (s.GameName.empty() || s.GameFolder.empty()) return;
-  st.save(s.gameFile(".ini"));
-  s.registers.save(s.gameFile(".rgs"));
-  if (!s.objects.table.empty()) writeLines(s.gameFile(".obx"), s.objects.table);
-  if (!s.objects.names.empty()) writeLines(s.gameFile(".obz"), s.objects.names);
+  if (s.gameOpen()) {
+    files.add(s.gameFile(".ini"), st.lines());
+    files.add(s.gameFile(".rgs"), s.registers.lines());
+    if (!s.objects.table.empty()) files.add(s.gameFile(".obx"), s.objects.table);
+    if (!s.objects.names.empty()) files.add(s.gameFile(".obz"), s.objects.names);
+  }
+  files.submit();
+  // The program ends after this: everything must be on disk first.
+  StateWriter::instance().drain();
 }
 
 }  // namespace taluvin

@@ -21,7 +21,7 @@ class Settings {
 
   void load(const std::string& path) { lines_ = readLines(path); }
   void padForWriting();
-  bool save(const std::string& path) const { return writeLines(path, lines_); }
+  void save(const std::string& path) const { writeLines(path, lines_); }
 
   const Lines& lines() const { return lines_; }
   void assign(Lines lines) { lines_ = std::move(lines); }

@@ -2,12 +2,11 @@
 #include "state/text_file.h"
 
 #include "script/text.h"
+#include "state/state_writer.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <unistd.h>
 
 namespace taluvin {
 
@@ -16,7 +15,11 @@ namespace {
 std::filesystem::path fsPath(const std::string& path) { return std::filesystem::path(path); }
 }  // namespace
 
+std::string nativePath(const std::string& path) { return fsPath(path).string(); }
+
 bool fileExists(const std::string& path) {
+  // A file the writer still holds must be seen as written.
+  StateWriter::instance().drain(nativePath(path));
   std::error_code ec;
   return !path.empty() && std::filesystem::is_regular_file(fsPath(path), ec);
 }
@@ -37,6 +40,7 @@ Lines splitLines(const std::string& content) {
 }
 
 Lines readLines(const std::string& path) {
+  StateWriter::instance().drain(nativePath(path));
   std::ifstream in(fsPath(path), std::ios::binary);
   if (!in) return {};
   std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -44,6 +48,7 @@ Lines readLines(const std::string& path) {
 }
 
 LinesWithin readLinesWithin(const std::string& path, size_t maxLines, size_t maxLineBytes) {
+  StateWriter::instance().drain(nativePath(path));
   LinesWithin read;
   std::ifstream in(fsPath(path), std::ios::binary);
   if (!in) return read;
@@ -102,32 +107,10 @@ Lines cutNotices(const std::string& path, const LinesWithin& read, size_t maxLin
   return notices;
 }
 
-bool writeLines(const std::string& path, const Lines& lines) {
-  const auto target = fsPath(path);
-  auto temp = target;
-  temp += ".tmp" + std::to_string(::getpid());
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    for (const auto& line : lines) {
-      out.write(line.data(), static_cast<std::streamsize>(line.size()));
-      out.write("\r\n", 2);
-    }
-    out.flush();
-    if (!out) {
-      out.close();
-      std::error_code ec;
-      std::filesystem::remove(temp, ec);
-      return false;
-    }
-  }
-  std::error_code ec;
-  std::filesystem::rename(temp, target, ec);
-  if (ec) {
-    std::filesystem::remove(temp, ec);
-    return false;
-  }
-  return true;
+void writeLines(const std::string& path, const Lines& lines) {
+  StateSet set;
+  set.add(path, lines);
+  set.submit();
 }
 
 }  // namespace taluvin

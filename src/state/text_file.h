@@ -10,6 +10,8 @@ using Lines = std::vector<std::string>;
 
 // Paths are native file system paths, as the resolver joins them (see state/game_paths.h).
 bool fileExists(const std::string& path);
+// The path as the file system spells it.
+std::string nativePath(const std::string& path);
 
 // Lines end at CR LF, a lone CR or a lone LF; a final line end adds no empty line.
 // A missing or unreadable file reads as no lines.
@@ -27,8 +29,8 @@ LinesWithin readLinesWithin(const std::string& path, size_t maxLines, size_t max
 // One line for each kind of cut ("jogo.rgs: 5 lines past the first 1000001 are left out").
 Lines cutNotices(const std::string& path, const LinesWithin& read, size_t maxLines, size_t maxLineBytes);
 
-// Each line ends with CR LF. The file is written to a temporary beside it and renamed over the
-// old one, so a crash mid-write never leaves a half-written save. Returns false on failure.
-bool writeLines(const std::string& path, const Lines& lines);
+// Hands the file to the state writer as a set of its own (see state/state_writer.h): each line
+// ends with CR LF, and a crash mid-write never leaves a half-written file.
+void writeLines(const std::string& path, const Lines& lines);
 
 }  // namespace taluvin

@@ -169,7 +169,7 @@ Flow cmdLastObject(ScriptInterpreter& ip) {
 Flow cmdSaveObjects(ScriptInterpreter& ip) {
   // no arguments
   auto& s = ip.session();
-  if (!s.GameName.empty()) s.objects.saveTable(s.gameFile(".obx"));
+  if (s.gameOpen()) s.objects.saveTable(s.gameFile(".obx"));
   return Flow::Done;
 }
 

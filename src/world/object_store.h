@@ -52,7 +52,7 @@ struct ObjectStore {
   Lines loadCatalogue(const std::string& path);
   // A table file cut short mid-record is completed with empty lines, so every record has eight.
   Lines loadTable(const std::string& path);
-  bool saveTable(const std::string& path) const { return writeLines(path, table); }
+  void saveTable(const std::string& path) const { writeLines(path, table); }
 
   // Records rebuilt from the per-object files (name + ".obj" in folder): every catalogue name when
   // `name` is empty or "todos", else the records of that name. Returns the names whose file is

@@ -125,7 +125,7 @@ void deleteSavedMap(ScriptInterpreter& ip) {
 void reloadObjects(ScriptInterpreter& ip) {
   auto& s = ip.session();
   for (const auto& name : s.objects.reload(s.GameFolder, ip.arg(2))) ip.Trace += kNoFile + " (" + name + ".obj)";
-  if (!s.GameName.empty()) s.objects.saveTable(s.gameFile(".obx"));
+  if (s.gameOpen()) s.objects.saveTable(s.gameFile(".obx"));
 }
 
 }  // namespace
@@ -133,7 +133,7 @@ void reloadObjects(ScriptInterpreter& ip) {
 Flow cmdSaveRegs(ScriptInterpreter& ip) {
   // no arguments
   auto& s = ip.session();
-  if (!s.GameName.empty()) s.registers.save(s.gameFile(".rgs"));
+  if (s.gameOpen()) s.registers.save(s.gameFile(".rgs"));
   return Flow::Done;
 }
 
@@ -147,7 +147,7 @@ Flow cmdLoadRegs(ScriptInterpreter& ip) {
   }
   // A missing register file would leave no registers at all; the table stays as it is instead.
   const std::string path = s.gameFile(".rgs");
-  if (s.GameName.empty() || !fileExists(path)) {
+  if (!s.gameOpen() || !fileExists(path)) {
     ip.Trace += kNoFile;
     return Flow::Done;
   }

@@ -37,7 +37,7 @@ class RegisterTable {
   // A register file longer than the largest table, or with lines longer than a register holds,
   // is cut to fit; the returned lines say what was cut.
   Lines load(const std::string& path);
-  bool save(const std::string& path) const { return writeLines(path, values_); }
+  void save(const std::string& path) const { writeLines(path, values_); }
   const Lines& lines() const { return values_; }
   void assign(Lines values) { values_ = std::move(values); }
 

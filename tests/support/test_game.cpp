@@ -3,6 +3,7 @@
 
 #include "script/runner.h"
 #include "script/text.h"
+#include "state/state_writer.h"
 #include "state/text_file.h"
 
 #include <QObject>
@@ -50,6 +51,7 @@ void TestGame::settings(const std::vector<std::pair<int, std::string>>& lines) {
 }
 
 std::string TestGame::read(const std::string& name) const {
+  StateWriter::instance().drain();  // the player's saves are written off its thread
   std::ifstream in(folder_ + name, std::ios::binary);
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   return cp1252ToUtf8(bytes);
@@ -61,7 +63,10 @@ std::vector<std::string> TestGame::readLines(const std::string& name) const {
   return lines;
 }
 
-bool TestGame::exists(const std::string& name) const { return std::filesystem::exists(folder_ + name); }
+bool TestGame::exists(const std::string& name) const {
+  StateWriter::instance().drain();
+  return std::filesystem::exists(folder_ + name);
+}
 
 Player& TestGame::player() {
   if (!player_) {
@@ -100,6 +105,11 @@ bool TestGame::traced(const std::string& line) const {
 }
 
 void TestGame::quit() { player().shutdown(); }
+
+void TestGame::restart() {
+  player_.reset();
+  trace_.clear();
+}
 
 std::string TestGame::reg(int k) { return cp1252ToUtf8(player().session().registers.at(k)); }
 

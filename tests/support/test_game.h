@@ -51,6 +51,9 @@ class TestGame {
 
   // Exit steps, as when the program ends.
   void quit();
+  // The program started again on the same folder: the next player() is a fresh one. The old player's
+  // exit steps are not run (call quit() first for a normal end).
+  void restart();
 
  private:
   void queueArmedEvents(const std::string& line);
