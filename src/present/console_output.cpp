@@ -3,6 +3,7 @@
 
 #include "present/console_page.h"
 #include "present/extra_pages.h"
+#include "present/input_hold.h"
 #include "present/screen.h"
 #include "script/text.h"
 #include "state/game_session.h"
@@ -28,6 +29,7 @@ void pauseFor(Screen& screen, int milliseconds) {
 }
 
 void typewriter(Screen& screen, const QString& text, int delay) {
+  const InputHold::Scope holdInput;
   QPlainTextEdit* console = screen.console().msgMd0;
   for (QChar c : text) {
     if (c == '\r') continue;
@@ -58,6 +60,7 @@ QStringList displayLines(const QPlainTextEdit* console, const QString& text) {
 }
 
 void scrollUp(Screen& screen, const QString& text, int delay) {
+  const InputHold::Scope holdInput;
   ConsolePage& console = screen.console();
   QPlainTextEdit* work = screen.images().memo1;
   work->setFont(console.msgMd0->font());
