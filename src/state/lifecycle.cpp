@@ -2,6 +2,7 @@
 #include "state/lifecycle.h"
 
 #include "script/numbers.h"
+#include "script/text.h"
 #include "state/game_paths.h"
 #include "state/game_session.h"
 #include "state/state_writer.h"
@@ -34,7 +35,8 @@ void startUpSession(GameSession& s, const std::string& programFolder, const std:
   s.playerKind = "jog";
   s.Script = s.IniScp = s.RetScp = "start";
   s.typingSpeed = 7;
-  s.settings.load(s.programSettingsPath());
+  // A settings file linked out of the folder is not read: the game folder is all a game may show.
+  if (resolveInFolder(s.ProgramFolder, utf8ToCp1252(s.ProgramName) + ".ini")) s.settings.load(s.programSettingsPath());
   s.GameName = s.settings.line(4);
   takeNamesFromSettings(s);
   s.ScriptLines.clear();

@@ -214,3 +214,16 @@ TEST(FolderConfinement, AGameNameThatCouldLeaveTheFolderOpensNothing) {
 
 }  // namespace
 }  // namespace taluvin
+
+TEST(FolderConfinement, ProgramSettingsLinkedOutOfTheFolderAreNotRead) {
+  TestGame game;
+  const std::string outside = game.folder() + "../" + std::filesystem::path(game.folder()).parent_path().filename().string() + "-fora.ini";
+  {
+    std::ofstream out(outside, std::ios::binary);
+    for (int k = 0; k < 5; ++k) out << (k == 4 ? "segredo" : "") << "\r\n";
+  }
+  std::filesystem::remove(game.folder() + "taluvin.ini");
+  std::filesystem::create_symlink(outside, game.folder() + "taluvin.ini");
+  EXPECT_EQ(game.player().session().GameName, "");
+  std::filesystem::remove(outside);
+}
