@@ -31,7 +31,13 @@ void pauseFor(Screen& screen, int milliseconds) {
 void typewriter(Screen& screen, const QString& text, int delay) {
   const InputHold::Scope holdInput;
   QPlainTextEdit* console = screen.console().msgMd0;
-  for (QChar c : text) {
+  for (qsizetype k = 0; k < text.size(); ++k) {
+    // A program that is ending shows the rest at once instead of typing it out.
+    if (screen.quitting()) {
+      screen.console().appendText(QString(text.mid(k)).remove('\r'));
+      return;
+    }
+    const QChar c = text[k];
     if (c == '\r') continue;
     screen.console().appendText(QString(c));
     console->viewport()->repaint();

@@ -72,6 +72,19 @@ TEST(ProgramEnd, ClosingTheWindowEndsACountdownASoundAndAPausingLoopAtOnce) {
   }
 }
 
+TEST(ProgramEnd, ClosingTheWindowDuringTypedOutTextShowsTheRestAtOnce) {
+  TestGame game;
+  // Twenty thousand letters: even without their 7 ms waits, typing them out one by one takes long.
+  game.write("start.scp", "modo= 0\n/ pronto\nmsg= " + std::string(20000, 'x') + "\ndepois\n");
+  game.atTraced("   1: / pronto", [&game] { game.player().mainWindow().close(); });
+  QElapsedTimer clock;
+  clock.start();
+  game.start();
+  EXPECT_LT(clock.elapsed(), kPromptMs);
+  EXPECT_TRUE(game.player().quitRequested());
+  EXPECT_FALSE(game.traced("   3: depois "));
+}
+
 TEST(ProgramEnd, ACountdownThatIsLeftAloneStillEndsTheProgramAfterItsScript) {
   TestGame game;
   game.write("start.scp", "encerrar 1\ndepois\n");
