@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using taluvin::testing::TestGame;
@@ -62,9 +63,15 @@ QStringList linesOfAFreshMemo(const QPlainTextEdit* console, const QString& text
 
 TEST(ConsoleGrowth, DirectOutputGrowsLinearlyWithTheText) {
   // Four times the text costs about four times as long; a cost that grew with the console's length
-  // would make it sixteen. The factor leaves room for a loaded machine.
-  const qint64 small = millisecondsToWrite("direto", 200);
-  const qint64 large = millisecondsToWrite("direto", 800);
+  // would make it sixteen. The factor leaves room for a loaded machine, and each cost is the best of
+  // three runs, since another process taking the processor can only make a run slower.
+  auto bestOfThree = [](int count) {
+    qint64 best = millisecondsToWrite("direto", count);
+    for (int again = 0; again < 2; ++again) best = std::min(best, millisecondsToWrite("direto", count));
+    return best;
+  };
+  const qint64 small = bestOfThree(200);
+  const qint64 large = bestOfThree(800);
   EXPECT_LT(large, small * 9) << small << " ms for 19,800 characters, " << large << " ms for 79,200";
 }
 
