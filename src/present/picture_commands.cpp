@@ -10,6 +10,7 @@
 #include "present/layout_settings.h"
 #include "present/picture_placement.h"
 #include "present/screen.h"
+#include "present/surface_budget.h"
 #include "present/scroll_page.h"
 #include "script/markup.h"
 #include "script/numbers.h"
@@ -260,6 +261,9 @@ Flow cmdCaption(ScriptInterpreter& ip) {
   const std::string& shadow = ip.arg(9);
   ip.Trace += text + "," + std::to_string(x) + "," + std::to_string(y) + "," + face + "," + std::to_string(size) +
               "," + std::to_string(size) + "," + colour + "," + shadow;
+  // Cut to the budget before the far edge is computed from them, which must stay in the int range.
+  const int left = commandPosition(ip.Trace, x), top = commandPosition(ip.Trace, y);
+  const int boxWidth = commandSide(ip.Trace, width), boxHeight = commandSide(ip.Trace, height);
   if (s.Modelo != "1") return Flow::Done;
 
   const TextStyle& style = s.screen.style;
@@ -282,8 +286,8 @@ Flow cmdCaption(ScriptInterpreter& ip) {
   paintWidgetText(legda, QColor(0, 0, 0, 0), front);
   paintWidgetText(sombra, QColor(0, 0, 0, 0), back);
   // A zero size means the caption is as large as its text needs.
-  QRect rect(x, y, width, height);
-  if (width == 0 || height == 0) rect.setSize(measureLabel(toQt(text), font) + QSize(2, 2));
+  QRect rect(left, top, boxWidth, boxHeight);
+  if (boxWidth == 0 || boxHeight == 0) rect.setSize(measureLabel(toQt(text), font) + QSize(2, 2));
   legda->setGeometry(rect);
   sombra->setGeometry(front == back ? rect : rect.translated(-2, 2));
   legda->show();

@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "present/picture_file.h"
 #include "present/screen.h"
+#include "present/surface_budget.h"
 #include "state/game_session.h"
 #include "support/test_game.h"
 #include "picture_samples.h"
@@ -184,6 +185,20 @@ TEST(PictureCommands, CaptionShadowSitsUnderItOnlyWhenTheColoursMatch) {
   EXPECT_EQ(legda->text(), QString::fromUtf8("Olá"));
   game.run("igual");
   EXPECT_EQ(sombra->geometry(), legda->geometry());
+}
+
+TEST(PictureCommands, CaptionAtTheEdgesOfTheIntRangeIsCutToTheBudgetAndTheRunGoesOn) {
+  TestGame game;
+  game.write("start.scp",
+             "legenda= Longe,2147483647,-2147483648,2147483647,2147483647\n"
+             "reg= 1,fim\n");
+  game.start();
+  const std::string marker = " <--- tamanho fora do limite: ";
+  EXPECT_TRUE(game.traced("   0: legenda= Longe,2147483647,-2147483648,,1,1,," + marker + "2147483647" + marker +
+                          "-2147483648" + marker + "2147483647" + marker + "2147483647"));
+  EXPECT_EQ(screen(game).legda()->geometry(),
+            QRect(kMaxCoordinate, -kMaxCoordinate, kMaxSurfaceSide, kMaxSurfaceSide));
+  EXPECT_EQ(game.reg(1), "fim");
 }
 
 TEST(PictureCommands, ObjectGridFillsZonesWithObjectScriptsAndRotates) {

@@ -112,6 +112,32 @@ TEST(RegisterCommands, ArithmeticFallbacksAndThirtyTwoBitWrap) {
   EXPECT_EQ(game.reg(6), "3");
 }
 
+TEST(RegisterCommands, ArithmeticWrapsAtBothEndsOfTheThirtyTwoBitRange) {
+  TestGame game;
+  game.write("start.scp",
+             "reg= 1,-2147483648\n"
+             "reg- 1,1\n"
+             "reg= 2,-2147483648\n"
+             "reg+ 2,-2147483648\n"
+             "reg= 3,46341\n"
+             "reg* 3,46341\n"
+             "reg= 4,-65537\n"
+             "reg* 4,65536\n"
+             "reg= 5,$FFFFFFFF\n"
+             "reg+ 5,1\n"
+             "reg- 6,-2147483648\n"
+             "reg= 7,-2147483648\n"
+             "reg* 7,-1\n");
+  game.start();
+  EXPECT_EQ(game.reg(1), "2147483647");
+  EXPECT_EQ(game.reg(2), "0");
+  EXPECT_EQ(game.reg(3), "-2147479015");  // 46341 squared is 2147488281
+  EXPECT_EQ(game.reg(4), "-65536");
+  EXPECT_EQ(game.reg(5), "0");
+  EXPECT_EQ(game.reg(6), "-2147483648");
+  EXPECT_EQ(game.reg(7), "-2147483648");
+}
+
 TEST(RegisterCommands, DivisionByZeroLeavesTheRegisterAndMarksTheTrace) {
   TestGame game;
   game.write("start.scp",
