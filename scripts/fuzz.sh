@@ -23,11 +23,16 @@ fi
 build="${TALUVIN_FUZZ_BUILD:-$here/build-fuzz}"
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
-if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-    -DTALUVIN_FUZZ=ON -DTALUVIN_TESTS=OFF -DTALUVIN_BENCH=OFF "${launcher[@]}" >/dev/null
+mkdir -p "$build"
+buildLog="$build/fuzz-build.log"
+# The build's output is shown only when it fails, so the fuzzer's lines stay readable.
+if ! { [ -f "$build/CMakeCache.txt" ] || cmake -S "$here" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+         -DCMAKE_CXX_COMPILER=clang++ -DTALUVIN_FUZZ=ON -DTALUVIN_TESTS=OFF -DTALUVIN_BENCH=OFF "${launcher[@]}"; } \
+     >"$buildLog" 2>&1 || ! cmake --build "$build" --target "fuzz_$name" -- -j2 >>"$buildLog" 2>&1; then
+  cat "$buildLog" >&2
+  echo "fuzz.sh: building fuzz_$name failed" >&2
+  exit 1
 fi
-cmake --build "$build" --target "fuzz_$name" -- -j2 >/dev/null
 
 corpus="$build/corpus/$name"
 findings="$build/findings/$name"

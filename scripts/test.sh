@@ -1,10 +1,41 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test against the real windows
-# (Qt's offscreen platform, SDL's dummy audio driver).
+# (Qt's offscreen platform, SDL's dummy audio driver); then the whole suite again under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and every fuzz target for a short while.
+#   TALUVIN_FUZZ_SECONDS  seconds per fuzz target (default 60; 0 skips fuzzing)
+#   TALUVIN_SANITIZE=0    skips the sanitizer suite and the fuzzing
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 bash "$here/scripts/setup.sh"
+export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
+
 cmake -S "$here" -B "$here/build" -G Ninja
 cmake --build "$here/build"
-cd "$here/build"
-QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy ctest --output-on-failure -j2
+(cd "$here/build" && ctest --output-on-failure -j2)
+
+[ "${TALUVIN_SANITIZE:-1}" = 0 ] && exit 0
+
+# A sanitizer finding stops the process at once, so the test that caused it fails.
+export ASAN_OPTIONS="halt_on_error=1:detect_leaks=1"
+export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+export LSAN_OPTIONS="suppressions=$here/scripts/lsan.supp"
+cmake -S "$here" -B "$here/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTALUVIN_SANITIZE=ON -DTALUVIN_BENCH=OFF
+cmake --build "$here/build-asan"
+(cd "$here/build-asan" && ctest --output-on-failure -j2)
+
+seconds="${TALUVIN_FUZZ_SECONDS:-60}"
+[ "$seconds" = 0 ] && exit 0
+# A fixed seed makes a CI finding repeatable from the log. The full report of a finding is printed;
+# a clean run prints its final statistics only.
+for target in "$here"/fuzz/corpus/*/; do
+  name=$(basename "$target")
+  log="$here/build-fuzz/$name.log"
+  mkdir -p "$here/build-fuzz"
+  echo "fuzzing $name for $seconds s"
+  if ! bash "$here/scripts/fuzz.sh" "$name" "$seconds" -seed=1 >"$log" 2>&1; then
+    grep -a -v "^QStandardPaths" "$log" || true
+    echo "fuzz target $name found a fault; the input is in build-fuzz/findings/$name/" >&2
+    exit 1
+  fi
+  grep -a -E "^(Done|stat::number_of_executed_units|stat::peak_rss_mb)" "$log" || true
+done
