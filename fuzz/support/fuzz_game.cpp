@@ -2,7 +2,7 @@
 #include "support/fuzz_game.h"
 
 #include "app/player.h"
-#include "script/run_abort.h"
+#include "base/run_abort.h"
 #include "script/runner.h"
 #include "state/text_file.h"
 

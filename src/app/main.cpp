@@ -4,7 +4,7 @@
 #include "app/quit_signals.h"
 #include "app/replay.h"
 #include "script/command_listing.h"
-#include "script/text.h"
+#include "base/text.h"
 
 #include <QApplication>
 #include <QDir>

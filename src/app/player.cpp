@@ -8,7 +8,7 @@
 #include "present/layout_settings.h"
 #include "present/picture_placement.h"
 #include "present/screen.h"
-#include "script/text.h"
+#include "base/text.h"
 #include "state/game_paths.h"
 #include "state/lifecycle.h"
 #include "state/state_writer.h"

@@ -3,7 +3,7 @@
 #include "app/player.h"
 #include "app/replay.h"
 #include "app/replay_pointer.h"
-#include "script/numbers.h"
+#include "base/numbers.h"
 
 #include <QApplication>
 #include <QKeyEvent>

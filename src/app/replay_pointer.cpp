@@ -4,7 +4,7 @@
 #include "app/main_window.h"
 #include "app/player.h"
 #include "interact/monitor_window.h"
-#include "script/numbers.h"
+#include "base/numbers.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -6,7 +6,7 @@
 #include "present/command_panel.h"
 #include "present/layout_settings.h"
 #include "present/screen.h"
-#include "script/text.h"
+#include "base/text.h"
 
 #include <QDesktopServices>
 #include <QUrl>

@@ -6,8 +6,8 @@
 #include "present/memo_format.h"
 #include "present/screen.h"
 #include "present/surface_budget.h"
-#include "script/numbers.h"
-#include "script/text.h"
+#include "base/numbers.h"
+#include "base/text.h"
 #include "state/game_session.h"
 
 #include <QPlainTextEdit>

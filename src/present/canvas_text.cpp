@@ -10,7 +10,7 @@
 #include "present/picture_page.h"
 #include "present/scroll_page.h"
 #include "script/markup.h"
-#include "script/text.h"
+#include "base/text.h"
 
 #include <QFontMetrics>
 

@@ -1,8 +1,8 @@
 // Colour conversion from the scripts' RRGGBB to painted colours.
 #include "present/colors.h"
 
-#include "script/numbers.h"
-#include "script/run_abort.h"
+#include "base/numbers.h"
+#include "base/run_abort.h"
 
 namespace taluvin {
 

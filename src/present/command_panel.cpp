@@ -3,7 +3,7 @@
 
 #include "present/font_faces.h"
 #include "present/layout_settings.h"
-#include "script/text.h"
+#include "base/text.h"
 
 namespace taluvin {
 

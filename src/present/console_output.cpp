@@ -5,7 +5,7 @@
 #include "present/extra_pages.h"
 #include "present/input_hold.h"
 #include "present/screen.h"
-#include "script/text.h"
+#include "base/text.h"
 #include "state/game_session.h"
 
 #include <QElapsedTimer>

@@ -4,7 +4,7 @@
 #include "present/font_faces.h"
 #include "present/layout_settings.h"
 #include "present/memo_text.h"
-#include "script/text.h"
+#include "base/text.h"
 
 #include <QPlainTextDocumentLayout>
 #include <QScrollBar>

@@ -2,7 +2,7 @@
 #include "present/extra_pages.h"
 
 #include "present/layout_settings.h"
-#include "script/text.h"
+#include "base/text.h"
 
 namespace taluvin {
 

@@ -2,7 +2,7 @@
 #include "present/font_faces.h"
 
 #include "present/surface_budget.h"
-#include "script/text.h"
+#include "base/text.h"
 
 #include <QStringList>
 #include <algorithm>

@@ -6,7 +6,7 @@
 #include "present/layout_settings.h"
 #include "present/picture_placement.h"
 #include "present/window_shape.h"
-#include "script/text.h"
+#include "base/text.h"
 
 #include <algorithm>
 

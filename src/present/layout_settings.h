@@ -3,7 +3,7 @@
 
 #include "present/canvas.h"
 #include "present/colors.h"
-#include "script/numbers.h"
+#include "base/numbers.h"
 #include "state/game_session.h"
 
 #include <QColor>

@@ -9,7 +9,7 @@
 #include "present/picture_file.h"
 #include "present/surface_budget.h"
 #include "script/markup.h"
-#include "script/text.h"
+#include "base/text.h"
 #include "state/game_paths.h"
 
 #include <QFontMetrics>

@@ -9,7 +9,7 @@
 #include "present/screen.h"
 #include "present/scroll_page.h"
 #include "script/markup.h"
-#include "script/text.h"
+#include "base/text.h"
 
 #include <QPainter>
 

@@ -9,7 +9,7 @@
 #include "present/scroll_page.h"
 #include "present/surface_budget.h"
 #include "present/web_page_view.h"
-#include "script/text.h"
+#include "base/text.h"
 
 #include <QLineEdit>
 

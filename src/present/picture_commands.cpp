@@ -13,8 +13,8 @@
 #include "present/surface_budget.h"
 #include "present/scroll_page.h"
 #include "script/markup.h"
-#include "script/numbers.h"
-#include "script/text.h"
+#include "base/numbers.h"
+#include "base/text.h"
 #include "state/game_session.h"
 
 #include <QLabel>

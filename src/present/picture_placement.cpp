@@ -5,7 +5,7 @@
 #include "present/surface_budget.h"
 #include "state/game_paths.h"
 #include "state/text_file.h"
-#include "script/text.h"
+#include "base/text.h"
 
 #include <QPainter>
 

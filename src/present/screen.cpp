@@ -17,7 +17,7 @@
 #include "present/scroll_page.h"
 #include "present/web_page_view.h"
 #include "script/interpreter.h"
-#include "script/text.h"
+#include "base/text.h"
 #include "state/game_session.h"
 
 #include <QApplication>

@@ -7,8 +7,8 @@
 #include "present/picture_page.h"
 #include "present/screen.h"
 #include "present/surface_budget.h"
-#include "script/numbers.h"
-#include "script/text.h"
+#include "base/numbers.h"
+#include "base/text.h"
 #include "state/game_session.h"
 
 namespace taluvin {

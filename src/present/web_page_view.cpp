@@ -1,7 +1,7 @@
 // The web view of model "2".
 #include "present/web_page_view.h"
 
-#include "script/text.h"
+#include "base/text.h"
 
 namespace taluvin {
 

@@ -2,10 +2,10 @@
 #include "script/flow_commands.h"
 
 #include "script/markup.h"
-#include "script/numbers.h"
+#include "base/numbers.h"
 #include "script/runner.h"
 #include "script/script_file.h"
-#include "script/text.h"
+#include "base/text.h"
 #include "state/game_session.h"
 
 #include <chrono>

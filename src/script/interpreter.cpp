@@ -3,11 +3,11 @@
 
 #include "script/command_table.h"
 #include "script/markup.h"
-#include "script/numbers.h"
+#include "base/numbers.h"
 #include "script/quote_forms.h"
 #include "script/runner.h"
 #include "script/script_file.h"
-#include "script/text.h"
+#include "base/text.h"
 #include "state/game_session.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 // Inline forms of quote text in the web-page model.
 #include "script/quote_forms.h"
 
-#include "script/numbers.h"
+#include "base/numbers.h"
 #include "state/game_session.h"
 #include "world/number_format.h"
 

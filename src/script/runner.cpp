@@ -2,9 +2,9 @@
 #include "script/runner.h"
 
 #include "script/markup.h"
-#include "script/run_abort.h"
+#include "base/run_abort.h"
 #include "script/script_file.h"
-#include "script/text.h"
+#include "base/text.h"
 #include "state/game_session.h"
 #include "state/state_writer.h"
 

@@ -1,7 +1,7 @@
 // Script files: loading, labels, label diagnostics, vocabulary lookups.
 #include "script/script_file.h"
 
-#include "script/text.h"
+#include "base/text.h"
 #include "state/game_paths.h"
 #include "state/game_session.h"
 

@@ -3,8 +3,8 @@
 
 #include "app/interpreter_window.h"
 #include "app/player.h"
-#include "script/numbers.h"
-#include "script/text.h"
+#include "base/numbers.h"
+#include "base/text.h"
 #include "state/game_paths.h"
 #include "state/game_session.h"
 #include "state/text_file.h"

@@ -1,7 +1,7 @@
 // Path resolution confined to the game folder, by the name's text and by where it really leads.
 #include "state/game_paths.h"
 
-#include "script/text.h"
+#include "base/text.h"
 
 #include <filesystem>
 

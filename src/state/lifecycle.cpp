@@ -1,8 +1,8 @@
 // Start-up, game opening and exit saving.
 #include "state/lifecycle.h"
 
-#include "script/numbers.h"
-#include "script/text.h"
+#include "base/numbers.h"
+#include "base/text.h"
 #include "state/game_paths.h"
 #include "state/game_session.h"
 #include "state/state_writer.h"

@@ -1,7 +1,7 @@
 // Whole-file reading and atomic writing of CR LF text lines.
 #include "state/text_file.h"
 
-#include "script/text.h"
+#include "base/text.h"
 #include "state/state_writer.h"
 
 #include <filesystem>

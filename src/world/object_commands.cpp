@@ -1,7 +1,7 @@
 // Object commands that read, change and move objects.
 #include "world/object_commands.h"
 
-#include "script/text.h"
+#include "base/text.h"
 #include "state/game_session.h"
 #include "world/register_access.h"
 

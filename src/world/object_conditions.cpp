@@ -1,7 +1,7 @@
 // Conditions on where objects are.
 #include "world/object_conditions.h"
 
-#include "script/text.h"
+#include "base/text.h"
 #include "state/game_session.h"
 
 namespace taluvin {

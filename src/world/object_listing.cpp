@@ -1,7 +1,7 @@
 // Counting and listing objects.
 #include "world/object_listing.h"
 
-#include "script/numbers.h"
+#include "base/numbers.h"
 #include "state/game_session.h"
 #include "world/register_access.h"
 

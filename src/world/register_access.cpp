@@ -2,8 +2,8 @@
 #include "world/register_access.h"
 
 #include "script/interpreter.h"
-#include "script/numbers.h"
-#include "script/text.h"
+#include "base/numbers.h"
+#include "base/text.h"
 #include "state/game_session.h"
 
 namespace taluvin {

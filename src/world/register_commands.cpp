@@ -2,7 +2,7 @@
 #include "world/register_commands.h"
 
 #include "script/markup.h"
-#include "script/text.h"
+#include "base/text.h"
 #include "state/game_session.h"
 #include "world/register_access.h"
 #include "world/text_literal.h"

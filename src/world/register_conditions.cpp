@@ -1,7 +1,7 @@
 // Conditions on registers and on the player kind.
 #include "world/register_conditions.h"
 
-#include "script/numbers.h"
+#include "base/numbers.h"
 #include "state/game_session.h"
 #include "world/register_access.h"
 

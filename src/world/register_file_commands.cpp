@@ -1,9 +1,9 @@
 // Saving, loading and resetting registers, and the "reset" command.
 #include "world/register_file_commands.h"
 
-#include "script/numbers.h"
-#include "script/run_abort.h"
-#include "script/text.h"
+#include "base/numbers.h"
+#include "base/run_abort.h"
+#include "base/text.h"
 #include "state/game_paths.h"
 #include "state/game_session.h"
 #include "world/register_access.h"

@@ -2,7 +2,7 @@
 // that keep the table and each register within memory.
 #include "world/register_table.h"
 
-#include "script/run_abort.h"
+#include "base/run_abort.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 
 #include "script/interpreter.h"
 #include "script/markup.h"
-#include "script/numbers.h"
-#include "script/text.h"
+#include "base/numbers.h"
+#include "base/text.h"
 #include "state/game_session.h"
 #include "world/register_table.h"
 

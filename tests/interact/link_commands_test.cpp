@@ -4,7 +4,7 @@
 #include "interact/link_commands.h"
 #include "present/picture_file.h"
 #include "present/screen.h"
-#include "script/text.h"
+#include "base/text.h"
 #include "state/game_session.h"
 #include "support/test_game.h"
 

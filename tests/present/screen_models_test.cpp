@@ -4,7 +4,7 @@
 #include "present/colors.h"
 #include "present/screen.h"
 #include "present/window_shape.h"
-#include "script/run_abort.h"
+#include "base/run_abort.h"
 #include "support/test_game.h"
 
 #include <QLineEdit>

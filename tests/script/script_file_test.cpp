@@ -1,6 +1,6 @@
 // Script files: line splitting, labels, label diagnostics and vocabulary lookups.
 #include "script/script_file.h"
-#include "script/text.h"
+#include "base/text.h"
 #include "state/text_file.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 #include "support/test_game.h"
 
 #include "script/runner.h"
-#include "script/text.h"
+#include "base/text.h"
 #include "state/state_writer.h"
 #include "state/text_file.h"
 

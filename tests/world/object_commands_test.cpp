@@ -1,7 +1,7 @@
 // Objects: the catalogue order, properties, taking and dropping, conditions, lists and files.
 #include "support/test_game.h"
 
-#include "script/text.h"
+#include "base/text.h"
 #include "state/game_session.h"
 #include "world/object_listing.h"
 

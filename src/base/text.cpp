@@ -1,5 +1,5 @@
 // Byte-text helpers: trimming and the Windows-1252 codec.
-#include "script/text.h"
+#include "base/text.h"
 
 #include <QString>
 #include <array>

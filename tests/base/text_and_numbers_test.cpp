@@ -1,7 +1,7 @@
 // Byte text, integer conversion and the trace prefix.
-#include "script/numbers.h"
-#include "script/run_abort.h"
-#include "script/text.h"
+#include "base/numbers.h"
+#include "base/run_abort.h"
+#include "base/text.h"
 #include "script/trace_log.h"
 
 #include <QString>

@@ -1,7 +1,7 @@
 // Integer conversion and the run-abort helpers it relies on.
-#include "script/numbers.h"
+#include "base/numbers.h"
 
-#include "script/run_abort.h"
+#include "base/run_abort.h"
 
 #include <cstdio>
 
