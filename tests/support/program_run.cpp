@@ -1,32 +1,14 @@
 // Runs the real program in a child process.
 #include "support/program_run.h"
 
-#include <QProcess>
-#include <QProcessEnvironment>
-#include <QStringList>
+#include "support/program_process.h"
 
 namespace taluvin::testing {
 
+// No working directory is set, so the program starts in the test's fresh folder.
 ProgramRun runProgram(const std::vector<std::string>& args, int timeoutMs) {
-  QStringList list;
-  for (const auto& a : args) list << QString::fromStdString(a);
-  QProcess process;
-  auto env = QProcessEnvironment::systemEnvironment();
-  env.insert("QT_QPA_PLATFORM", "offscreen");
-  env.insert("SDL_AUDIODRIVER", "dummy");
-  process.setProcessEnvironment(env);
-  // No working directory is set, so the program starts in the test's fresh folder.
-  process.start(TALUVIN_BINARY, list);
-  ProgramRun run;
-  if (!process.waitForFinished(timeoutMs)) {
-    process.kill();
-    process.waitForFinished();
-    return run;
-  }
-  run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-  run.out = process.readAllStandardOutput().toStdString();
-  run.err = process.readAllStandardError().toStdString();
-  return run;
+  ProgramProcess program(args);
+  return program.finish(timeoutMs);
 }
 
 }  // namespace taluvin::testing
