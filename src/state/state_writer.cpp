@@ -1,6 +1,8 @@
 // The state writer's thread: temporaries created exclusively, flushed, then renamed together.
 #include "state/state_writer.h"
 
+#include "state/game_paths.h"
+
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -27,9 +29,10 @@ std::string baseName(const std::string& path) {
   return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
+// The folder a state file lies in; a bare name lies in the working folder.
 std::string folderName(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
+  const std::string folder = folderOf(path);
+  return folder.empty() ? std::string("./") : folder;
 }
 
 bool writeAll(int fd, const std::string& bytes) {
