@@ -1,4 +1,5 @@
 // Script lines per second of a register-arithmetic loop, beside the same loop in Lua over strings.
+#include "app/command_table.h"
 #include "script/interpreter.h"
 #include "script/run_hooks.h"
 #include "script/runner.h"
@@ -57,7 +58,7 @@ void ScriptRegisterLoop(benchmark::State& state) {
   session.registers.reset(session.RegCount);
   taluvin::TraceLog trace;
   taluvin::RunHooks hooks;
-  taluvin::ScriptInterpreter interpreter(session, trace, hooks);
+  taluvin::ScriptInterpreter interpreter(session, trace, hooks, taluvin::commandTable());
   taluvin::ScriptRunner runner(session, interpreter, trace, hooks);
   for (auto _ : state) {
     runner.run("laco");

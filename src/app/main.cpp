@@ -1,9 +1,9 @@
 // Program entry: options, the application, the player and the exit steps.
 #include "app/options.h"
+#include "app/command_listing.h"
 #include "app/player.h"
 #include "app/quit_signals.h"
 #include "app/replay.h"
-#include "script/command_listing.h"
 #include "base/text.h"
 
 #include <QApplication>

@@ -2,13 +2,13 @@
 #include "app/player.h"
 
 #include "app/interpreter_window.h"
-#include "app/main_window.h"
+#include "base/text.h"
 #include "interact/monitor_window.h"
 #include "interact/pointer_handlers.h"
 #include "present/layout_settings.h"
+#include "present/main_window.h"
 #include "present/picture_placement.h"
 #include "present/screen.h"
-#include "base/text.h"
 #include "state/game_paths.h"
 #include "state/lifecycle.h"
 #include "state/state_writer.h"
@@ -40,7 +40,7 @@ Player::Player(const Options& options, const std::string& programFolder, const s
   main_ = std::make_unique<MainWindow>(session_);
   interpreterWindow_ = std::make_unique<InterpreterWindow>(session_, trace_, *this);
   monitor_ = std::make_unique<MonitorWindow>();
-  interpreterWindow_->interpreter().setPlayer(this);
+  interpreterWindow_->interpreter().setContext(this);
   interpreterWindow_->interpreter().setStopFlag(&ending_);
   connectPointerHandlers(*this);
   // The writer reports from its own thread; the player says it once, on its own thread.
@@ -76,6 +76,8 @@ void Player::showOpeningPictureFromSettings() {
 }
 
 ScriptInterpreter& Player::interpreter() { return interpreterWindow_->interpreter(); }
+Screen& Player::screen() { return main_->screen(); }
+AudioService& Player::audio() { return interpreterWindow_->audio(); }
 ScriptRunner& Player::runner() { return interpreterWindow_->runner(); }
 
 void Player::show() {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/options.h"
+#include "script/command_context.h"
 #include "script/run_hooks.h"
 #include "script/trace_log.h"
 #include "state/game_session.h"
@@ -18,7 +19,7 @@ class MonitorWindow;
 class ScriptInterpreter;
 class ScriptRunner;
 
-class Player : public RunHooks {
+class Player : public RunHooks, public CommandContext {
  public:
   // Creates the main, interpreter and monitor windows in that order and starts up the session.
   Player(const Options& options, const std::string& programFolder, const std::string& programName);
@@ -31,7 +32,7 @@ class Player : public RunHooks {
   void resume();
   // False, with a message and the program ending, when the game's files could lie outside the folder.
   bool openGame(const std::string& name);
-  void runScript(const std::string& name);
+  void runScript(const std::string& name) override;
 
   // The exit steps: both settings files and the state files. Runs once.
   void shutdown();
@@ -39,7 +40,7 @@ class Player : public RunHooks {
 
   // The player ends the program (end button, closing the window, a signal, the replay's end):
   // unlike "encerrar", whose script goes on to its end, any run stops at its next line.
-  void endProgram();
+  void endProgram() override;
   // Raised by endProgram, and straight from a signal handler before the event loop hears of it.
   volatile std::sig_atomic_t& endingFlag() { return ending_; }
 
@@ -47,14 +48,19 @@ class Player : public RunHooks {
   // picture still waiting out the double-click interval: a replay takes no action meanwhile.
   bool busy() const;
 
-  GameSession& session() { return session_; }
+  GameSession& session() override { return session_; }
   TraceLog& trace() { return trace_; }
   MainWindow& mainWindow() { return *main_; }
   InterpreterWindow& interpreterWindow() { return *interpreterWindow_; }
   MonitorWindow& monitorWindow() { return *monitor_; }
   ScriptInterpreter& interpreter();
   ScriptRunner& runner();
-  bool headless() const { return options_.headless; }
+  bool headless() const override { return options_.headless; }
+
+  // CommandContext
+  MainWindow& window() override { return *main_; }
+  Screen& screen() override;
+  AudioService& audio() override;
 
   // RunHooks
   void resetInteraction() override;

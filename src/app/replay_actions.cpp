@@ -1,5 +1,5 @@
 // The actions a replay file can name, each going through the handler a real event would reach.
-#include "app/main_window.h"
+#include "present/main_window.h"
 #include "app/player.h"
 #include "app/replay.h"
 #include "app/replay_pointer.h"

@@ -1,10 +1,10 @@
 // Pointer actions of replay files, delivered as the window system would deliver them.
 #include "app/replay_pointer.h"
 
-#include "app/main_window.h"
 #include "app/player.h"
-#include "interact/monitor_window.h"
 #include "base/numbers.h"
+#include "interact/monitor_window.h"
+#include "present/main_window.h"
 
 #include <QApplication>
 #include <QMouseEvent>

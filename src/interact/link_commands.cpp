@@ -1,7 +1,8 @@
 // "linktel=", "click", "linkfunc=", "linkpainel=", "linksoff" and "getxy".
 #include "interact/link_commands.h"
 
-#include "interact/zone_drawing.h"
+#include "base/numbers.h"
+#include "base/text.h"
 #include "present/colors.h"
 #include "present/command_panel.h"
 #include "present/frame.h"
@@ -10,9 +11,9 @@
 #include "present/screen.h"
 #include "present/scroll_page.h"
 #include "present/surface_budget.h"
+#include "present/zone_drawing.h"
+#include "script/command_context.h"
 #include "script/markup.h"
-#include "base/numbers.h"
-#include "base/text.h"
 #include "state/game_session.h"
 
 #include <QPainter>
@@ -98,7 +99,7 @@ HotZone zoneFor(const LinkRequest& r) {
 
 // The picture or label of a zone drawn into target; a label gives the zone its extent.
 void drawZoneFace(ScriptInterpreter& ip, QImage& target, HotZone& z, bool keyed) {
-  Screen& screen = screenOf(ip);
+  Screen& screen = ip.context().screen();
   GameSession& s = ip.session();
   if (isPictureName(z.firstValue)) {
     std::string failure;
@@ -122,7 +123,7 @@ HotZone& fillSlot(GameSession& s, ZoneGroup group, const HotZone& z) {
 
 // Model "2": the link becomes a line of the composed page.
 void addPageLink(ScriptInterpreter& ip, const LinkRequest& r) {
-  Screen& screen = screenOf(ip);
+  Screen& screen = ip.context().screen();
   GameSession& s = ip.session();
   const std::string open = r.action.empty() ? std::string() : "<a href=Scp=" + r.action + ">";
   const std::string close = r.action.empty() ? std::string() : "</a>";
@@ -156,7 +157,7 @@ void addPageLink(ScriptInterpreter& ip, const LinkRequest& r) {
 
 // Model "3": links flow along the scroll page from its text position.
 void addScrollPageLink(ScriptInterpreter& ip, const LinkRequest& r) {
-  Screen& screen = screenOf(ip);
+  Screen& screen = ip.context().screen();
   GameSession& s = ip.session();
   ScreenState& pageState = s.screen;
   HotZone z = zoneFor(r);
@@ -203,7 +204,7 @@ Flow cmdLinkScreen(ScriptInterpreter& ip) {
   if (s.Modelo == "0") {
     ip.Trace += kModelZero;
   } else if (s.Modelo == "1") {
-    Buffer& buffer = screenOf(ip).pictureBuffer();
+    Buffer& buffer = ip.context().screen().pictureBuffer();
     HotZone z = zoneFor(r);
     drawZoneFace(ip, buffer.image, z, true);
     traceZone(ip, fillSlot(s, ZoneGroup::Screen, z));
@@ -222,7 +223,7 @@ Flow cmdLinkMonitor(ScriptInterpreter& ip) {
   if (!request) return Flow::Done;
   const LinkRequest& r = *request;
   if (s.Modelo != "4") return Flow::Done;
-  Screen& screen = screenOf(ip);
+  Screen& screen = ip.context().screen();
   const double scale = s.screen.monitor.scale;
   auto scaled = [scale](int v) { return scaledBounded(v * scale); };
   HotZone z = zoneFor(r);
@@ -251,7 +252,7 @@ Flow cmdLinkMonitor(ScriptInterpreter& ip) {
 Flow cmdLinkPanel(ScriptInterpreter& ip) {
   // slot 1 = picture or label, 2 = action, 3..6 = x, y, width, height, 7 = cursor, 8 = pressed picture, 9 = sound
   GameSession& s = ip.session();
-  Screen& screen = screenOf(ip);
+  Screen& screen = ip.context().screen();
   const LinkRequest r = readRequest(ip, true);
   traceLabel(ip, r);
   if (screen.panel().abok2->isHidden()) return Flow::Done;
@@ -265,7 +266,7 @@ Flow cmdLinkPanel(ScriptInterpreter& ip) {
 Flow cmdLinkFrame(ScriptInterpreter& ip) {
   // slot 1 = picture or label, 2 = action, 3..6 = x, y, width, height, 7 = cursor, 8 = pressed picture, 9 = sound
   GameSession& s = ip.session();
-  Screen& screen = screenOf(ip);
+  Screen& screen = ip.context().screen();
   LinkRequest r = readRequest(ip, true);
   if (!r.action.empty()) r.cursor = 1;
   traceLabel(ip, r);

@@ -1,16 +1,16 @@
 // The frame picture and opening picture (zones, window drag), the end button, captions and the wheel.
 #include "interact/pointer_handlers.h"
 
-#include "app/main_window.h"
-#include "app/player.h"
 #include "interact/zone_action.h"
-#include "interact/zone_drawing.h"
 #include "present/frame.h"
+#include "present/main_window.h"
 #include "present/memo_box.h"
 #include "present/picture_page.h"
 #include "present/picture_placement.h"
 #include "present/screen.h"
 #include "present/scroll_page.h"
+#include "present/zone_drawing.h"
+#include "script/command_context.h"
 #include "services/sound_commands.h"
 #include "state/game_session.h"
 
@@ -42,98 +42,98 @@ class PressWatcher : public QObject {
   std::function<void()> action_;
 };
 
-void frameMove(Player& player, PictureView* view, QPoint at) {
-  ZoneState& zones = player.session().zones;
+void frameMove(CommandContext& context, PictureView* view, QPoint at) {
+  ZoneState& zones = context.session().zones;
   PointerState& pointer = zones.pointer;
   pointer.hoveredZone = zones.table.hitTest(ZoneGroup::Frame, at.x(), at.y());
   view->setCursor(pointer.hoveredZone < 0 ? cursorShapeFor(4)
                                           : cursorShapeFor(zones.table.slot(pointer.hoveredZone).cursorType));
   if (!pointer.pressed || pointer.hoveredZone >= 0) return;
   // The press position stays put: the window moves until the pointer is over it again.
-  MainWindow& window = player.mainWindow();
+  MainWindow& window = context.window();
   const QPoint travel(at.x() - pointer.pressX, at.y() - pointer.pressY);
   if (!travel.isNull()) window.move(window.pos() + travel);
 }
 
-void framePress(Player& player, PictureView* view, QPoint at) {
-  frameMove(player, view, at);
-  ZoneState& zones = player.session().zones;
+void framePress(CommandContext& context, PictureView* view, QPoint at) {
+  frameMove(context, view, at);
+  ZoneState& zones = context.session().zones;
   zones.pointer.pressX = at.x();
   zones.pointer.pressY = at.y();
   zones.pointer.pressed = true;
   if (zones.pointer.hoveredZone < 0) return;
   const HotZone& zone = zones.table.slot(zones.pointer.hoveredZone);
-  playClickSound(player, zone.sound);
+  playClickSound(context, zone.sound);
   if (!zone.secondValue.empty()) {
-    CanvasView* imp = player.mainWindow().screen().imp();
-    drawZonePicture(player.mainWindow().screen(), frameCanvas(player.mainWindow().screen()), zone, zone.secondValue);
+    CanvasView* imp = context.screen().imp();
+    drawZonePicture(context.screen(), frameCanvas(context.screen()), zone, zone.secondValue);
     imp->update();
   }
-  player.letEventsRun();
+  context.letEventsRun();
 }
 
-void frameRelease(Player& player, PictureView* view, QPoint at) {
-  ZoneState& zones = player.session().zones;
+void frameRelease(CommandContext& context, PictureView* view, QPoint at) {
+  ZoneState& zones = context.session().zones;
   zones.pointer.pressed = false;
-  frameMove(player, view, at);
+  frameMove(context, view, at);
   if (zones.pointer.hoveredZone < 0) return;
   const HotZone clicked = zones.table.slot(zones.pointer.hoveredZone);
   if (!clicked.secondValue.empty()) {
-    CanvasView* imp = player.mainWindow().screen().imp();
-    drawZonePicture(player.mainWindow().screen(), frameCanvas(player.mainWindow().screen()), clicked, clicked.firstValue);
+    CanvasView* imp = context.screen().imp();
+    drawZonePicture(context.screen(), frameCanvas(context.screen()), clicked, clicked.firstValue);
     imp->update();
-    player.letEventsRun();
+    context.letEventsRun();
   }
   zones.pointer.clickOffsetX = at.x() - clicked.left;
   zones.pointer.clickOffsetY = at.y() - clicked.top;
   if (clicked.action == "picFmap") {
-    toggleMapPage(player);
+    toggleMapPage(context);
     return;
   }
-  runZoneAction(player, clicked.action, false);
+  runZoneAction(context, clicked.action, false);
 }
 
-void connectFrameSurface(Player& player, PictureView* view) {
-  view->onMove = [&player, view](QPoint at) { frameMove(player, view, at); };
-  view->onPress = [&player, view](QPoint at, Qt::MouseButton) { framePress(player, view, at); };
+void connectFrameSurface(CommandContext& context, PictureView* view) {
+  view->onMove = [&context, view](QPoint at) { frameMove(context, view, at); };
+  view->onPress = [&context, view](QPoint at, Qt::MouseButton) { framePress(context, view, at); };
   // The opening picture's own release (the start click) still happens after the zone's.
   auto previousRelease = view->onRelease;
-  view->onRelease = [&player, view, previousRelease](QPoint at, Qt::MouseButton button) {
-    frameRelease(player, view, at);
+  view->onRelease = [&context, view, previousRelease](QPoint at, Qt::MouseButton button) {
+    frameRelease(context, view, at);
     if (previousRelease) previousRelease(at, button);
   };
 }
 
 std::string endButtonFolder(const GameSession& s) { return s.GameFolder.empty() ? s.ProgramFolder : s.GameFolder; }
 
-void showEndButton(Player& player, const std::string& prefix) {
-  Frame& frame = player.mainWindow().screen().frame();
+void showEndButton(CommandContext& context, const std::string& prefix) {
+  Frame& frame = context.screen().frame();
   QImage picture;
-  if (loadGamePicture(endButtonFolder(player.session()), prefix + frame.endButtonName(), picture)) {
+  if (loadGamePicture(endButtonFolder(context.session()), prefix + frame.endButtonName(), picture)) {
     frame.btFim->setPicture(std::move(picture));
   }
 }
 
-void connectEndButton(Player& player) {
-  PictureView* button = player.mainWindow().screen().btFim();
-  button->onPress = [&player](QPoint, Qt::MouseButton) {
-    showEndButton(player, "D-");
-    playClickSound(player, kEndPressSound);
+void connectEndButton(CommandContext& context) {
+  PictureView* button = context.screen().btFim();
+  button->onPress = [&context](QPoint, Qt::MouseButton) {
+    showEndButton(context, "D-");
+    playClickSound(context, kEndPressSound);
   };
-  button->onRelease = [&player](QPoint, Qt::MouseButton) {
-    showEndButton(player, "U-");
-    playClickSound(player, kEndReleaseSound);
-    player.letEventsRun();
+  button->onRelease = [&context](QPoint, Qt::MouseButton) {
+    showEndButton(context, "U-");
+    playClickSound(context, kEndReleaseSound);
+    context.letEventsRun();
     std::this_thread::sleep_for(std::chrono::milliseconds(kEndDelayMs));
-    player.endProgram();
+    context.endProgram();
   };
 }
 
-void connectCaptionsAndWheel(Player& player) {
-  Screen& screen = player.mainWindow().screen();
-  auto runScreenScript = [&player] {
-    const std::string script = player.session().zones.screenScript;
-    if (!script.empty()) player.runScript(script);
+void connectCaptionsAndWheel(CommandContext& context) {
+  Screen& screen = context.screen();
+  auto runScreenScript = [&context] {
+    const std::string script = context.session().zones.screenScript;
+    if (!script.empty()) context.runScript(script);
   };
   for (QLabel* caption : {screen.legda(), screen.sombra()})
     caption->installEventFilter(new PressWatcher(caption, runScreenScript));
@@ -152,11 +152,11 @@ void connectCaptionsAndWheel(Player& player) {
 
 }  // namespace
 
-void connectFramePointer(Player& player) {
-  connectFrameSurface(player, player.mainWindow().screen().imp());
-  connectFrameSurface(player, player.mainWindow().telAber());
-  connectEndButton(player);
-  connectCaptionsAndWheel(player);
+void connectFramePointer(CommandContext& context) {
+  connectFrameSurface(context, context.screen().imp());
+  connectFrameSurface(context, context.window().telAber());
+  connectEndButton(context);
+  connectCaptionsAndWheel(context);
 }
 
 }  // namespace taluvin

@@ -3,12 +3,12 @@
 
 namespace taluvin {
 
-class Player;
+class CommandContext;
 
 // Connects the picture screen, scroll page, command panel, frame picture, opening picture and
 // end button to the zone table. Called once the windows exist.
-void connectPointerHandlers(Player& player);
+void connectPointerHandlers(CommandContext& context);
 // The frame and opening pictures, the end button, the captions and the wheel.
-void connectFramePointer(Player& player);
+void connectFramePointer(CommandContext& context);
 
 }  // namespace taluvin

@@ -1,12 +1,12 @@
 // Zone actions: scripts, web addresses and the map page toggle.
 #include "interact/zone_action.h"
 
-#include "app/main_window.h"
-#include "app/player.h"
+#include "base/text.h"
 #include "present/command_panel.h"
 #include "present/layout_settings.h"
+#include "present/main_window.h"
 #include "present/screen.h"
-#include "base/text.h"
+#include "script/command_context.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -21,20 +21,20 @@ bool isWebAddress(const std::string& action) {
 
 }  // namespace
 
-void runZoneAction(Player& player, const std::string& action, bool letEventsFirst) {
+void runZoneAction(CommandContext& context, const std::string& action, bool letEventsFirst) {
   if (action.empty()) return;
   if (isWebAddress(action)) {
-    player.session().zones.openedAddresses.push_back(action);
-    if (!player.headless()) QDesktopServices::openUrl(QUrl(toQt(action)));
+    context.session().zones.openedAddresses.push_back(action);
+    if (!context.headless()) QDesktopServices::openUrl(QUrl(toQt(action)));
     return;
   }
-  if (letEventsFirst) player.letEventsRun();
-  player.runScript(action);
+  if (letEventsFirst) context.letEventsRun();
+  context.runScript(action);
 }
 
-void toggleMapPage(Player& player) {
-  Screen& screen = player.mainWindow().screen();
-  GameSession& s = player.session();
+void toggleMapPage(CommandContext& context) {
+  Screen& screen = context.screen();
+  GameSession& s = context.session();
   PagedBook* book = screen.abok1();
   if (book->currentPageName() != "Mapa") {
     book->showPage("Mapa");

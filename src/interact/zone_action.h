@@ -5,13 +5,13 @@
 
 namespace taluvin {
 
-class Player;
+class CommandContext;
 
 // Only "http://" and "https://" addresses leave the program, and only when it has a desktop;
 // a headless player records them instead. Any other non-empty action is a script to run.
-void runZoneAction(Player& player, const std::string& action, bool letEventsFirst);
+void runZoneAction(CommandContext& context, const std::string& action, bool letEventsFirst);
 
 // The "picFmap" action: the map page, or back to the page of the current model.
-void toggleMapPage(Player& player);
+void toggleMapPage(CommandContext& context);
 
 }  // namespace taluvin

@@ -1,13 +1,14 @@
 // The argument forms of the text box and memo commands; the drawing is the canvas renderers'.
 #include "present/box_commands.h"
 
+#include "base/numbers.h"
+#include "base/text.h"
 #include "present/canvas_text.h"
 #include "present/memo_box.h"
 #include "present/memo_format.h"
 #include "present/screen.h"
 #include "present/surface_budget.h"
-#include "base/numbers.h"
-#include "base/text.h"
+#include "script/command_context.h"
 #include "state/game_session.h"
 
 #include <QPlainTextEdit>
@@ -20,7 +21,7 @@ bool isPosition(const std::string& v) { return v.empty() || v == "$"; }
 
 Flow cmdTextBox(ScriptInterpreter& ip) {
   // slot 1 = text, 2 = x, 3 = y, 4 = width, 5 = height, 6 = colour, 7 = style, 8 = box colour, 9 = size
-  Screen& screen = screenOf(ip);
+  Screen& screen = ip.context().screen();
   GameSession& s = ip.session();
   const auto& st = s.screen.style;
   const auto& model = s.Modelo;
@@ -71,7 +72,7 @@ Flow cmdTextBox(ScriptInterpreter& ip) {
 Flow cmdMemo(ScriptInterpreter& ip) {
   // slot 1 = text or "$", 2 = x, 3 = y, 4 = width, 5 = height, 6 = line height, 7 = thumb colour,
   // 8 = track colour, 9 = link decoration
-  Screen& screen = screenOf(ip);
+  Screen& screen = ip.context().screen();
   GameSession& s = ip.session();
   const auto& model = s.Modelo;
   if (model != "1" && model != "4") return Flow::Done;

@@ -1,16 +1,16 @@
 // The box renderer and the monitor box renderer.
 #include "present/canvas_text.h"
 
-#include "app/main_window.h"
+#include "base/text.h"
 #include "present/command_panel.h"
 #include "present/font_faces.h"
 #include "present/frame.h"
 #include "present/layout_settings.h"
+#include "present/main_window.h"
 #include "present/markup_tokens.h"
 #include "present/picture_page.h"
 #include "present/scroll_page.h"
 #include "script/markup.h"
-#include "base/text.h"
 
 #include <QFontMetrics>
 

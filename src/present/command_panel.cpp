@@ -1,9 +1,9 @@
 // Layout of the command panel and the typed-command line; what typing and clicks do lives elsewhere.
 #include "present/command_panel.h"
 
+#include "base/text.h"
 #include "present/font_faces.h"
 #include "present/layout_settings.h"
-#include "base/text.h"
 
 namespace taluvin {
 

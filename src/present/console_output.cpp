@@ -1,11 +1,11 @@
 // The console's output effects.
 #include "present/console_output.h"
 
+#include "base/text.h"
 #include "present/console_page.h"
 #include "present/extra_pages.h"
 #include "present/input_hold.h"
 #include "present/screen.h"
-#include "base/text.h"
 #include "state/game_session.h"
 
 #include <QElapsedTimer>

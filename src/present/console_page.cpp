@@ -1,10 +1,10 @@
 // The console page: a borderless memo the typewriter writes into, and the top bar.
 #include "present/console_page.h"
 
+#include "base/text.h"
 #include "present/font_faces.h"
 #include "present/layout_settings.h"
 #include "present/memo_text.h"
-#include "base/text.h"
 
 #include <QPlainTextDocumentLayout>
 #include <QScrollBar>

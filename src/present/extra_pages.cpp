@@ -1,8 +1,8 @@
 // The map and download pages and the hidden stores.
 #include "present/extra_pages.h"
 
-#include "present/layout_settings.h"
 #include "base/text.h"
+#include "present/layout_settings.h"
 
 namespace taluvin {
 

@@ -1,8 +1,8 @@
 // Face substitution and point-to-pixel sizing of the game's fonts.
 #include "present/font_faces.h"
 
-#include "present/surface_budget.h"
 #include "base/text.h"
+#include "present/surface_budget.h"
 
 #include <QStringList>
 #include <algorithm>

@@ -1,12 +1,12 @@
 // The frame picture, the end button and its label, laid out when a game is opened.
 #include "present/frame.h"
 
-#include "app/main_window.h"
+#include "base/text.h"
 #include "present/font_faces.h"
 #include "present/layout_settings.h"
+#include "present/main_window.h"
 #include "present/picture_placement.h"
 #include "present/window_shape.h"
-#include "base/text.h"
 
 #include <algorithm>
 

@@ -1,9 +1,9 @@
 // Reading layout values from settings lines, with the built-in geometry where a line is missing.
 #pragma once
 
+#include "base/numbers.h"
 #include "present/canvas.h"
 #include "present/colors.h"
-#include "base/numbers.h"
 #include "state/game_session.h"
 
 #include <QColor>

@@ -1,6 +1,7 @@
 // Laying out memo text: words, directives, inline pictures, alignment, links and the scroll bar.
 #include "present/memo_format.h"
 
+#include "base/text.h"
 #include "present/canvas_text.h"
 #include "present/font_faces.h"
 #include "present/layout_settings.h"
@@ -9,7 +10,6 @@
 #include "present/picture_file.h"
 #include "present/surface_budget.h"
 #include "script/markup.h"
-#include "base/text.h"
 #include "state/game_paths.h"
 
 #include <QFontMetrics>

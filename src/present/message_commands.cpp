@@ -1,6 +1,7 @@
 // Messages in every model, the console effect and typing delay, and the scroll page's text position.
 #include "present/message_commands.h"
 
+#include "base/text.h"
 #include "present/canvas_text.h"
 #include "present/console_output.h"
 #include "present/console_page.h"
@@ -8,8 +9,8 @@
 #include "present/picture_page.h"
 #include "present/screen.h"
 #include "present/scroll_page.h"
+#include "script/command_context.h"
 #include "script/markup.h"
-#include "base/text.h"
 
 #include <QPainter>
 
@@ -28,7 +29,7 @@ void preparePageFont(Screen& screen, const GameSession& s) { takeTextStyle(scree
 Flow cmdMsgSet(ScriptInterpreter& ip) {
   // slot 1 = the whole rest of the line
   static const std::string kNoText = "<-Falta texto!!!";
-  Screen& screen = screenOf(ip);
+  Screen& screen = ip.context().screen();
   GameSession& s = ip.session();
   traceMessage(ip, ip.arg(1));
   if (ip.arg(1).empty()) ip.Trace += kNoText;
@@ -58,7 +59,7 @@ Flow cmdMsgSet(ScriptInterpreter& ip) {
 
 Flow cmdMsgAppend(ScriptInterpreter& ip) {
   // slot 1 = the whole rest of the line
-  Screen& screen = screenOf(ip);
+  Screen& screen = ip.context().screen();
   GameSession& s = ip.session();
   traceMessage(ip, ip.arg(1));
   const std::string text = expandAllMarkup(ip.arg(1), s.Modelo);
@@ -76,7 +77,7 @@ Flow cmdMsgAppend(ScriptInterpreter& ip) {
 
 Flow cmdClearMsg(ScriptInterpreter& ip) {
   // no arguments
-  Screen& screen = screenOf(ip);
+  Screen& screen = ip.context().screen();
   const auto& model = ip.session().Modelo;
   if (model == "0")
     screen.console().clear();
@@ -93,7 +94,7 @@ Flow cmdLineFeed(ScriptInterpreter& ip) {
   // no arguments
   static const std::string kLineBreak = "\r\n";
   static const std::string kWebBreak = "<br>";
-  Screen& screen = screenOf(ip);
+  Screen& screen = ip.context().screen();
   GameSession& s = ip.session();
   const auto& model = s.Modelo;
   if (model == "0")
@@ -128,7 +129,7 @@ Flow cmdLineFeedBy(ScriptInterpreter& ip) {
   if (s.Modelo != "3") return Flow::Done;
   const int64_t y = s.screen.textY + int64_t{toIntOr(ip.arg(1).empty() ? std::string("10") : ip.arg(1), 0)};
   s.screen.textY = boundedCoordinate(y);
-  ScrollPage& page = screenOf(ip).scrollPage();
+  ScrollPage& page = ip.context().screen().scrollPage();
   const bool fits = s.screen.textY <= page.telMod3->picture().height() || page.setPageHeight(s.screen.textY);
   if (!fits || !coordinateWithinBudget(y)) ip.Trace += beyondBudgetMarker(y);
   return Flow::Done;
@@ -136,7 +137,7 @@ Flow cmdLineFeedBy(ScriptInterpreter& ip) {
 
 Flow cmdPageHeight(ScriptInterpreter& ip) {
   // slot 1 = height of the page image (default: the scroll box's height less 10)
-  ScrollPage& page = screenOf(ip).scrollPage();
+  ScrollPage& page = ip.context().screen().scrollPage();
   const int fallback = page.sbox2->height() - 10;
   const int height = toIntOr(ip.arg(1), fallback);
   ip.Trace += std::to_string(height);
@@ -146,13 +147,13 @@ Flow cmdPageHeight(ScriptInterpreter& ip) {
 
 Flow cmdTextAppend(ScriptInterpreter& ip) {
   // slot 1 = text
-  screenOf(ip).appendLineStore(ip.arg(1));
+  ip.context().screen().appendLineStore(ip.arg(1));
   return Flow::Done;
 }
 
 Flow cmdTextSet(ScriptInterpreter& ip) {
   // slot 1 = text
-  screenOf(ip).setLineStore(ip.arg(1));
+  ip.context().screen().setLineStore(ip.arg(1));
   return Flow::Done;
 }
 

@@ -1,6 +1,7 @@
 // Switching between the console, picture screen, web page, scroll page and monitor models.
 #include "present/model_commands.h"
 
+#include "base/text.h"
 #include "present/command_panel.h"
 #include "present/console_page.h"
 #include "present/layout_settings.h"
@@ -9,7 +10,7 @@
 #include "present/scroll_page.h"
 #include "present/surface_budget.h"
 #include "present/web_page_view.h"
-#include "base/text.h"
+#include "script/command_context.h"
 
 #include <QLineEdit>
 
@@ -95,7 +96,7 @@ void markLayoutNotes(ScriptInterpreter& ip) {
 
 Flow cmdMode(ScriptInterpreter& ip) {
   // slot 1 = model "0" to "4"; for "4" slot 2 = virtual width, slot 3 = virtual height
-  Screen& screen = screenOf(ip);
+  Screen& screen = ip.context().screen();
   GameSession& s = ip.session();
   const std::string& model = ip.arg(1);
   screen.input()->clear();

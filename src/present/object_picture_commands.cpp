@@ -1,17 +1,17 @@
 // Objects shown by title, description or picture, the clickable icon grid, and monitor shapes.
 #include "present/object_picture_commands.h"
 
-#include "app/player.h"
-#include "interact/zone_drawing.h"
+#include "base/numbers.h"
+#include "base/text.h"
 #include "present/canvas.h"
 #include "present/colors.h"
 #include "present/console_output.h"
 #include "present/picture_placement.h"
 #include "present/screen.h"
 #include "present/surface_budget.h"
+#include "present/zone_drawing.h"
+#include "script/command_context.h"
 #include "script/markup.h"
-#include "base/numbers.h"
-#include "base/text.h"
 #include "state/game_session.h"
 
 #include <QPainter>
@@ -31,7 +31,7 @@ void addStripLine(Screen& screen, const std::string& text) {
 }
 
 void showObjectPicture(ScriptInterpreter& ip, const std::string& shape, const std::string& target) {
-  Screen& screen = screenOf(ip);
+  Screen& screen = ip.context().screen();
   const QRect rect(toIntOr(ip.arg(4), 0), toIntOr(ip.arg(5), 0), toIntOr(ip.arg(6), kDefaultShapeSize),
                    toIntOr(ip.arg(7), kDefaultShapeSize));
   const QImage& picture = loadThroughBufShp(screen, shape);
@@ -85,7 +85,7 @@ Flow cmdShowObject(ScriptInterpreter& ip) {
   // slot 1 = object, 2 = "tit"/"dsc"/"shp", 3 = "msg"/"tel"/"fnc"/"pan", 4..7 = x, y, width, height,
   // 8 = font size change, 9 = colour
   GameSession& s = ip.session();
-  Screen& screen = screenOf(ip);
+  Screen& screen = ip.context().screen();
   const std::string& part = ip.arg(2);
   const std::string& target = ip.arg(3);
   ObjectStore& objects = s.objects;
@@ -123,7 +123,7 @@ Flow cmdObjectGrid(ScriptInterpreter& ip) {
   // slot 1 = location ("jog", "loc" = here), 2 = "tel"/"fnc"/"pan", 3, 4 = x, y, 5, 6 = width,
   // height, 7 = columns
   GameSession& s = ip.session();
-  Screen& screen = screenOf(ip);
+  Screen& screen = ip.context().screen();
   std::string location = ip.arg(1).empty() ? std::string(kCarried) : ip.arg(1);
   if (location == "loc") location = s.Posic;
   const std::string target = ip.arg(2).empty() ? std::string("fnc") : ip.arg(2);
@@ -196,7 +196,7 @@ Flow cmdShape(ScriptInterpreter& ip) {
   static const std::string kNoName = w(" <--- informe nome do shape/texto");
   static const std::string kMissing = w(" <--- arquivo inexistente!");
   GameSession& s = ip.session();
-  Screen& screen = screenOf(ip);
+  Screen& screen = ip.context().screen();
   const std::string& name = ip.arg(1);
   if (name.empty()) {
     ip.Trace += kNoName;

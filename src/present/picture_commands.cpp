@@ -1,20 +1,20 @@
 // "display=", "hud=", "legenda=" and "borda=": pictures and texts placed on the game's surfaces.
 #include "present/picture_commands.h"
 
-#include "app/main_window.h"
-#include "app/player.h"
-#include "interact/zone_drawing.h"
+#include "base/numbers.h"
+#include "base/text.h"
 #include "present/canvas_text.h"
 #include "present/colors.h"
 #include "present/font_faces.h"
 #include "present/layout_settings.h"
+#include "present/main_window.h"
 #include "present/picture_placement.h"
 #include "present/screen.h"
-#include "present/surface_budget.h"
 #include "present/scroll_page.h"
+#include "present/surface_budget.h"
+#include "present/zone_drawing.h"
+#include "script/command_context.h"
 #include "script/markup.h"
-#include "base/numbers.h"
-#include "base/text.h"
 #include "state/game_session.h"
 
 #include <QLabel>
@@ -39,7 +39,7 @@ bool readTarget(const std::string& word, PictureTarget& target) {
 
 // Model "2": the picture becomes an image line of the composed page.
 void addPagePicture(ScriptInterpreter& ip, const std::string& name) {
-  Screen& screen = screenOf(ip);
+  Screen& screen = ip.context().screen();
   const QImage& picture = loadThroughBufShp(screen, name);
   const std::string width = ip.arg(5).empty() ? std::to_string(picture.width()) : ip.arg(5);
   const std::string height = ip.arg(6).empty() ? std::to_string(picture.height()) : ip.arg(6);
@@ -78,17 +78,17 @@ void displayPicture(ScriptInterpreter& ip) {
   if (target == PictureTarget::Screen && s.Modelo != "1" && s.Modelo != "3") return;
   std::string failure;
   if (target == PictureTarget::Screen && s.Modelo == "3")
-    placePicture(screenOf(ip), target, name, boundedCoordinate(int64_t{s.screen.textX} + x),
+    placePicture(ip.context().screen(), target, name, boundedCoordinate(int64_t{s.screen.textX} + x),
                  boundedCoordinate(int64_t{s.screen.textY} + y), width, height, &failure);
   else
-    placePicture(screenOf(ip), target, name, x, y, width, height, &failure);
+    placePicture(ip.context().screen(), target, name, x, y, width, height, &failure);
   ip.Trace += unreadablePictureMarker(failure);
 }
 
 void displayText(ScriptInterpreter& ip) {
   static const std::string kNoText = w(" <--- texto/frase inexistente!");
   GameSession& s = ip.session();
-  Screen& screen = screenOf(ip);
+  Screen& screen = ip.context().screen();
   const std::string text = expandAllMarkup(ip.arg(1), s.Modelo);
   ip.Trace += text.substr(0, 5);
   if (text.empty()) {
@@ -218,7 +218,7 @@ Flow cmdHud(ScriptInterpreter& ip) {
     hud.on = false;
     return Flow::Done;
   }
-  Screen& screen = screenOf(ip);
+  Screen& screen = ip.context().screen();
   if (what.find(".bmp") != std::string::npos) {
     ip.Trace += what;
     if (!gameFileExists(s.GameFolder, what)) {
@@ -250,7 +250,7 @@ Flow cmdCaption(ScriptInterpreter& ip) {
   // slot 1 = text ("$" = the line store), 2..5 = x, y, width, height, 6 = face, 7 = size,
   // 8 = colour, 9 = shadow colour
   GameSession& s = ip.session();
-  Screen& screen = screenOf(ip);
+  Screen& screen = ip.context().screen();
   std::string text = ip.arg(1).empty() ? std::string("Sem texto.") : ip.arg(1);
   if (text == "$") text = screen.lineStoreText("\r\n");
   const int x = toIntOr(ip.arg(2), 0), y = toIntOr(ip.arg(3), 0);
@@ -299,11 +299,11 @@ Flow cmdCaption(ScriptInterpreter& ip) {
 
 Flow cmdBorder(ScriptInterpreter& ip) {
   // slot 1 = pen width (not a number: 1), slot 2 = colour (default black)
-  MainWindow& window = ip.player().mainWindow();
+  MainWindow& window = ip.context().window();
   const int pen = ip.arg(1).empty() ? 1 : toIntOr(ip.arg(1), 1);
   const QColor colour = paintColor(ip.arg(2).empty() ? std::string("000000") : ip.arg(2));
   PictureView* view = window.abok0()->currentPageName() == "Abertura" ? static_cast<PictureView*>(window.telAber())
-                                                                        : screenOf(ip).imp();
+                                                                        : ip.context().screen().imp();
   QImage& picture = view->picture();
   if (picture.isNull() || pen <= 0) return Flow::Done;
   QPainter painter(&picture);

@@ -1,11 +1,11 @@
 // Picture loading from the game folder and keyed drawing.
 #include "present/picture_placement.h"
 
+#include "base/text.h"
 #include "present/picture_file.h"
 #include "present/surface_budget.h"
 #include "state/game_paths.h"
 #include "state/text_file.h"
-#include "base/text.h"
 
 #include <QPainter>
 

@@ -1,9 +1,7 @@
 // Builds the game's pages inside the main window and lays them out from the settings.
 #include "present/screen.h"
 
-#include "app/main_window.h"
-#include "app/player.h"
-#include "interact/zone_drawing.h"
+#include "base/text.h"
 #include "present/command_panel.h"
 #include "present/console_output.h"
 #include "present/console_page.h"
@@ -11,13 +9,14 @@
 #include "present/font_faces.h"
 #include "present/frame.h"
 #include "present/layout_settings.h"
+#include "present/main_window.h"
 #include "present/memo_box.h"
 #include "present/picture_commands.h"
 #include "present/picture_page.h"
 #include "present/scroll_page.h"
 #include "present/web_page_view.h"
+#include "present/zone_drawing.h"
 #include "script/interpreter.h"
-#include "base/text.h"
 #include "state/game_session.h"
 
 #include <QApplication>
@@ -299,6 +298,5 @@ QSize Screen::monitorClientSize() const {
   return QSize(1024, 768);
 }
 
-Screen& screenOf(ScriptInterpreter& ip) { return ip.player().mainWindow().screen(); }
 
 }  // namespace taluvin

@@ -151,7 +151,5 @@ class Screen {
   std::function<bool()> quitCheck_;
 };
 
-// The screen of the player an interpreter belongs to.
-Screen& screenOf(ScriptInterpreter& ip);
 
 }  // namespace taluvin

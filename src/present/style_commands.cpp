@@ -1,14 +1,15 @@
 // Changing the text style and the picture-screen buffer's canvas.
 #include "present/style_commands.h"
 
+#include "base/numbers.h"
+#include "base/text.h"
 #include "present/colors.h"
-#include "present/font_faces.h"
 #include "present/console_page.h"
+#include "present/font_faces.h"
 #include "present/picture_page.h"
 #include "present/screen.h"
 #include "present/surface_budget.h"
-#include "base/numbers.h"
-#include "base/text.h"
+#include "script/command_context.h"
 #include "state/game_session.h"
 
 namespace taluvin {
@@ -85,7 +86,7 @@ Flow cmdFontFace(ScriptInterpreter& ip) {
   auto& st = ip.session().screen.style;
   st.face = ip.arg(1).empty() ? ip.session().settings.line(15) : ip.arg(1);
   ip.Trace += st.face;
-  applyFaceToMessages(screenOf(ip), st.face);
+  applyFaceToMessages(ip.context().screen(), st.face);
   return Flow::Done;
 }
 
@@ -97,7 +98,7 @@ Flow cmdFontSize(ScriptInterpreter& ip) {
   std::string beyond;
   st.size = commandFontSize(beyond, ip.arg(1).empty() ? fromSettings : toIntOr(ip.arg(1), fromSettings));
   ip.Trace += std::to_string(st.size) + beyond;
-  applySizeToMessages(screenOf(ip), st.size);
+  applySizeToMessages(ip.context().screen(), st.size);
   return Flow::Done;
 }
 
@@ -110,7 +111,7 @@ Flow cmdFontStyle(ScriptInterpreter& ip) {
   st.bold = flags.bold;
   st.italic = flags.italic;
   st.underline = flags.underline;
-  Screen& screen = screenOf(ip);
+  Screen& screen = ip.context().screen();
   screen.console().setStyle(st.bold, st.italic, st.underline);
   screen.msg()->setFont(screen.msgMd0()->font());
   return Flow::Done;
@@ -118,26 +119,26 @@ Flow cmdFontStyle(ScriptInterpreter& ip) {
 
 Flow cmdScreenBrush(ScriptInterpreter& ip) {
   // slot 1 = colour RRGGBB of the picture-screen buffer's brush
-  screenOf(ip).pictureBuffer().style.brush = paintColor(ip.arg(1));
-  screenOf(ip).pictureBuffer().style.brushClear = false;
+  ip.context().screen().pictureBuffer().style.brush = paintColor(ip.arg(1));
+  ip.context().screen().pictureBuffer().style.brushClear = false;
   return Flow::Done;
 }
 
 Flow cmdScreenFontColour(ScriptInterpreter& ip) {
   // slot 1 = colour RRGGBB of the picture-screen buffer's font
-  screenOf(ip).pictureBuffer().style.fontColor = paintColor(ip.arg(1));
+  ip.context().screen().pictureBuffer().style.fontColor = paintColor(ip.arg(1));
   return Flow::Done;
 }
 
 Flow cmdScreenFontFace(ScriptInterpreter& ip) {
   // slot 1 = face of the picture-screen buffer's font
-  screenOf(ip).pictureBuffer().style.face = ip.arg(1);
+  ip.context().screen().pictureBuffer().style.face = ip.arg(1);
   return Flow::Done;
 }
 
 Flow cmdScreenFontSize(ScriptInterpreter& ip) {
   // slot 1 = size in points of the picture-screen buffer's font
-  screenOf(ip).pictureBuffer().style.size = commandFontSize(ip.Trace, toIntOrAbort(ip.arg(1)));
+  ip.context().screen().pictureBuffer().style.size = commandFontSize(ip.Trace, toIntOrAbort(ip.arg(1)));
   return Flow::Done;
 }
 

@@ -8,6 +8,7 @@
 #include "present/screen.h"
 #include "present/scroll_page.h"
 #include "present/surface_budget.h"
+#include "script/command_context.h"
 
 #include <QLineEdit>
 #include <QPainter>
@@ -71,13 +72,13 @@ void shiftRect(QImage& image, const std::string& direction, int x, int y, int w,
 
 Flow cmdClearText(ScriptInterpreter& ip) {
   // no arguments
-  screenOf(ip).clearLineStore();
+  ip.context().screen().clearLineStore();
   return Flow::Done;
 }
 
 Flow cmdClearScreen(ScriptInterpreter& ip) {
   // slot 1 = colour (default: the background colour)
-  Screen& screen = screenOf(ip);
+  Screen& screen = ip.context().screen();
   const QColor colour = colourOrBackground(ip);
   if (ip.session().Modelo == "4") {
     fillMonitor(screen, colour, true);
@@ -96,7 +97,7 @@ Flow cmdClearScreen(ScriptInterpreter& ip) {
 
 Flow cmdClearBuffer(ScriptInterpreter& ip) {
   // slot 1 = colour (default: the background colour)
-  Screen& screen = screenOf(ip);
+  Screen& screen = ip.context().screen();
   const QColor colour = colourOrBackground(ip);
   if (ip.session().Modelo == "4") {
     fillMonitor(screen, colour, false);
@@ -111,7 +112,7 @@ Flow cmdClearBuffer(ScriptInterpreter& ip) {
 
 Flow cmdClearPanel(ScriptInterpreter& ip) {
   // slot 1 = colour (default: the background colour)
-  Screen& screen = screenOf(ip);
+  Screen& screen = ip.context().screen();
   const QColor colour = colourOrBackground(ip);
   Buffer& buffer = screen.panelBuffer();
   prepareBuffer(buffer, ip.session(), colour);
@@ -121,13 +122,13 @@ Flow cmdClearPanel(ScriptInterpreter& ip) {
 
 Flow cmdClearTotal(ScriptInterpreter& ip) {
   // no arguments
-  screenOf(ip).clearAllSurfaces();
+  ip.context().screen().clearAllSurfaces();
   return Flow::Done;
 }
 
 Flow cmdRefresh(ScriptInterpreter& ip) {
   // no arguments
-  Screen& screen = screenOf(ip);
+  Screen& screen = ip.context().screen();
   const auto& model = ip.session().Modelo;
   if (model == "1") {
     screen.tela()->fitPictureToWidget();
@@ -144,7 +145,7 @@ Flow cmdRefresh(ScriptInterpreter& ip) {
 
 Flow cmdSaveBuffer(ScriptInterpreter& ip) {
   // no arguments: what the player sees goes back into the buffer
-  Screen& screen = screenOf(ip);
+  Screen& screen = ip.context().screen();
   const auto& model = ip.session().Modelo;
   if (model == "1")
     drawImageOnto(screen.pictureBuffer().image, screen.tela()->picture());
@@ -157,7 +158,7 @@ Flow cmdSaveBuffer(ScriptInterpreter& ip) {
 
 Flow cmdScroll(ScriptInterpreter& ip) {
   // slot 1 = direction (default "up"), slots 2 to 6 = x, y, width, height, step (default 0 each)
-  Screen& screen = screenOf(ip);
+  Screen& screen = ip.context().screen();
   GameSession& s = ip.session();
   const std::string direction = ip.arg(1).empty() ? std::string("up") : ip.arg(1);
   std::string beyond;  // markers of values past the surface budget, after the usual trace
@@ -210,7 +211,7 @@ Flow cmdScroll(ScriptInterpreter& ip) {
 
 Flow cmdTopBar(ScriptInterpreter& ip) {
   // slot 1 = "on" (default) or "off"
-  Screen& screen = screenOf(ip);
+  Screen& screen = ip.context().screen();
   const std::string& state = ip.arg(1);
   ip.Trace += state;
   const QColor inputColour = screen.input()->palette().color(QPalette::Base);

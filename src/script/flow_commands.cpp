@@ -1,11 +1,11 @@
 // Flow-control commands.
 #include "script/flow_commands.h"
 
-#include "script/markup.h"
 #include "base/numbers.h"
+#include "base/text.h"
+#include "script/markup.h"
 #include "script/runner.h"
 #include "script/script_file.h"
-#include "base/text.h"
 #include "state/game_session.h"
 
 #include <chrono>
@@ -36,12 +36,9 @@ void waitSteps(ScriptInterpreter& ip, long long count, int stepMs) {
 
 Flow cmdEnd(ScriptInterpreter& ip) {
   static const std::string kEnded = w("<-Encerrou a execução");
-  auto& s = ip.session();
-  s.CurLine = static_cast<int>(s.ScriptLines.size()) + 10;
   ip.Trace += kEnded;
-  ip.handTrace();
-  ip.trace().line(kEquals);
-  return Flow::Done;
+  ip.NextTrace = kEquals;
+  return Flow::endRun().handingOn();
 }
 
 Flow cmdScript(ScriptInterpreter& ip) {
@@ -62,9 +59,7 @@ Flow cmdScript(ScriptInterpreter& ip) {
     return Flow::Done;
   }
   s.Script = name;
-  s.CurLine = -1;  // the runner steps to the new script's first line
-  ip.handTrace();
-  return Flow::Done;
+  return Flow::resumeAfter(-1).handingOn();
 }
 
 Flow cmdPause(ScriptInterpreter& ip) {
@@ -101,20 +96,17 @@ Flow cmdGosub(ScriptInterpreter& ip) {
   s.GosubLine = s.CurLine;
   if (isLabel) {
     ip.Trace += target.substr(1) + kLabelCall;
-    ip.handTrace();
-    ip.Trace = kDashes;
+    ip.NextTrace = kDashes;
     ip.Cmd = "goto";
     ip.Args[1] = target.substr(1);
-    return Flow::Done;  // the entry goes on, so testing reaches "goto" with the rewritten word
+    // The entry goes on, so testing reaches "goto" with the rewritten word.
+    return Flow::Done.handingOn();
   }
   s.Script = target;
-  s.CurLine = -1;
   ip.runner().load(target);
   ip.Trace += target + kScriptCall;
-  ip.handTrace();
-  ip.trace().line(kDashes);
-  ip.runner().traceHeader(target);
-  return Flow::Done;
+  ip.NextTrace = kDashes;
+  return Flow::resumeAfter(-1).withScriptHeader();
 }
 
 Flow cmdReturn(ScriptInterpreter& ip) {
@@ -126,12 +118,11 @@ Flow cmdReturn(ScriptInterpreter& ip) {
   }
   if (s.Script != s.GosubScript) ip.runner().load(s.GosubScript);
   s.Script = s.GosubScript;
-  s.CurLine = s.GosubLine;
+  const int callLine = s.GosubLine;
   s.GosubLine = -1;
-  ip.Trace += " <- retorno ao script " + s.Script + " na linha: " + std::to_string(s.CurLine);
-  ip.handTrace();
-  ip.Trace = kDashes;
-  return Flow::Done;
+  ip.Trace += " <- retorno ao script " + s.Script + " na linha: " + std::to_string(callLine);
+  ip.NextTrace = kDashes;
+  return Flow::resumeAfter(callLine).handingOn();
 }
 
 Flow cmdRecall(ScriptInterpreter&) { return Flow::Done; }
@@ -175,7 +166,7 @@ Flow cmdGoto(ScriptInterpreter& ip) {
     return Flow::Done;
   }
   // The line after the label runs within this call; a label closing the script ends the run there.
-  return ip.continueAt(label + 1) ? Flow::Continue : Flow::Done;
+  return Flow::lineAt(label + 1);
 }
 
 Flow cmdIfMod0(ScriptInterpreter& ip) { return ifModel(ip, "0"); }

@@ -1,31 +1,31 @@
 // The interpreter loop for one line: classify, split, dispatch, with quote text and jumps.
 #include "script/interpreter.h"
 
-#include "script/command_table.h"
-#include "script/markup.h"
 #include "base/numbers.h"
+#include "base/text.h"
+#include "script/markup.h"
 #include "script/quote_forms.h"
 #include "script/runner.h"
 #include "script/script_file.h"
-#include "base/text.h"
 #include "state/game_session.h"
 
 #include <algorithm>
 
 namespace taluvin {
 
-ScriptInterpreter::ScriptInterpreter(GameSession& session, TraceLog& trace, RunHooks& hooks)
-    : session_(session), trace_(trace), hooks_(hooks) {}
+ScriptInterpreter::ScriptInterpreter(GameSession& session, TraceLog& trace, RunHooks& hooks,
+                                     const CommandIndex& commands)
+    : session_(session), trace_(trace), hooks_(hooks), commands_(commands) {}
 
 void ScriptInterpreter::interpretLine() {
   traceHanded_ = false;
   for (;;) {
     if (!beginLine()) return;
     if (Rest[0] == '\'') {
-      if (quoteText() == Flow::Continue) continue;
+      if (quoteText()) continue;
       return;
     }
-    // Step 5 and 6: command word, then up to nine arguments.
+    // The command word, then up to nine arguments.
     const auto blank = Rest.find(' ');
     if (blank == std::string::npos) {
       Cmd.swap(Rest);
@@ -167,7 +167,7 @@ void ScriptInterpreter::takeArgument(std::string_view& rest, std::string& arg, b
   arg.assign(piece);
 }
 
-Flow ScriptInterpreter::quoteText() {
+bool ScriptInterpreter::quoteText() {
   const std::string& model = session_.Modelo;
   std::string line = expandAllMarkup(std::string_view(Rest).substr(1), model);
   std::string collected;
@@ -187,8 +187,7 @@ Flow ScriptInterpreter::quoteText() {
   hooks_.showQuoteText(collected);
   if (trace_.enabled()) trace_.line(firstPrefix + line);
   // The line after the block runs within this call; a block closing the script simply ends the run.
-  if (!moveToLine(session_.CurLine + 1)) return Flow::Done;
-  return Flow::Continue;
+  return moveToLine(session_.CurLine + 1);
 }
 
 bool ScriptInterpreter::moveToLine(int index) {
@@ -204,28 +203,48 @@ bool ScriptInterpreter::moveToLine(int index) {
 }
 
 void ScriptInterpreter::dispatch() {
-  const auto& table = commandTable();
   int from = 0;
   for (;;) {
-    const int entry = findCommand(Cmd);
+    const int entry = commands_.find(Cmd);
     if (entry < from) return;  // no such keyword, or testing has already passed it
-    const auto& row = table[static_cast<size_t>(entry)];
+    const auto& row = commands_[static_cast<size_t>(entry)];
     const Flow flow = row.handler ? row.handler(*this) : Flow::Done;
-    switch (flow) {
-      case Flow::Jump:
-        from = gotoEntry();
+    if (flow.handsOn()) handOn(flow);
+    switch (flow.kind()) {
+      case Flow::Kind::Jump:
+        from = commands_.gotoEntry();
         continue;
-      case Flow::Restart:
+      case Flow::Kind::Restart:
         from = 0;
         continue;
-      case Flow::Continue:
-        continueLine_ = true;
+      case Flow::Kind::LineAt:
+        // A found "goto" moves past its label and leaves that line in Rest to run now.
+        continueLine_ = moveToLine(flow.line());
         return;
-      case Flow::Done:
+      case Flow::Kind::ResumeAfter:
+        session_.CurLine = flow.line();
+        return;
+      case Flow::Kind::EndRun:
+        // Well past the last line, so no step of the runner's loop lands back inside the script.
+        session_.CurLine = static_cast<int>(session_.ScriptLines.size()) + 10;
+        return;
+      case Flow::Kind::Done:
         if (!row.goesOn) return;
         from = entry + 1;
         continue;
     }
+  }
+}
+
+void ScriptInterpreter::handOn(const Flow& flow) {
+  trace_.line(Trace);
+  Trace = std::move(NextTrace);
+  NextTrace.clear();
+  traceHanded_ = true;
+  if (flow.tracesHeader()) {
+    trace_.line(Trace);
+    Trace.clear();
+    runner_->traceHeader(session_.Script);
   }
 }
 
@@ -257,13 +276,5 @@ Flow ScriptInterpreter::executeFrom(int k) {
   Trace += ' ';
   return Flow::Restart;
 }
-
-void ScriptInterpreter::handTrace() {
-  trace_.line(Trace);
-  Trace.clear();
-  traceHanded_ = true;
-}
-
-bool ScriptInterpreter::continueAt(int index) { return moveToLine(index); }
 
 }  // namespace taluvin

@@ -1,6 +1,7 @@
 // ScriptInterpreter: turns one script line into a command word and arguments, and dispatches it.
 #pragma once
 
+#include "script/command_entry.h"
 #include "script/run_hooks.h"
 #include "script/trace_log.h"
 
@@ -13,25 +14,17 @@
 namespace taluvin {
 
 struct GameSession;
+class CommandContext;
 class ScriptRunner;
-class Player;
-
-// What a handler tells the dispatcher besides "done".
-enum class Flow {
-  Done,     // the line ends here (or testing goes on, for entries that go on)
-  Jump,     // Cmd is "goto" and slot 1 the label: testing resumes at "goto"
-  Restart,  // Cmd was replaced from the arguments: testing starts again from the first keyword
-  Continue  // CurLine and Rest were moved: interpret Rest as a fresh line within this call
-};
 
 class ScriptInterpreter {
  public:
   static constexpr int kSlots = 9;
 
-  ScriptInterpreter(GameSession& session, TraceLog& trace, RunHooks& hooks);
+  ScriptInterpreter(GameSession& session, TraceLog& trace, RunHooks& hooks, const CommandIndex& commands);
 
   void setRunner(ScriptRunner* runner) { runner_ = runner; }
-  void setPlayer(Player* player) { player_ = player; }
+  void setContext(CommandContext* context) { context_ = context; }
   // Read before every line: once raised (by the player ending the program, possibly from a signal
   // handler) every run stops at its next line.
   void setStopFlag(const volatile std::sig_atomic_t* flag) { stopFlag_ = flag; }
@@ -50,21 +43,16 @@ class ScriptInterpreter {
   // Execute style: a true condition runs the command carried in slot k and the slots after it.
   Flow executeFrom(int k);
 
-  // Makes line index the next to interpret within this call (Flow::Continue); false when the
-  // script has no such line, which ends the run normally.
-  bool continueAt(int index);
-
-  // Hands Trace to the sink now; the runner does not hand the line again unless it is refilled.
-  void handTrace();
-
   const std::string& arg(int slot) const { return Args[static_cast<size_t>(slot)]; }
 
   GameSession& session() { return session_; }
   TraceLog& trace() { return trace_; }
   RunHooks& hooks() { return hooks_; }
   ScriptRunner& runner() { return *runner_; }
-  Player& player() { return *player_; }
-  bool hasPlayer() const { return player_ != nullptr; }
+  // What a handler may ask of the program around it; set whenever handlers of the screen, pages
+  // or audio can run.
+  CommandContext& context() { return *context_; }
+  const CommandIndex& commands() const { return commands_; }
 
   // True once the current line's trace has been handed and nothing was added since.
   bool traceAlreadyHanded() const { return traceHanded_ && Trace.empty(); }
@@ -73,15 +61,19 @@ class ScriptInterpreter {
   std::string Rest;
   std::array<std::string, kSlots + 1> Args;  // slots 1 to 9; slot 0 is unused
   std::string Trace;
+  // The trace that follows once a handler's flow hands the current one on.
+  std::string NextTrace;
 
  private:
-  bool beginLine();  // steps 1 to 6; false when the line has no command to dispatch
+  bool beginLine();  // trims and classifies the line; false when it has no command to dispatch
   // Cuts the next argument off the front of rest into arg, resolving a "#N" register reference.
   // wholeRest: the message commands take the whole rest of the line as one argument.
   void takeArgument(std::string_view& rest, std::string& arg, bool wholeRest);
   bool takesWholeRest() const;
-  Flow quoteText();
+  bool quoteText();  // true when the line after the block runs within this call
   void dispatch();
+  // The current trace goes out as a line of its own and NextTrace takes its place.
+  void handOn(const Flow& flow);
   bool moveToLine(int index);  // false when the script has no such line: the run ends there
   bool stopRun();               // the run ends before the current line; always false
   // Lets the window's events run once an event interval of this run has passed; false when the
@@ -91,8 +83,9 @@ class ScriptInterpreter {
   GameSession& session_;
   TraceLog& trace_;
   RunHooks& hooks_;
+  const CommandIndex& commands_;
   ScriptRunner* runner_ = nullptr;
-  Player* player_ = nullptr;
+  CommandContext* context_ = nullptr;
   bool traceHanded_ = false;
   bool continueLine_ = false;
 

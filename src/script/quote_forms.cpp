@@ -1,9 +1,9 @@
 // Inline forms of quote text in the web-page model.
 #include "script/quote_forms.h"
 
+#include "base/number_format.h"
 #include "base/numbers.h"
 #include "state/game_session.h"
-#include "world/number_format.h"
 
 #include <array>
 

@@ -1,10 +1,10 @@
 // The script runner: preparation, the line loop, and the end-of-run steps.
 #include "script/runner.h"
 
-#include "script/markup.h"
 #include "base/run_abort.h"
-#include "script/script_file.h"
 #include "base/text.h"
+#include "script/markup.h"
+#include "script/script_file.h"
 #include "state/game_session.h"
 #include "state/state_writer.h"
 
@@ -47,14 +47,14 @@ void ScriptRunner::run(std::string requested) {
   } guard{depth_};
 
   try {
-    // Step 1 to 4: interaction reset and layout from the settings.
+    // Interaction reset and layout from the settings.
     session_.Script = requested;
     session_.GosubScript.clear();
     session_.GosubLine = -1;
     hooks_.resetInteraction();
     hooks_.applyRunLayout();
 
-    // Step 5: link parameters and aliases.
+    // Link parameters and aliases.
     session_.Prm.clear();
     session_.Prx.clear();
     session_.Pry.clear();
@@ -62,7 +62,7 @@ void ScriptRunner::run(std::string requested) {
     name = resolveScriptAlias(session_, name);
     session_.Script = name;
 
-    // Step 6: a missing script leaves the previous lines loaded, and they run again.
+    // A missing script leaves the previous lines loaded, and they run again.
     if (load(name)) {
       traceHeader(name);
     } else {

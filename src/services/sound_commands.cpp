@@ -1,10 +1,10 @@
 // "playmusic", "volume=" and "playsnd": music and effects from the game folder.
 #include "services/sound_commands.h"
 
-#include "app/interpreter_window.h"
-#include "app/player.h"
 #include "base/numbers.h"
 #include "base/text.h"
+#include "script/command_context.h"
+#include "services/audio_service.h"
 #include "state/game_paths.h"
 #include "state/game_session.h"
 #include "state/text_file.h"
@@ -24,16 +24,12 @@ std::optional<std::string> existingGameFile(const GameSession& session, const st
   return path;
 }
 
-AudioService* audioOf(ScriptInterpreter& ip) {
-  return ip.hasPlayer() ? &ip.player().interpreterWindow().audio() : nullptr;
-}
-
 }  // namespace
 
-void playClickSound(Player& player, const std::string& name) {
+void playClickSound(CommandContext& context, const std::string& name) {
   if (name.empty()) return;
-  auto path = resolveInFolder(player.session().GameFolder, name);
-  if (path) player.interpreterWindow().audio().playEffect(*path);
+  auto path = resolveInFolder(context.session().GameFolder, name);
+  if (path) context.audio().playEffect(*path);
 }
 
 Flow cmdPlayMusic(ScriptInterpreter& ip) {
@@ -48,7 +44,7 @@ Flow cmdPlayMusic(ScriptInterpreter& ip) {
   }
   // A file the mixer cannot open is reported like a missing one: losing the music is no reason
   // to lose the rest of the scene.
-  if (AudioService* audio = audioOf(ip); audio && !audio->playMusic(*path)) ip.Trace += kUnplayable;
+  if (!ip.context().audio().playMusic(*path)) ip.Trace += kUnplayable;
   return Flow::Done;
 }
 
@@ -56,7 +52,7 @@ Flow cmdVolume(ScriptInterpreter& ip) {
   // slot 1 = volume 0..1000 (not a number: 0)
   const int32_t volume = toIntOr(ip.arg(1).empty() ? std::string("0") : ip.arg(1), 0);
   ip.Trace += intToText(volume);
-  if (AudioService* audio = audioOf(ip)) audio->setMusicVolume(volume);
+  ip.context().audio().setMusicVolume(volume);
   return Flow::Done;
 }
 
@@ -70,10 +66,10 @@ Flow cmdPlaySound(ScriptInterpreter& ip) {
     return Flow::Done;
   }
   ip.Trace += name;
-  AudioService* audio = audioOf(ip);
+  AudioService& audio = ip.context().audio();
   if (name == "off") {
     ip.Trace += "," + mode;
-    if (audio) audio->stopEffect();
+    audio.stopEffect();
     return Flow::Done;
   }
   if (mode == "on") ip.Trace += "," + mode;
@@ -83,13 +79,12 @@ Flow cmdPlaySound(ScriptInterpreter& ip) {
     ip.Trace += kMissingFile;
     return Flow::Done;
   }
-  if (!audio) return Flow::Done;
   if (mode.empty()) {
-    audio->playEffect(*path);
+    audio.playEffect(*path);
     return Flow::Done;
   }
   RunHooks& hooks = ip.hooks();
-  audio->playEffectAndWait(*path, [&hooks] { hooks.letEventsRun(); }, [&hooks] { return hooks.quitting(); });
+  audio.playEffectAndWait(*path, [&hooks] { hooks.letEventsRun(); }, [&hooks] { return hooks.quitting(); });
   hooks.letEventsRun();
   return Flow::Done;
 }

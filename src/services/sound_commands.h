@@ -7,7 +7,7 @@
 
 namespace taluvin {
 
-class Player;
+class CommandContext;
 
 Flow cmdPlayMusic(ScriptInterpreter& ip);
 Flow cmdVolume(ScriptInterpreter& ip);
@@ -15,6 +15,6 @@ Flow cmdPlaySound(ScriptInterpreter& ip);
 
 // A click sound from the game folder, played without waiting; an empty name plays nothing and a
 // name outside the folder is ignored like a missing file.
-void playClickSound(Player& player, const std::string& name);
+void playClickSound(CommandContext& context, const std::string& name);
 
 }  // namespace taluvin

@@ -1,15 +1,15 @@
 // GameSession: the one home of the state a running game reads and changes.
 #pragma once
 
-#include "present/screen_state.h"
-#include "interact/zone_table.h"
-#include "present/hud_state.h"
 #include "state/game_paths.h"
+#include "state/hud_state.h"
+#include "state/object_store.h"
+#include "state/random_generator.h"
+#include "state/register_table.h"
+#include "state/screen_state.h"
 #include "state/settings.h"
 #include "state/text_file.h"
-#include "world/object_store.h"
-#include "world/random_generator.h"
-#include "world/register_table.h"
+#include "state/zone_table.h"
 
 #include <array>
 #include <string>

@@ -107,14 +107,14 @@ Flow cmdMoveAll(ScriptInterpreter& ip) {
     ip.Trace += toWord == "jog" ? kTakenHere : kTakenFrom + to + ".";
   else if (fromWord == "jog")
     ip.Trace += toWord == "loc" ? kDroppedHere : kPutInto + to + ".";
-  ip.handTrace();
-  ip.Trace = "  ";
+  // The keys of the objects moved follow on a line of their own.
+  ip.NextTrace = "  ";
   for (int record : s.objects.recordsAt(from)) {
     s.objects.line(record, kObjectLocation) = to;
-    ip.Trace += s.objects.line(record, kObjectKey);
-    ip.Trace += ' ';
+    ip.NextTrace += s.objects.line(record, kObjectKey);
+    ip.NextTrace += ' ';
   }
-  return Flow::Done;
+  return Flow::Done.handingOn();
 }
 
 Flow cmdTakeObject(ScriptInterpreter& ip) {

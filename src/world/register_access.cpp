@@ -1,9 +1,9 @@
 // Register numbers named by command arguments.
 #include "world/register_access.h"
 
-#include "script/interpreter.h"
 #include "base/numbers.h"
 #include "base/text.h"
+#include "script/interpreter.h"
 #include "state/game_session.h"
 
 namespace taluvin {

@@ -1,10 +1,10 @@
 // Register arithmetic: text read as 32-bit integers (no integer: 0), wrapped, written back as text.
 #include "world/register_arithmetic.h"
 
+#include "base/number_format.h"
 #include "base/numbers.h"
 #include "base/text.h"
 #include "state/game_session.h"
-#include "world/number_format.h"
 #include "world/register_access.h"
 
 namespace taluvin {

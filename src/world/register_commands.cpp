@@ -1,8 +1,8 @@
 // Register commands that set text.
 #include "world/register_commands.h"
 
-#include "script/markup.h"
 #include "base/text.h"
+#include "script/markup.h"
 #include "state/game_session.h"
 #include "world/register_access.h"
 #include "world/text_literal.h"
@@ -63,7 +63,7 @@ Flow cmdRegText(ScriptInterpreter& ip) {
   ip.Trace += literal.lastPiece.substr(0, 5);
   ip.Trace += "...";
   noteIfCut(ip, whole);
-  return Flow::Done;
+  return Flow::resumeAfter(literal.lastLine);
 }
 
 Flow cmdParam(ScriptInterpreter& ip) {

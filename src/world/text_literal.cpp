@@ -1,12 +1,12 @@
 // The multi-line text literal reader.
 #include "world/text_literal.h"
 
-#include "script/interpreter.h"
-#include "script/markup.h"
 #include "base/numbers.h"
 #include "base/text.h"
+#include "script/interpreter.h"
+#include "script/markup.h"
 #include "state/game_session.h"
-#include "world/register_table.h"
+#include "state/register_table.h"
 
 #include <algorithm>
 
@@ -27,7 +27,7 @@ TextLiteral readTextLiteral(ScriptInterpreter& ip, const std::string& opening, s
   std::string_view first = opening;
   if (!first.empty() && first[0] == '\'') first.remove_prefix(1);
   std::string piece = trim(first);
-  TextLiteral literal{std::move(start), {}};
+  TextLiteral literal{std::move(start), {}, false, s.CurLine};
   auto add = [&literal](std::string_view more) {
     const size_t room = kMaxRegisterText - std::min(literal.text.size(), kMaxRegisterText);
     literal.text.append(more.substr(0, room));
@@ -40,9 +40,9 @@ TextLiteral readTextLiteral(ScriptInterpreter& ip, const std::string& opening, s
       add(" ");
     }
     // The runner continues after the last line the literal took.
-    ++s.CurLine;
-    if (s.CurLine < static_cast<int>(s.ScriptLines.size()))
-      piece = trim(s.ScriptLines[static_cast<size_t>(s.CurLine)]);
+    ++literal.lastLine;
+    if (literal.lastLine < static_cast<int>(s.ScriptLines.size()))
+      piece = trim(s.ScriptLines[static_cast<size_t>(literal.lastLine)]);
     else
       piece.assign(1, '\'');
   }

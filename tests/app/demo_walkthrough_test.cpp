@@ -1,5 +1,5 @@
 // The bundled demo played from a copy by its walkthrough, headless, through the real program.
-#include "app/main_window.h"
+#include "present/main_window.h"
 #include "app/player.h"
 #include "present/screen.h"
 #include "support/program_run.h"

@@ -3,7 +3,7 @@
 #include "support/sample_sounds.h"
 #include "support/test_game.h"
 
-#include "app/main_window.h"
+#include "present/main_window.h"
 
 #include <QElapsedTimer>
 #include <QImage>

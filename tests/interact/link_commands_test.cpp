@@ -1,5 +1,5 @@
 // Link commands filling the zone table, and the clicks that run what the zones carry.
-#include "app/main_window.h"
+#include "present/main_window.h"
 #include "app/replay_pointer.h"
 #include "interact/link_commands.h"
 #include "present/picture_file.h"

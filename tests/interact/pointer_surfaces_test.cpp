@@ -1,5 +1,5 @@
 // The scroll page's links and wheel, the end button's pictures, and caption clicks.
-#include "app/main_window.h"
+#include "present/main_window.h"
 #include "app/replay_pointer.h"
 #include "present/picture_file.h"
 #include "present/screen.h"

@@ -1,5 +1,5 @@
 // The canvas text renderers: tokens, wrapping, the text position, links and the memo box.
-#include "app/main_window.h"
+#include "present/main_window.h"
 #include "present/canvas_text.h"
 #include "present/memo_box.h"
 #include "present/memo_format.h"

@@ -1,5 +1,5 @@
 // Console output costs what is written, not what the console already holds, and shows the same lines.
-#include "app/main_window.h"
+#include "present/main_window.h"
 #include "present/console_page.h"
 #include "present/screen.h"
 #include "support/test_game.h"

@@ -1,5 +1,5 @@
 // Settings values the layout cannot use as written: unreadable colours and sizes past the budget.
-#include "app/main_window.h"
+#include "present/main_window.h"
 #include "present/command_panel.h"
 #include "present/screen.h"
 #include "present/surface_budget.h"

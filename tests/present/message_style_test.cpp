@@ -1,5 +1,5 @@
 // Messages, console effects and text style commands.
-#include "app/main_window.h"
+#include "present/main_window.h"
 #include "present/console_page.h"
 #include "present/screen.h"
 #include "support/test_game.h"

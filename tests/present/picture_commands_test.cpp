@@ -1,5 +1,5 @@
 // Picture commands on the real screen: every file kind, own-size placing, magenta, HUD, captions.
-#include "app/main_window.h"
+#include "present/main_window.h"
 #include "present/picture_file.h"
 #include "present/screen.h"
 #include "present/surface_budget.h"

@@ -1,5 +1,5 @@
 // Sizes and positions from script lines are cut to the surface budget and marked on the trace line.
-#include "app/main_window.h"
+#include "present/main_window.h"
 #include "present/memo_box.h"
 #include "present/screen.h"
 #include "present/surface_budget.h"

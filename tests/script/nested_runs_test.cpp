@@ -1,5 +1,5 @@
 // Runs started while another waits: an aborted one stops for good, typed-out text holds the player's input.
-#include "app/main_window.h"
+#include "present/main_window.h"
 #include "present/screen.h"
 #include "support/test_game.h"
 

@@ -1,5 +1,5 @@
 // A game folder cannot reach files outside itself: symlinks, the game name, "reset mapa".
-#include "app/main_window.h"
+#include "present/main_window.h"
 #include "present/picture_file.h"
 #include "present/screen.h"
 #include "state/game_paths.h"

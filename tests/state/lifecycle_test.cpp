@@ -1,5 +1,5 @@
 // Start-up, opening a game and the exit steps that write settings and state files.
-#include "app/main_window.h"
+#include "present/main_window.h"
 #include "present/picture_file.h"
 #include "state/lifecycle.h"
 #include "support/test_game.h"

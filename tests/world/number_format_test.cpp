@@ -1,7 +1,7 @@
 // Decimal number forms: the general form of decimal quotients and the grouped form of page lines.
 #include "script/quote_forms.h"
 #include "state/game_session.h"
-#include "world/number_format.h"
+#include "base/number_format.h"
 
 #include <gtest/gtest.h>
 

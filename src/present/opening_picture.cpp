@@ -1,5 +1,5 @@
 // Paints the built-in title screen: a dusk valley, a lit tower and the program's name.
-#include "state/opening_picture.h"
+#include "present/opening_picture.h"
 
 #include <QFont>
 #include <QLinearGradient>

@@ -1,6 +1,6 @@
 // Register access with the bounds check that turns a bad index into a run abort, and the budgets
 // that keep the table and each register within memory.
-#include "world/register_table.h"
+#include "state/register_table.h"
 
 #include "base/run_abort.h"
 

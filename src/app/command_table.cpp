@@ -1,12 +1,12 @@
 // The one ordered dispatch table of the script language; tools and tests read it from here.
-#include "script/command_table.h"
+#include "app/command_table.h"
 
 #include "interact/link_commands.h"
-#include "present/object_picture_commands.h"
-#include "present/picture_commands.h"
 #include "present/box_commands.h"
 #include "present/message_commands.h"
 #include "present/model_commands.h"
+#include "present/object_picture_commands.h"
+#include "present/picture_commands.h"
 #include "present/style_commands.h"
 #include "present/surface_commands.h"
 #include "script/flow_commands.h"
@@ -18,9 +18,6 @@
 #include "world/register_commands.h"
 #include "world/register_conditions.h"
 #include "world/register_file_commands.h"
-
-#include <array>
-#include <cstdint>
 
 namespace taluvin {
 
@@ -191,63 +188,11 @@ std::vector<CommandEntry> buildTable() {
   };
 }
 
-// Keyword lookup runs for every script line, so it is an open-addressed table sized well above
-// the 253 keywords, hashed with FNV-1a: a handful of instructions for a short word, and a miss
-// (a word that is no keyword) usually ends at the first empty slot.
-class KeywordIndex {
- public:
-  explicit KeywordIndex(const std::vector<CommandEntry>& table) {
-    for (size_t i = 0; i < table.size(); ++i)
-      for (auto word : table[i].keywords) insert(word, static_cast<int>(i));
-  }
-
-  int find(std::string_view word) const {
-    for (size_t slot = hash(word) & kMask;; slot = (slot + 1) & kMask) {
-      const Slot& s = slots_[slot];
-      if (s.entry < 0) return -1;
-      if (s.word == word) return s.entry;
-    }
-  }
-
- private:
-  static constexpr size_t kSize = 1024;
-  static constexpr size_t kMask = kSize - 1;
-  struct Slot {
-    std::string_view word;
-    int entry = -1;
-  };
-
-  static size_t hash(std::string_view word) {
-    uint32_t h = 2166136261u;
-    for (char c : word) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
-    return h;
-  }
-
-  void insert(std::string_view word, int entry) {
-    size_t slot = hash(word) & kMask;
-    while (slots_[slot].entry >= 0) slot = (slot + 1) & kMask;
-    slots_[slot] = {word, entry};
-  }
-
-  std::array<Slot, kSize> slots_{};
-};
-
-struct Index {
-  std::vector<CommandEntry> table = buildTable();
-  KeywordIndex byKeyword{table};
-};
-
-const Index& index() {
-  static const Index kIndex;
-  return kIndex;
-}
-
 }  // namespace
 
-const std::vector<CommandEntry>& commandTable() { return index().table; }
-
-int findCommand(std::string_view word) { return index().byKeyword.find(word); }
-
-int gotoEntry() { return static_cast<int>(index().table.size()) - 1; }
+const CommandIndex& commandTable() {
+  static const CommandIndex kTable(buildTable());
+  return kTable;
+}
 
 }  // namespace taluvin

@@ -1,5 +1,5 @@
 // Slot ranges, rotation counters, reset and hit testing of the zone table.
-#include "interact/zone_table.h"
+#include "state/zone_table.h"
 
 namespace taluvin {
 

@@ -1,8 +1,8 @@
 // The object table: lookup, catalogue order, and the object files.
-#include "world/object_store.h"
+#include "state/object_store.h"
 
 #include "state/game_paths.h"
-#include "world/register_table.h"
+#include "state/register_table.h"
 
 #include <algorithm>
 #include <array>

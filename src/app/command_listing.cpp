@@ -1,7 +1,7 @@
 // Prints the dispatch table as authors read it.
-#include "script/command_listing.h"
+#include "app/command_listing.h"
 
-#include "script/command_table.h"
+#include "app/command_table.h"
 
 namespace taluvin {
 

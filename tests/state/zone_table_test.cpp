@@ -1,5 +1,5 @@
 // The zone table: inclusive edges, overlaps, rotation within each range and the reset.
-#include "interact/zone_table.h"
+#include "state/zone_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Decimal number forms: the general form of "reg:" and the grouped form of page lines.
-#include "world/number_format.h"
+#include "base/number_format.h"
 
 #include <cmath>
 #include <cstdio>

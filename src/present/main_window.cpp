@@ -1,8 +1,8 @@
 // The main window: frame, outer book and the opening page.
-#include "app/main_window.h"
+#include "present/main_window.h"
 
+#include "present/opening_picture.h"
 #include "present/screen.h"
-#include "state/opening_picture.h"
 
 #include <QApplication>
 #include <QCloseEvent>

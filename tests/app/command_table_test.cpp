@@ -1,5 +1,5 @@
 // The dispatch table's shape: the order and keywords scripts depend on.
-#include "script/command_table.h"
+#include "app/command_table.h"
 
 #include <gtest/gtest.h>
 #include <set>
@@ -7,7 +7,7 @@
 using namespace taluvin;
 
 TEST(CommandTable, HoldsEveryKeywordOnceInTestOrder) {
-  const auto& table = commandTable();
+  const auto& table = commandTable().entries();
   ASSERT_EQ(table.size(), 158u);
   std::set<std::string_view> seen;
   size_t keywords = 0;
@@ -20,17 +20,17 @@ TEST(CommandTable, HoldsEveryKeywordOnceInTestOrder) {
   EXPECT_EQ(keywords, 253u);
   EXPECT_EQ(table.front().keywords.front(), "fim");
   EXPECT_EQ(table.back().keywords.front(), "goto");
-  EXPECT_EQ(gotoEntry(), 157);
-  EXPECT_LT(findCommand("ifdir="), findCommand("lnkfnc="));
-  EXPECT_LT(findCommand("gosub"), findCommand("goto"));
-  EXPECT_EQ(findCommand("Fim"), -1);  // keywords are compared with their case
-  EXPECT_EQ(findCommand("pausa=100"), -1);
+  EXPECT_EQ(commandTable().gotoEntry(), 157);
+  EXPECT_LT(commandTable().find("ifdir="), commandTable().find("lnkfnc="));
+  EXPECT_LT(commandTable().find("gosub"), commandTable().find("goto"));
+  EXPECT_EQ(commandTable().find("Fim"), -1);  // keywords are compared with their case
+  EXPECT_EQ(commandTable().find("pausa=100"), -1);
 }
 
 TEST(CommandTable, EntriesThatHandTheLineOnAreMarked) {
   for (auto word : {"gosub", "recall=", "saveregs", "saveobjs", "volume=", "lnfeed=", "linefeed", "ifdir=",
                     "lnkpan=", "ifmod0", "ifmod4", "instalfonte", "borda=", "inptdef=", "texto", "goto"})
-    EXPECT_TRUE(commandTable()[static_cast<size_t>(findCommand(word))].goesOn) << word;
+    EXPECT_TRUE(commandTable()[static_cast<size_t>(commandTable().find(word))].goesOn) << word;
   for (auto word : {"fim", "script", "reg=", "msg=", "return"})
-    EXPECT_FALSE(commandTable()[static_cast<size_t>(findCommand(word))].goesOn) << word;
+    EXPECT_FALSE(commandTable()[static_cast<size_t>(commandTable().find(word))].goesOn) << word;
 }

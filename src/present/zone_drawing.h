@@ -1,8 +1,8 @@
 // Drawing what a hot zone shows: its picture or its label, and the pressed picture on a click.
 #pragma once
 
-#include "interact/zone_table.h"
 #include "present/screen.h"
+#include "state/zone_table.h"
 
 #include <QColor>
 #include <QFont>

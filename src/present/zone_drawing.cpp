@@ -1,5 +1,5 @@
 // Zone pictures and labels, pointer shapes, and zones recorded by other drawing code.
-#include "interact/zone_drawing.h"
+#include "present/zone_drawing.h"
 
 #include "present/font_faces.h"
 #include "present/picture_placement.h"

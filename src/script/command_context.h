@@ -1,0 +1,33 @@
+// CommandContext: what a command may ask of the program around the interpreter. The player
+// implements it and the interpreter hands it to every handler, so no handler climbs to a window.
+#pragma once
+
+#include <string>
+
+namespace taluvin {
+
+class AudioService;
+class MainWindow;
+class Screen;
+struct GameSession;
+
+class CommandContext {
+ public:
+  virtual ~CommandContext() = default;
+
+  virtual GameSession& session() = 0;
+  // The main window: its outer book (opening picture, game pages) and the game's pages in it.
+  virtual MainWindow& window() = 0;
+  virtual Screen& screen() = 0;
+  virtual AudioService& audio() = 0;
+  // Runs a script as a player action would (a zone's action, a caption click).
+  virtual void runScript(const std::string& name) = 0;
+  // Lets the window's events run once, as between the short sleeps of a waiting command.
+  virtual void letEventsRun() = 0;
+  // The player ends the program: any run stops at its next line and the exit steps follow.
+  virtual void endProgram() = 0;
+  // No window is ever seen and no outside program is started (a browser for a web address).
+  virtual bool headless() const = 0;
+};
+
+}  // namespace taluvin
