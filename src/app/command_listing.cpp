@@ -6,14 +6,16 @@
 namespace taluvin {
 
 void printCommandTable(std::ostream& out) {
+  // Every line has all five columns, empty where a mark does not apply, so a column keeps its
+  // place for tools that cut the listing at tabs.
   const auto& table = commandTable();
   for (size_t i = 0; i < table.size(); ++i) {
     const auto& row = table[i];
     out << (i + 1) << '\t';
     for (size_t k = 0; k < row.keywords.size(); ++k) out << (k ? " " : "") << row.keywords[k];
-    if (row.goesOn) out << "\t(goes on)";
-    if (!row.handler) out << "\t(not available yet)";
-    out << '\n';
+    out << '\t' << (row.goesOn ? "(goes on)" : "");
+    out << '\t' << (row.handler ? "" : "(not available yet)");
+    out << '\t' << row.arguments << '\n';
   }
 }
 

@@ -201,16 +201,16 @@ Flow cmdLinkScreen(ScriptInterpreter& ip) {
   const auto request = readScreenRequest(ip);
   if (!request) return Flow::Done;
   const LinkRequest& r = *request;
-  if (s.Modelo == "0") {
+  if (s.Modelo == ScreenModel::Console) {
     ip.Trace += kModelZero;
-  } else if (s.Modelo == "1") {
+  } else if (s.Modelo == ScreenModel::PictureScreen) {
     Buffer& buffer = ip.context().screen().pictureBuffer();
     HotZone z = zoneFor(r);
     drawZoneFace(ip, buffer.image, z, true);
     traceZone(ip, fillSlot(s, ZoneGroup::Screen, z));
-  } else if (s.Modelo == "2") {
+  } else if (s.Modelo == ScreenModel::WebPage) {
     addPageLink(ip, r);
-  } else if (s.Modelo == "3") {
+  } else if (s.Modelo == ScreenModel::ScrollPage) {
     addScrollPageLink(ip, r);
   }
   return Flow::Done;
@@ -222,7 +222,7 @@ Flow cmdLinkMonitor(ScriptInterpreter& ip) {
   const auto request = readScreenRequest(ip);
   if (!request) return Flow::Done;
   const LinkRequest& r = *request;
-  if (s.Modelo != "4") return Flow::Done;
+  if (s.Modelo != ScreenModel::Monitor) return Flow::Done;
   Screen& screen = ip.context().screen();
   const double scale = s.screen.monitor.scale;
   auto scaled = [scale](int v) { return scaledBounded(v * scale); };

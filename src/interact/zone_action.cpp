@@ -41,8 +41,8 @@ void toggleMapPage(CommandContext& context) {
     screen.refreshMap();
     return;
   }
-  book->showPage(toQt(s.Modelo == "4" ? std::string("1") : s.Modelo));
-  const bool textModel = s.Modelo == "0" || s.Modelo == "1";
+  book->showPage(toQt(s.Modelo == ScreenModel::Monitor ? std::string("1") : s.Modelo.text()));
+  const bool textModel = s.Modelo == ScreenModel::Console || s.Modelo == ScreenModel::PictureScreen;
   screen.panel().setInputShown(textModel && lineOn(s, 44));
 }
 

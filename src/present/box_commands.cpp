@@ -24,26 +24,26 @@ Flow cmdTextBox(ScriptInterpreter& ip) {
   Screen& screen = ip.context().screen();
   GameSession& s = ip.session();
   const auto& st = s.screen.style;
-  const auto& model = s.Modelo;
+  const ScreenModel model = s.Modelo.kind();
   TextBox box;
   std::string beyond;  // markers of values past the surface budget, after the usual trace
-  box.surface = model == "3" ? ZoneSurface::ScrollPage : ZoneSurface::PictureScreen;
+  box.surface = model == ScreenModel::ScrollPage ? ZoneSurface::ScrollPage : ZoneSurface::PictureScreen;
   box.text = ip.arg(1);
   box.x = isPosition(ip.arg(2)) ? s.screen.textX : commandPosition(beyond, toIntOrAbort(ip.arg(2)));
   box.y = isPosition(ip.arg(3)) ? s.screen.textY : commandPosition(beyond, toIntOrAbort(ip.arg(3)));
   if (!ip.arg(4).empty())
     box.width = commandSide(beyond, toIntOrAbort(ip.arg(4)));
-  else if (model == "3")
+  else if (model == ScreenModel::ScrollPage)
     box.width = screen.telMod3()->picture().width() - s.screen.textX;
-  else if (model == "4")
+  else if (model == ScreenModel::Monitor)
     box.width = s.model4Width;
   else
     box.width = screen.tela()->width() - box.x;
   if (!ip.arg(5).empty())
     box.height = commandSide(beyond, toIntOrAbort(ip.arg(5)));
-  else if (model == "3")
+  else if (model == ScreenModel::ScrollPage)
     box.height = screen.telMod3()->picture().height() - s.screen.textY;
-  else if (model == "4")
+  else if (model == ScreenModel::Monitor)
     box.height = s.model4Height;
   else
     box.height = screen.tela()->height() - box.y;
@@ -55,7 +55,7 @@ Flow cmdTextBox(ScriptInterpreter& ip) {
               std::to_string(box.width) + "," + std::to_string(box.height) + "," + box.colour + "," + box.style +
               "," + box.boxColour + "," + std::to_string(box.size);
   ip.Trace += beyond;
-  if (model == "4") {
+  if (model == ScreenModel::Monitor) {
     auto& m = s.screen.monitor;
     m.boxX = scaledBounded(box.x * m.scale);
     m.boxY = scaledBounded(box.y * m.scale);
@@ -74,13 +74,13 @@ Flow cmdMemo(ScriptInterpreter& ip) {
   // 8 = track colour, 9 = link decoration
   Screen& screen = ip.context().screen();
   GameSession& s = ip.session();
-  const auto& model = s.Modelo;
-  if (model != "1" && model != "4") return Flow::Done;
+  const ScreenModel model = s.Modelo.kind();
+  if (model != ScreenModel::PictureScreen && model != ScreenModel::Monitor) return Flow::Done;
   MemoRequest r;
   r.text = ip.arg(1);
   if (r.text == "$") {
     r.text.clear();
-    if (model == "1") {
+    if (model == ScreenModel::PictureScreen) {
       const QStringList lines = screen.msg()->toPlainText().split('\n');
       for (const QString& line : lines) r.text += fromQt(line.trimmed()) + " \xA7";
     } else {
@@ -89,8 +89,8 @@ Flow cmdMemo(ScriptInterpreter& ip) {
   }
   r.x = commandPosition(ip.Trace, toIntOr(ip.arg(2), 0));
   r.y = commandPosition(ip.Trace, toIntOr(ip.arg(3), 0));
-  const int defaultWidth = model == "1" ? screen.abok1()->width() : s.model4Width;
-  const int defaultHeight = model == "1" ? screen.abok1()->height() : s.model4Height;
+  const int defaultWidth = model == ScreenModel::PictureScreen ? screen.abok1()->width() : s.model4Width;
+  const int defaultHeight = model == ScreenModel::PictureScreen ? screen.abok1()->height() : s.model4Height;
   r.width = commandSide(ip.Trace, toIntOr(ip.arg(4), defaultWidth));
   r.height = commandSide(ip.Trace, toIntOr(ip.arg(5), defaultHeight));
   r.lineHeight = commandSide(ip.Trace, toIntOr(ip.arg(6), 0));
@@ -98,7 +98,7 @@ Flow cmdMemo(ScriptInterpreter& ip) {
   r.trackColour = ip.arg(8).empty() ? s.screen.style.background : ip.arg(8);
   r.decoration = ip.arg(9);
   // The monitor window's own memo box arrives with that window; until then model "4" has none.
-  if (model == "4") return Flow::Done;
+  if (model == ScreenModel::Monitor) return Flow::Done;
   formatMemo(screen, screen.memoBox(), r);
   return Flow::Done;
 }
@@ -106,7 +106,7 @@ Flow cmdMemo(ScriptInterpreter& ip) {
 Flow cmdMargins(ScriptInterpreter& ip) {
   // slot 1 = left, 2 = right, 3 = top, 4 = bottom (each default 0)
   GameSession& s = ip.session();
-  const double scale = s.Modelo == "4" ? s.screen.monitor.scale : 1.0;
+  const double scale = s.Modelo == ScreenModel::Monitor ? s.screen.monitor.scale : 1.0;
   auto& m = s.screen.memoMargins;
   m.left = scaledBounded(commandPosition(ip.Trace, toIntOr(ip.arg(1), 0)) * scale);
   m.right = scaledBounded(commandPosition(ip.Trace, toIntOr(ip.arg(2), 0)) * scale);

@@ -198,7 +198,7 @@ void drawMonitorTextBox(Screen& screen, const std::string& rawText) {
   const auto& st = s.screen.style;
   const auto& m = s.screen.monitor;
   std::string text = boxSourceText(screen, rawText);
-  text = expandMarkup(kCommaSign, expandMarkup(kHardBlankSign, text, "4"), "4");
+  text = expandMarkup(kCommaSign, expandMarkup(kHardBlankSign, text, ScreenModel::Monitor), ScreenModel::Monitor);
   Buffer& buffer = screen.monitorBuffer();
   const int size = boundedFontSize(scaledBounded(m.boxFontSize * m.scale));
   DrawStyle& d = buffer.style;

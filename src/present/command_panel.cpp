@@ -72,7 +72,7 @@ void CommandPanel::applyGameLayout(GameSession& s) {
   font.setItalic(letters.italic);
   font.setUnderline(letters.underline);
   input->setFont(font);
-  if (s.Modelo == "0" || s.Modelo == "1") setInputShown(lineOn(s, 44));
+  if (s.Modelo == ScreenModel::Console || s.Modelo == ScreenModel::PictureScreen) setInputShown(lineOn(s, 44));
   layPanel(s);
   const std::string& brush = s.settings.line(94).empty() ? s.settings.line(18) : s.settings.line(94);
   buffer.style.brush = paintColor(brush, QColor(255, 255, 255));

@@ -34,14 +34,14 @@ Flow cmdMsgSet(ScriptInterpreter& ip) {
   traceMessage(ip, ip.arg(1));
   if (ip.arg(1).empty()) ip.Trace += kNoText;
   const std::string text = expandAllMarkup(ip.arg(1), s.Modelo);
-  const auto& model = s.Modelo;
-  if (model == "0") {
+  const ScreenModel model = s.Modelo.kind();
+  if (model == ScreenModel::Console) {
     consoleOutput(screen, text);
-  } else if (model == "1") {
+  } else if (model == ScreenModel::PictureScreen) {
     screen.msg()->setPlainText(toQt(text).remove('\r'));
-  } else if (model == "2") {
+  } else if (model == ScreenModel::WebPage) {
     screen.addWebText(text);
-  } else if (model == "3") {
+  } else if (model == ScreenModel::ScrollPage) {
     preparePageFont(screen, s);
     const DrawStyle& d = screen.telMod3()->style;
     QPainter painter(&screen.telMod3()->picture());
@@ -63,14 +63,14 @@ Flow cmdMsgAppend(ScriptInterpreter& ip) {
   GameSession& s = ip.session();
   traceMessage(ip, ip.arg(1));
   const std::string text = expandAllMarkup(ip.arg(1), s.Modelo);
-  const auto& model = s.Modelo;
-  if (model == "0")
+  const ScreenModel model = s.Modelo.kind();
+  if (model == ScreenModel::Console)
     consoleOutput(screen, text);
-  else if (model == "1")
+  else if (model == ScreenModel::PictureScreen)
     screen.picturePage().appendToStrip(toQt(text));
-  else if (model == "2")
+  else if (model == ScreenModel::WebPage)
     screen.addWebLine(text);
-  else if (model == "3")
+  else if (model == ScreenModel::ScrollPage)
     preparePageFont(screen, s);
   return Flow::Done;
 }
@@ -78,14 +78,14 @@ Flow cmdMsgAppend(ScriptInterpreter& ip) {
 Flow cmdClearMsg(ScriptInterpreter& ip) {
   // no arguments
   Screen& screen = ip.context().screen();
-  const auto& model = ip.session().Modelo;
-  if (model == "0")
+  const ScreenModel model = ip.session().Modelo.kind();
+  if (model == ScreenModel::Console)
     screen.console().clear();
-  else if (model == "1")
+  else if (model == ScreenModel::PictureScreen)
     screen.msg()->clear();
-  else if (model == "2")
+  else if (model == ScreenModel::WebPage)
     screen.startNewWebPage();
-  else if (model == "3")
+  else if (model == ScreenModel::ScrollPage)
     screen.clearLineStore();
   return Flow::Done;
 }
@@ -96,14 +96,14 @@ Flow cmdLineFeed(ScriptInterpreter& ip) {
   static const std::string kWebBreak = "<br>";
   Screen& screen = ip.context().screen();
   GameSession& s = ip.session();
-  const auto& model = s.Modelo;
-  if (model == "0")
+  const ScreenModel model = s.Modelo.kind();
+  if (model == ScreenModel::Console)
     consoleOutput(screen, kLineBreak);
-  else if (model == "1")
+  else if (model == ScreenModel::PictureScreen)
     screen.picturePage().appendToStrip(toQt(kLineBreak));
-  else if (model == "2")
+  else if (model == ScreenModel::WebPage)
     screen.addWebLine(kWebBreak);
-  else if (model == "3")
+  else if (model == ScreenModel::ScrollPage)
     s.screen.textY = boundedCoordinate(int64_t{s.screen.textY} + lineHeightFor(screen.telMod3()->style.size));
   return Flow::Done;
 }
@@ -112,7 +112,7 @@ Flow cmdTextPosition(ScriptInterpreter& ip) {
   // slot 1 = x, slot 2 = y; empty or "$" keeps that coordinate
   static const std::string kNotModel3 = w(" <--- não está no modo 3");
   GameSession& s = ip.session();
-  if (s.Modelo != "3") {
+  if (s.Modelo != ScreenModel::ScrollPage) {
     ip.Trace += kNotModel3;
     return Flow::Done;
   }
@@ -126,7 +126,7 @@ Flow cmdTextPosition(ScriptInterpreter& ip) {
 Flow cmdLineFeedBy(ScriptInterpreter& ip) {
   // slot 1 = pixels (default "10")
   GameSession& s = ip.session();
-  if (s.Modelo != "3") return Flow::Done;
+  if (s.Modelo != ScreenModel::ScrollPage) return Flow::Done;
   const int64_t y = s.screen.textY + int64_t{toIntOr(ip.arg(1).empty() ? std::string("10") : ip.arg(1), 0)};
   s.screen.textY = boundedCoordinate(y);
   ScrollPage& page = ip.context().screen().scrollPage();

@@ -99,26 +99,27 @@ Flow cmdMode(ScriptInterpreter& ip) {
   Screen& screen = ip.context().screen();
   GameSession& s = ip.session();
   const std::string& model = ip.arg(1);
+  const ScreenModel kind = screenModelOf(model);
   screen.input()->clear();
   screen.clearModelZones();
   s.screen.monitor.scale = 1.0;
   // Only "modo=" leaves a model that is already shown alone.
-  if (ip.Cmd == "modo=" && model == s.Modelo) return Flow::Done;
+  if (ip.Cmd == "modo=" && model == s.Modelo.text()) return Flow::Done;
 
   s.Modelo = model;
   screen.panel().showPanelBySettings(s);
-  if (model == "0") {
+  if (kind == ScreenModel::Console) {
     enterConsole(screen, s);
     markLayoutNotes(ip);
     return Flow::Done;
   }
-  if (model == "4") {
+  if (kind == ScreenModel::Monitor) {
     enterMonitor(ip, screen, s);
     return Flow::Done;
   }
-  if (model == "1") enterPictureScreen(screen, s);
-  if (model == "2") enterWebPage(screen, s);
-  if (model == "3") enterScrollPage(screen, s);
+  if (kind == ScreenModel::PictureScreen) enterPictureScreen(screen, s);
+  if (kind == ScreenModel::WebPage) enterWebPage(screen, s);
+  if (kind == ScreenModel::ScrollPage) enterScrollPage(screen, s);
   markLayoutNotes(ip);
   screen.letEventsRun();
   if (screen.input()->isVisible()) screen.input()->setFocus();

@@ -94,16 +94,16 @@ Flow cmdShowObject(ScriptInterpreter& ip) {
     const std::string title = expandAllMarkup(objects.line(record, kObjectName), s.Modelo);
     const std::string description = expandAllMarkup(objects.line(record, kObjectDescription), s.Modelo);
     const std::string& shape = objects.line(record, kObjectShape);
-    if (s.Modelo == "0") {
+    if (s.Modelo == ScreenModel::Console) {
       if (part == "tit") consoleOutput(screen, title + "\r\n");
       if (part == "dsc") consoleOutput(screen, description + "\r\n");
-    } else if (s.Modelo == "1") {
+    } else if (s.Modelo == ScreenModel::PictureScreen) {
       if (part == "tit" && target == "msg") addStripLine(screen, title);
       if (part == "tit" && target == "tel") showObjectTitleOnBuffer(ip, screen.pictureBuffer(), title, true);
       if (part == "tit" && target == "fnc") showObjectTitleOnBuffer(ip, screen.panelBuffer(), title, false);
       if (part == "dsc" && target == "msg") addStripLine(screen, description);
       if (part == "shp") showObjectPicture(ip, shape, target);
-    } else if (s.Modelo == "2") {
+    } else if (s.Modelo == ScreenModel::WebPage) {
       if (part == "tit")
         screen.addWebLine("<font color=#" + ip.arg(5) + " style=\"font-size:1.3em; \">" + title + "</font>");
       if (part == "dsc") screen.addWebLine(description + "<br>");
@@ -127,7 +127,7 @@ Flow cmdObjectGrid(ScriptInterpreter& ip) {
   std::string location = ip.arg(1).empty() ? std::string(kCarried) : ip.arg(1);
   if (location == "loc") location = s.Posic;
   const std::string target = ip.arg(2).empty() ? std::string("fnc") : ip.arg(2);
-  const double scale = s.Modelo == "4" ? s.screen.monitor.scale : 1.0;
+  const double scale = s.Modelo == ScreenModel::Monitor ? s.screen.monitor.scale : 1.0;
   auto scaled = [scale](int v) { return scaledBounded(v * scale); };
   int x = numberOr(ip.arg(3), 0);
   int y = numberOr(ip.arg(4), 0);
@@ -141,22 +141,22 @@ Flow cmdObjectGrid(ScriptInterpreter& ip) {
   x = boundedCoordinate(x), y = boundedCoordinate(y);
   width = boundedCoordinate(width), height = boundedCoordinate(height);
   int cell = width / columns;
-  if (s.Modelo == "4") {
+  if (s.Modelo == ScreenModel::Monitor) {
     x = scaled(x), y = scaled(y), width = scaled(width), height = scaled(height);
     cell = scaled(cell) + 1;
   }
   if (cell <= 0) return Flow::Done;
 
-  if (s.Modelo == "2" && target == "tel") {
+  if (s.Modelo == ScreenModel::WebPage && target == "tel") {
     addPageGrid(screen, location, x, y, width, height, columns);
     return Flow::Done;
   }
   QImage* surface = nullptr;
   ZoneGroup group = ZoneGroup::Screen;
-  if (s.Modelo == "4") {
+  if (s.Modelo == ScreenModel::Monitor) {
     surface = &screen.monitorBuffer().image;
   } else if (target == "tel") {
-    if (s.Modelo == "0") return Flow::Done;
+    if (s.Modelo == ScreenModel::Console) return Flow::Done;
     surface = &screen.pictureBuffer().image;
   } else if (target == "fnc") {
     surface = &screen.panelBuffer().image;

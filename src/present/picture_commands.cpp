@@ -68,16 +68,16 @@ void displayPicture(ScriptInterpreter& ip) {
     return;
   }
   ip.Trace += "," + ip.arg(2) + "," + std::to_string(x) + "," + std::to_string(y);
-  if (s.Modelo == "2" && target == PictureTarget::Screen) {
+  if (s.Modelo == ScreenModel::WebPage && target == PictureTarget::Screen) {
     addPagePicture(ip, name);
     return;
   }
   const int width = numberOr(ip.arg(5), 0);
   const int height = numberOr(ip.arg(6), 0);
   ip.Trace += "," + std::to_string(width) + "," + std::to_string(height);
-  if (target == PictureTarget::Screen && s.Modelo != "1" && s.Modelo != "3") return;
+  if (target == PictureTarget::Screen && s.Modelo != ScreenModel::PictureScreen && s.Modelo != ScreenModel::ScrollPage) return;
   std::string failure;
-  if (target == PictureTarget::Screen && s.Modelo == "3")
+  if (target == PictureTarget::Screen && s.Modelo == ScreenModel::ScrollPage)
     placePicture(ip.context().screen(), target, name, boundedCoordinate(int64_t{s.screen.textX} + x),
                  boundedCoordinate(int64_t{s.screen.textY} + y), width, height, &failure);
   else
@@ -109,7 +109,7 @@ void displayText(ScriptInterpreter& ip) {
   const std::string colour = ip.arg(8).empty() ? style.text : ip.arg(8);
   const std::string letters = ip.arg(9).empty() ? std::string("biu") : ip.arg(9);
   const bool screenTarget = target == PictureTarget::Screen;
-  if (screenTarget && s.Modelo == "2") {
+  if (screenTarget && s.Modelo == ScreenModel::WebPage) {
     const auto flags = readStyleLetters(letters);
     std::string line = "<font face=" + style.face + " color=#" + colour + " style=\"font-Size:" +
                        std::to_string(size) + "px; \">";
@@ -123,13 +123,13 @@ void displayText(ScriptInterpreter& ip) {
     screen.addWebLine(line + "</font>");
     return;
   }
-  if (screenTarget && s.Modelo != "1" && s.Modelo != "3") return;
+  if (screenTarget && s.Modelo != ScreenModel::PictureScreen && s.Modelo != ScreenModel::ScrollPage) return;
   TextBox box;
   box.text = text;
   box.x = x;
   box.y = y;
   int available = 0;
-  if (screenTarget && s.Modelo == "3") {
+  if (screenTarget && s.Modelo == ScreenModel::ScrollPage) {
     box.surface = ZoneSurface::ScrollPage;
     available = screen.telMod3()->picture().width() - s.screen.textX;
   } else if (screenTarget) {
@@ -166,9 +166,9 @@ const QImage& placePicture(Screen& screen, PictureTarget target, const std::stri
   } else if (target == PictureTarget::Frame) {
     drawPicture(frameCanvas(screen), picture, rect);
     screen.imp()->update();
-  } else if (s.Modelo == "1") {
+  } else if (s.Modelo == ScreenModel::PictureScreen) {
     drawPicture(screen.pictureBuffer().image, picture, rect);
-  } else if (s.Modelo == "3") {
+  } else if (s.Modelo == ScreenModel::ScrollPage) {
     CanvasView* page = screen.telMod3();
     if (rect.bottom() + 1 > page->picture().height()) {
       screen.scrollPage().growPageTo(rect.bottom() + 1 + 10);
@@ -229,7 +229,7 @@ Flow cmdHud(ScriptInterpreter& ip) {
     if (loadGamePicture(s.GameFolder, what, screen.hud()->picture(), &failure)) hud.loaded = true;
     ip.Trace += unreadablePictureMarker(failure);
   }
-  if (s.Modelo != "1") return Flow::Done;
+  if (s.Modelo != ScreenModel::PictureScreen) return Flow::Done;
   if (!hud.loaded) {
     ip.Trace += kNoPicture;
     return Flow::Done;
@@ -264,7 +264,7 @@ Flow cmdCaption(ScriptInterpreter& ip) {
   // Cut to the budget before the far edge is computed from them, which must stay in the int range.
   const int left = commandPosition(ip.Trace, x), top = commandPosition(ip.Trace, y);
   const int boxWidth = commandSide(ip.Trace, width), boxHeight = commandSide(ip.Trace, height);
-  if (s.Modelo != "1") return Flow::Done;
+  if (s.Modelo != ScreenModel::PictureScreen) return Flow::Done;
 
   const TextStyle& style = s.screen.style;
   const QFont font = gameFont(face.empty() ? std::string("Arial") : face, size, style.bold, style.italic, style.underline);

@@ -71,7 +71,7 @@ QPlainTextEdit* Screen::msgMd0() const { return console_->msgMd0; }
 QLineEdit* Screen::input() const { return panel_->input; }
 
 void Screen::showNotice(const std::string& text) {
-  if (session_.Modelo == "0") {
+  if (session_.Modelo == ScreenModel::Console) {
     console_->appendText(toQt(text) + "\n");
     return;
   }
@@ -116,14 +116,14 @@ void Screen::applyGameLayout() {
                             lineSurface(s, 24, 25, abok1_->size())));
   const QColor background = backgroundColour(s);
   paintWidget(abok1_, background);
-  abok1_->showPage(toQt(s.Modelo));
+  abok1_->showPage(toQt(s.Modelo.text()));
 
   // Each page is laid out while it is the page shown; page "3" stays shown.
   abok1_->showPage("0");
   console_->applyGameLayout(s, abok1_->size());
   abok1_->showPage("1");
   picture_->applyGameLayout(s);
-  if (s.Modelo == "4") abok1_->resize(picture_->tela->size());
+  if (s.Modelo == ScreenModel::Monitor) abok1_->resize(picture_->tela->size());
   web_->showEmptyPage(s.screen.style.background);
   abok1_->showPage("2");
   const QSize webPage = lineSurface(s, 51, 52, abok1_->size());
@@ -142,9 +142,9 @@ void Screen::applyGameLayout() {
 void Screen::showModelPage() {
   // A game opened in the console or page model shows that model's page, even when its first script
   // keeps the model with "modo=": the picture page would leave its text on a page nobody sees.
-  const auto& model = session_.Modelo;
-  if (model == "0" || model == "2" || model == "3")
-    abok1_->showPage(toQt(model));
+  const ScreenModel model = session_.Modelo.kind();
+  if (model == ScreenModel::Console || model == ScreenModel::WebPage || model == ScreenModel::ScrollPage)
+    abok1_->showPage(toQt(session_.Modelo.text()));
   else
     abok1_->showPage("1");
 }
@@ -161,7 +161,7 @@ void Screen::resetInteraction() {
   picture_->memo->reset();
   window_.abok0()->showPage("Default");
   // Platforms without a window stack (the offscreen one) have nothing to raise the window above.
-  if (session_.Modelo != "4" && QGuiApplication::platformName() != "offscreen") window_.raise();
+  if (session_.Modelo != ScreenModel::Monitor && QGuiApplication::platformName() != "offscreen") window_.raise();
   stopEffects();
   clearScreenZones();
   picture_->tela->setCursor(Qt::ArrowCursor);
@@ -175,7 +175,7 @@ void Screen::applyRunLayout() {
     caption->clear();
     caption->move(caption->x(), 1000);
   }
-  if (s.Modelo == "4") return;
+  if (s.Modelo == ScreenModel::Monitor) return;
 
   const QString page = abok1_->currentPageName();
   std::string styleLetters = s.settings.line(67);
@@ -196,40 +196,40 @@ void Screen::applyRunLayout() {
     scroll_->applyRunLayout(s);
     clearLineStore();
   }
-  panel_->applyRunLayout(s, styleLetters, s.Modelo == "0" || s.Modelo == "1");
+  panel_->applyRunLayout(s, styleLetters, s.Modelo == ScreenModel::Console || s.Modelo == ScreenModel::PictureScreen);
 }
 
 void Screen::showQuoteText(const std::string& text) {
-  const auto& model = session_.Modelo;
-  if (model == "0") {
+  const ScreenModel model = session_.Modelo.kind();
+  if (model == ScreenModel::Console) {
     consoleOutput(*this, text);
-  } else if (model == "1") {
+  } else if (model == ScreenModel::PictureScreen) {
     picture_->appendToStrip(toQt(text));
-  } else if (model == "2") {
+  } else if (model == ScreenModel::WebPage) {
     addWebText(text);
-  } else if (model == "3" || model == "4") {
+  } else if (model == ScreenModel::ScrollPage || model == ScreenModel::Monitor) {
     appendLineStore(text);
   }
 }
 
 void Screen::updateScreen() {
   drawHudIntoBuffer();
-  if (session_.Modelo == "1" && !drawThroughVisor()) {
+  if (session_.Modelo == ScreenModel::PictureScreen && !drawThroughVisor()) {
     picture_->tela->fitPictureToWidget();
     drawImageOnto(picture_->tela->picture(), picture_->buffer.image);
     picture_->tela->update();
-  } else if (session_.Modelo == "4") {
+  } else if (session_.Modelo == ScreenModel::Monitor) {
     showMonitorBuffer();
   }
   panel_->showBuffer();
 }
 
 void Screen::settleAfterRun() {
-  const auto& model = session_.Modelo;
-  if ((model == "0" || model == "1") && panel_->input->isVisible()) panel_->input->setFocus();
+  const ScreenModel model = session_.Modelo.kind();
+  if ((model == ScreenModel::Console || model == ScreenModel::PictureScreen) && panel_->input->isVisible()) panel_->input->setFocus();
   if (abok1_->currentPageName() == "Mapa") refreshMap();
-  if (model == "3" && !drawThroughVisor()) scroll_->showPageImage();
-  if (model == "2") finishWebPage();
+  if (model == ScreenModel::ScrollPage && !drawThroughVisor()) scroll_->showPageImage();
+  if (model == ScreenModel::WebPage) finishWebPage();
 }
 
 void Screen::appendLineStore(const std::string& line) {

@@ -80,7 +80,7 @@ Flow cmdClearScreen(ScriptInterpreter& ip) {
   // slot 1 = colour (default: the background colour)
   Screen& screen = ip.context().screen();
   const QColor colour = colourOrBackground(ip);
-  if (ip.session().Modelo == "4") {
+  if (ip.session().Modelo == ScreenModel::Monitor) {
     fillMonitor(screen, colour, true);
     return Flow::Done;
   }
@@ -99,7 +99,7 @@ Flow cmdClearBuffer(ScriptInterpreter& ip) {
   // slot 1 = colour (default: the background colour)
   Screen& screen = ip.context().screen();
   const QColor colour = colourOrBackground(ip);
-  if (ip.session().Modelo == "4") {
+  if (ip.session().Modelo == ScreenModel::Monitor) {
     fillMonitor(screen, colour, false);
     return Flow::Done;
   }
@@ -129,14 +129,14 @@ Flow cmdClearTotal(ScriptInterpreter& ip) {
 Flow cmdRefresh(ScriptInterpreter& ip) {
   // no arguments
   Screen& screen = ip.context().screen();
-  const auto& model = ip.session().Modelo;
-  if (model == "1") {
+  const ScreenModel model = ip.session().Modelo.kind();
+  if (model == ScreenModel::PictureScreen) {
     screen.tela()->fitPictureToWidget();
     drawImageOnto(screen.tela()->picture(), screen.pictureBuffer().image);
     screen.tela()->update();
-  } else if (model == "3") {
+  } else if (model == ScreenModel::ScrollPage) {
     screen.scrollPage().showPageImage();
-  } else if (model == "4") {
+  } else if (model == ScreenModel::Monitor) {
     screen.showMonitorBuffer();
   }
   screen.letEventsRun();
@@ -146,12 +146,12 @@ Flow cmdRefresh(ScriptInterpreter& ip) {
 Flow cmdSaveBuffer(ScriptInterpreter& ip) {
   // no arguments: what the player sees goes back into the buffer
   Screen& screen = ip.context().screen();
-  const auto& model = ip.session().Modelo;
-  if (model == "1")
+  const ScreenModel model = ip.session().Modelo.kind();
+  if (model == ScreenModel::PictureScreen)
     drawImageOnto(screen.pictureBuffer().image, screen.tela()->picture());
-  else if (model == "3")
+  else if (model == ScreenModel::ScrollPage)
     screen.scrollPage().takeBackShownImage();
-  else if (model == "4")
+  else if (model == ScreenModel::Monitor)
     screen.takeMonitorPictureIntoBuffer();
   return Flow::Done;
 }
@@ -165,19 +165,19 @@ Flow cmdScroll(ScriptInterpreter& ip) {
   int x = commandPosition(beyond, toIntOr(ip.arg(2), 0)), y = commandPosition(beyond, toIntOr(ip.arg(3), 0));
   int w = commandPosition(beyond, toIntOr(ip.arg(4), 0)), h = commandPosition(beyond, toIntOr(ip.arg(5), 0));
   int step = commandPosition(beyond, toIntOr(ip.arg(6), 0));
-  const auto& model = s.Modelo;
+  const ScreenModel model = s.Modelo.kind();
   Buffer* buffer = nullptr;
   QImage* image = nullptr;
   QColor brush;
   QSize shown;
-  if (model == "1") {
+  if (model == ScreenModel::PictureScreen) {
     buffer = &screen.pictureBuffer();
     shown = screen.tela()->size();
-  } else if (model == "3") {
+  } else if (model == ScreenModel::ScrollPage) {
     image = &screen.telMod3()->picture();
     brush = screen.telMod3()->style.brush;
     shown = screen.tela3()->size();
-  } else if (model == "4") {
+  } else if (model == ScreenModel::Monitor) {
     buffer = &screen.monitorBuffer();
     shown = QSize(s.screen.monitor.scaledWidth, s.screen.monitor.scaledHeight);
   }
@@ -197,7 +197,7 @@ Flow cmdScroll(ScriptInterpreter& ip) {
   ip.Trace += direction + "," + std::to_string(x) + "," + std::to_string(y) + "," + std::to_string(w) + "," +
               std::to_string(h) + "," + std::to_string(step) + beyond;
   if (!image) return Flow::Done;
-  if (model == "4") {
+  if (model == ScreenModel::Monitor) {
     const double scale = s.screen.monitor.scale;
     x = scaledBounded(x * scale);
     y = scaledBounded(y * scale);

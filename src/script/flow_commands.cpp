@@ -18,7 +18,7 @@ namespace {
 const std::string kDashes(48, '-');
 const std::string kEquals(48, '=');
 
-Flow ifModel(ScriptInterpreter& ip, const char* model) {
+Flow ifModel(ScriptInterpreter& ip, ScreenModel model) {
   // slot 1 = command word, slots 2.. = its arguments
   if (ip.session().Modelo != model) return Flow::Done;
   return ip.executeFrom(1);
@@ -169,11 +169,11 @@ Flow cmdGoto(ScriptInterpreter& ip) {
   return Flow::lineAt(label + 1);
 }
 
-Flow cmdIfMod0(ScriptInterpreter& ip) { return ifModel(ip, "0"); }
-Flow cmdIfMod1(ScriptInterpreter& ip) { return ifModel(ip, "1"); }
-Flow cmdIfMod2(ScriptInterpreter& ip) { return ifModel(ip, "2"); }
-Flow cmdIfMod3(ScriptInterpreter& ip) { return ifModel(ip, "3"); }
-Flow cmdIfMod4(ScriptInterpreter& ip) { return ifModel(ip, "4"); }
+Flow cmdIfMod0(ScriptInterpreter& ip) { return ifModel(ip, ScreenModel::Console); }
+Flow cmdIfMod1(ScriptInterpreter& ip) { return ifModel(ip, ScreenModel::PictureScreen); }
+Flow cmdIfMod2(ScriptInterpreter& ip) { return ifModel(ip, ScreenModel::WebPage); }
+Flow cmdIfMod3(ScriptInterpreter& ip) { return ifModel(ip, ScreenModel::ScrollPage); }
+Flow cmdIfMod4(ScriptInterpreter& ip) { return ifModel(ip, ScreenModel::Monitor); }
 
 Flow cmdTerminate(ScriptInterpreter& ip) {
   // slot 1 = seconds to wait before the program ends

@@ -168,14 +168,14 @@ void ScriptInterpreter::takeArgument(std::string_view& rest, std::string& arg, b
 }
 
 bool ScriptInterpreter::quoteText() {
-  const std::string& model = session_.Modelo;
+  const ScreenModel model = session_.Modelo.kind();
   std::string line = expandAllMarkup(std::string_view(Rest).substr(1), model);
   std::string collected;
   std::string firstPrefix;
   if (trace_.enabled()) TraceLog::appendPrefix(firstPrefix, session_.CurLine);
   const auto lineCount = static_cast<int>(session_.ScriptLines.size());
   while (line.find('\'') == std::string::npos && session_.CurLine + 1 < lineCount) {
-    if (model == "2" && !line.empty() && line[0] == '#') line = expandQuoteForm(session_, line);
+    if (model == ScreenModel::WebPage && !line.empty() && line[0] == '#') line = expandQuoteForm(session_, line);
     collected += line;
     collected += ' ';
     ++session_.CurLine;

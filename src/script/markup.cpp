@@ -5,12 +5,12 @@
 
 namespace taluvin {
 
-std::string expandMarkup(char sign, std::string_view text, std::string_view model) {
+std::string expandMarkup(char sign, std::string_view text, ScreenModel model) {
   if (text.find(sign) == std::string_view::npos) return std::string(text);
   std::string_view replacement;
-  const bool console = model == "0" || model == "1";
-  const bool web = model == "2";
-  const bool canvas = model == "3" || model == "4";
+  const bool console = model == ScreenModel::Console || model == ScreenModel::PictureScreen;
+  const bool web = model == ScreenModel::WebPage;
+  const bool canvas = model == ScreenModel::ScrollPage || model == ScreenModel::Monitor;
   switch (sign) {
     case kLineBreakSign:
       replacement = console ? "\r\n" : web ? "<br>" : canvas ? "\xA7" : "";
@@ -35,7 +35,7 @@ std::string expandMarkup(char sign, std::string_view text, std::string_view mode
   return out;
 }
 
-std::string expandAllMarkup(std::string_view text, std::string_view model) {
+std::string expandAllMarkup(std::string_view text, ScreenModel model) {
   return expandMarkup(kCommaSign, expandMarkup(kHardBlankSign, expandMarkup(kLineBreakSign, text, model), model),
                       model);
 }

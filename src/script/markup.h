@@ -1,6 +1,8 @@
 // Text helpers shared by many commands: markup signs, script-name aliases and link parameters.
 #pragma once
 
+#include "state/screen_model.h"
+
 #include <string>
 #include <string_view>
 
@@ -14,9 +16,9 @@ inline constexpr char kHardBlankSign = '~';
 inline constexpr char kCommaSign = '^';
 
 // Replaces every occurrence of sign as the screen model shows it.
-std::string expandMarkup(char sign, std::string_view text, std::string_view model);
+std::string expandMarkup(char sign, std::string_view text, ScreenModel model);
 // All three signs in the order quote text applies them.
-std::string expandAllMarkup(std::string_view text, std::string_view model);
+std::string expandAllMarkup(std::string_view text, ScreenModel model);
 
 // "@norte" ... "@descer", "@pos", "@obj", "xvlt"/"@xvlt" become the session's field.
 std::string resolveScriptAlias(const GameSession& session, const std::string& name);

@@ -6,6 +6,7 @@
 #include "state/object_store.h"
 #include "state/random_generator.h"
 #include "state/register_table.h"
+#include "state/screen_model.h"
 #include "state/screen_state.h"
 #include "state/settings.h"
 #include "state/text_file.h"
@@ -32,7 +33,7 @@ struct GameSession {
   std::string Objeto;
   std::string Posic;
   std::string ScriptCmd;
-  std::string Modelo = "1";
+  ModelSetting Modelo;
   std::string Language;
 
   Settings settings;

@@ -46,8 +46,8 @@ std::string joinAsSentence(const std::vector<std::string>& items) {
 
 std::vector<std::string> objectLinkItems(const GameSession& s, const std::string& location) {
   std::vector<std::string> items;
-  const bool web = s.Modelo == "2";
-  const bool canvas = s.Modelo == "4";
+  const bool web = s.Modelo == ScreenModel::WebPage;
+  const bool canvas = s.Modelo == ScreenModel::Monitor;
   if (!web && !canvas) return items;
   for (int record : s.objects.recordsAt(location)) {
     const std::string& key = s.objects.line(record, kObjectKey);

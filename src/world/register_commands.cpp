@@ -92,7 +92,7 @@ Flow cmdGetVar(ScriptInterpreter& ip) {
   auto& s = ip.session();
   const std::string& name = ip.arg(2);
   const std::string* value = nullptr;
-  if (name == "Modelo" || name == "Model") value = &s.Modelo;
+  if (name == "Modelo" || name == "Model") value = &s.Modelo.text();
   else if (name == "Script") value = &s.Script;
   else if (name == "IniScp") value = &s.IniScp;
   else if (name == "RetScp") value = &s.RetScp;

@@ -113,13 +113,13 @@ TEST(Runner, MissingScriptRerunsTheLoadedLines) {
 
 TEST(Runner, MarkupSignsFollowTheScreenModel) {
   using taluvin::expandMarkup;
-  EXPECT_EQ(expandMarkup('\xA7', "a\xA7" "b", "1"), "a\r\nb");
-  EXPECT_EQ(expandMarkup('\xA7', "a\xA7" "b", "2"), "a<br>b");
-  EXPECT_EQ(expandMarkup('\xA7', "a\xA7" "b", "3"), "a\xA7" "b");
-  EXPECT_EQ(expandMarkup('\xA7', "a\xA7" "b", "9"), "ab");
-  EXPECT_EQ(expandMarkup('~', "a~b", "2"), "a&nbsp;b");
-  EXPECT_EQ(expandMarkup('~', "a~b", "0"), "a b");
-  EXPECT_EQ(expandMarkup('^', "a^b", "4"), "a,b");
+  EXPECT_EQ(expandMarkup('\xA7', "a\xA7" "b", taluvin::ScreenModel::PictureScreen), "a\r\nb");
+  EXPECT_EQ(expandMarkup('\xA7', "a\xA7" "b", taluvin::ScreenModel::WebPage), "a<br>b");
+  EXPECT_EQ(expandMarkup('\xA7', "a\xA7" "b", taluvin::ScreenModel::ScrollPage), "a\xA7" "b");
+  EXPECT_EQ(expandMarkup('\xA7', "a\xA7" "b", taluvin::ScreenModel::None), "ab");
+  EXPECT_EQ(expandMarkup('~', "a~b", taluvin::ScreenModel::WebPage), "a&nbsp;b");
+  EXPECT_EQ(expandMarkup('~', "a~b", taluvin::ScreenModel::Console), "a b");
+  EXPECT_EQ(expandMarkup('^', "a^b", taluvin::ScreenModel::Monitor), "a,b");
 }
 
 TEST(Runner, WebModelInlineFormsBecomeLinksPicturesAndRegisters) {
