@@ -72,7 +72,7 @@ void Player::showOpeningPictureFromSettings() {
   const std::string& name = session_.settings.line(13);
   if (name.empty()) return;
   QImage picture;
-  if (loadGamePicture(session_.ProgramFolder, name, picture)) main_->telAber()->setPicture(std::move(picture));
+  if (loadGamePicture(session_.ProgramFolder, name, picture)) main_->openingPicture()->setPicture(std::move(picture));
 }
 
 ScriptInterpreter& Player::interpreter() { return interpreterWindow_->interpreter(); }
@@ -162,8 +162,8 @@ void Player::shutdown() {
   ExitGeometry geometry;
   geometry.left = main_->x();
   geometry.top = main_->y();
-  geometry.contentWidth = main_->abok0()->width();
-  geometry.contentHeight = main_->abok0()->height();
+  geometry.contentWidth = main_->outerBook()->width();
+  geometry.contentHeight = main_->outerBook()->height();
   writeExitFiles(session_, geometry);
   // A save that failed since the event loop last ran is still said before the program ends.
   QCoreApplication::sendPostedEvents(main_.get(), QEvent::MetaCall);

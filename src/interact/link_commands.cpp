@@ -103,7 +103,7 @@ void drawZoneFace(ScriptInterpreter& ip, QImage& target, HotZone& z, bool keyed)
   GameSession& s = ip.session();
   if (isPictureName(z.firstValue)) {
     std::string failure;
-    const QImage& picture = loadThroughBufShp(screen, z.firstValue, &failure);
+    const QImage& picture = loadIntoLoadingImage(screen, z.firstValue, &failure);
     ip.Trace += unreadablePictureMarker(failure);
     if (z.width == 0) z.width = picture.width();
     if (z.height == 0) z.height = picture.height();
@@ -128,11 +128,11 @@ void addPageLink(ScriptInterpreter& ip, const LinkRequest& r) {
   const std::string open = r.action.empty() ? std::string() : "<a href=Scp=" + r.action + ">";
   const std::string close = r.action.empty() ? std::string() : "</a>";
   if (r.picture) {
-    const QImage& picture = loadThroughBufShp(screen, r.label);
+    const QImage& picture = loadIntoLoadingImage(screen, r.label);
     std::string widthText = " width=" + (ip.arg(3).empty() ? std::to_string(picture.width()) : ip.arg(3));
     std::string heightText = " height=" + (ip.arg(4).empty() ? std::to_string(picture.height()) : ip.arg(4));
-    if (screen.abok1()->width() < picture.width()) {
-      widthText = " width=" + std::to_string(screen.abok1()->width());
+    if (screen.gameBook()->width() < picture.width()) {
+      widthText = " width=" + std::to_string(screen.gameBook()->width());
       heightText.clear();
     }
     std::string line = open + "<img src=" + s.FolderUrl + r.label + widthText + heightText + " border=0 ";
@@ -163,10 +163,10 @@ void addScrollPageLink(ScriptInterpreter& ip, const LinkRequest& r) {
   HotZone z = zoneFor(r);
   if (ip.arg(3).empty()) z.left = pageState.textX;
   if (ip.arg(4).empty()) z.top = pageState.textY;
-  CanvasView* page = screen.telMod3();
+  CanvasView* page = screen.pageImage();
   if (r.picture) {
     std::string failure;
-    const QImage& picture = loadThroughBufShp(screen, r.label, &failure);
+    const QImage& picture = loadIntoLoadingImage(screen, r.label, &failure);
     ip.Trace += unreadablePictureMarker(failure);
     if (z.width == 0) z.width = picture.width();
     if (z.height == 0) z.height = picture.height();
@@ -234,7 +234,7 @@ Flow cmdLinkMonitor(ScriptInterpreter& ip) {
   QImage& monitor = screen.monitorBuffer().image;
   if (r.picture) {
     std::string failure;
-    const QImage& picture = loadThroughBufShp(screen, r.label, &failure);
+    const QImage& picture = loadIntoLoadingImage(screen, r.label, &failure);
     ip.Trace += unreadablePictureMarker(failure);
     if (z.width == 0) z.width = scaled(picture.width());
     if (z.height == 0) z.height = scaled(picture.height());
@@ -255,7 +255,7 @@ Flow cmdLinkPanel(ScriptInterpreter& ip) {
   Screen& screen = ip.context().screen();
   const LinkRequest r = readRequest(ip, true);
   traceLabel(ip, r);
-  if (screen.panel().abok2->isHidden()) return Flow::Done;
+  if (screen.panel().panelBook->isHidden()) return Flow::Done;
   HotZone z = zoneFor(r);
   // Panel icons are opaque: their pictures were drawn for the panel's own background.
   drawZoneFace(ip, screen.panelBuffer().image, z, false);
@@ -271,9 +271,9 @@ Flow cmdLinkFrame(ScriptInterpreter& ip) {
   if (!r.action.empty()) r.cursor = 1;
   traceLabel(ip, r);
   HotZone z = zoneFor(r);
-  CanvasView* imp = screen.imp();
+  CanvasView* framePicture = screen.framePicture();
   drawZoneFace(ip, frameCanvas(screen), z, false);
-  imp->update();
+  framePicture->update();
   traceZone(ip, fillSlot(s, ZoneGroup::Frame, z));
   return Flow::Done;
 }

@@ -65,9 +65,9 @@ void framePress(CommandContext& context, PictureView* view, QPoint at) {
   const HotZone& zone = zones.table.slot(zones.pointer.hoveredZone);
   playClickSound(context, zone.sound);
   if (!zone.secondValue.empty()) {
-    CanvasView* imp = context.screen().imp();
+    CanvasView* framePicture = context.screen().framePicture();
     drawZonePicture(context.screen(), frameCanvas(context.screen()), zone, zone.secondValue);
-    imp->update();
+    framePicture->update();
   }
   context.letEventsRun();
 }
@@ -79,9 +79,9 @@ void frameRelease(CommandContext& context, PictureView* view, QPoint at) {
   if (zones.pointer.hoveredZone < 0) return;
   const HotZone clicked = zones.table.slot(zones.pointer.hoveredZone);
   if (!clicked.secondValue.empty()) {
-    CanvasView* imp = context.screen().imp();
+    CanvasView* framePicture = context.screen().framePicture();
     drawZonePicture(context.screen(), frameCanvas(context.screen()), clicked, clicked.firstValue);
-    imp->update();
+    framePicture->update();
     context.letEventsRun();
   }
   zones.pointer.clickOffsetX = at.x() - clicked.left;
@@ -110,12 +110,12 @@ void showEndButton(CommandContext& context, const std::string& prefix) {
   Frame& frame = context.screen().frame();
   QImage picture;
   if (loadGamePicture(endButtonFolder(context.session()), prefix + frame.endButtonName(), picture)) {
-    frame.btFim->setPicture(std::move(picture));
+    frame.endButton->setPicture(std::move(picture));
   }
 }
 
 void connectEndButton(CommandContext& context) {
-  PictureView* button = context.screen().btFim();
+  PictureView* button = context.screen().endButton();
   button->onPress = [&context](QPoint, Qt::MouseButton) {
     showEndButton(context, "D-");
     playClickSound(context, kEndPressSound);
@@ -135,16 +135,16 @@ void connectCaptionsAndWheel(CommandContext& context) {
     const std::string script = context.session().zones.screenScript;
     if (!script.empty()) context.runScript(script);
   };
-  for (QLabel* caption : {screen.legda(), screen.sombra()})
+  for (QLabel* caption : {screen.caption(), screen.captionShadow()})
     caption->installEventFilter(new PressWatcher(caption, runScreenScript));
 
   // Picture widgets take the wheel themselves, so they pass it to what it scrolls.
   MemoBox& memo = screen.memoBox();
-  for (PictureView* view : {static_cast<PictureView*>(screen.tela()), static_cast<PictureView*>(screen.telCmd()),
-                            static_cast<PictureView*>(screen.imp())})
+  for (PictureView* view : {static_cast<PictureView*>(screen.pictureScreen()), static_cast<PictureView*>(screen.panelPicture()),
+                            static_cast<PictureView*>(screen.framePicture())})
     view->onWheel = [&memo](int delta) { memo.wheel(delta); };
-  QScrollArea* box = screen.scrollPage().sbox2;
-  screen.tela3()->onWheel = [box](int delta) {
+  QScrollArea* box = screen.scrollPage().scrollBox;
+  screen.scrollPicture()->onWheel = [box](int delta) {
     QScrollBar* bar = box->verticalScrollBar();
     bar->setValue(bar->value() - delta);
   };
@@ -153,8 +153,8 @@ void connectCaptionsAndWheel(CommandContext& context) {
 }  // namespace
 
 void connectFramePointer(CommandContext& context) {
-  connectFrameSurface(context, context.screen().imp());
-  connectFrameSurface(context, context.window().telAber());
+  connectFrameSurface(context, context.screen().framePicture());
+  connectFrameSurface(context, context.window().openingPicture());
   connectEndButton(context);
   connectCaptionsAndWheel(context);
 }

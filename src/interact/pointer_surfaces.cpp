@@ -90,9 +90,9 @@ void connectSurface(CommandContext& context, CanvasView* view, SurfaceRules rule
 
 void connectPointerHandlers(CommandContext& context) {
   Screen& screen = context.screen();
-  connectSurface(context, screen.tela(), {ZoneGroup::Screen, true, true, true, true});
-  connectSurface(context, screen.tela3(), {ZoneGroup::Page, false, false, false, true});
-  connectSurface(context, screen.telCmd(), {ZoneGroup::Panel, false, false, true, false});
+  connectSurface(context, screen.pictureScreen(), {ZoneGroup::Screen, true, true, true, true});
+  connectSurface(context, screen.scrollPicture(), {ZoneGroup::Page, false, false, false, true});
+  connectSurface(context, screen.panelPicture(), {ZoneGroup::Panel, false, false, true, false});
   connectFramePointer(context);
 }
 

@@ -35,7 +35,7 @@ void runZoneAction(CommandContext& context, const std::string& action, bool letE
 void toggleMapPage(CommandContext& context) {
   Screen& screen = context.screen();
   GameSession& s = context.session();
-  PagedBook* book = screen.abok1();
+  PagedBook* book = screen.gameBook();
   if (book->currentPageName() != "Mapa") {
     book->showPage("Mapa");
     screen.refreshMap();

@@ -34,19 +34,19 @@ Flow cmdTextBox(ScriptInterpreter& ip) {
   if (!ip.arg(4).empty())
     box.width = commandSide(beyond, toIntOrAbort(ip.arg(4)));
   else if (model == ScreenModel::ScrollPage)
-    box.width = screen.telMod3()->picture().width() - s.screen.textX;
+    box.width = screen.pageImage()->picture().width() - s.screen.textX;
   else if (model == ScreenModel::Monitor)
     box.width = s.model4Width;
   else
-    box.width = screen.tela()->width() - box.x;
+    box.width = screen.pictureScreen()->width() - box.x;
   if (!ip.arg(5).empty())
     box.height = commandSide(beyond, toIntOrAbort(ip.arg(5)));
   else if (model == ScreenModel::ScrollPage)
-    box.height = screen.telMod3()->picture().height() - s.screen.textY;
+    box.height = screen.pageImage()->picture().height() - s.screen.textY;
   else if (model == ScreenModel::Monitor)
     box.height = s.model4Height;
   else
-    box.height = screen.tela()->height() - box.y;
+    box.height = screen.pictureScreen()->height() - box.y;
   box.colour = ip.arg(6).empty() ? st.text : ip.arg(6);
   box.style = ip.arg(7).empty() ? std::string("biu") : ip.arg(7);
   box.boxColour = ip.arg(8).empty() ? st.background : ip.arg(8);
@@ -81,7 +81,7 @@ Flow cmdMemo(ScriptInterpreter& ip) {
   if (r.text == "$") {
     r.text.clear();
     if (model == ScreenModel::PictureScreen) {
-      const QStringList lines = screen.msg()->toPlainText().split('\n');
+      const QStringList lines = screen.messageStrip()->toPlainText().split('\n');
       for (const QString& line : lines) r.text += fromQt(line.trimmed()) + " \xA7";
     } else {
       for (const auto& line : s.screen.lineStore) r.text += (r.text.empty() ? "" : " ") + trim(line);
@@ -89,8 +89,8 @@ Flow cmdMemo(ScriptInterpreter& ip) {
   }
   r.x = commandPosition(ip.Trace, toIntOr(ip.arg(2), 0));
   r.y = commandPosition(ip.Trace, toIntOr(ip.arg(3), 0));
-  const int defaultWidth = model == ScreenModel::PictureScreen ? screen.abok1()->width() : s.model4Width;
-  const int defaultHeight = model == ScreenModel::PictureScreen ? screen.abok1()->height() : s.model4Height;
+  const int defaultWidth = model == ScreenModel::PictureScreen ? screen.gameBook()->width() : s.model4Width;
+  const int defaultHeight = model == ScreenModel::PictureScreen ? screen.gameBook()->height() : s.model4Height;
   r.width = commandSide(ip.Trace, toIntOr(ip.arg(4), defaultWidth));
   r.height = commandSide(ip.Trace, toIntOr(ip.arg(5), defaultHeight));
   r.lineHeight = commandSide(ip.Trace, toIntOr(ip.arg(6), 0));

@@ -64,16 +64,16 @@ struct Target {
 Target targetOf(Screen& screen, ZoneSurface surface) {
   switch (surface) {
     case ZoneSurface::CommandPanel:
-      screen.telCmd()->fitPictureToWidget();
-      return {&screen.panelBuffer().image, &screen.telCmd()->picture(), &screen.panelBuffer().style, screen.telCmd()};
+      screen.panelPicture()->fitPictureToWidget();
+      return {&screen.panelBuffer().image, &screen.panelPicture()->picture(), &screen.panelBuffer().style, screen.panelPicture()};
     case ZoneSurface::Frame:
-      screen.imp()->fitPictureToWidget();
-      return {&screen.imp()->picture(), &screen.imp()->picture(), &screen.imp()->style, screen.imp()};
+      screen.framePicture()->fitPictureToWidget();
+      return {&screen.framePicture()->picture(), &screen.framePicture()->picture(), &screen.framePicture()->style, screen.framePicture()};
     case ZoneSurface::ScrollPage:
-      return {&screen.telMod3()->picture(), &screen.telMod3()->picture(), &screen.telMod3()->style, nullptr};
+      return {&screen.pageImage()->picture(), &screen.pageImage()->picture(), &screen.pageImage()->style, nullptr};
     default:
-      screen.tela()->fitPictureToWidget();
-      return {&screen.pictureBuffer().image, &screen.tela()->picture(), &screen.pictureBuffer().style, screen.tela()};
+      screen.pictureScreen()->fitPictureToWidget();
+      return {&screen.pictureBuffer().image, &screen.pictureScreen()->picture(), &screen.pictureBuffer().style, screen.pictureScreen()};
   }
 }
 
@@ -93,7 +93,7 @@ bool drawTextBox(Screen& screen, const TextBox& request) {
   const int height = request.height == 0 ? target.image->height() - y : request.height;
   bool fits = true;
   if (page && y + height > target.image->height()) {
-    screen.telMod3()->style.brush = backgroundColour(s);
+    screen.pageImage()->style.brush = backgroundColour(s);
     fits = scroll.growPageTo(y + height);
   }
   const int size = request.size == 0 ? st.size : request.size;

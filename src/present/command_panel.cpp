@@ -8,77 +8,77 @@
 namespace taluvin {
 
 CommandPanel::CommandPanel(QWidget* page) {
-  abok2 = new PagedBook(page);
-  abok2->setObjectName("Abok2");
-  abok2->setGeometry(675, 45, 210, 266);
-  QWidget* panelPage = abok2->addPage("Comandos");
-  telCmd = new CanvasView(panelPage);
-  telCmd->setObjectName("TelCmd");
-  telCmd->setGeometry(0, 0, 210, 266);
-  telCmd->fitPictureToWidget();
+  panelBook = new PagedBook(page);
+  panelBook->setObjectName("Abok2");
+  panelBook->setGeometry(675, 45, 210, 266);
+  QWidget* panelPage = panelBook->addPage("Comandos");
+  panelPicture = new CanvasView(panelPage);
+  panelPicture->setObjectName("TelCmd");
+  panelPicture->setGeometry(0, 0, 210, 266);
+  panelPicture->fitPictureToWidget();
   buffer.resize(210, 266);
 
-  input = new QLineEdit(page);
-  input->setObjectName("Input");
-  input->setGeometry(65, 382, 660, 30);
-  input->setFont(pixelFont("Courier New", 24, true));
-  input->setFrame(false);
-  input->hide();
+  commandLine = new QLineEdit(page);
+  commandLine->setObjectName("Input");
+  commandLine->setGeometry(65, 382, 660, 30);
+  commandLine->setFont(pixelFont("Courier New", 24, true));
+  commandLine->setFrame(false);
+  commandLine->hide();
   // The command line is upper case, whatever is typed.
-  QObject::connect(input, &QLineEdit::textEdited, input, [this](const QString& text) {
+  QObject::connect(commandLine, &QLineEdit::textEdited, commandLine, [this](const QString& text) {
     const QString upper = text.toUpper();
     if (upper != text) {
-      const int cursor = input->cursorPosition();
-      input->setText(upper);
-      input->setCursorPosition(cursor);
+      const int cursor = commandLine->cursorPosition();
+      commandLine->setText(upper);
+      commandLine->setCursorPosition(cursor);
     }
   });
 
-  inputReg = new QPlainTextEdit(page);
-  inputReg->setObjectName("InputReg");
-  inputReg->setGeometry(50, 5, 185, 26);
-  inputReg->hide();
+  registerInput = new QPlainTextEdit(page);
+  registerInput->setObjectName("InputReg");
+  registerInput->setGeometry(50, 5, 185, 26);
+  registerInput->hide();
 }
 
-void CommandPanel::showPanelBySettings(const GameSession& s) { abok2->setVisible(lineOn(s, 53)); }
+void CommandPanel::showPanelBySettings(const GameSession& s) { panelBook->setVisible(lineOn(s, 53)); }
 
-void CommandPanel::setInputShown(bool shown) { input->setVisible(shown); }
+void CommandPanel::setInputShown(bool shown) { commandLine->setVisible(shown); }
 
 void CommandPanel::layInput(GameSession& s) {
-  input->setGeometry(QRect(QPoint(linePosition(s, 36, input->x()), linePosition(s, 37, input->y())),
-                           lineSurface(s, 38, 39, input->size())));
+  commandLine->setGeometry(QRect(QPoint(linePosition(s, 36, commandLine->x()), linePosition(s, 37, commandLine->y())),
+                           lineSurface(s, 38, 39, commandLine->size())));
   const QColor colour = paintColor(s.settings.line(40), QColor(255, 255, 255));
   const QColor fontColour = paintColor(s.settings.line(43), QColor(0, 0, 0));
-  paintWidgetText(input, colour, fontColour);
-  QFont font = input->font();
+  paintWidgetText(commandLine, colour, fontColour);
+  QFont font = commandLine->font();
   const auto& face = s.settings.line(41);
   if (!face.empty()) font.setFamily(toQt(face));
   font.setPixelSize(pointsToPixels(lineFontSize(s, 42, 18)));
-  input->setFont(font);
+  commandLine->setFont(font);
 }
 
 void CommandPanel::layPanel(GameSession& s) {
-  abok2->setGeometry(QRect(QPoint(linePosition(s, 45, abok2->x()), linePosition(s, 46, abok2->y())),
-                           lineSurface(s, 47, 48, abok2->size())));
-  telCmd->setGeometry(0, 0, abok2->width(), abok2->height());
+  panelBook->setGeometry(QRect(QPoint(linePosition(s, 45, panelBook->x()), linePosition(s, 46, panelBook->y())),
+                           lineSurface(s, 47, 48, panelBook->size())));
+  panelPicture->setGeometry(0, 0, panelBook->width(), panelBook->height());
   showPanelBySettings(s);
 }
 
 void CommandPanel::applyGameLayout(GameSession& s) {
   layInput(s);
   const auto letters = readStyleLetters(s.settings.line(68));
-  QFont font = input->font();
+  QFont font = commandLine->font();
   font.setBold(letters.bold);
   font.setItalic(letters.italic);
   font.setUnderline(letters.underline);
-  input->setFont(font);
+  commandLine->setFont(font);
   if (s.Modelo == ScreenModel::Console || s.Modelo == ScreenModel::PictureScreen) setInputShown(lineOn(s, 44));
   layPanel(s);
   const std::string& brush = s.settings.line(94).empty() ? s.settings.line(18) : s.settings.line(94);
   buffer.style.brush = paintColor(brush, QColor(255, 255, 255));
-  buffer.resize(telCmd->width(), telCmd->height());
-  telCmd->style = buffer.style;
-  telCmd->fillPicture(buffer.style.brush);
+  buffer.resize(panelPicture->width(), panelPicture->height());
+  panelPicture->style = buffer.style;
+  panelPicture->fillPicture(buffer.style.brush);
 }
 
 void CommandPanel::applyRunLayout(GameSession& s, const std::string& styleLetters, bool inputMayShow) {
@@ -92,16 +92,16 @@ void CommandPanel::applyRunLayout(GameSession& s, const std::string& styleLetter
   d.fontColor = paintColor(s.settings.line(19), QColor(0, 0, 0));
   const auto panelLetters = readStyleLetters(s.settings.line(67));
   d.setStyleFlags(panelLetters.bold, panelLetters.italic, panelLetters.underline);
-  if (buffer.image.size() != telCmd->size()) buffer.resize(telCmd->width(), telCmd->height());
-  telCmd->style = d;
-  telCmd->fitPictureToWidget();
+  if (buffer.image.size() != panelPicture->size()) buffer.resize(panelPicture->width(), panelPicture->height());
+  panelPicture->style = d;
+  panelPicture->fitPictureToWidget();
 
   layInput(s);
-  input->clear();
+  commandLine->clear();
   if (inputMayShow) setInputShown(lineOn(s, 44));
   // A "B" first sets bold alone; without it the previous style stays and italic and underline add.
   const auto letters = readStyleLetters(styleLetters);
-  QFont font = input->font();
+  QFont font = commandLine->font();
   if (letters.bold) {
     font.setBold(true);
     font.setItalic(false);
@@ -109,13 +109,13 @@ void CommandPanel::applyRunLayout(GameSession& s, const std::string& styleLetter
   }
   if (letters.italic) font.setItalic(true);
   if (letters.underline) font.setUnderline(true);
-  input->setFont(font);
+  commandLine->setFont(font);
 }
 
 void CommandPanel::showBuffer() {
-  telCmd->fitPictureToWidget();
-  drawImageOnto(telCmd->picture(), buffer.image);
-  telCmd->update();
+  panelPicture->fitPictureToWidget();
+  drawImageOnto(panelPicture->picture(), buffer.image);
+  panelPicture->update();
 }
 
 }  // namespace taluvin

@@ -15,11 +15,11 @@ class CommandPanel {
  public:
   explicit CommandPanel(QWidget* page);
 
-  PagedBook* abok2;
-  CanvasView* telCmd;
+  PagedBook* panelBook;           // Abok2
+  CanvasView* panelPicture;       // TelCmd: the command panel's picture
   Buffer buffer;          // the command-panel buffer
-  QLineEdit* input;       // typed-command line
-  QPlainTextEdit* inputReg;
+  QLineEdit* commandLine;         // Input: the typed-command line
+  QPlainTextEdit* registerInput;  // InputReg
 
   // Lines 36 to 48, 53 and 68 when a game is opened.
   void applyGameLayout(GameSession& session);

@@ -30,7 +30,7 @@ void pauseFor(Screen& screen, int milliseconds) {
 
 void typewriter(Screen& screen, const QString& text, int delay) {
   const InputHold::Scope holdInput;
-  QPlainTextEdit* console = screen.console().msgMd0;
+  QPlainTextEdit* console = screen.console().consoleText;
   for (qsizetype k = 0; k < text.size(); ++k) {
     // A program that is ending shows the rest at once instead of typing it out.
     if (screen.quitting()) {
@@ -68,19 +68,19 @@ QStringList displayLines(const QPlainTextEdit* console, const QString& text) {
 void scrollUp(Screen& screen, const QString& text, int delay) {
   const InputHold::Scope holdInput;
   ConsolePage& console = screen.console();
-  QPlainTextEdit* work = screen.images().memo1;
-  work->setFont(console.msgMd0->font());
-  work->resize(console.msgMd0->width(), work->height());
+  QPlainTextEdit* work = screen.images().effectMemo;
+  work->setFont(console.consoleText->font());
+  work->resize(console.consoleText->width(), work->height());
   work->setPlainText(text);
-  const QStringList incoming = displayLines(console.msgMd0, text);
-  const int n = std::max(1, console.msgMd0->height() / std::max(1, console.fontPoints()));
+  const QStringList incoming = displayLines(console.consoleText, text);
+  const int n = std::max(1, console.consoleText->height() / std::max(1, console.fontPoints()));
   QStringList lines = console.lines();
   while (lines.size() < n) lines << QString();
   for (const QString& line : incoming) {
     for (int k = 0; k + 1 < n; ++k) lines[k] = lines[k + 1];
     lines[n - 1] = line;
     console.setLines(lines);
-    console.msgMd0->viewport()->repaint();
+    console.consoleText->viewport()->repaint();
     pauseFor(screen, delay);
   }
   console.setLines(lines);

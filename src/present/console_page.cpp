@@ -14,32 +14,32 @@
 namespace taluvin {
 
 ConsolePage::ConsolePage(QWidget* page) {
-  msgMd0 = new QPlainTextEdit(page);
-  msgMd0->setObjectName("MsgMd0");
-  msgMd0->setGeometry(5, 5, 586, 313);
-  msgMd0->setFrameShape(QFrame::NoFrame);
-  msgMd0->setReadOnly(true);
-  msgMd0->setFocusPolicy(Qt::NoFocus);
-  msgMd0->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  msgMd0->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  msgMd0->setFont(pixelFont("Courier New", 21));
-  msgMd0->document()->setDocumentMargin(2);
+  consoleText = new QPlainTextEdit(page);
+  consoleText->setObjectName("MsgMd0");
+  consoleText->setGeometry(5, 5, 586, 313);
+  consoleText->setFrameShape(QFrame::NoFrame);
+  consoleText->setReadOnly(true);
+  consoleText->setFocusPolicy(Qt::NoFocus);
+  consoleText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  consoleText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  consoleText->setFont(pixelFont("Courier New", 21));
+  consoleText->document()->setDocumentMargin(2);
   // Nobody edits the console: an undo history would only keep a second copy of everything typed.
-  msgMd0->setUndoRedoEnabled(false);
+  consoleText->setUndoRedoEnabled(false);
 
-  barraTop = new QWidget(page);
-  barraTop->setObjectName("BarraTop");
-  barraTop->setGeometry(5, 5, 586, 10);
-  paintWidget(barraTop, QColor(192, 192, 192));
+  topBar = new QWidget(page);
+  topBar->setObjectName("BarraTop");
+  topBar->setGeometry(5, 5, 586, 10);
+  paintWidget(topBar, QColor(192, 192, 192));
   // The bar lies under the console and shows only when "barratop" moves the console down.
-  barraTop->lower();
+  topBar->lower();
 }
 
 void ConsolePage::paint(QColor background) {
-  QPalette p = msgMd0->palette();
+  QPalette p = consoleText->palette();
   p.setColor(QPalette::Base, background);
   p.setColor(QPalette::Window, background);
-  msgMd0->setPalette(p);
+  consoleText->setPalette(p);
 }
 
 void ConsolePage::applyConsoleFont(GameSession& s) {
@@ -52,13 +52,13 @@ void ConsolePage::applyConsoleFont(GameSession& s) {
   font.setItalic(letters.italic);
   font.setUnderline(letters.underline);
   setConsoleFont(font);
-  QPalette p = msgMd0->palette();
+  QPalette p = consoleText->palette();
   p.setColor(QPalette::Text, paintColor(s.settings.line(34), QColor(0, 0, 0)));
-  msgMd0->setPalette(p);
+  consoleText->setPalette(p);
 }
 
 void ConsolePage::applyGameLayout(GameSession& s, QSize bookSize) {
-  msgMd0->setGeometry(5, 5, bookSize.width() - 10, bookSize.height() - 10);
+  consoleText->setGeometry(5, 5, bookSize.width() - 10, bookSize.height() - 10);
   paint(backgroundColour(s));
   applyConsoleFont(s);
   reflow();
@@ -66,7 +66,7 @@ void ConsolePage::applyGameLayout(GameSession& s, QSize bookSize) {
 
 void ConsolePage::applyRunLayout(GameSession& s, QSize bookSize) {
   clear();
-  msgMd0->resize(bookSize.width() - 10, bookSize.height() - 10);
+  consoleText->resize(bookSize.width() - 10, bookSize.height() - 10);
   paint(backgroundColour(s));
   applyConsoleFont(s);
   // Left alignment is the memo's only alignment here.
@@ -74,20 +74,20 @@ void ConsolePage::applyRunLayout(GameSession& s, QSize bookSize) {
 
 void ConsolePage::setFontFace(const std::string& face) {
   if (face.empty()) return;
-  QFont font = msgMd0->font();
+  QFont font = consoleText->font();
   font.setFamily(toQt(face));
   setConsoleFont(font);
 }
 
 void ConsolePage::setFontSize(int points) {
   fontPoints_ = points;
-  QFont font = msgMd0->font();
+  QFont font = consoleText->font();
   font.setPixelSize(pointsToPixels(points));
   setConsoleFont(font);
 }
 
 void ConsolePage::setStyle(bool bold, bool italic, bool underline) {
-  QFont font = msgMd0->font();
+  QFont font = consoleText->font();
   font.setBold(bold);
   font.setItalic(italic);
   font.setUnderline(underline);
@@ -95,22 +95,22 @@ void ConsolePage::setStyle(bool bold, bool italic, bool underline) {
 }
 
 void ConsolePage::setConsoleFont(const QFont& font) {
-  if (font == msgMd0->font()) return;
-  msgMd0->setFont(font);
+  if (font == consoleText->font()) return;
+  consoleText->setFont(font);
   // The view stays on the line it showed, as it does when the memo itself lays out a new font.
-  const int shownLine = msgMd0->verticalScrollBar()->value();
+  const int shownLine = consoleText->verticalScrollBar()->value();
   reflow();
-  msgMd0->verticalScrollBar()->setValue(shownLine);
+  consoleText->verticalScrollBar()->setValue(shownLine);
 }
 
 void ConsolePage::showTopBar(bool on, QColor barColour) {
-  const QRect r = msgMd0->geometry();
+  const QRect r = consoleText->geometry();
   if (on) {
-    msgMd0->setGeometry(r.x(), 20, r.width(), r.height() - 20);
-    barraTop->resize(r.width(), barraTop->height());
-    paintWidget(barraTop, barColour);
+    consoleText->setGeometry(r.x(), 20, r.width(), r.height() - 20);
+    topBar->resize(r.width(), topBar->height());
+    paintWidget(topBar, barColour);
   } else {
-    msgMd0->setGeometry(r.x(), 5, r.width(), r.height() + 20);
+    consoleText->setGeometry(r.x(), 5, r.width(), r.height() + 20);
   }
 }
 
@@ -142,8 +142,8 @@ void cursorToEnd(QPlainTextEdit* memo) {
 
 void ConsolePage::clear() {
   text_.clear();
-  msgMd0->clear();
-  splitWidth_ = msgMd0->viewport()->width();
+  consoleText->clear();
+  splitWidth_ = consoleText->viewport()->width();
 }
 
 QStringList ConsolePage::lines() const {
@@ -161,36 +161,36 @@ void ConsolePage::appendText(const QString& text) {
   QString plain = text;
   plain.remove('\r');
   text_ += plain;
-  if (msgMd0->viewport()->width() != splitWidth_) {
+  if (consoleText->viewport()->width() != splitWidth_) {
     reflow();
-    cursorToEnd(msgMd0);
+    cursorToEnd(consoleText);
     return;
   }
-  appendToMemo(msgMd0, plain);
+  appendToMemo(consoleText, plain);
   splitFinishedLines();
 }
 
 void ConsolePage::splitFinishedLines() {
-  const QTextBlock last = msgMd0->document()->lastBlock();
-  const QStringList lines = displayLinesOf(msgMd0, last);
+  const QTextBlock last = consoleText->document()->lastBlock();
+  const QStringList lines = displayLinesOf(consoleText, last);
   if (lines.size() < 2) return;
-  QTextCursor cursor(msgMd0->document());
+  QTextCursor cursor(consoleText->document());
   cursor.setPosition(last.position() + last.text().size() - lines.last().size());
   cursor.insertBlock();
-  cursorToEnd(msgMd0);
+  cursorToEnd(consoleText);
 }
 
 void ConsolePage::reflow() {
-  splitWidth_ = msgMd0->viewport()->width();
-  msgMd0->setPlainText(text_);
+  splitWidth_ = consoleText->viewport()->width();
+  consoleText->setPlainText(text_);
   QStringList shown;
   bool split = false;
-  for (QTextBlock block = msgMd0->document()->begin(); block.isValid(); block = block.next()) {
-    const QStringList lines = displayLinesOf(msgMd0, block);
+  for (QTextBlock block = consoleText->document()->begin(); block.isValid(); block = block.next()) {
+    const QStringList lines = displayLinesOf(consoleText, block);
     split = split || lines.size() > 1;
     shown << lines;
   }
-  if (split) msgMd0->setPlainText(shown.join('\n'));
+  if (split) consoleText->setPlainText(shown.join('\n'));
 }
 
 }  // namespace taluvin

@@ -14,8 +14,8 @@ class ConsolePage {
  public:
   explicit ConsolePage(QWidget* page);
 
-  QPlainTextEdit* msgMd0;
-  QWidget* barraTop;
+  QPlainTextEdit* consoleText;  // MsgMd0
+  QWidget* topBar;              // BarraTop
 
   // Lines 32 to 34 and 57: the console's own face, size, colour and style.
   void applyGameLayout(GameSession& session, QSize bookSize);

@@ -7,30 +7,30 @@
 namespace taluvin {
 
 MapPage::MapPage(QWidget* page) {
-  sbc1 = new QScrollArea(page);
-  sbc1->setObjectName("Sbc1");
-  sbc1->setGeometry(0, 0, 596, 323);
-  sbc1->setFrameShape(QFrame::NoFrame);
+  mapScroll = new QScrollArea(page);
+  mapScroll->setObjectName("Sbc1");
+  mapScroll->setGeometry(0, 0, 596, 323);
+  mapScroll->setFrameShape(QFrame::NoFrame);
   auto* content = new QWidget;
   content->resize(596, 323);
-  mapJog = new PictureView(content);
-  mapJog->setObjectName("MapJog");
-  mapJog->setGeometry(0, 0, 596, 323);
-  voce = new PictureView(content);
-  voce->setObjectName("Voce");
-  voce->setGeometry(0, 0, 16, 16);
-  sbc1->setWidget(content);
+  mapPicture = new PictureView(content);
+  mapPicture->setObjectName("MapJog");
+  mapPicture->setGeometry(0, 0, 596, 323);
+  youAreHere = new PictureView(content);
+  youAreHere->setObjectName("Voce");
+  youAreHere->setGeometry(0, 0, 16, 16);
+  mapScroll->setWidget(content);
 }
 
 void MapPage::applyGameLayout(GameSession& s) {
-  sbc1->resize(lineSurface(s, 96, 97, sbc1->size()));
+  mapScroll->resize(lineSurface(s, 96, 97, mapScroll->size()));
 }
 
 DownloadPage::DownloadPage(QWidget* page) {
-  label2 = new QLabel(toQt(w("Atualizações e download...")), page);
-  label2->setObjectName("Label2");
-  label2->move(20, 20);
-  label2->adjustSize();
+  downloadLabel = new QLabel(toQt(w("Atualizações e download...")), page);
+  downloadLabel->setObjectName("Label2");
+  downloadLabel->move(20, 20);
+  downloadLabel->adjustSize();
 }
 
 namespace {
@@ -44,22 +44,22 @@ CanvasView* hiddenImage(QWidget* page, const char* name) {
 }  // namespace
 
 ImageStore::ImageStore(QWidget* page) {
-  bufShp = hiddenImage(page, "BufShp");
-  bufShp->style.brush = QColor(255, 0, 255);
-  grpTmp = hiddenImage(page, "GrpTmp");
-  bkTel = hiddenImage(page, "BkTel");
-  hud = hiddenImage(page, "Hud");
-  vzrBuf = hiddenImage(page, "VzrBuf");
-  objs = new QListWidget(page);
-  objs->setObjectName("Objs");
-  objs->setSortingEnabled(true);
-  objs->hide();
-  memo1 = new QPlainTextEdit(page);
-  memo1->setObjectName("Memo1");
-  memo1->hide();
-  memo3 = new QPlainTextEdit(page);
-  memo3->setObjectName("Memo3");
-  memo3->hide();
+  loadingImage = hiddenImage(page, "BufShp");
+  loadingImage->style.brush = QColor(255, 0, 255);
+  workImage = hiddenImage(page, "GrpTmp");
+  screenBackup = hiddenImage(page, "BkTel");
+  hudImage = hiddenImage(page, "Hud");
+  visorBuffer = hiddenImage(page, "VzrBuf");
+  objectList = new QListWidget(page);
+  objectList->setObjectName("Objs");
+  objectList->setSortingEnabled(true);
+  objectList->hide();
+  effectMemo = new QPlainTextEdit(page);
+  effectMemo->setObjectName("Memo1");
+  effectMemo->hide();
+  lineStoreMemo = new QPlainTextEdit(page);
+  lineStoreMemo->setObjectName("Memo3");
+  lineStoreMemo->hide();
   for (auto& b : rain) b.resize(596, 271);
 }
 

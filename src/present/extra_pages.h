@@ -16,29 +16,29 @@ struct GameSession;
 // The map page's widgets; what the map shows is laid out by the map's own code.
 struct MapPage {
   explicit MapPage(QWidget* page);
-  QScrollArea* sbc1;
-  PictureView* mapJog;
-  PictureView* voce;
+  QScrollArea* mapScroll;   // Sbc1
+  PictureView* mapPicture;  // MapJog
+  PictureView* youAreHere;  // Voce
   // Lines 96 and 97.
   void applyGameLayout(GameSession& session);
 };
 
 struct DownloadPage {
   explicit DownloadPage(QWidget* page);
-  QLabel* label2;
+  QLabel* downloadLabel;  // Label2
 };
 
 // Never shown: the loading and overlay images, the object list and the text stores.
 struct ImageStore {
   explicit ImageStore(QWidget* page);
-  CanvasView* bufShp;   // loading image for pictures; magenta is transparent
-  CanvasView* grpTmp;
-  CanvasView* bkTel;
-  CanvasView* hud;
-  CanvasView* vzrBuf;
-  QListWidget* objs;
-  QPlainTextEdit* memo1;  // the console effects' work memo
-  QPlainTextEdit* memo3;  // shows the line store
+  CanvasView* loadingImage;        // BufShp: pictures load here; magenta is transparent
+  CanvasView* workImage;           // GrpTmp
+  CanvasView* screenBackup;        // BkTel
+  CanvasView* hudImage;            // Hud
+  CanvasView* visorBuffer;         // VzrBuf
+  QListWidget* objectList;         // Objs
+  QPlainTextEdit* effectMemo;     // Memo1: the console effects' work memo
+  QPlainTextEdit* lineStoreMemo;  // Memo3: shows the line store
   std::array<Buffer, 4> rain;  // the rain effect's work bitmaps
 };
 

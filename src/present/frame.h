@@ -14,9 +14,9 @@ class Frame {
  public:
   explicit Frame(QWidget* page);
 
-  CanvasView* imp;       // the game's frame picture, stretched over the page
-  PictureView* btFim;    // the end button, sized to its picture
-  QLabel* lbFim;         // its caption
+  CanvasView* framePicture;  // Imp: the game's frame picture, stretched over the page
+  PictureView* endButton;    // btFim: the end button, sized to its picture
+  QLabel* endCaption;        // lbFim: its caption
 
   // The end button's picture "U-" + name (pressed "D-" + name), looked up in folder.
   void loadEndButton(const std::string& folder, const std::string& name);

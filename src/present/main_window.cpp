@@ -17,18 +17,18 @@ MainWindow::MainWindow(GameSession& session) {
   setWindowTitle("Taluvin");
   setFixedSize(900, 420);
 
-  abok0_ = new PagedBook(this);
-  abok0_->setObjectName("Abok0");
-  abok0_->setGeometry(0, 0, 900, 420);
-  abok0_->addPage("Default");
-  abok0_->addPage("Imagens");
-  QWidget* opening = abok0_->addPage("Abertura");
+  outerBook_ = new PagedBook(this);
+  outerBook_->setObjectName("Abok0");
+  outerBook_->setGeometry(0, 0, 900, 420);
+  outerBook_->addPage("Default");
+  outerBook_->addPage("Imagens");
+  QWidget* opening = outerBook_->addPage("Abertura");
 
-  telAber_ = new PictureView(opening);
-  telAber_->setObjectName("TelAber");
-  telAber_->setGeometry(0, 0, 900, 420);
-  telAber_->setStretch(true);
-  telAber_->setPicture(builtInOpeningPicture());
+  openingPicture_ = new PictureView(opening);
+  openingPicture_->setObjectName("TelAber");
+  openingPicture_->setGeometry(0, 0, 900, 420);
+  openingPicture_->setStretch(true);
+  openingPicture_->setPicture(builtInOpeningPicture());
 
   // A double click also delivers a first click; waiting out the double-click interval keeps the
   // start click from hiding the opening page before a resume can be recognised.
@@ -37,16 +37,16 @@ MainWindow::MainWindow(GameSession& session) {
   connect(pendingStart_, &QTimer::timeout, this, [this] {
     if (onStartClick) onStartClick();
   });
-  telAber_->onRelease = [this](QPoint, Qt::MouseButton button) {
+  openingPicture_->onRelease = [this](QPoint, Qt::MouseButton button) {
     if (button == Qt::LeftButton) pendingStart_->start(QApplication::doubleClickInterval());
   };
-  telAber_->onDoubleClick = [this](QPoint) {
+  openingPicture_->onDoubleClick = [this](QPoint) {
     pendingStart_->stop();
     if (onResume) onResume();
   };
 
   screen_ = std::make_unique<Screen>(*this, session);
-  abok0_->showPage("Abertura");
+  outerBook_->showPage("Abertura");
 }
 
 MainWindow::~MainWindow() = default;

@@ -21,10 +21,10 @@ class MainWindow : public QWidget {
   explicit MainWindow(GameSession& session);
   ~MainWindow() override;
 
-  PagedBook* abok0() const { return abok0_; }
-  QWidget* defaultPage() const { return abok0_->page("Default"); }
-  QWidget* imagesPage() const { return abok0_->page("Imagens"); }
-  PictureView* telAber() const { return telAber_; }
+  PagedBook* outerBook() const { return outerBook_; }
+  QWidget* defaultPage() const { return outerBook_->page("Default"); }
+  QWidget* imagesPage() const { return outerBook_->page("Imagens"); }
+  PictureView* openingPicture() const { return openingPicture_; }
 
   // The pages of the game itself, built by the presentation code.
   Screen& screen() { return *screen_; }
@@ -44,8 +44,8 @@ class MainWindow : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  PagedBook* abok0_;
-  PictureView* telAber_;
+  PagedBook* outerBook_;         // Abok0
+  PictureView* openingPicture_;  // TelAber
   QTimer* pendingStart_;
   std::unique_ptr<Screen> screen_;
 };

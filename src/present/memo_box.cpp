@@ -10,28 +10,28 @@
 namespace taluvin {
 
 MemoBox::MemoBox(QWidget* page) : QObject(page) {
-  moSbx = new QWidget(page);
-  moSbx->setObjectName("moSbx");
-  moSbx->setGeometry(325, 175, 181, 131);
-  paintWidget(moSbx, QColor(192, 192, 192));
-  moImg = new CanvasView(moSbx);
-  moImg->setObjectName("moImg");
-  moImg->setGeometry(0, 0, 100, 100);
-  moLb0 = new QLabel(moSbx);
-  moLb0->setObjectName("moLb0");
-  moLb0->setGeometry(110, 15, 10, 50);
-  moLb1 = new QLabel(moSbx);
-  moLb1->setObjectName("moLb1");
-  moLb1->setGeometry(115, 25, 10, 30);
-  moLb1->setCursor(Qt::SizeVerCursor);
-  moLb1->installEventFilter(this);
-  moSbx->installEventFilter(this);
-  moImg->onWheel = [this](int delta) { wheel(delta); };
-  moSbx->hide();
+  memoPanel = new QWidget(page);
+  memoPanel->setObjectName("moSbx");
+  memoPanel->setGeometry(325, 175, 181, 131);
+  paintWidget(memoPanel, QColor(192, 192, 192));
+  memoImage = new CanvasView(memoPanel);
+  memoImage->setObjectName("moImg");
+  memoImage->setGeometry(0, 0, 100, 100);
+  memoTrack = new QLabel(memoPanel);
+  memoTrack->setObjectName("moLb0");
+  memoTrack->setGeometry(110, 15, 10, 50);
+  memoThumb = new QLabel(memoPanel);
+  memoThumb->setObjectName("moLb1");
+  memoThumb->setGeometry(115, 25, 10, 30);
+  memoThumb->setCursor(Qt::SizeVerCursor);
+  memoThumb->installEventFilter(this);
+  memoPanel->installEventFilter(this);
+  memoImage->onWheel = [this](int delta) { wheel(delta); };
+  memoPanel->hide();
 }
 
 void MemoBox::reset() {
-  moSbx->hide();
+  memoPanel->hide();
   position = 0;
   travel = 0;
   step = 5;
@@ -40,12 +40,12 @@ void MemoBox::reset() {
 
 void MemoBox::scrollTo(int newPosition) {
   position = std::clamp(newPosition, 0, std::max(travel, 0));
-  moImg->move(0, -(position * step));
-  moLb1->move(moLb1->x(), position);
+  memoImage->move(0, -(position * step));
+  memoThumb->move(memoThumb->x(), position);
 }
 
 void MemoBox::wheel(int angleDelta) {
-  if (!moSbx->isVisible() || angleDelta == 0) return;
+  if (!memoPanel->isVisible() || angleDelta == 0) return;
   scrollTo(angleDelta < 0 ? position + step : position - step);
 }
 
@@ -54,14 +54,14 @@ bool MemoBox::eventFilter(QObject* watched, QEvent* event) {
     wheel(static_cast<QWheelEvent*>(event)->angleDelta().y());
     return true;
   }
-  if (watched != moLb1) return false;
+  if (watched != memoThumb) return false;
   // Only mouse events are QMouseEvents: the thumb also gets paint, show and resize events.
   const auto pointerY = [event] { return static_cast<QMouseEvent*>(event)->globalPosition().toPoint().y(); };
   switch (event->type()) {
     case QEvent::MouseButtonPress:
       dragging_ = true;
       pressY_ = pointerY();
-      pressTop_ = moLb1->y();
+      pressTop_ = memoThumb->y();
       return true;
     case QEvent::MouseMove:
       if (dragging_) scrollTo(pressTop_ + pointerY() - pressY_);

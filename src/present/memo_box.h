@@ -13,10 +13,10 @@ class MemoBox : public QObject {
  public:
   explicit MemoBox(QWidget* page);
 
-  QWidget* moSbx;
-  CanvasView* moImg;
-  QLabel* moLb0;
-  QLabel* moLb1;
+  QWidget* memoPanel;     // moSbx
+  CanvasView* memoImage;  // moImg
+  QLabel* memoTrack;      // moLb0
+  QLabel* memoThumb;      // moLb1
 
   // Scroll state: the thumb's position, its travel along the track and the image rows per unit.
   int position = 0;

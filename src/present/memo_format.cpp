@@ -62,9 +62,9 @@ class MemoLayout {
   int scaledSide(int v) const { return std::clamp(scaled(v), -kMaxSurfaceSide, kMaxSurfaceSide); }
   int textWidth(const std::string& t) const { return QFontMetrics(font()).horizontalAdvance(toQt(t)); }
   QFont font() const { return style_.font(); }
-  QImage& image() { return box_.moImg->picture(); }
+  QImage& image() { return box_.memoImage->picture(); }
   int usableWidth() const {
-    return box_.moImg->picture().width() - marginLeft_ - indentLeft_ - indentRight_ - marginRight_;
+    return box_.memoImage->picture().width() - marginLeft_ - indentLeft_ - indentRight_ - marginRight_;
   }
   void grow(int by);
   // The image cut to the memo's height and the image widget sized to it.
@@ -102,12 +102,12 @@ void MemoLayout::grow(int by) {
   const QSize room = boundedSurface(width, std::max(int64_t{height_}, int64_t{image().height()} * 2));
   QImage bigger = blankImage(room.width(), room.height(), panelColour_);
   drawImageOnto(bigger, image());
-  box_.moImg->setPicture(std::move(bigger));
+  box_.memoImage->setPicture(std::move(bigger));
 }
 
 void MemoLayout::finishImage() {
-  if (image().height() != height_) box_.moImg->setPicture(image().copy(0, 0, image().width(), height_));
-  box_.moImg->resize(image().size());
+  if (image().height() != height_) box_.memoImage->setPicture(image().copy(0, 0, image().width(), height_));
+  box_.memoImage->resize(image().size());
 }
 
 void MemoLayout::writeLine() {
@@ -156,7 +156,7 @@ void MemoLayout::writeLine() {
 
 void MemoLayout::figure(const std::vector<std::string>& a) {
   const auto arg = [&a](size_t k) { return k < a.size() ? a[k] : std::string(); };
-  CanvasView* loading = screen_.bufShp();
+  CanvasView* loading = screen_.loadingImage();
   const std::string& file = arg(1);
   if (namesPicture(file)) {
     const auto path = resolveInFolder(s_.GameFolder, file);
@@ -267,22 +267,22 @@ void MemoLayout::setScrollBar() {
     const int travel = std::max(visible - thumb, 1);
     box_.step = (overflow + travel - 1) / travel;
   }
-  const int panelHeight = box_.moSbx->height();
-  box_.moLb1->resize(box_.moLb1->width(), thumb);
+  const int panelHeight = box_.memoPanel->height();
+  box_.memoThumb->resize(box_.memoThumb->width(), thumb);
   box_.travel = std::max(panelHeight - thumb, 0);
   const std::string& mode = s_.screen.memoScrollBar;
   bool shown = mode.empty();
-  if (mode == "auto") shown = thumb < box_.moLb0->height();
-  box_.moLb0->setVisible(shown);
-  box_.moLb1->setVisible(shown);
-  box_.moSbx->show();
-  box_.moSbx->raise();
+  if (mode == "auto") shown = thumb < box_.memoTrack->height();
+  box_.memoTrack->setVisible(shown);
+  box_.memoThumb->setVisible(shown);
+  box_.memoPanel->show();
+  box_.memoPanel->raise();
 }
 
 void MemoLayout::run() {
   const auto& st = s_.screen.style;
   panelColour_ = backgroundColour(s_);
-  QWidget* panel = box_.moSbx;
+  QWidget* panel = box_.memoPanel;
   panel->setGeometry(scaled(request_.x), scaled(request_.y), scaled(request_.width), scaled(request_.height));
   paintWidget(panel, panelColour_);
   style_.face = st.face.empty() ? std::string("Arial") : st.face;
@@ -290,19 +290,19 @@ void MemoLayout::run() {
   style_.fontColor = textColour(s_);
   style_.setStyleFlags(st.bold, st.italic, st.underline);
   lineHeight_ = request_.lineHeight ? scaled(request_.lineHeight) : lineHeightFor(style_.size);
-  box_.moImg->setGeometry(
+  box_.memoImage->setGeometry(
       QRect(QPoint(0, 0), boundedSurface(std::max(panel->width() - 10, 1), std::max(panel->height(), 1))));
-  box_.moImg->setPicture(blankImage(box_.moImg->width(), box_.moImg->height(), panelColour_));
+  box_.memoImage->setPicture(blankImage(box_.memoImage->width(), box_.memoImage->height(), panelColour_));
   height_ = image().height();
 
   const QColor track = paintColor(request_.trackColour);
   const QColor thumb = paintColor(request_.thumbColour);
-  box_.moLb0->setGeometry(panel->width() - 10, 0, 10, panel->height());
-  paintWidget(box_.moLb0, track);
-  box_.moLb1->setGeometry(panel->width() - 10, 0, 10, panel->height());
-  paintWidget(box_.moLb1, thumb);
-  box_.moLb0->raise();
-  box_.moLb1->raise();
+  box_.memoTrack->setGeometry(panel->width() - 10, 0, 10, panel->height());
+  paintWidget(box_.memoTrack, track);
+  box_.memoThumb->setGeometry(panel->width() - 10, 0, 10, panel->height());
+  paintWidget(box_.memoThumb, thumb);
+  box_.memoTrack->raise();
+  box_.memoThumb->raise();
   box_.position = 0;
 
   std::string text = trim(request_.text) + " ";

@@ -22,7 +22,7 @@ namespace {
 void traceMessage(ScriptInterpreter& ip, const std::string& text) { ip.Trace += text.substr(0, 5) + "..."; }
 
 // The page image takes the background as brush and the text style as font.
-void preparePageFont(Screen& screen, const GameSession& s) { takeTextStyle(screen.telMod3()->style, s, backgroundColour(s)); }
+void preparePageFont(Screen& screen, const GameSession& s) { takeTextStyle(screen.pageImage()->style, s, backgroundColour(s)); }
 
 }  // namespace
 
@@ -38,13 +38,13 @@ Flow cmdMsgSet(ScriptInterpreter& ip) {
   if (model == ScreenModel::Console) {
     consoleOutput(screen, text);
   } else if (model == ScreenModel::PictureScreen) {
-    screen.msg()->setPlainText(toQt(text).remove('\r'));
+    screen.messageStrip()->setPlainText(toQt(text).remove('\r'));
   } else if (model == ScreenModel::WebPage) {
     screen.addWebText(text);
   } else if (model == ScreenModel::ScrollPage) {
     preparePageFont(screen, s);
-    const DrawStyle& d = screen.telMod3()->style;
-    QPainter painter(&screen.telMod3()->picture());
+    const DrawStyle& d = screen.pageImage()->style;
+    QPainter painter(&screen.pageImage()->picture());
     painter.setFont(d.font());
     const QString shown = toQt(text);
     // An opaque brush paints the text's cell, as the page canvas writes text.
@@ -82,7 +82,7 @@ Flow cmdClearMsg(ScriptInterpreter& ip) {
   if (model == ScreenModel::Console)
     screen.console().clear();
   else if (model == ScreenModel::PictureScreen)
-    screen.msg()->clear();
+    screen.messageStrip()->clear();
   else if (model == ScreenModel::WebPage)
     screen.startNewWebPage();
   else if (model == ScreenModel::ScrollPage)
@@ -104,7 +104,7 @@ Flow cmdLineFeed(ScriptInterpreter& ip) {
   else if (model == ScreenModel::WebPage)
     screen.addWebLine(kWebBreak);
   else if (model == ScreenModel::ScrollPage)
-    s.screen.textY = boundedCoordinate(int64_t{s.screen.textY} + lineHeightFor(screen.telMod3()->style.size));
+    s.screen.textY = boundedCoordinate(int64_t{s.screen.textY} + lineHeightFor(screen.pageImage()->style.size));
   return Flow::Done;
 }
 
@@ -130,7 +130,7 @@ Flow cmdLineFeedBy(ScriptInterpreter& ip) {
   const int64_t y = s.screen.textY + int64_t{toIntOr(ip.arg(1).empty() ? std::string("10") : ip.arg(1), 0)};
   s.screen.textY = boundedCoordinate(y);
   ScrollPage& page = ip.context().screen().scrollPage();
-  const bool fits = s.screen.textY <= page.telMod3->picture().height() || page.setPageHeight(s.screen.textY);
+  const bool fits = s.screen.textY <= page.pageImage->picture().height() || page.setPageHeight(s.screen.textY);
   if (!fits || !coordinateWithinBudget(y)) ip.Trace += beyondBudgetMarker(y);
   return Flow::Done;
 }
@@ -138,7 +138,7 @@ Flow cmdLineFeedBy(ScriptInterpreter& ip) {
 Flow cmdPageHeight(ScriptInterpreter& ip) {
   // slot 1 = height of the page image (default: the scroll box's height less 10)
   ScrollPage& page = ip.context().screen().scrollPage();
-  const int fallback = page.sbox2->height() - 10;
+  const int fallback = page.scrollBox->height() - 10;
   const int height = toIntOr(ip.arg(1), fallback);
   ip.Trace += std::to_string(height);
   if (!page.setPageHeight(height) && height > 0) ip.Trace += beyondBudgetMarker(height);

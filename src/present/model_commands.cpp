@@ -19,9 +19,9 @@ namespace taluvin {
 namespace {
 
 void enterConsole(Screen& screen, GameSession& s) {
-  screen.abok1()->showPage("0");
+  screen.gameBook()->showPage("0");
   screen.panel().setInputShown(lineOn(s, 44));
-  screen.abok1()->resize(screen.abok1()->width(), lineSurface(s, 24, 25, screen.abok1()->size()).height());
+  screen.gameBook()->resize(screen.gameBook()->width(), lineSurface(s, 24, 25, screen.gameBook()->size()).height());
   screen.console().clear();
   screen.console().paint(backgroundColour(s));
   screen.letEventsRun();
@@ -29,32 +29,32 @@ void enterConsole(Screen& screen, GameSession& s) {
 
 void enterPictureScreen(Screen& screen, GameSession& s) {
   const QColor background = backgroundColour(s);
-  screen.tela()->style.brush = background;
+  screen.pictureScreen()->style.brush = background;
   screen.pictureBuffer().fill(background);
-  screen.msg()->setVisible(lineOn(s, 35));
+  screen.messageStrip()->setVisible(lineOn(s, 35));
   screen.panel().setInputShown(lineOn(s, 44));
-  screen.abok1()->resize(screen.abok1()->width(), lineSurface(s, 24, 25, screen.abok1()->size()).height());
-  screen.msg()->clear();
-  screen.abok1()->showPage("1");
+  screen.gameBook()->resize(screen.gameBook()->width(), lineSurface(s, 24, 25, screen.gameBook()->size()).height());
+  screen.messageStrip()->clear();
+  screen.gameBook()->showPage("1");
   screen.letEventsRun();
 }
 
 void enterWebPage(Screen& screen, GameSession& s) {
   screen.web().showEmptyPage(s.screen.style.background);
-  screen.abok1()->showPage("2");
+  screen.gameBook()->showPage("2");
   screen.panel().setInputShown(false);
-  screen.abok1()->resize(lineSurface(s, 51, 52, screen.abok1()->size()));
-  screen.web().fitToPage(screen.abok1()->width(), screen.abok1()->height());
+  screen.gameBook()->resize(lineSurface(s, 51, 52, screen.gameBook()->size()));
+  screen.web().fitToPage(screen.gameBook()->width(), screen.gameBook()->height());
   screen.letEventsRun();
   screen.startNewWebPage();
-  screen.web().webB->setFocus();
+  screen.web().browser->setFocus();
 }
 
 void enterScrollPage(Screen& screen, GameSession& s) {
   screen.panel().setInputShown(false);
-  screen.abok1()->showPage("3");
-  screen.abok1()->resize(lineSurface(s, 49, 50, screen.abok1()->size()));
-  screen.scrollPage().enterModel(s, screen.abok1()->size());
+  screen.gameBook()->showPage("3");
+  screen.gameBook()->resize(lineSurface(s, 49, 50, screen.gameBook()->size()));
+  screen.scrollPage().enterModel(s, screen.gameBook()->size());
   screen.clearLineStore();
   screen.scrollPage().showPageImage();
   screen.letEventsRun();
@@ -78,7 +78,7 @@ void enterMonitor(ScriptInterpreter& ip, Screen& screen, GameSession& s) {
   m.top = (client.height() - m.scaledHeight) / 2;
   screen.monitorBuffer().resize(m.scaledWidth, m.scaledHeight);
   screen.paintMonitorBackground();
-  screen.abok1()->setCurrentIndex(0);
+  screen.gameBook()->setCurrentIndex(0);
   screen.panel().setInputShown(false);
   m.boxX = scaledBounded(m.scale * 5);
   m.boxY = scaledBounded(m.scale * 8);
@@ -100,7 +100,7 @@ Flow cmdMode(ScriptInterpreter& ip) {
   GameSession& s = ip.session();
   const std::string& model = ip.arg(1);
   const ScreenModel kind = screenModelOf(model);
-  screen.input()->clear();
+  screen.commandLine()->clear();
   screen.clearModelZones();
   s.screen.monitor.scale = 1.0;
   // Only "modo=" leaves a model that is already shown alone.
@@ -122,7 +122,7 @@ Flow cmdMode(ScriptInterpreter& ip) {
   if (kind == ScreenModel::ScrollPage) enterScrollPage(screen, s);
   markLayoutNotes(ip);
   screen.letEventsRun();
-  if (screen.input()->isVisible()) screen.input()->setFocus();
+  if (screen.commandLine()->isVisible()) screen.commandLine()->setFocus();
   return Flow::Done;
 }
 

@@ -27,21 +27,21 @@ int numberOr(const std::string& text, int fallback) { return text.empty() ? fall
 
 // Model "1" titles and descriptions in the message strip, as lines of their own.
 void addStripLine(Screen& screen, const std::string& text) {
-  screen.msg()->appendPlainText(toQt(text));
+  screen.messageStrip()->appendPlainText(toQt(text));
 }
 
 void showObjectPicture(ScriptInterpreter& ip, const std::string& shape, const std::string& target) {
   Screen& screen = ip.context().screen();
   const QRect rect(toIntOr(ip.arg(4), 0), toIntOr(ip.arg(5), 0), toIntOr(ip.arg(6), kDefaultShapeSize),
                    toIntOr(ip.arg(7), kDefaultShapeSize));
-  const QImage& picture = loadThroughBufShp(screen, shape);
+  const QImage& picture = loadIntoLoadingImage(screen, shape);
   if (target == "tel") {
     drawPicture(screen.pictureBuffer().image, picture, rect);
   } else if (target == "fnc") {
     drawPicture(screen.panelBuffer().image, picture, rect);
   } else if (target == "pan") {
     drawPicture(frameCanvas(screen), picture, rect);
-    screen.imp()->update();
+    screen.framePicture()->update();
   }
 }
 
@@ -179,7 +179,7 @@ Flow cmdObjectGrid(ScriptInterpreter& ip) {
     zone.width = cell;
     zone.height = cell;
     zone.cursorType = 1;
-    drawPicture(*surface, loadThroughBufShp(screen, zone.firstValue), QRect(zone.left, zone.top, cell, cell));
+    drawPicture(*surface, loadIntoLoadingImage(screen, zone.firstValue), QRect(zone.left, zone.top, cell, cell));
     recordZoneIn(s.zones, group, zone);
     column += cell;
     if (column >= int64_t{cell} * columns) {
@@ -187,7 +187,7 @@ Flow cmdObjectGrid(ScriptInterpreter& ip) {
       row += cell;
     }
   }
-  if (group == ZoneGroup::Frame) screen.imp()->update();
+  if (group == ZoneGroup::Frame) screen.framePicture()->update();
   return Flow::Done;
 }
 
@@ -217,7 +217,7 @@ Flow cmdShape(ScriptInterpreter& ip) {
       return Flow::Done;
     }
     std::string failure;
-    const QImage& image = loadThroughBufShp(screen, name, &failure);
+    const QImage& image = loadIntoLoadingImage(screen, name, &failure);
     ip.Trace += unreadablePictureMarker(failure);
     zone.width = scaled(toIntOr(ip.arg(4), image.width()));
     zone.height = scaled(toIntOr(ip.arg(5), image.height()));

@@ -40,7 +40,7 @@ bool readTarget(const std::string& word, PictureTarget& target) {
 // Model "2": the picture becomes an image line of the composed page.
 void addPagePicture(ScriptInterpreter& ip, const std::string& name) {
   Screen& screen = ip.context().screen();
-  const QImage& picture = loadThroughBufShp(screen, name);
+  const QImage& picture = loadIntoLoadingImage(screen, name);
   const std::string width = ip.arg(5).empty() ? std::to_string(picture.width()) : ip.arg(5);
   const std::string height = ip.arg(6).empty() ? std::to_string(picture.height()) : ip.arg(6);
   const std::string& placement = ip.arg(7);
@@ -131,7 +131,7 @@ void displayText(ScriptInterpreter& ip) {
   int available = 0;
   if (screenTarget && s.Modelo == ScreenModel::ScrollPage) {
     box.surface = ZoneSurface::ScrollPage;
-    available = screen.telMod3()->picture().width() - s.screen.textX;
+    available = screen.pageImage()->picture().width() - s.screen.textX;
   } else if (screenTarget) {
     box.surface = ZoneSurface::PictureScreen;
     available = screen.pictureBuffer().width();
@@ -149,7 +149,7 @@ void displayText(ScriptInterpreter& ip) {
   box.boxColour = "0";
   box.style = letters;
   drawTextBox(screen, box);
-  if (box.surface == ZoneSurface::Frame) screen.imp()->update();
+  if (box.surface == ZoneSurface::Frame) screen.framePicture()->update();
 }
 
 }  // namespace
@@ -157,7 +157,7 @@ void displayText(ScriptInterpreter& ip) {
 const QImage& placePicture(Screen& screen, PictureTarget target, const std::string& name, int x, int y, int width,
                            int height, std::string* error) {
   GameSession& s = screen.session();
-  const QImage& picture = loadThroughBufShp(screen, name, error);
+  const QImage& picture = loadIntoLoadingImage(screen, name, error);
   // Nothing to draw, and no room to make for it on the scroll page.
   if (picture.isNull()) return picture;
   const QRect rect = placement(picture, x, y, width, height);
@@ -165,11 +165,11 @@ const QImage& placePicture(Screen& screen, PictureTarget target, const std::stri
     drawPicture(screen.panelBuffer().image, picture, rect);
   } else if (target == PictureTarget::Frame) {
     drawPicture(frameCanvas(screen), picture, rect);
-    screen.imp()->update();
+    screen.framePicture()->update();
   } else if (s.Modelo == ScreenModel::PictureScreen) {
     drawPicture(screen.pictureBuffer().image, picture, rect);
   } else if (s.Modelo == ScreenModel::ScrollPage) {
-    CanvasView* page = screen.telMod3();
+    CanvasView* page = screen.pageImage();
     if (rect.bottom() + 1 > page->picture().height()) {
       screen.scrollPage().growPageTo(rect.bottom() + 1 + 10);
       s.screen.textY = boundedCoordinate(int64_t{s.screen.textY} + picture.height());
@@ -177,9 +177,9 @@ const QImage& placePicture(Screen& screen, PictureTarget target, const std::stri
     drawPicture(page->picture(), picture, rect);
     page->update();
   } else {
-    CanvasView* tela = screen.tela();
-    drawPicture(tela->picture(), picture, rect);
-    tela->update();
+    CanvasView* pictureScreen = screen.pictureScreen();
+    drawPicture(pictureScreen->picture(), picture, rect);
+    pictureScreen->update();
   }
   return picture;
 }
@@ -187,7 +187,7 @@ const QImage& placePicture(Screen& screen, PictureTarget target, const std::stri
 void drawHudIntoBuffer(Screen& screen) {
   const HudState& hud = screen.session().hud;
   if (!hud.on || !hud.loaded) return;
-  const QImage& picture = screen.hud()->picture();
+  const QImage& picture = screen.hudImage()->picture();
   drawPicture(screen.pictureBuffer().image, picture, QRect(QPoint(hud.x, hud.y), picture.size()));
 }
 
@@ -226,7 +226,7 @@ Flow cmdHud(ScriptInterpreter& ip) {
       return Flow::Done;
     }
     std::string failure;
-    if (loadGamePicture(s.GameFolder, what, screen.hud()->picture(), &failure)) hud.loaded = true;
+    if (loadGamePicture(s.GameFolder, what, screen.hudImage()->picture(), &failure)) hud.loaded = true;
     ip.Trace += unreadablePictureMarker(failure);
   }
   if (s.Modelo != ScreenModel::PictureScreen) return Flow::Done;
@@ -272,28 +272,28 @@ Flow cmdCaption(ScriptInterpreter& ip) {
   const Qt::Alignment align = alignment == "right"    ? Qt::AlignRight
                               : alignment == "center" ? Qt::AlignHCenter
                                                       : Qt::AlignLeft;
-  QLabel* legda = screen.legda();
-  QLabel* sombra = screen.sombra();
-  const QColor front = colour.empty() ? legda->palette().color(QPalette::WindowText) : paintColor(colour);
-  const QColor back = shadow.empty() ? sombra->palette().color(QPalette::WindowText) : paintColor(shadow);
-  for (QLabel* label : {legda, sombra}) {
+  QLabel* caption = screen.caption();
+  QLabel* captionShadow = screen.captionShadow();
+  const QColor front = colour.empty() ? caption->palette().color(QPalette::WindowText) : paintColor(colour);
+  const QColor back = shadow.empty() ? captionShadow->palette().color(QPalette::WindowText) : paintColor(shadow);
+  for (QLabel* label : {caption, captionShadow}) {
     label->setText(toQt(text));
     label->setFont(font);
     label->setWordWrap(true);
     label->setAlignment(align | Qt::AlignTop);
     label->setAttribute(Qt::WA_TranslucentBackground);
   }
-  paintWidgetText(legda, QColor(0, 0, 0, 0), front);
-  paintWidgetText(sombra, QColor(0, 0, 0, 0), back);
+  paintWidgetText(caption, QColor(0, 0, 0, 0), front);
+  paintWidgetText(captionShadow, QColor(0, 0, 0, 0), back);
   // A zero size means the caption is as large as its text needs.
   QRect rect(left, top, boxWidth, boxHeight);
   if (boxWidth == 0 || boxHeight == 0) rect.setSize(measureLabel(toQt(text), font) + QSize(2, 2));
-  legda->setGeometry(rect);
-  sombra->setGeometry(front == back ? rect : rect.translated(-2, 2));
-  legda->show();
-  sombra->show();
-  sombra->raise();
-  legda->raise();
+  caption->setGeometry(rect);
+  captionShadow->setGeometry(front == back ? rect : rect.translated(-2, 2));
+  caption->show();
+  captionShadow->show();
+  captionShadow->raise();
+  caption->raise();
   return Flow::Done;
 }
 
@@ -302,8 +302,8 @@ Flow cmdBorder(ScriptInterpreter& ip) {
   MainWindow& window = ip.context().window();
   const int pen = ip.arg(1).empty() ? 1 : toIntOr(ip.arg(1), 1);
   const QColor colour = paintColor(ip.arg(2).empty() ? std::string("000000") : ip.arg(2));
-  PictureView* view = window.abok0()->currentPageName() == "Abertura" ? static_cast<PictureView*>(window.telAber())
-                                                                        : ip.context().screen().imp();
+  PictureView* view = window.outerBook()->currentPageName() == "Abertura" ? static_cast<PictureView*>(window.openingPicture())
+                                                                        : ip.context().screen().framePicture();
   QImage& picture = view->picture();
   if (picture.isNull() || pen <= 0) return Flow::Done;
   QPainter painter(&picture);

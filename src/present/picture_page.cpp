@@ -10,86 +10,86 @@
 namespace taluvin {
 
 PicturePage::PicturePage(QWidget* page) {
-  panTel = new QWidget(page);
-  panTel->setObjectName("PanTel");
-  panTel->setGeometry(0, 0, 596, 271);
-  paintWidget(panTel, QColor(255, 255, 255));
+  picturePanel = new QWidget(page);
+  picturePanel->setObjectName("PanTel");
+  picturePanel->setGeometry(0, 0, 596, 271);
+  paintWidget(picturePanel, QColor(255, 255, 255));
 
-  tela = new CanvasView(panTel);
-  tela->setObjectName("Tela");
-  tela->setGeometry(0, 0, 596, 271);
-  tela->setStretch(true);
-  tela->fitPictureToWidget();
+  pictureScreen = new CanvasView(picturePanel);
+  pictureScreen->setObjectName("Tela");
+  pictureScreen->setGeometry(0, 0, 596, 271);
+  pictureScreen->setStretch(true);
+  pictureScreen->fitPictureToWidget();
 
-  sombra = new QLabel(panTel);
-  sombra->setObjectName("Sombra");
-  sombra->move(75, 234);
-  legda = new QLabel(panTel);
-  legda->setObjectName("Legda");
-  legda->move(70, 224);
+  captionShadow = new QLabel(picturePanel);
+  captionShadow->setObjectName("Sombra");
+  captionShadow->move(75, 234);
+  caption = new QLabel(picturePanel);
+  caption->setObjectName("Legda");
+  caption->move(70, 224);
 
-  msg = new QPlainTextEdit(page);
-  msg->setObjectName("Msg");
-  msg->setGeometry(5, 276, 586, 42);
-  msg->setReadOnly(true);
-  msg->setFrameShape(QFrame::NoFrame);
-  msg->setFocusPolicy(Qt::NoFocus);
-  msg->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  msg->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  msg->document()->setDocumentMargin(2);
-  msg->setFont(pixelFont("Arial", 21));
-  paintWidgetText(msg, QColor(255, 255, 255), QColor(0, 128, 0));
+  messageStrip = new QPlainTextEdit(page);
+  messageStrip->setObjectName("Msg");
+  messageStrip->setGeometry(5, 276, 586, 42);
+  messageStrip->setReadOnly(true);
+  messageStrip->setFrameShape(QFrame::NoFrame);
+  messageStrip->setFocusPolicy(Qt::NoFocus);
+  messageStrip->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  messageStrip->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  messageStrip->document()->setDocumentMargin(2);
+  messageStrip->setFont(pixelFont("Arial", 21));
+  paintWidgetText(messageStrip, QColor(255, 255, 255), QColor(0, 128, 0));
 
   memo = new MemoBox(page);
-  buffer.resize(tela->width(), tela->height());
+  buffer.resize(pictureScreen->width(), pictureScreen->height());
 }
 
 void PicturePage::fitToTela() {
-  tela->fitPictureToWidget();
-  if (buffer.image.size() != tela->size()) buffer.resize(tela->width(), tela->height());
+  pictureScreen->fitPictureToWidget();
+  if (buffer.image.size() != pictureScreen->size()) buffer.resize(pictureScreen->width(), pictureScreen->height());
 }
 
 void PicturePage::setStripFont(const QFont& font, QColor colour) {
-  msg->setFont(font);
-  QPalette p = msg->palette();
+  messageStrip->setFont(font);
+  QPalette p = messageStrip->palette();
   p.setColor(QPalette::Text, colour);
-  msg->setPalette(p);
+  messageStrip->setPalette(p);
 }
 
-void PicturePage::appendToStrip(const QString& text) { appendToMemo(msg, text); }
+void PicturePage::appendToStrip(const QString& text) { appendToMemo(messageStrip, text); }
 
 void PicturePage::layStrip(GameSession& s) {
-  msg->setGeometry(QRect(QPoint(linePosition(s, 27, msg->x()), linePosition(s, 28, msg->y())),
-                         lineSurface(s, 29, 30, msg->size())));
+  messageStrip->setGeometry(QRect(QPoint(linePosition(s, 27, messageStrip->x()), linePosition(s, 28, messageStrip->y())),
+                         lineSurface(s, 29, 30, messageStrip->size())));
 }
 
 void PicturePage::applyGameLayout(GameSession& s) {
   const QColor background = backgroundColour(s);
   layStrip(s);
-  msg->setVisible(lineOn(s, 35));
+  messageStrip->setVisible(lineOn(s, 35));
   // The strip looks as each run will lay it out, so a game that enters this model later in its
   // first run does not show the strip's built-in look.
   const auto& st = s.screen.style;
-  paintWidget(msg, background);
+  paintWidget(messageStrip, background);
   setStripFont(gameFont(st.face, st.size, st.bold, st.italic, st.underline), textColour(s));
-  panTel->resize(lineSurface(s, 58, 59, panTel->size()));
-  tela->resize(panTel->size());
-  takeTextStyle(tela->style, s, background);
+  picturePanel->resize(lineSurface(s, 58, 59, picturePanel->size()));
+  pictureScreen->resize(picturePanel->size());
+  takeTextStyle(pictureScreen->style, s, background);
   takeTextStyle(buffer.style, s, background);
-  buffer.resize(tela->width(), tela->height());
-  tela->setPicture(blankImage(tela->width(), tela->height(), background));
+  buffer.resize(pictureScreen->width(), pictureScreen->height());
+  pictureScreen->setPicture(blankImage(pictureScreen->width(), pictureScreen->height(), background));
 }
 
 void PicturePage::applyRunLayout(GameSession& s) {
   const QColor background = backgroundColour(s);
-  msg->clear();
+  messageStrip->clear();
   layStrip(s);
   const auto& st = s.screen.style;
-  paintWidget(msg, background);
+  paintWidget(messageStrip, background);
   setStripFont(gameFont(st.face, st.size, st.bold, st.italic, st.underline), textColour(s));
-  msg->setVisible(lineOn(s, 35));
-  takeTextStyle(tela->style, s, background);
-  tela->setCursor(Qt::ArrowCursor);
+  messageStrip->setVisible(lineOn(s, 35));
+  takeTextStyle(pictureScreen->style, s, background);
+  pictureScreen->setCursor(Qt::ArrowCursor);
   takeTextStyle(buffer.style, s, background);
   fitToTela();
 }

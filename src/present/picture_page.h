@@ -15,12 +15,12 @@ class PicturePage {
  public:
   explicit PicturePage(QWidget* page);
 
-  QWidget* panTel;
-  CanvasView* tela;       // the visible picture screen
-  QLabel* sombra;         // caption shadow
-  QLabel* legda;          // caption
-  QPlainTextEdit* msg;    // the message strip
-  MemoBox* memo;          // moSbx with moImg, moLb0, moLb1
+  QWidget* picturePanel;          // PanTel
+  CanvasView* pictureScreen;      // Tela: the visible picture screen
+  QLabel* captionShadow;          // Sombra
+  QLabel* caption;                // Legda
+  QPlainTextEdit* messageStrip;   // Msg
+  MemoBox* memo;                  // moSbx with moImg, moLb0, moLb1
   Buffer buffer;          // the picture-screen buffer, the size of Tela
 
   // Lines 27 to 30, 35, 58 and 59; the screen and its buffer filled with the background colour.

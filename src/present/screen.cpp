@@ -31,21 +31,21 @@ Screen::Screen(MainWindow& window, GameSession& session) : window_(window), sess
   frame_ = std::make_unique<Frame>(page);
   panel_ = std::make_unique<CommandPanel>(page);
 
-  abok1_ = new PagedBook(page);
-  abok1_->setObjectName("Abok1");
-  abok1_->setGeometry(39, 36, 596, 323);
-  picture_ = std::make_unique<PicturePage>(abok1_->addPage("1"));
-  console_ = std::make_unique<ConsolePage>(abok1_->addPage("0"));
-  web_ = std::make_unique<WebPageView>(abok1_->addPage("2"));
-  map_ = std::make_unique<MapPage>(abok1_->addPage("Mapa"));
+  gameBook_ = new PagedBook(page);
+  gameBook_->setObjectName("Abok1");
+  gameBook_->setGeometry(39, 36, 596, 323);
+  picture_ = std::make_unique<PicturePage>(gameBook_->addPage("1"));
+  console_ = std::make_unique<ConsolePage>(gameBook_->addPage("0"));
+  web_ = std::make_unique<WebPageView>(gameBook_->addPage("2"));
+  map_ = std::make_unique<MapPage>(gameBook_->addPage("Mapa"));
   images_ = std::make_unique<ImageStore>(window.imagesPage());
-  scroll_ = std::make_unique<ScrollPage>(abok1_->addPage("3"), window.imagesPage());
-  download_ = std::make_unique<DownloadPage>(abok1_->addPage("Down"));
-  abok1_->showPage("1");
+  scroll_ = std::make_unique<ScrollPage>(gameBook_->addPage("3"), window.imagesPage());
+  download_ = std::make_unique<DownloadPage>(gameBook_->addPage("Down"));
+  gameBook_->showPage("1");
 
   // The command line lies over the game screen book, as in the window's design.
-  panel_->input->raise();
-  panel_->inputReg->raise();
+  panel_->commandLine->raise();
+  panel_->registerInput->raise();
   window.installEventFilter(picture_->memo);
   frame_->loadEndButton(session.ProgramFolder, "bot1.bmp");
   monitorBuffer_.resize(640, 420);
@@ -54,29 +54,29 @@ Screen::Screen(MainWindow& window, GameSession& session) : window_(window), sess
 Screen::~Screen() = default;
 
 MemoBox& Screen::memoBox() { return *picture_->memo; }
-CanvasView* Screen::tela() const { return picture_->tela; }
+CanvasView* Screen::pictureScreen() const { return picture_->pictureScreen; }
 Buffer& Screen::pictureBuffer() { return picture_->buffer; }
-CanvasView* Screen::telCmd() const { return panel_->telCmd; }
+CanvasView* Screen::panelPicture() const { return panel_->panelPicture; }
 Buffer& Screen::panelBuffer() { return panel_->buffer; }
-CanvasView* Screen::imp() const { return frame_->imp; }
-PictureView* Screen::btFim() const { return frame_->btFim; }
-CanvasView* Screen::bufShp() const { return images_->bufShp; }
-CanvasView* Screen::hud() const { return images_->hud; }
-CanvasView* Screen::telMod3() const { return scroll_->telMod3; }
-CanvasView* Screen::tela3() const { return scroll_->tela3; }
-QLabel* Screen::legda() const { return picture_->legda; }
-QLabel* Screen::sombra() const { return picture_->sombra; }
-QPlainTextEdit* Screen::msg() const { return picture_->msg; }
-QPlainTextEdit* Screen::msgMd0() const { return console_->msgMd0; }
-QLineEdit* Screen::input() const { return panel_->input; }
+CanvasView* Screen::framePicture() const { return frame_->framePicture; }
+PictureView* Screen::endButton() const { return frame_->endButton; }
+CanvasView* Screen::loadingImage() const { return images_->loadingImage; }
+CanvasView* Screen::hudImage() const { return images_->hudImage; }
+CanvasView* Screen::pageImage() const { return scroll_->pageImage; }
+CanvasView* Screen::scrollPicture() const { return scroll_->scrollPicture; }
+QLabel* Screen::caption() const { return picture_->caption; }
+QLabel* Screen::captionShadow() const { return picture_->captionShadow; }
+QPlainTextEdit* Screen::messageStrip() const { return picture_->messageStrip; }
+QPlainTextEdit* Screen::consoleText() const { return console_->consoleText; }
+QLineEdit* Screen::commandLine() const { return panel_->commandLine; }
 
 void Screen::showNotice(const std::string& text) {
   if (session_.Modelo == ScreenModel::Console) {
     console_->appendText(toQt(text) + "\n");
     return;
   }
-  picture_->msg->appendPlainText(toQt(text));
-  picture_->msg->show();
+  picture_->messageStrip->appendPlainText(toQt(text));
+  picture_->messageStrip->show();
 }
 
 void Screen::letEventsRun() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
@@ -94,8 +94,8 @@ void Screen::applyStyleFromSettings() {
   st.text = settings.line(19);
 }
 
-void Screen::layAbok1Size(size_t widthLine, size_t heightLine) {
-  abok1_->resize(lineSurface(session_, widthLine, heightLine, abok1_->size()));
+void Screen::layGameBookSize(size_t widthLine, size_t heightLine) {
+  gameBook_->resize(lineSurface(session_, widthLine, heightLine, gameBook_->size()));
 }
 
 void Screen::applyGameLayout() {
@@ -112,23 +112,23 @@ void Screen::applyGameLayout() {
   applyStyleFromSettings();
   s.screen.style.link = s.settings.line(20);
   s.screen.style.visited = s.settings.line(21);
-  abok1_->setGeometry(QRect(QPoint(linePosition(s, 22, abok1_->x()), linePosition(s, 23, abok1_->y())),
-                            lineSurface(s, 24, 25, abok1_->size())));
+  gameBook_->setGeometry(QRect(QPoint(linePosition(s, 22, gameBook_->x()), linePosition(s, 23, gameBook_->y())),
+                            lineSurface(s, 24, 25, gameBook_->size())));
   const QColor background = backgroundColour(s);
-  paintWidget(abok1_, background);
-  abok1_->showPage(toQt(s.Modelo.text()));
+  paintWidget(gameBook_, background);
+  gameBook_->showPage(toQt(s.Modelo.text()));
 
   // Each page is laid out while it is the page shown; page "3" stays shown.
-  abok1_->showPage("0");
-  console_->applyGameLayout(s, abok1_->size());
-  abok1_->showPage("1");
+  gameBook_->showPage("0");
+  console_->applyGameLayout(s, gameBook_->size());
+  gameBook_->showPage("1");
   picture_->applyGameLayout(s);
-  if (s.Modelo == ScreenModel::Monitor) abok1_->resize(picture_->tela->size());
+  if (s.Modelo == ScreenModel::Monitor) gameBook_->resize(picture_->pictureScreen->size());
   web_->showEmptyPage(s.screen.style.background);
-  abok1_->showPage("2");
-  const QSize webPage = lineSurface(s, 51, 52, abok1_->size());
+  gameBook_->showPage("2");
+  const QSize webPage = lineSurface(s, 51, 52, gameBook_->size());
   web_->fitToPage(webPage.width(), webPage.height());
-  abok1_->showPage("3");
+  gameBook_->showPage("3");
   scroll_->applyGameLayout(s);
   scroll_->paintBox(background, textColour(s));
   map_->applyGameLayout(s);
@@ -144,55 +144,55 @@ void Screen::showModelPage() {
   // keeps the model with "modo=": the picture page would leave its text on a page nobody sees.
   const ScreenModel model = session_.Modelo.kind();
   if (model == ScreenModel::Console || model == ScreenModel::WebPage || model == ScreenModel::ScrollPage)
-    abok1_->showPage(toQt(session_.Modelo.text()));
+    gameBook_->showPage(toQt(session_.Modelo.text()));
   else
-    abok1_->showPage("1");
+    gameBook_->showPage("1");
 }
 
 void Screen::showFirstPages() {
-  window_.abok0()->showPage("Default");
+  window_.outerBook()->showPage("Default");
   showModelPage();
-  panel_->abok2->setCurrentIndex(0);
+  panel_->panelBook->setCurrentIndex(0);
 }
 
 void Screen::resetInteraction() {
-  panel_->inputReg->hide();
+  panel_->registerInput->hide();
   hideMonitorBoxes();
   picture_->memo->reset();
-  window_.abok0()->showPage("Default");
+  window_.outerBook()->showPage("Default");
   // Platforms without a window stack (the offscreen one) have nothing to raise the window above.
   if (session_.Modelo != ScreenModel::Monitor && QGuiApplication::platformName() != "offscreen") window_.raise();
   stopEffects();
   clearScreenZones();
-  picture_->tela->setCursor(Qt::ArrowCursor);
+  picture_->pictureScreen->setCursor(Qt::ArrowCursor);
   clearPointerState();
 }
 
 void Screen::applyRunLayout() {
   auto& s = session_;
   applyStyleFromSettings();
-  for (QLabel* caption : {picture_->legda, picture_->sombra}) {
+  for (QLabel* caption : {picture_->caption, picture_->captionShadow}) {
     caption->clear();
     caption->move(caption->x(), 1000);
   }
   if (s.Modelo == ScreenModel::Monitor) return;
 
-  const QString page = abok1_->currentPageName();
+  const QString page = gameBook_->currentPageName();
   std::string styleLetters = s.settings.line(67);
   if (page == "0") {
-    layAbok1Size(24, 25);
-    console_->applyRunLayout(s, abok1_->size());
+    layGameBookSize(24, 25);
+    console_->applyRunLayout(s, gameBook_->size());
     styleLetters = s.settings.line(57);
   } else if (page == "1") {
-    layAbok1Size(24, 25);
+    layGameBookSize(24, 25);
     picture_->applyRunLayout(s);
   } else if (page == "2") {
     panel_->setInputShown(false);
-    layAbok1Size(51, 52);
+    layGameBookSize(51, 52);
     startNewWebPage();
   } else if (page == "3") {
     panel_->setInputShown(false);
-    layAbok1Size(49, 50);
+    layGameBookSize(49, 50);
     scroll_->applyRunLayout(s);
     clearLineStore();
   }
@@ -215,9 +215,9 @@ void Screen::showQuoteText(const std::string& text) {
 void Screen::updateScreen() {
   drawHudIntoBuffer();
   if (session_.Modelo == ScreenModel::PictureScreen && !drawThroughVisor()) {
-    picture_->tela->fitPictureToWidget();
-    drawImageOnto(picture_->tela->picture(), picture_->buffer.image);
-    picture_->tela->update();
+    picture_->pictureScreen->fitPictureToWidget();
+    drawImageOnto(picture_->pictureScreen->picture(), picture_->buffer.image);
+    picture_->pictureScreen->update();
   } else if (session_.Modelo == ScreenModel::Monitor) {
     showMonitorBuffer();
   }
@@ -226,25 +226,25 @@ void Screen::updateScreen() {
 
 void Screen::settleAfterRun() {
   const ScreenModel model = session_.Modelo.kind();
-  if ((model == ScreenModel::Console || model == ScreenModel::PictureScreen) && panel_->input->isVisible()) panel_->input->setFocus();
-  if (abok1_->currentPageName() == "Mapa") refreshMap();
+  if ((model == ScreenModel::Console || model == ScreenModel::PictureScreen) && panel_->commandLine->isVisible()) panel_->commandLine->setFocus();
+  if (gameBook_->currentPageName() == "Mapa") refreshMap();
   if (model == ScreenModel::ScrollPage && !drawThroughVisor()) scroll_->showPageImage();
   if (model == ScreenModel::WebPage) finishWebPage();
 }
 
 void Screen::appendLineStore(const std::string& line) {
   session_.screen.lineStore.push_back(line);
-  images_->memo3->appendPlainText(toQt(line));
+  images_->lineStoreMemo->appendPlainText(toQt(line));
 }
 
 void Screen::setLineStore(const std::string& text) {
   session_.screen.lineStore.assign(1, text);
-  images_->memo3->setPlainText(toQt(text));
+  images_->lineStoreMemo->setPlainText(toQt(text));
 }
 
 void Screen::clearLineStore() {
   session_.screen.lineStore.clear();
-  images_->memo3->clear();
+  images_->lineStoreMemo->clear();
 }
 
 std::string Screen::lineStoreText(const char* separator) const {
@@ -260,13 +260,13 @@ std::string Screen::lineStoreText(const char* separator) const {
 void Screen::clearAllSurfaces() {
   const QColor background = backgroundColour(session_);
   console_->clear();
-  panel_->input->clear();
-  picture_->msg->clear();
-  picture_->tela->fillPicture(background);
-  picture_->buffer.grow(picture_->tela->width(), picture_->tela->height(), background);
+  panel_->commandLine->clear();
+  picture_->messageStrip->clear();
+  picture_->pictureScreen->fillPicture(background);
+  picture_->buffer.grow(picture_->pictureScreen->width(), picture_->pictureScreen->height(), background);
   picture_->buffer.fill(background);
-  scroll_->telMod3->picture().fill(background);
-  panel_->telCmd->fillPicture(background);
+  scroll_->pageImage->picture().fill(background);
+  panel_->panelPicture->fillPicture(background);
   scroll_->showPageImage();
   letEventsRun();
 }

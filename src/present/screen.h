@@ -64,7 +64,7 @@ class Screen {
   // The pages and their parts.
   MainWindow& window() { return window_; }
   GameSession& session() { return session_; }
-  PagedBook* abok1() const { return abok1_; }
+  PagedBook* gameBook() const { return gameBook_; }
   Frame& frame() { return *frame_; }
   CommandPanel& panel() { return *panel_; }
   ConsolePage& console() { return *console_; }
@@ -75,22 +75,23 @@ class Screen {
   ImageStore& images() { return *images_; }
   MemoBox& memoBox();
 
-  // The surfaces other presentation code draws on.
-  CanvasView* tela() const;
+  // The surfaces other presentation code draws on, with the component names scripts, the replay
+  // and tests know them by (their object names).
+  CanvasView* pictureScreen() const;   // Tela
   Buffer& pictureBuffer();
-  CanvasView* telCmd() const;
+  CanvasView* panelPicture() const;    // TelCmd
   Buffer& panelBuffer();
-  CanvasView* imp() const;
-  PictureView* btFim() const;
-  CanvasView* bufShp() const;
-  CanvasView* hud() const;
-  CanvasView* telMod3() const;
-  CanvasView* tela3() const;
-  QLabel* legda() const;
-  QLabel* sombra() const;
-  QPlainTextEdit* msg() const;
-  QPlainTextEdit* msgMd0() const;
-  QLineEdit* input() const;
+  CanvasView* framePicture() const;    // Imp
+  PictureView* endButton() const;      // btFim
+  CanvasView* loadingImage() const;    // BufShp
+  CanvasView* hudImage() const;        // Hud
+  CanvasView* pageImage() const;       // TelMod3
+  CanvasView* scrollPicture() const;   // Tela3
+  QLabel* caption() const;             // Legda
+  QLabel* captionShadow() const;       // Sombra
+  QPlainTextEdit* messageStrip() const;  // Msg
+  QPlainTextEdit* consoleText() const;   // MsgMd0
+  QLineEdit* commandLine() const;        // Input
 
   // Model "4" draws into the monitor buffer; the monitor window shows it.
   Buffer& monitorBuffer() { return monitorBuffer_; }
@@ -133,11 +134,11 @@ class Screen {
 
  private:
   void applyStyleFromSettings();
-  void layAbok1Size(size_t widthLine, size_t heightLine);
+  void layGameBookSize(size_t widthLine, size_t heightLine);
 
   MainWindow& window_;
   GameSession& session_;
-  PagedBook* abok1_;
+  PagedBook* gameBook_;  // Abok1
   std::unique_ptr<Frame> frame_;
   std::unique_ptr<CommandPanel> panel_;
   std::unique_ptr<ConsolePage> console_;

@@ -9,38 +9,38 @@
 namespace taluvin {
 
 ScrollPage::ScrollPage(QWidget* page, QWidget* imagesPage) {
-  sbox2 = new QScrollArea(page);
-  sbox2->setObjectName("Sbox2");
-  sbox2->setGeometry(0, 0, 596, 323);
-  sbox2->setFrameShape(QFrame::NoFrame);
-  sbox2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  sbox2->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  sbox2->setWidgetResizable(false);
-  sbox2->verticalScrollBar()->setSingleStep(20);
+  scrollBox = new QScrollArea(page);
+  scrollBox->setObjectName("Sbox2");
+  scrollBox->setGeometry(0, 0, 596, 323);
+  scrollBox->setFrameShape(QFrame::NoFrame);
+  scrollBox->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  scrollBox->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  scrollBox->setWidgetResizable(false);
+  scrollBox->verticalScrollBar()->setSingleStep(20);
 
   content_ = new QWidget;
   content_->setObjectName("Sbox2Content");
   content_->resize(580, 313);
-  tela3 = new CanvasView(content_);
-  tela3->setObjectName("Tela3");
-  tela3->setGeometry(0, 0, 580, 313);
-  tela3->fitPictureToWidget();
-  shp3b = new QFrame(content_);
-  shp3b->setObjectName("Shp3b");
-  shp3b->hide();
-  sbox2->setWidget(content_);
+  scrollPicture = new CanvasView(content_);
+  scrollPicture->setObjectName("Tela3");
+  scrollPicture->setGeometry(0, 0, 580, 313);
+  scrollPicture->fitPictureToWidget();
+  scrollCorner = new QFrame(content_);
+  scrollCorner->setObjectName("Shp3b");
+  scrollCorner->hide();
+  scrollBox->setWidget(content_);
 
-  telMod3 = new CanvasView(imagesPage);
-  telMod3->setObjectName("TelMod3");
-  telMod3->setGeometry(5, 5, 578, 313);
-  telMod3->fitPictureToWidget();
+  pageImage = new CanvasView(imagesPage);
+  pageImage->setObjectName("TelMod3");
+  pageImage->setGeometry(5, 5, 578, 313);
+  pageImage->fitPictureToWidget();
 }
 
 void ScrollPage::paintBox(QColor background, QColor bar) {
-  paintWidget(sbox2, background);
-  paintWidget(sbox2->viewport(), background);
+  paintWidget(scrollBox, background);
+  paintWidget(scrollBox->viewport(), background);
   paintWidget(content_, background);
-  sbox2->verticalScrollBar()->setStyleSheet(
+  scrollBox->verticalScrollBar()->setStyleSheet(
       QString("QScrollBar:vertical { width: 8px; background: %1; margin: 0; }"
               "QScrollBar::handle:vertical { background: %2; min-height: 16px; }"
               "QScrollBar::handle:vertical:hover { background: %3; }"
@@ -50,26 +50,26 @@ void ScrollPage::paintBox(QColor background, QColor bar) {
 }
 
 void ScrollPage::applyGameLayout(GameSession& s) {
-  sbox2->resize(lineSurface(s, 49, 50, sbox2->size()));
+  scrollBox->resize(lineSurface(s, 49, 50, scrollBox->size()));
 }
 
 void ScrollPage::applyRunLayout(GameSession& s) {
-  const QSize page = lineSurface(s, 49, 50, sbox2->size());
+  const QSize page = lineSurface(s, 49, 50, scrollBox->size());
   const int width = page.width() - 21;
   const int height = page.height() - 10;
   const QColor background = backgroundColour(s);
-  telMod3->style.brush = background;
-  telMod3->style.brushClear = false;
+  pageImage->style.brush = background;
+  pageImage->style.brushClear = false;
   const auto& st = s.screen.style;
-  telMod3->style.face = st.face.empty() ? std::string("Arial") : st.face;
-  telMod3->style.size = st.size;
-  telMod3->style.fontColor = textColour(s);
-  telMod3->style.setStyleFlags(st.bold, st.italic, st.underline);
-  telMod3->setGeometry(5, 5, std::max(width, 1), std::max(height, 1));
-  if (telMod3->picture().size() != telMod3->size()) {
-    QImage resized = blankImage(telMod3->width(), telMod3->height(), background);
-    drawImageOnto(resized, telMod3->picture());
-    telMod3->setPicture(std::move(resized));
+  pageImage->style.face = st.face.empty() ? std::string("Arial") : st.face;
+  pageImage->style.size = st.size;
+  pageImage->style.fontColor = textColour(s);
+  pageImage->style.setStyleFlags(st.bold, st.italic, st.underline);
+  pageImage->setGeometry(5, 5, std::max(width, 1), std::max(height, 1));
+  if (pageImage->picture().size() != pageImage->size()) {
+    QImage resized = blankImage(pageImage->width(), pageImage->height(), background);
+    drawImageOnto(resized, pageImage->picture());
+    pageImage->setPicture(std::move(resized));
   }
   s.screen.textX = 0;
   s.screen.textY = 0;
@@ -77,56 +77,56 @@ void ScrollPage::applyRunLayout(GameSession& s) {
 
 void ScrollPage::enterModel(GameSession& s, QSize bookSize) {
   paintBox(backgroundColour(s), textColour(s));
-  sbox2->resize(bookSize);
-  telMod3->setGeometry(5, 5, std::max(bookSize.width() - 18, 1), std::max(bookSize.height() - 10, 1));
+  scrollBox->resize(bookSize);
+  pageImage->setGeometry(5, 5, std::max(bookSize.width() - 18, 1), std::max(bookSize.height() - 10, 1));
   const QColor background = backgroundColour(s);
-  auto& d = telMod3->style;
+  auto& d = pageImage->style;
   d.brush = background;
   d.brushClear = false;
   const auto& st = s.screen.style;
   d.face = st.face.empty() ? std::string("Arial") : st.face;
   d.size = st.size;
   d.fontColor = textColour(s);
-  telMod3->setPicture(blankImage(telMod3->width(), telMod3->height(), background));
+  pageImage->setPicture(blankImage(pageImage->width(), pageImage->height(), background));
   // Bold alone when the flag is set; italic and underline are then added by theirs.
   if (st.bold) d.setStyleFlags(true, false, false);
   if (st.italic) d.italic = true;
   if (st.underline) d.underline = true;
   s.screen.textX = 0;
   s.screen.textY = 0;
-  sbox2->verticalScrollBar()->setValue(0);
-  sbox2->update();
+  scrollBox->verticalScrollBar()->setValue(0);
+  scrollBox->update();
 }
 
 bool ScrollPage::setPageHeight(int64_t height) {
   height = std::max<int64_t>(height, 1);
-  const QSize size = boundedSurface(telMod3->width(), height);
-  if (size != telMod3->picture().size() || size != telMod3->size()) {
-    QImage resized = blankImage(size.width(), size.height(), telMod3->style.brush);
-    drawImageOnto(resized, telMod3->picture());
-    telMod3->resize(size);
-    telMod3->setPicture(std::move(resized));
+  const QSize size = boundedSurface(pageImage->width(), height);
+  if (size != pageImage->picture().size() || size != pageImage->size()) {
+    QImage resized = blankImage(size.width(), size.height(), pageImage->style.brush);
+    drawImageOnto(resized, pageImage->picture());
+    pageImage->resize(size);
+    pageImage->setPicture(std::move(resized));
   }
   return size.height() == height;
 }
 
 bool ScrollPage::growPageTo(int64_t height) {
-  if (height <= telMod3->picture().height()) return true;
+  if (height <= pageImage->picture().height()) return true;
   return setPageHeight(height);
 }
 
 void ScrollPage::showPageImage() {
-  const QImage& page = telMod3->picture();
-  if (tela3->size() != page.size()) {
-    tela3->resize(page.size());
+  const QImage& page = pageImage->picture();
+  if (scrollPicture->size() != page.size()) {
+    scrollPicture->resize(page.size());
     content_->resize(page.size());
   }
-  tela3->setPicture(page.copy());
+  scrollPicture->setPicture(page.copy());
 }
 
 void ScrollPage::takeBackShownImage() {
-  telMod3->resize(tela3->size());
-  telMod3->setPicture(tela3->picture().copy());
+  pageImage->resize(scrollPicture->size());
+  pageImage->setPicture(scrollPicture->picture().copy());
 }
 
 }  // namespace taluvin

@@ -15,10 +15,10 @@ class ScrollPage {
   // The scroll box goes on the book page; the page image is kept on the hidden images page.
   ScrollPage(QWidget* page, QWidget* imagesPage);
 
-  QScrollArea* sbox2;
-  CanvasView* tela3;     // what the player sees: a copy of the page image
-  QFrame* shp3b;         // marker shape
-  CanvasView* telMod3;   // the page image text is laid out into
+  QScrollArea* scrollBox;        // Sbox2
+  CanvasView* scrollPicture;     // Tela3: what the player sees, a copy of the page image
+  QFrame* scrollCorner;          // Shp3b: marker shape
+  CanvasView* pageImage;         // TelMod3: the page image text is laid out into
 
   // Lines 49 and 50 when a game is opened.
   void applyGameLayout(GameSession& session);

@@ -27,16 +27,16 @@ Flow setColour(ScriptInterpreter& ip, std::string& field, size_t settingsLine) {
 // console's whole font.
 void applyFaceToMessages(Screen& screen, const std::string& face) {
   screen.console().setFontFace(face);
-  QFont font = screen.msg()->font();
+  QFont font = screen.messageStrip()->font();
   if (!face.empty()) font.setFamily(toQt(face));
-  screen.msg()->setFont(font);
+  screen.messageStrip()->setFont(font);
 }
 
 void applySizeToMessages(Screen& screen, int points) {
   screen.console().setFontSize(points);
-  QFont font = screen.msg()->font();
+  QFont font = screen.messageStrip()->font();
   font.setPixelSize(pointsToPixels(points));
-  screen.msg()->setFont(font);
+  screen.messageStrip()->setFont(font);
 }
 
 }  // namespace
@@ -113,7 +113,7 @@ Flow cmdFontStyle(ScriptInterpreter& ip) {
   st.underline = flags.underline;
   Screen& screen = ip.context().screen();
   screen.console().setStyle(st.bold, st.italic, st.underline);
-  screen.msg()->setFont(screen.msgMd0()->font());
+  screen.messageStrip()->setFont(screen.consoleText()->font());
   return Flow::Done;
 }
 

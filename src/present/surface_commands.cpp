@@ -86,10 +86,10 @@ Flow cmdClearScreen(ScriptInterpreter& ip) {
   }
   Buffer& buffer = screen.pictureBuffer();
   prepareBuffer(buffer, ip.session(), colour);
-  buffer.grow(screen.tela()->width(), screen.tela()->height(), colour);
+  buffer.grow(screen.pictureScreen()->width(), screen.pictureScreen()->height(), colour);
   buffer.fill(colour);
-  screen.tela()->fillPicture(colour);
-  CanvasView* page = screen.telMod3();
+  screen.pictureScreen()->fillPicture(colour);
+  CanvasView* page = screen.pageImage();
   page->picture().fill(page->style.brush);
   screen.scrollPage().showPageImage();
   return Flow::Done;
@@ -105,7 +105,7 @@ Flow cmdClearBuffer(ScriptInterpreter& ip) {
   }
   Buffer& buffer = screen.pictureBuffer();
   prepareBuffer(buffer, ip.session(), colour);
-  buffer.grow(screen.tela()->width(), screen.tela()->height(), colour);
+  buffer.grow(screen.pictureScreen()->width(), screen.pictureScreen()->height(), colour);
   buffer.fill(colour);
   return Flow::Done;
 }
@@ -131,9 +131,9 @@ Flow cmdRefresh(ScriptInterpreter& ip) {
   Screen& screen = ip.context().screen();
   const ScreenModel model = ip.session().Modelo.kind();
   if (model == ScreenModel::PictureScreen) {
-    screen.tela()->fitPictureToWidget();
-    drawImageOnto(screen.tela()->picture(), screen.pictureBuffer().image);
-    screen.tela()->update();
+    screen.pictureScreen()->fitPictureToWidget();
+    drawImageOnto(screen.pictureScreen()->picture(), screen.pictureBuffer().image);
+    screen.pictureScreen()->update();
   } else if (model == ScreenModel::ScrollPage) {
     screen.scrollPage().showPageImage();
   } else if (model == ScreenModel::Monitor) {
@@ -148,7 +148,7 @@ Flow cmdSaveBuffer(ScriptInterpreter& ip) {
   Screen& screen = ip.context().screen();
   const ScreenModel model = ip.session().Modelo.kind();
   if (model == ScreenModel::PictureScreen)
-    drawImageOnto(screen.pictureBuffer().image, screen.tela()->picture());
+    drawImageOnto(screen.pictureBuffer().image, screen.pictureScreen()->picture());
   else if (model == ScreenModel::ScrollPage)
     screen.scrollPage().takeBackShownImage();
   else if (model == ScreenModel::Monitor)
@@ -172,11 +172,11 @@ Flow cmdScroll(ScriptInterpreter& ip) {
   QSize shown;
   if (model == ScreenModel::PictureScreen) {
     buffer = &screen.pictureBuffer();
-    shown = screen.tela()->size();
+    shown = screen.pictureScreen()->size();
   } else if (model == ScreenModel::ScrollPage) {
-    image = &screen.telMod3()->picture();
-    brush = screen.telMod3()->style.brush;
-    shown = screen.tela3()->size();
+    image = &screen.pageImage()->picture();
+    brush = screen.pageImage()->style.brush;
+    shown = screen.scrollPicture()->size();
   } else if (model == ScreenModel::Monitor) {
     buffer = &screen.monitorBuffer();
     shown = QSize(s.screen.monitor.scaledWidth, s.screen.monitor.scaledHeight);
@@ -214,7 +214,7 @@ Flow cmdTopBar(ScriptInterpreter& ip) {
   Screen& screen = ip.context().screen();
   const std::string& state = ip.arg(1);
   ip.Trace += state;
-  const QColor inputColour = screen.input()->palette().color(QPalette::Base);
+  const QColor inputColour = screen.commandLine()->palette().color(QPalette::Base);
   screen.console().showTopBar(state != "off", inputColour);
   return Flow::Done;
 }

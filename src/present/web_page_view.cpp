@@ -6,19 +6,19 @@
 namespace taluvin {
 
 WebPageView::WebPageView(QWidget* page) {
-  webB = new QTextBrowser(page);
-  webB->setObjectName("WebB");
-  webB->setGeometry(-2, -2, 616, 327);
+  browser = new QTextBrowser(page);
+  browser->setObjectName("WebB");
+  browser->setGeometry(-2, -2, 616, 327);
   // Links are the game's to follow: the view only reports them.
-  webB->setOpenLinks(false);
-  webB->setOpenExternalLinks(false);
+  browser->setOpenLinks(false);
+  browser->setOpenExternalLinks(false);
 }
 
-void WebPageView::fitToPage(int width, int height) { webB->setGeometry(-2, -2, width + 20, height + 4); }
+void WebPageView::fitToPage(int width, int height) { browser->setGeometry(-2, -2, width + 20, height + 4); }
 
 void WebPageView::showEmptyPage(const std::string& background) {
   const QString colour = background.empty() ? QString("FFFFFF") : toQt(background);
-  webB->setHtml(QString("<html><body bgcolor=\"#%1\"></body></html>").arg(colour));
+  browser->setHtml(QString("<html><body bgcolor=\"#%1\"></body></html>").arg(colour));
 }
 
 }  // namespace taluvin

@@ -12,7 +12,7 @@ class WebPageView {
  public:
   explicit WebPageView(QWidget* page);
 
-  QTextBrowser* webB;
+  QTextBrowser* browser;  // WebB
 
   // Lines 51 and 52: the view sits at -2,-2 and is 20 px wider and 4 px taller than the page,
   // so its border and scroll bar fall outside what the player sees.

@@ -40,8 +40,8 @@ QFont styleFont(const GameSession& session, double scale) {
                   style.italic, style.underline);
 }
 
-const QImage& loadThroughBufShp(Screen& screen, const std::string& name, std::string* error) {
-  QImage& loading = screen.bufShp()->picture();
+const QImage& loadIntoLoadingImage(Screen& screen, const std::string& name, std::string* error) {
+  QImage& loading = screen.loadingImage()->picture();
   // A picture that cannot be read (or an empty name) must show as nothing, never as whatever
   // picture happened to be loaded before it.
   if (!loadGamePicture(screen.session().GameFolder, name, loading, error)) loading = QImage();
@@ -49,14 +49,14 @@ const QImage& loadThroughBufShp(Screen& screen, const std::string& name, std::st
 }
 
 void drawZonePicture(Screen& screen, QImage& surface, const HotZone& zone, const std::string& name) {
-  const QImage& picture = loadThroughBufShp(screen, name);
+  const QImage& picture = loadIntoLoadingImage(screen, name);
   drawPicture(surface, picture, QRect(zone.left, zone.top, zone.width, zone.height));
 }
 
 QImage& frameCanvas(Screen& screen) {
-  CanvasView* imp = screen.imp();
-  if (imp->picture().isNull()) imp->fitPictureToWidget();
-  return imp->picture();
+  CanvasView* framePicture = screen.framePicture();
+  if (framePicture->picture().isNull()) framePicture->fitPictureToWidget();
+  return framePicture->picture();
 }
 
 Qt::CursorShape cursorShapeFor(int cursorType) {

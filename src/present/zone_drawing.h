@@ -25,7 +25,7 @@ QFont styleFont(const GameSession& session, double scale = 1.0);
 // Loads a picture into the loading image and returns it. A name that gives no readable picture
 // empties the loading image, so drawing it draws nothing; the reason goes to error when one is
 // asked for.
-const QImage& loadThroughBufShp(Screen& screen, const std::string& name, std::string* error = nullptr);
+const QImage& loadIntoLoadingImage(Screen& screen, const std::string& name, std::string* error = nullptr);
 
 // A zone's picture (normal or pressed) drawn onto a visible surface into the zone's rectangle.
 void drawZonePicture(Screen& screen, QImage& surface, const HotZone& zone, const std::string& name);

@@ -136,7 +136,7 @@ TEST_F(DemoCopy, EveryRoomTextAndNoteFitsTheMessageStrip) {
   taluvin::Options options;
   options.headless = true;
   taluvin::Player player(options, folder_.string() + "/", "taluvin");
-  QPlainTextEdit* strip = player.mainWindow().screen().msg();
+  QPlainTextEdit* strip = player.mainWindow().screen().messageStrip();
   auto shown = [&](const char* script) {
     player.runScript(script);
     QCoreApplication::processEvents();

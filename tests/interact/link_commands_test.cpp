@@ -59,13 +59,13 @@ TEST(LinkCommands, PictureLinkDrawsKeyedIntoTheBufferAndTakesThePictureSize) {
   EXPECT_FALSE(slot(game, 2).active) << "a missing picture makes no zone";
 
   // The run's end shows the buffer on Tela: the magenta corner left the blue underneath.
-  const QImage& tela = screen(game).tela()->picture();
-  EXPECT_EQ(tela.pixel(30, 40), 0xFF0000FFu);
-  EXPECT_EQ(tela.pixel(31, 40), 0xFF00FF00u);
-  EXPECT_EQ(tela.pixel(49, 49), 0xFF00FF00u);
-  EXPECT_EQ(tela.pixel(50, 50), 0xFF0000FFu);
+  const QImage& pictureScreen = screen(game).pictureScreen()->picture();
+  EXPECT_EQ(pictureScreen.pixel(30, 40), 0xFF0000FFu);
+  EXPECT_EQ(pictureScreen.pixel(31, 40), 0xFF00FF00u);
+  EXPECT_EQ(pictureScreen.pixel(49, 49), 0xFF00FF00u);
+  EXPECT_EQ(pictureScreen.pixel(50, 50), 0xFF0000FFu);
   // Stretched into 40 x 20: the far corner is green too.
-  EXPECT_EQ(tela.pixel(139, 59), 0xFF00FF00u);
+  EXPECT_EQ(pictureScreen.pixel(139, 59), 0xFF00FF00u);
 }
 
 TEST(LinkCommands, ModelsDecideWhereALinkGoes) {
@@ -175,19 +175,19 @@ TEST(PointerZones, OverlapsHoverTheHighestSlotAndPressShowsThePressedPicture) {
              "linktel= Cima,outro,15,15,10,10,2\n");
   game.write("outro.scp", "fim\n");
   game.start();
-  CanvasView* tela = screen(game).tela();
+  CanvasView* pictureScreen = screen(game).pictureScreen();
   pointer(game, replayMove, {"17", "17"});
   EXPECT_EQ(game.player().session().zones.pointer.hoveredZone, 1);
-  EXPECT_EQ(tela->cursor().shape(), Qt::PointingHandCursor);
+  EXPECT_EQ(pictureScreen->cursor().shape(), Qt::PointingHandCursor);
   pointer(game, replayMove, {"12", "12"});
-  EXPECT_EQ(tela->cursor().shape(), Qt::CrossCursor);
+  EXPECT_EQ(pictureScreen->cursor().shape(), Qt::CrossCursor);
 
   pointer(game, replayPress, {"12", "12"});
-  EXPECT_EQ(tela->picture().pixel(12, 12), 0xFFFF0000u);
+  EXPECT_EQ(pictureScreen->picture().pixel(12, 12), 0xFFFF0000u);
   pointer(game, replayRelease, {"12", "12"});
-  EXPECT_EQ(tela->picture().pixel(12, 12), 0xFF00FF00u);
+  EXPECT_EQ(pictureScreen->picture().pixel(12, 12), 0xFF00FF00u);
   pointer(game, replayMove, {"300", "200"});
-  EXPECT_EQ(tela->cursor().shape(), Qt::ArrowCursor);
+  EXPECT_EQ(pictureScreen->cursor().shape(), Qt::ArrowCursor);
   EXPECT_EQ(game.player().session().zones.pointer.hoveredZone, -1);
 }
 

@@ -50,8 +50,8 @@ TEST(ScrollPageLinks, LinksFlowRightwardAndTheirClicksRunEveryAction) {
   EXPECT_EQ(table.slot(61).action, "sala");
   EXPECT_FALSE(table.slot(0).active) << "scroll-page links have their own range";
   // A link below the page's end makes it grow to hold it.
-  EXPECT_GE(screen(game).telMod3()->picture().height(), 430);
-  EXPECT_EQ(screen(game).tela3()->picture().pixel(10, 410), 0xFF3366CCu);
+  EXPECT_GE(screen(game).pageImage()->picture().height(), 430);
+  EXPECT_EQ(screen(game).scrollPicture()->picture().pixel(10, 410), 0xFF3366CCu);
 
   pointer(game, replayClick, {"35", "10", "Tela3"});
   EXPECT_TRUE(game.traced("Executando script: sala.scp"));
@@ -66,7 +66,7 @@ TEST(ScrollPageLinks, WheelOverTheScrollPageMovesItsBox) {
   writeSolid(game, "alto.bmp", 50, 900, 0xFF808080);
   game.write("start.scp", "mode= 3\ndisplay= alto.bmp,tel,0,0\n");
   game.start();
-  QScrollBar* bar = screen(game).scrollPage().sbox2->verticalScrollBar();
+  QScrollBar* bar = screen(game).scrollPage().scrollBox->verticalScrollBar();
   ASSERT_GT(bar->maximum(), 0);
   pointer(game, replayWheel, {"-1", "Tela3"});
   EXPECT_EQ(bar->value(), std::min(120, bar->maximum()));
@@ -80,7 +80,7 @@ TEST(EndButton, PressShowsThePressedPictureAndReleaseTheRaisedOne) {
   writeSolid(game, "D-bot1.bmp", 10, 10, 0xFFAA0000);
   game.write("start.scp", "fim\n");
   game.start();
-  PictureView* button = screen(game).btFim();
+  PictureView* button = screen(game).endButton();
   EXPECT_EQ(button->picture().pixel(5, 5), 0xFF00AA00u);
   pointer(game, replayPress, {"5", "5", "btFim"});
   EXPECT_EQ(button->picture().pixel(5, 5), 0xFFAA0000u);
@@ -103,7 +103,7 @@ TEST(PictureScreenScript, PressingTheScreenOrItsCaptionRunsIt) {
 
   game.clearTrace();
   s.zones.screenScript = "olhar";
-  QLabel* caption = screen(game).legda();
+  QLabel* caption = screen(game).caption();
   QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), caption->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
                     Qt::LeftButton, Qt::NoModifier);
   QApplication::sendEvent(caption, &press);

@@ -55,7 +55,7 @@ TEST(CanvasText, ABoxNeedingMoreRowsGrowsThePage) {
   game.start();
   const int textY = game.player().session().screen.textY;
   EXPECT_EQ(textY, 250 + 26 * 15 + 15);
-  EXPECT_GE(screenOf(game).telMod3()->picture().height(), textY - 15);
+  EXPECT_GE(screenOf(game).pageImage()->picture().height(), textY - 15);
 }
 
 TEST(CanvasText, BoxDrawsItsColourAndEmptyTextStillDrawsSomething) {
@@ -103,14 +103,14 @@ TEST(CanvasText, MemoThatFitsHidesItsScrollBarInAutoModeAndLongTextScrolls) {
              "altura visivel dela e ainda mais palavras depois,10,10,150,40\n");
   game.start();
   auto& box = screenOf(game).memoBox();
-  EXPECT_TRUE(box.moSbx->isVisibleTo(box.moSbx->parentWidget()));
-  EXPECT_FALSE(box.moLb1->isVisibleTo(box.moSbx));
-  EXPECT_EQ(box.moLb1->height(), 100);
+  EXPECT_TRUE(box.memoPanel->isVisibleTo(box.memoPanel->parentWidget()));
+  EXPECT_FALSE(box.memoThumb->isVisibleTo(box.memoPanel));
+  EXPECT_EQ(box.memoThumb->height(), 100);
   game.run("long");
-  EXPECT_TRUE(box.moLb1->isVisibleTo(box.moSbx));
-  EXPECT_GT(box.moImg->picture().height(), 40);
+  EXPECT_TRUE(box.memoThumb->isVisibleTo(box.memoPanel));
+  EXPECT_GT(box.memoImage->picture().height(), 40);
   EXPECT_GT(box.travel, 0);
   box.wheel(-120);
   EXPECT_EQ(box.position, 5);
-  EXPECT_EQ(box.moImg->y(), -25);
+  EXPECT_EQ(box.memoImage->y(), -25);
 }

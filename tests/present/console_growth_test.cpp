@@ -85,11 +85,11 @@ TEST(ConsoleGrowth, TypedOutputShowsTheLinesAFreshMemoWouldAndKeepsTheText) {
   EXPECT_EQ(console.lines().size(), 2);
   EXPECT_EQ(console.lines().last(), QString("fim"));
   // Each display line the player sees is where a memo holding the whole text would break it.
-  const QStringList shown = console.msgMd0->toPlainText().split('\n');
+  const QStringList shown = console.consoleText->toPlainText().split('\n');
   EXPECT_GT(shown.size(), 2);
-  EXPECT_EQ(shown, linesOfAFreshMemo(console.msgMd0, written));
+  EXPECT_EQ(shown, linesOfAFreshMemo(console.consoleText, written));
   // A new font lays the same text out anew.
   console.setFontSize(30);
   EXPECT_EQ(console.text(), written);
-  EXPECT_EQ(console.msgMd0->toPlainText().split('\n'), linesOfAFreshMemo(console.msgMd0, written));
+  EXPECT_EQ(console.consoleText->toPlainText().split('\n'), linesOfAFreshMemo(console.consoleText, written));
 }

@@ -28,7 +28,7 @@ TEST(MessageStyle, MsgShowsLineBreaksInTheStripAndMarksAnEmptyText) {
   EXPECT_TRUE(game.traced("   0: msg= um§do..."));
   EXPECT_TRUE(game.traced("   2: msg= ...<-Falta texto!!!"));
   game.run("two");
-  EXPECT_EQ(screenOf(game).msg()->toPlainText(), "um\ndois tres\nx");
+  EXPECT_EQ(screenOf(game).messageStrip()->toPlainText(), "um\ndois tres\nx");
 }
 
 TEST(MessageStyle, QuoteTextsFollowEachOtherInTheStripAndGoToTheLineStoreOnThePage) {
@@ -42,7 +42,7 @@ TEST(MessageStyle, QuoteTextsFollowEachOtherInTheStripAndGoToTheLineStoreOnThePa
              "texto cinco\n"
              "fim\n");
   game.start();
-  EXPECT_EQ(screenOf(game).msg()->toPlainText(), "umdois");
+  EXPECT_EQ(screenOf(game).messageStrip()->toPlainText(), "umdois");
   EXPECT_EQ(game.player().session().screen.lineStore, (taluvin::Lines{"tres quatro", "cinco"}));
 }
 
@@ -75,7 +75,7 @@ TEST(MessageStyle, TypewriterAndDirectOutputBothReachTheConsole) {
              "linefeed\n"
              "veltec= x\n");
   game.start();
-  EXPECT_EQ(screenOf(game).msgMd0()->toPlainText(), "abcd\n");
+  EXPECT_EQ(screenOf(game).consoleText()->toPlainText(), "abcd\n");
   EXPECT_TRUE(game.traced("   6: veltec= 7"));
   EXPECT_EQ(game.player().session().typingSpeed, 7);
 }
@@ -88,10 +88,10 @@ TEST(MessageStyle, FntstyReadsOnlyCapitalLettersInTheirPlaces) {
   const auto& st = game.player().session().screen.style;
   game.start();
   EXPECT_TRUE(st.bold && !st.italic && !st.underline);
-  EXPECT_TRUE(screenOf(game).msgMd0()->font().bold());
+  EXPECT_TRUE(screenOf(game).consoleText()->font().bold());
   game.run("lower");
   EXPECT_TRUE(!st.bold && st.italic && st.underline);
-  EXPECT_TRUE(screenOf(game).msg()->font().italic());
+  EXPECT_TRUE(screenOf(game).messageStrip()->font().italic());
   game.run("all");
   EXPECT_TRUE(st.bold && st.italic && st.underline);
 }
@@ -152,9 +152,9 @@ TEST(MessageStyle, LnfeedPastThePageGrowsItAndAlturaSetsItsHeight) {
              "altura= x\n");
   game.start();
   auto& screen = screenOf(game);
-  EXPECT_EQ(screen.telMod3()->picture().height(), 500);
+  EXPECT_EQ(screen.pageImage()->picture().height(), 500);
   game.run("height");
   EXPECT_TRUE(game.traced("   1: altura= 700"));
   EXPECT_TRUE(game.traced("   2: altura= 313"));
-  EXPECT_EQ(screen.telMod3()->picture().height(), 313);
+  EXPECT_EQ(screen.pageImage()->picture().height(), 313);
 }

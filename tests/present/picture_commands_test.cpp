@@ -76,18 +76,18 @@ TEST(PictureCommands, EveryKindShowsAtItsOwnSizeWithMagentaLeftOut) {
   EXPECT_TRUE(std::any_of(game.trace().begin(), game.trace().end(),
                           [&](const std::string& line) { return line.rfind(broken, 0) == 0; }));
 
-  const QImage& tela = screen(game).tela()->picture();
+  const QImage& pictureScreen = screen(game).pictureScreen()->picture();
   for (int x : {0, 10, 30}) {
-    EXPECT_EQ(tela.pixel(x, 0), 0xFF0000FFu) << "magenta corner at " << x;
-    EXPECT_EQ(tela.pixel(x + 3, 3), 0xFFFF0000u) << "own size, not the big picture's, at " << x;
-    EXPECT_EQ(tela.pixel(x + 4, 4), 0xFF0000FFu) << x;
+    EXPECT_EQ(pictureScreen.pixel(x, 0), 0xFF0000FFu) << "magenta corner at " << x;
+    EXPECT_EQ(pictureScreen.pixel(x + 3, 3), 0xFFFF0000u) << "own size, not the big picture's, at " << x;
+    EXPECT_EQ(pictureScreen.pixel(x + 4, 4), 0xFF0000FFu) << x;
   }
-  const QRgb jpeg = tela.pixel(22, 2);
+  const QRgb jpeg = pictureScreen.pixel(22, 2);
   EXPECT_GT(qRed(jpeg), 200);
   EXPECT_LT(qGreen(jpeg), 60);
   // The broken file draws nothing, not the GIF still in the loading image.
-  EXPECT_EQ(tela.pixel(43, 3), 0xFF0000FFu);
-  EXPECT_EQ(tela.pixel(200, 0), 0xFF00FF00u);
+  EXPECT_EQ(pictureScreen.pixel(43, 3), 0xFF0000FFu);
+  EXPECT_EQ(pictureScreen.pixel(200, 0), 0xFF00FF00u);
 }
 
 TEST(PictureCommands, UnreadablePicturesAndObjectsWithoutOneDrawNothing) {
@@ -127,13 +127,13 @@ TEST(PictureCommands, UnreadablePicturesAndObjectsWithoutOneDrawNothing) {
       return line.find(reported) != std::string::npos && line.find(" <--- imagem ilegível: ") != std::string::npos;
     })) << kind << " must really be unreadable";
   }
-  const QImage& tela = screen(game).tela()->picture();
-  EXPECT_EQ(tela.pixel(2, 2), 0xFF00FF00u);
-  for (int x : {10, 20, 30, 40}) EXPECT_EQ(tela.pixel(x + 2, 2), 0xFF0000FFu) << "picture at " << x;
-  EXPECT_EQ(screen(game).telCmd()->picture().pixel(12, 2), 0xFF0000FFu) << "panel";
-  EXPECT_EQ(tela.pixel(105, 5), 0xFF00FF00u) << "the key's icon";
-  EXPECT_EQ(tela.pixel(115, 5), 0xFF0000FFu) << "the map has no picture: its cell stays empty";
-  EXPECT_EQ(tela.pixel(135, 5), 0xFF0000FFu) << "showobj= of an object without a picture";
+  const QImage& pictureScreen = screen(game).pictureScreen()->picture();
+  EXPECT_EQ(pictureScreen.pixel(2, 2), 0xFF00FF00u);
+  for (int x : {10, 20, 30, 40}) EXPECT_EQ(pictureScreen.pixel(x + 2, 2), 0xFF0000FFu) << "picture at " << x;
+  EXPECT_EQ(screen(game).panelPicture()->picture().pixel(12, 2), 0xFF0000FFu) << "panel";
+  EXPECT_EQ(pictureScreen.pixel(105, 5), 0xFF00FF00u) << "the key's icon";
+  EXPECT_EQ(pictureScreen.pixel(115, 5), 0xFF0000FFu) << "the map has no picture: its cell stays empty";
+  EXPECT_EQ(pictureScreen.pixel(135, 5), 0xFF0000FFu) << "showobj= of an object without a picture";
 }
 
 TEST(PictureCommands, PanelAndFramePicturesAndStretching) {
@@ -144,11 +144,11 @@ TEST(PictureCommands, PanelAndFramePicturesAndStretching) {
              "display= icone.bmp,fnc,0,0,8,8\n"
              "display= icone.bmp,tel,0,0,2000000000,2000000000\n");
   game.start();
-  const QImage& imp = screen(game).imp()->picture();
-  EXPECT_EQ(imp.pixel(29, 29), 0xFF123456u);
-  EXPECT_EQ(screen(game).telCmd()->picture().pixel(7, 7), 0xFF123456u);
+  const QImage& framePicture = screen(game).framePicture()->picture();
+  EXPECT_EQ(framePicture.pixel(29, 29), 0xFF123456u);
+  EXPECT_EQ(screen(game).panelPicture()->picture().pixel(7, 7), 0xFF123456u);
   // An absurd stretch covers the screen without allocating a picture of that size.
-  EXPECT_EQ(screen(game).tela()->picture().pixel(300, 200), 0xFF123456u);
+  EXPECT_EQ(screen(game).pictureScreen()->picture().pixel(300, 200), 0xFF123456u);
 }
 
 TEST(PictureCommands, HudNeedsAPictureAndIsDrawnAtItsPosition) {
@@ -165,11 +165,11 @@ TEST(PictureCommands, HudNeedsAPictureAndIsDrawnAtItsPosition) {
   EXPECT_TRUE(game.traced("   2: hud= nada.bmp <--- não existe este arquivo"));
   game.run("com");
   EXPECT_TRUE(game.traced("   2: hud= 5,6"));
-  const QImage& tela = screen(game).tela()->picture();
-  EXPECT_EQ(tela.pixel(5, 6), 0xFFFFFF00u);
-  EXPECT_EQ(tela.pixel(6, 7), 0xFF000000u) << "the HUD's magenta is transparent";
+  const QImage& pictureScreen = screen(game).pictureScreen()->picture();
+  EXPECT_EQ(pictureScreen.pixel(5, 6), 0xFFFFFF00u);
+  EXPECT_EQ(pictureScreen.pixel(6, 7), 0xFF000000u) << "the HUD's magenta is transparent";
   game.run("sem");
-  EXPECT_EQ(screen(game).tela()->picture().pixel(5, 6), 0xFF000000u);
+  EXPECT_EQ(screen(game).pictureScreen()->picture().pixel(5, 6), 0xFF000000u);
 }
 
 TEST(PictureCommands, CaptionShadowSitsUnderItOnlyWhenTheColoursMatch) {
@@ -178,13 +178,13 @@ TEST(PictureCommands, CaptionShadowSitsUnderItOnlyWhenTheColoursMatch) {
   game.write("igual.scp", "legenda= Olá,20,30,200,40,Arial,14,FFFFFF,FFFFFF\n");
   game.start();
   EXPECT_TRUE(game.traced("   0: legenda= Olá,20,30,Arial,14,14,FFFFFF,000000"));
-  QLabel* legda = screen(game).legda();
-  QLabel* sombra = screen(game).sombra();
-  EXPECT_EQ(legda->geometry(), QRect(20, 30, 200, 40));
-  EXPECT_EQ(sombra->geometry(), QRect(18, 32, 200, 40));
-  EXPECT_EQ(legda->text(), QString::fromUtf8("Olá"));
+  QLabel* caption = screen(game).caption();
+  QLabel* captionShadow = screen(game).captionShadow();
+  EXPECT_EQ(caption->geometry(), QRect(20, 30, 200, 40));
+  EXPECT_EQ(captionShadow->geometry(), QRect(18, 32, 200, 40));
+  EXPECT_EQ(caption->text(), QString::fromUtf8("Olá"));
   game.run("igual");
-  EXPECT_EQ(sombra->geometry(), legda->geometry());
+  EXPECT_EQ(captionShadow->geometry(), caption->geometry());
 }
 
 TEST(PictureCommands, CaptionAtTheEdgesOfTheIntRangeIsCutToTheBudgetAndTheRunGoesOn) {
@@ -196,7 +196,7 @@ TEST(PictureCommands, CaptionAtTheEdgesOfTheIntRangeIsCutToTheBudgetAndTheRunGoe
   const std::string marker = " <--- tamanho fora do limite: ";
   EXPECT_TRUE(game.traced("   0: legenda= Longe,2147483647,-2147483648,,1,1,," + marker + "2147483647" + marker +
                           "-2147483648" + marker + "2147483647" + marker + "2147483647"));
-  EXPECT_EQ(screen(game).legda()->geometry(),
+  EXPECT_EQ(screen(game).caption()->geometry(),
             QRect(kMaxCoordinate, -kMaxCoordinate, kMaxSurfaceSide, kMaxSurfaceSide));
   EXPECT_EQ(game.reg(1), "fim");
 }
@@ -223,7 +223,7 @@ TEST(PictureCommands, ObjectGridFillsZonesWithObjectScriptsAndRotates) {
   EXPECT_EQ(zones.slot(7).left, 0);
   EXPECT_EQ(zones.slot(7).top, 30);
   EXPECT_EQ(zones.slot(7).width, 30);
-  EXPECT_EQ(screen(game).tela()->picture().pixel(29, 29), 0xFF884422u);
+  EXPECT_EQ(screen(game).pictureScreen()->picture().pixel(29, 29), 0xFF884422u);
 }
 
 TEST(PictureCommands, ObjectTitleDescriptionAndPictureAndTextOnThePanel) {
@@ -240,14 +240,14 @@ TEST(PictureCommands, ObjectTitleDescriptionAndPictureAndTextOnThePanel) {
              "display= ,fnc\n"
              "display= Olá,lugar\n");
   game.start();
-  const QString strip = screen(game).msg()->toPlainText();
+  const QString strip = screen(game).messageStrip()->toPlainText();
   EXPECT_TRUE(strip.contains(QString::fromUtf8("um lampião")));
   EXPECT_TRUE(strip.contains(QString::fromUtf8("Um lampião de latão.")));
-  EXPECT_EQ(screen(game).tela()->picture().pixel(29, 29), 0xFF3060A0u) << "stretched into 10 x 10";
+  EXPECT_EQ(screen(game).pictureScreen()->picture().pixel(29, 29), 0xFF3060A0u) << "stretched into 10 x 10";
   EXPECT_TRUE(game.traced("   4: display= Olá,fnc,5,5"));
   EXPECT_TRUE(game.traced("   5: display=  <--- texto/frase inexistente!"));
   EXPECT_TRUE(game.traced("   6: display= Olá,lugar <--- não indicou o local tel/fnc/tel!"));
-  const QImage& panel = screen(game).telCmd()->picture();
+  const QImage& panel = screen(game).panelPicture()->picture();
   int white = 0;
   for (int y = 5; y < 35; ++y)
     for (int x = 5; x < 60; ++x) white += panel.pixel(x, y) == 0xFFFFFFFFu;

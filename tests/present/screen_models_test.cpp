@@ -33,8 +33,8 @@ TEST(ScreenModels, EveryComponentIsFoundByItsName) {
                            "Msg", "MsgMd0", "BarraTop", "WebB", "Sbox2", "Tela3", "Memo1", "Memo3", "Objs",
                            "TelMod3", "BufShp", "Hud", "moSbx", "moImg", "moLb0", "moLb1", "Legda", "Sombra"})
     EXPECT_NE(window.findChild<QWidget*>(name), nullptr) << name;
-  EXPECT_EQ(screenOf(game).tela()->size(), QSize(596, 271));
-  EXPECT_EQ(screenOf(game).tela()->grab().size(), QSize(596, 271));
+  EXPECT_EQ(screenOf(game).pictureScreen()->size(), QSize(596, 271));
+  EXPECT_EQ(screenOf(game).pictureScreen()->grab().size(), QSize(596, 271));
   EXPECT_EQ(screenOf(game).pictureBuffer().image.format(), QImage::Format_RGB888);
 }
 
@@ -50,10 +50,10 @@ TEST(ScreenModels, ModoKeepsTheSameModelWhileModeSwitchesAgain) {
              "cleartela FF0000\n"
              "mode= 1\n");
   game.start();
-  EXPECT_EQ(screenOf(game).msg()->toPlainText(), "ola");
+  EXPECT_EQ(screenOf(game).messageStrip()->toPlainText(), "ola");
   EXPECT_EQ(bufferPixel(game, 5, 5), QColor(255, 0, 0));
   game.run("again");
-  EXPECT_EQ(screenOf(game).msg()->toPlainText(), "");
+  EXPECT_EQ(screenOf(game).messageStrip()->toPlainText(), "");
   EXPECT_EQ(bufferPixel(game, 5, 5), QColor(0, 0, 255));
 }
 
@@ -65,12 +65,12 @@ TEST(ScreenModels, EachModelShowsItsPageAndMonitorIsScaledAndCentred) {
   game.write("monitor.scp", "mode= 4\n");
   game.start();
   auto& screen = screenOf(game);
-  EXPECT_EQ(screen.abok1()->currentPageName(), "0");
+  EXPECT_EQ(screen.gameBook()->currentPageName(), "0");
   game.run("web");
-  EXPECT_EQ(screen.abok1()->currentPageName(), "2");
+  EXPECT_EQ(screen.gameBook()->currentPageName(), "2");
   game.run("page");
-  EXPECT_EQ(screen.abok1()->currentPageName(), "3");
-  EXPECT_EQ(screen.telMod3()->picture().size(), QSize(596 - 18, 323 - 10));
+  EXPECT_EQ(screen.gameBook()->currentPageName(), "3");
+  EXPECT_EQ(screen.pageImage()->picture().size(), QSize(596 - 18, 323 - 10));
   game.run("monitor");
   const auto& s = game.player().session();
   const auto& m = s.screen.monitor;
@@ -92,7 +92,7 @@ TEST(ScreenModels, CleartelaPaintsBufferAndScreenAndABadColourStopsTheRun) {
              "depois\n");
   game.start();
   EXPECT_EQ(bufferPixel(game, 100, 100), QColor(0, 255, 0));
-  EXPECT_EQ(screenOf(game).tela()->picture().pixelColor(100, 100), QColor(0, 255, 0));
+  EXPECT_EQ(screenOf(game).pictureScreen()->picture().pixelColor(100, 100), QColor(0, 255, 0));
   EXPECT_TRUE(game.traced("'$zzzzzz' is not a valid integer value"));
   EXPECT_FALSE(game.traced("   2: depois "));
 }
@@ -153,7 +153,7 @@ TEST(ScreenModels, BarratopOnTwiceShrinksTheConsoleTwice) {
              "barratop on\n");
   game.write("off.scp", "barratop off\n");
   game.start();
-  auto* console = screenOf(game).msgMd0();
+  auto* console = screenOf(game).consoleText();
   EXPECT_EQ(console->y(), 20);
   EXPECT_EQ(console->height(), 313 - 40);
   EXPECT_TRUE(game.traced("   2: barratop on"));
@@ -169,8 +169,8 @@ TEST(ScreenModels, CleartotalEmptiesTextsAndFillsEverySurface) {
              "cleartotal\n");
   game.start();
   auto& screen = screenOf(game);
-  EXPECT_EQ(screen.msg()->toPlainText(), "");
-  EXPECT_EQ(screen.telMod3()->picture().pixelColor(3, 3), QColor(0x12, 0x34, 0x56));
+  EXPECT_EQ(screen.messageStrip()->toPlainText(), "");
+  EXPECT_EQ(screen.pageImage()->picture().pixelColor(3, 3), QColor(0x12, 0x34, 0x56));
   EXPECT_EQ(screen.panelBuffer().image.pixelColor(3, 3), QColor(0x12, 0x34, 0x56));
 }
 
@@ -194,8 +194,8 @@ TEST(ScreenModels, AGameOpenedInTheConsoleModelShowsTheConsoleEvenWhenModoKeepsI
              "efeito= direto\n"
              "msg= ola\n");
   game.start();
-  EXPECT_EQ(screenOf(game).abok1()->currentPageName(), "0");
-  EXPECT_EQ(screenOf(game).msgMd0()->toPlainText(), "ola");
+  EXPECT_EQ(screenOf(game).gameBook()->currentPageName(), "0");
+  EXPECT_EQ(screenOf(game).consoleText()->toPlainText(), "ola");
 }
 
 TEST(ScreenModels, ClearbufLeavesTheScreenAndClearfuncFillsThePanelShownAtTheEnd) {
@@ -211,7 +211,7 @@ TEST(ScreenModels, ClearbufLeavesTheScreenAndClearfuncFillsThePanelShownAtTheEnd
   game.start();
   auto& screen = screenOf(game);
   EXPECT_EQ(bufferPixel(game, 1, 1), QColor(0, 255, 0));
-  EXPECT_EQ(screen.telCmd()->picture().pixelColor(1, 1), QColor(255, 0, 0));
+  EXPECT_EQ(screen.panelPicture()->picture().pixelColor(1, 1), QColor(255, 0, 0));
   game.run("monitor");
   EXPECT_EQ(screen.monitorBuffer().image.pixelColor(1, 1), QColor(0, 255, 0));
 }

@@ -52,7 +52,7 @@ TEST(SurfaceBudget, ScrollPageCommandsStopAtTheBudget) {
   EXPECT_TRUE(game.traced("   5: btxt= ola,0,2000000,100,100,,biu,,12" + marker + "2000100"));
   EXPECT_TRUE(game.traced("   6: altura= 500"));
   EXPECT_EQ(game.reg(1), "fim");
-  EXPECT_EQ(screenOf(game).telMod3()->picture().height(), 500);
+  EXPECT_EQ(screenOf(game).pageImage()->picture().height(), 500);
 }
 
 TEST(SurfaceBudget, HugeMemoScrollAndMonitorSizesAreCut) {
@@ -75,7 +75,7 @@ TEST(SurfaceBudget, HugeMemoScrollAndMonitorSizesAreCut) {
   EXPECT_TRUE(game.traced("   6: btxt= ola,16777216,0,16384,1,,biu,,12" + marker + "2000000000"));
   EXPECT_EQ(game.reg(1), "fim");
   taluvin::Screen& screen = screenOf(game);
-  EXPECT_TRUE(withinBudget(screen.memoBox().moImg->picture()));
+  EXPECT_TRUE(withinBudget(screen.memoBox().memoImage->picture()));
   EXPECT_TRUE(withinBudget(screen.pictureBuffer().image));
   EXPECT_TRUE(withinBudget(screen.monitorBuffer().image));
   const auto& margins = game.player().session().screen.memoMargins;
@@ -103,7 +103,7 @@ TEST(SurfaceBudget, HugePositionsOfPicturesLinksAndGridsStayInRange) {
   game.start();
   EXPECT_EQ(game.reg(1), "fim");
   taluvin::Screen& screen = screenOf(game);
-  EXPECT_TRUE(withinBudget(screen.telMod3()->picture()));
+  EXPECT_TRUE(withinBudget(screen.pageImage()->picture()));
   EXPECT_LE(game.player().session().screen.textY, taluvin::kMaxCoordinate);
 }
 
@@ -116,11 +116,11 @@ TEST(SurfaceBudget, AMemoFarLongerThanTheBudgetStopsAtTheTallestImage) {
   game.start();
   EXPECT_EQ(game.reg(1), "fim");
   taluvin::MemoBox& memo = screenOf(game).memoBox();
-  EXPECT_EQ(memo.moImg->picture().height(), taluvin::kMaxSurfaceSide);
-  EXPECT_EQ(memo.moImg->height(), taluvin::kMaxSurfaceSide);
+  EXPECT_EQ(memo.memoImage->picture().height(), taluvin::kMaxSurfaceSide);
+  EXPECT_EQ(memo.memoImage->height(), taluvin::kMaxSurfaceSide);
   game.run("curto");
-  EXPECT_EQ(memo.moImg->picture().height(), 200);  // a short text keeps the memo's own height
-  EXPECT_EQ(memo.moImg->height(), 200);
+  EXPECT_EQ(memo.memoImage->picture().height(), 200);  // a short text keeps the memo's own height
+  EXPECT_EQ(memo.memoImage->height(), 200);
 }
 
 TEST(SurfaceBudget, FontSizesPastTheBudgetAreCutAndMarked) {

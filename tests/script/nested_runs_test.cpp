@@ -47,7 +47,7 @@ TEST(NestedRuns, TypedOutTextHoldsKeysAndClicksUntilItsLastLetter) {
   game.settings({{26, "0"}, {24, "400"}, {25, "200"}});
   game.write("start.scp", "/ marca\nmsg= abcdefghijklmnop\nreg= 1,depois\n");
   KeyProbe probe;
-  auto* console = game.player().mainWindow().screen().msgMd0();
+  auto* console = game.player().mainWindow().screen().consoleText();
   probe.look = [console] { return console->toPlainText(); };
   game.atTraced("   0: / marca", [&] {
     QCoreApplication::postEvent(&probe, new QKeyEvent(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, "a"));

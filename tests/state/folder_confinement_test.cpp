@@ -119,9 +119,9 @@ TEST(FolderConfinement, APictureSymlinkedOutOfTheFolderIsNotDrawn) {
              "display= atalho.bmp,tel,10,0\n");
   game.start();
   EXPECT_TRUE(game.traced("   0: display= fora.bmp <--- arquivo inexistente!"));
-  const QImage& tela = game.player().mainWindow().screen().tela()->picture();
-  EXPECT_NE(tela.pixel(1, 1), 0xFF00FF00u);
-  EXPECT_EQ(tela.pixel(11, 1), 0xFFFF0000u);
+  const QImage& pictureScreen = game.player().mainWindow().screen().pictureScreen()->picture();
+  EXPECT_NE(pictureScreen.pixel(1, 1), 0xFF00FF00u);
+  EXPECT_EQ(pictureScreen.pixel(11, 1), 0xFFFF0000u);
 }
 
 TEST(FolderConfinement, ResolverFollowsSymlinksToTheirEnd) {

@@ -77,7 +77,7 @@ TEST(Lifecycle, FolderUrlIsAFileAddressWithEscapedBlanks) {
 
 TEST(Lifecycle, OpeningPictureComesFromLine13OrIsBuiltIn) {
   TestGame plain;
-  const QImage builtIn = plain.player().mainWindow().telAber()->picture();
+  const QImage builtIn = plain.player().mainWindow().openingPicture()->picture();
   EXPECT_EQ(builtIn.size(), QSize(900, 420));
 
   TestGame game;
@@ -88,7 +88,7 @@ TEST(Lifecycle, OpeningPictureComesFromLine13OrIsBuiltIn) {
   program[4] = "jogo";
   program[13] = "abertura.bmp";
   game.writeLines("taluvin.ini", program);
-  const QImage shown = game.player().mainWindow().telAber()->picture();
+  const QImage shown = game.player().mainWindow().openingPicture()->picture();
   EXPECT_EQ(shown.size(), QSize(30, 20));
   EXPECT_EQ(shown.pixelColor(5, 5), QColor(10, 200, 30));
 }
