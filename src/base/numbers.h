@@ -15,9 +15,20 @@ std::optional<int32_t> parseInt(std::string_view text);
 // The conversion commands use when their table names no fallback: failure aborts the run.
 int32_t toIntOrAbort(std::string_view text);
 
+// Reading a number or using a default, the ways the commands' tables name them; every command
+// reads its numbers through one of these three, so a default means the same thing everywhere.
+// Text that is no number (an empty text included) gives the fallback.
 inline int32_t toIntOr(std::string_view text, int32_t fallback) {
   auto value = parseInt(text);
   return value ? *value : fallback;
+}
+// An empty text gives whenEmpty, other text that is no number whenBad.
+inline int32_t numberOr(std::string_view text, int32_t whenEmpty, int32_t whenBad) {
+  return text.empty() ? whenEmpty : toIntOr(text, whenBad);
+}
+// An empty text gives whenEmpty; other text that is no number aborts the run.
+inline int32_t numberOrAbort(std::string_view text, int32_t whenEmpty) {
+  return text.empty() ? whenEmpty : toIntOrAbort(text);
 }
 
 std::string intToText(long long value);

@@ -23,7 +23,6 @@ namespace {
 
 constexpr int kDefaultShapeSize = 180;
 
-int numberOr(const std::string& text, int fallback) { return text.empty() ? fallback : toIntOrAbort(text); }
 
 // Model "1" titles and descriptions in the message strip, as lines of their own.
 void addStripLine(Screen& screen, const std::string& text) {
@@ -129,11 +128,11 @@ Flow cmdObjectGrid(ScriptInterpreter& ip) {
   const std::string target = ip.arg(2).empty() ? std::string("fnc") : ip.arg(2);
   const double scale = s.Modelo == ScreenModel::Monitor ? s.screen.monitor.scale : 1.0;
   auto scaled = [scale](int v) { return scaledBounded(v * scale); };
-  int x = numberOr(ip.arg(3), 0);
-  int y = numberOr(ip.arg(4), 0);
-  int width = numberOr(ip.arg(5), screen.panelBuffer().width());
-  int height = numberOr(ip.arg(6), screen.panelBuffer().height());
-  const int columns = numberOr(ip.arg(7), 5);
+  int x = numberOrAbort(ip.arg(3), 0);
+  int y = numberOrAbort(ip.arg(4), 0);
+  int width = numberOrAbort(ip.arg(5), screen.panelBuffer().width());
+  int height = numberOrAbort(ip.arg(6), screen.panelBuffer().height());
+  const int columns = numberOrAbort(ip.arg(7), 5);
   ip.Trace += location + "," + target + "," + std::to_string(x) + "," + std::to_string(y) + "," +
               std::to_string(width) + "," + std::to_string(height) + "," + std::to_string(columns);
   if (columns <= 0) return Flow::Done;

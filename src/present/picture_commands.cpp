@@ -26,9 +26,6 @@ namespace {
 
 const std::string kNoTarget = w(" <--- não indicou o local tel/fnc/tel!");
 
-// Empty is the default; anything else must read as a number.
-int numberOr(const std::string& text, int fallback) { return text.empty() ? fallback : toIntOrAbort(text); }
-
 bool readTarget(const std::string& word, PictureTarget& target) {
   if (word == "tel") target = PictureTarget::Screen;
   else if (word == "fnc") target = PictureTarget::Panel;
@@ -55,8 +52,8 @@ void displayPicture(ScriptInterpreter& ip) {
   static const std::string kMissing = w(" <--- arquivo inexistente!");
   GameSession& s = ip.session();
   const std::string& name = ip.arg(1);
-  const int x = numberOr(ip.arg(3), 0);
-  const int y = numberOr(ip.arg(4), 0);
+  const int x = numberOrAbort(ip.arg(3), 0);
+  const int y = numberOrAbort(ip.arg(4), 0);
   ip.Trace += name;
   if (!gameFileExists(s.GameFolder, name)) {
     ip.Trace += kMissing;
@@ -72,8 +69,8 @@ void displayPicture(ScriptInterpreter& ip) {
     addPagePicture(ip, name);
     return;
   }
-  const int width = numberOr(ip.arg(5), 0);
-  const int height = numberOr(ip.arg(6), 0);
+  const int width = numberOrAbort(ip.arg(5), 0);
+  const int height = numberOrAbort(ip.arg(6), 0);
   ip.Trace += "," + std::to_string(width) + "," + std::to_string(height);
   if (target == PictureTarget::Screen && s.Modelo != ScreenModel::PictureScreen && s.Modelo != ScreenModel::ScrollPage) return;
   std::string failure;
@@ -101,11 +98,11 @@ void displayText(ScriptInterpreter& ip) {
     ip.Trace += kNoTarget;
     return;
   }
-  const int x = numberOr(ip.arg(3), 0);
-  const int y = numberOr(ip.arg(4), 0);
+  const int x = numberOrAbort(ip.arg(3), 0);
+  const int y = numberOrAbort(ip.arg(4), 0);
   ip.Trace += "," + std::to_string(x) + "," + std::to_string(y);
   const TextStyle& style = s.screen.style;
-  const int size = numberOr(ip.arg(7), style.size);
+  const int size = numberOrAbort(ip.arg(7), style.size);
   const std::string colour = ip.arg(8).empty() ? style.text : ip.arg(8);
   const std::string letters = ip.arg(9).empty() ? std::string("biu") : ip.arg(9);
   const bool screenTarget = target == PictureTarget::Screen;
@@ -256,7 +253,7 @@ Flow cmdCaption(ScriptInterpreter& ip) {
   const int x = toIntOr(ip.arg(2), 0), y = toIntOr(ip.arg(3), 0);
   const int width = toIntOr(ip.arg(4), 0), height = toIntOr(ip.arg(5), 0);
   const std::string& face = ip.arg(6);
-  const int size = ip.arg(7).empty() ? 1 : toIntOr(ip.arg(7), 1);
+  const int size = toIntOr(ip.arg(7), 1);
   const std::string& colour = ip.arg(8);
   const std::string& shadow = ip.arg(9);
   ip.Trace += text + "," + std::to_string(x) + "," + std::to_string(y) + "," + face + "," + std::to_string(size) +
@@ -300,7 +297,7 @@ Flow cmdCaption(ScriptInterpreter& ip) {
 Flow cmdBorder(ScriptInterpreter& ip) {
   // slot 1 = pen width (not a number: 1), slot 2 = colour (default black)
   MainWindow& window = ip.context().window();
-  const int pen = ip.arg(1).empty() ? 1 : toIntOr(ip.arg(1), 1);
+  const int pen = toIntOr(ip.arg(1), 1);
   const QColor colour = paintColor(ip.arg(2).empty() ? std::string("000000") : ip.arg(2));
   PictureView* view = window.outerBook()->currentPageName() == "Abertura" ? static_cast<PictureView*>(window.openingPicture())
                                                                         : ip.context().screen().framePicture();

@@ -96,7 +96,7 @@ Flow cmdFontSize(ScriptInterpreter& ip) {
   auto& st = s.screen.style;
   const int fromSettings = toIntOr(s.settings.line(16), st.size);
   std::string beyond;
-  st.size = commandFontSize(beyond, ip.arg(1).empty() ? fromSettings : toIntOr(ip.arg(1), fromSettings));
+  st.size = commandFontSize(beyond, toIntOr(ip.arg(1), fromSettings));
   ip.Trace += std::to_string(st.size) + beyond;
   applySizeToMessages(ip.context().screen(), st.size);
   return Flow::Done;

@@ -64,7 +64,7 @@ Flow cmdScript(ScriptInterpreter& ip) {
 
 Flow cmdPause(ScriptInterpreter& ip) {
   // slot 1 = count of 10 ms steps
-  const int32_t count = ip.arg(1).empty() ? 1 : toIntOr(ip.arg(1), 1);
+  const int32_t count = toIntOr(ip.arg(1), 1);
   ip.Trace += std::to_string(count);
   waitSteps(ip, count, 10);
   return Flow::Done;
@@ -177,7 +177,7 @@ Flow cmdIfMod4(ScriptInterpreter& ip) { return ifModel(ip, ScreenModel::Monitor)
 
 Flow cmdTerminate(ScriptInterpreter& ip) {
   // slot 1 = seconds to wait before the program ends
-  const int32_t seconds = ip.arg(1).empty() ? 10 : toIntOr(ip.arg(1), 10);
+  const int32_t seconds = toIntOr(ip.arg(1), 10);
   // Each second is slept in short steps with events between them, so closing the window during
   // the countdown ends the program at once rather than up to a second later.
   constexpr int kStepMs = 10;
