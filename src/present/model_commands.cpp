@@ -64,8 +64,8 @@ void enterScrollPage(Screen& screen, GameSession& s) {
 void enterMonitor(ScriptInterpreter& ip, Screen& screen, GameSession& s) {
   const std::string& width = ip.arg(2);
   const std::string& height = ip.arg(3);
-  s.model4Width = commandSide(ip.Trace, toIntOr(width.empty() ? std::string("640") : width, 640));
-  s.model4Height = commandSide(ip.Trace, toIntOr(height.empty() ? std::string("420") : height, 420));
+  s.model4Width = commandSide(ip.Trace, toIntOr(width, 640));
+  s.model4Height = commandSide(ip.Trace, toIntOr(height, 420));
   screen.showMonitorWindow();
   const QSize client = screen.monitorClientSize();
   auto& m = s.screen.monitor;

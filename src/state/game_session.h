@@ -26,6 +26,8 @@ struct GameSession {
   std::string GameFolder;
   std::string FolderUrl;
 
+  // What the scripts name and read back: the running script and where runs go back to, the
+  // current place (`Posic`) and object (`Objeto`), the vocabulary script, the screen model.
   int RegCount = 250;
   std::string Script = "start";
   std::string IniScp = "start";
@@ -44,6 +46,7 @@ struct GameSession {
   int GosubLine = -1;
   std::string GosubScript;
 
+  // The parameters a link or "script" name carried ("name&Prm=..&Prx=..&Pry=..").
   std::string Prm, Prx, Pry;
 
   // Exit scripts of the current place: north, south, east, west, in, out, up, down.
@@ -56,12 +59,13 @@ struct GameSession {
   // once, in the trace and on stderr.
   Lines notices;
   RandomGenerator random;  // "reg?" draws; starts at state 0 with the program
-  Lines PageLines;
-  Lines scratch;
+  Lines PageLines;  // the model-"2" page being composed
 
+  // How the player is addressed and how text is shown.
   std::string playerKind = "jog";
   int typingSpeed = 7;
   std::string textAlignment = "left";
+  // The monitor model's virtual screen ("modo=4,width,height").
   int model4Width = 640;
   int model4Height = 420;
 
