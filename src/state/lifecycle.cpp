@@ -42,7 +42,6 @@ void startUpSession(GameSession& s, const std::string& programFolder, const std:
   s.ScriptLines.clear();
   s.objects.table.clear();
   s.objects.names.clear();
-  s.scratch.clear();
   s.registers.reset(s.RegCount);
   s.PageLines.clear();
   s.carriedLine95 = s.settings.line(95);
