@@ -5,7 +5,7 @@
 #include "base/text.h"
 #include "present/colors.h"
 #include "present/command_panel.h"
-#include "present/frame.h"
+#include "present/frame_page.h"
 #include "present/picture_page.h"
 #include "present/picture_placement.h"
 #include "present/screen.h"
@@ -117,8 +117,8 @@ void drawZoneFace(ScriptInterpreter& ip, QImage& target, HotZone& z, bool keyed)
   z.height = extent.height();
 }
 
-HotZone& fillSlot(GameSession& s, ZoneGroup group, const HotZone& z) {
-  return s.zones.table.slot(recordZoneIn(s.zones, group, z));
+HotZone& fillSlot(GameSession& s, Surface surface, const HotZone& z) {
+  return s.zones.table.slot(recordZoneIn(s.zones, surface, z));
 }
 
 // Model "2": the link becomes a line of the composed page.
@@ -186,7 +186,7 @@ void addScrollPageLink(ScriptInterpreter& ip, const LinkRequest& r) {
     painter.drawLine(z.left, underlineY, z.left + z.width, underlineY);
   }
   page->update();
-  HotZone& stored = fillSlot(s, ZoneGroup::Page, z);
+  HotZone& stored = fillSlot(s, Surface::ScrollPage, z);
   pageState.textX = stored.left + stored.width;
   pageState.textY = stored.top;
   traceZone(ip, stored);
@@ -207,7 +207,7 @@ Flow cmdLinkScreen(ScriptInterpreter& ip) {
     Buffer& buffer = ip.context().screen().pictureBuffer();
     HotZone z = zoneFor(r);
     drawZoneFace(ip, buffer.image, z, true);
-    traceZone(ip, fillSlot(s, ZoneGroup::Screen, z));
+    traceZone(ip, fillSlot(s, Surface::PictureScreen, z));
   } else if (s.Modelo == ScreenModel::WebPage) {
     addPageLink(ip, r);
   } else if (s.Modelo == ScreenModel::ScrollPage) {
@@ -245,11 +245,11 @@ Flow cmdLinkMonitor(ScriptInterpreter& ip) {
     z.width = extent.width();
     z.height = extent.height();
   }
-  traceZone(ip, fillSlot(s, ZoneGroup::Screen, z));
+  traceZone(ip, fillSlot(s, Surface::PictureScreen, z));
   return Flow::Done;
 }
 
-Flow cmdLinkPanel(ScriptInterpreter& ip) {
+Flow cmdLinkCommandPanel(ScriptInterpreter& ip) {
   // slot 1 = picture or label, 2 = action, 3..6 = x, y, width, height, 7 = cursor, 8 = pressed picture, 9 = sound
   GameSession& s = ip.session();
   Screen& screen = ip.context().screen();
@@ -259,11 +259,11 @@ Flow cmdLinkPanel(ScriptInterpreter& ip) {
   HotZone z = zoneFor(r);
   // Panel icons are opaque: their pictures were drawn for the panel's own background.
   drawZoneFace(ip, screen.panelBuffer().image, z, false);
-  traceZone(ip, fillSlot(s, ZoneGroup::Panel, z));
+  traceZone(ip, fillSlot(s, Surface::CommandPanel, z));
   return Flow::Done;
 }
 
-Flow cmdLinkFrame(ScriptInterpreter& ip) {
+Flow cmdLinkFramePicture(ScriptInterpreter& ip) {
   // slot 1 = picture or label, 2 = action, 3..6 = x, y, width, height, 7 = cursor, 8 = pressed picture, 9 = sound
   GameSession& s = ip.session();
   Screen& screen = ip.context().screen();
@@ -274,7 +274,7 @@ Flow cmdLinkFrame(ScriptInterpreter& ip) {
   CanvasView* framePicture = screen.framePicture();
   drawZoneFace(ip, frameCanvas(screen), z, false);
   framePicture->update();
-  traceZone(ip, fillSlot(s, ZoneGroup::Frame, z));
+  traceZone(ip, fillSlot(s, Surface::FramePicture, z));
   return Flow::Done;
 }
 

@@ -7,8 +7,8 @@ namespace taluvin {
 
 Flow cmdLinkScreen(ScriptInterpreter& ip);
 Flow cmdLinkMonitor(ScriptInterpreter& ip);
-Flow cmdLinkPanel(ScriptInterpreter& ip);
-Flow cmdLinkFrame(ScriptInterpreter& ip);
+Flow cmdLinkCommandPanel(ScriptInterpreter& ip);
+Flow cmdLinkFramePicture(ScriptInterpreter& ip);
 Flow cmdLinksOff(ScriptInterpreter& ip);
 Flow cmdGetXY(ScriptInterpreter& ip);
 

@@ -2,7 +2,7 @@
 #include "interact/pointer_handlers.h"
 
 #include "interact/zone_action.h"
-#include "present/frame.h"
+#include "present/frame_page.h"
 #include "present/main_window.h"
 #include "present/memo_box.h"
 #include "present/picture_page.h"
@@ -45,7 +45,7 @@ class PressWatcher : public QObject {
 void frameMove(CommandContext& context, PictureView* view, QPoint at) {
   ZoneState& zones = context.session().zones;
   PointerState& pointer = zones.pointer;
-  pointer.hoveredZone = zones.table.hitTest(ZoneGroup::Frame, at.x(), at.y());
+  pointer.hoveredZone = zones.table.hitTest(Surface::FramePicture, at.x(), at.y());
   view->setCursor(pointer.hoveredZone < 0 ? cursorShapeFor(4)
                                           : cursorShapeFor(zones.table.slot(pointer.hoveredZone).cursorType));
   if (!pointer.pressed || pointer.hoveredZone >= 0) return;
@@ -107,7 +107,7 @@ void connectFrameSurface(CommandContext& context, PictureView* view) {
 std::string endButtonFolder(const GameSession& s) { return s.GameFolder.empty() ? s.ProgramFolder : s.GameFolder; }
 
 void showEndButton(CommandContext& context, const std::string& prefix) {
-  Frame& frame = context.screen().frame();
+  FramePage& frame = context.screen().frame();
   QImage picture;
   if (loadGamePicture(endButtonFolder(context.session()), prefix + frame.endButtonName(), picture)) {
     frame.endButton->setPicture(std::move(picture));

@@ -18,7 +18,7 @@ namespace {
 
 // How one surface behaves; the three differ only in these points.
 struct SurfaceRules {
-  ZoneGroup group;
+  Surface surface;
   bool runsScreenScript;  // a press first runs the picture-screen script
   bool soundOnlyWithPressedPicture;
   bool mapToggle;         // "picFmap" toggles the map instead of naming a script
@@ -26,9 +26,9 @@ struct SurfaceRules {
 };
 
 // Hover: arrow, then the shape of every zone hit in ascending order, so the highest slot wins.
-void hover(CommandContext& context, PictureView* view, ZoneGroup group, QPoint at) {
+void hover(CommandContext& context, PictureView* view, Surface surface, QPoint at) {
   ZoneState& zones = context.session().zones;
-  zones.pointer.hoveredZone = zones.table.hitTest(group, at.x(), at.y());
+  zones.pointer.hoveredZone = zones.table.hitTest(surface, at.x(), at.y());
   view->setCursor(zones.pointer.hoveredZone < 0
                       ? Qt::ArrowCursor
                       : cursorShapeFor(zones.table.slot(zones.pointer.hoveredZone).cursorType));
@@ -55,7 +55,7 @@ void press(CommandContext& context, CanvasView* view, const SurfaceRules& rules,
     const std::string script = s.zones.screenScript;
     context.runScript(script);
   }
-  hover(context, view, rules.group, at);
+  hover(context, view, rules.surface, at);
   const HotZone* zone = hoveredZone(context);
   if (!zone) return;
   const bool hasPressed = !zone->secondValue.empty();
@@ -66,7 +66,7 @@ void press(CommandContext& context, CanvasView* view, const SurfaceRules& rules,
 void release(CommandContext& context, CanvasView* view, const SurfaceRules& rules, QPoint at) {
   GameSession& s = context.session();
   s.zones.pointer.pressed = false;
-  hover(context, view, rules.group, at);
+  hover(context, view, rules.surface, at);
   const HotZone* zone = hoveredZone(context);
   if (!zone) return;
   const HotZone clicked = *zone;  // the action may run a script that refills the slot
@@ -81,7 +81,7 @@ void release(CommandContext& context, CanvasView* view, const SurfaceRules& rule
 }
 
 void connectSurface(CommandContext& context, CanvasView* view, SurfaceRules rules) {
-  view->onMove = [&context, view, rules](QPoint at) { hover(context, view, rules.group, at); };
+  view->onMove = [&context, view, rules](QPoint at) { hover(context, view, rules.surface, at); };
   view->onPress = [&context, view, rules](QPoint at, Qt::MouseButton) { press(context, view, rules, at); };
   view->onRelease = [&context, view, rules](QPoint at, Qt::MouseButton) { release(context, view, rules, at); };
 }
@@ -90,9 +90,9 @@ void connectSurface(CommandContext& context, CanvasView* view, SurfaceRules rule
 
 void connectPointerHandlers(CommandContext& context) {
   Screen& screen = context.screen();
-  connectSurface(context, screen.pictureScreen(), {ZoneGroup::Screen, true, true, true, true});
-  connectSurface(context, screen.scrollPicture(), {ZoneGroup::Page, false, false, false, true});
-  connectSurface(context, screen.panelPicture(), {ZoneGroup::Panel, false, false, true, false});
+  connectSurface(context, screen.pictureScreen(), {Surface::PictureScreen, true, true, true, true});
+  connectSurface(context, screen.scrollPicture(), {Surface::ScrollPage, false, false, false, true});
+  connectSurface(context, screen.panelPicture(), {Surface::CommandPanel, false, false, true, false});
   connectFramePointer(context);
 }
 

@@ -27,7 +27,7 @@ Flow cmdTextBox(ScriptInterpreter& ip) {
   const ScreenModel model = s.Modelo.kind();
   TextBox box;
   std::string beyond;  // markers of values past the surface budget, after the usual trace
-  box.surface = model == ScreenModel::ScrollPage ? ZoneSurface::ScrollPage : ZoneSurface::PictureScreen;
+  box.surface = model == ScreenModel::ScrollPage ? Surface::ScrollPage : Surface::PictureScreen;
   box.text = ip.arg(1);
   box.x = isPosition(ip.arg(2)) ? s.screen.textX : commandPosition(beyond, toIntOrAbort(ip.arg(2)));
   box.y = isPosition(ip.arg(3)) ? s.screen.textY : commandPosition(beyond, toIntOrAbort(ip.arg(3)));

@@ -9,7 +9,9 @@
 
 namespace taluvin {
 
-QFont DrawStyle::font() const { return gameFont(face, size, bold, italic, underline); }
+QFont canvasFont(const DrawStyle& style) {
+  return gameFont(style.face, style.size, style.bold, style.italic, style.underline);
+}
 
 QImage blankImage(int width, int height, QColor fill) {
   // The last guard of the budget: whatever asked for the size, no image outgrows it.
@@ -36,25 +38,17 @@ QImage withMagentaTransparent(const QImage& picture) {
   return keyed;
 }
 
-void Buffer::resize(int width, int height) { image = blankImage(width, height, style.brush); }
+void resizeBuffer(Buffer& buffer, int width, int height) {
+  buffer.image = blankImage(width, height, buffer.style.brush);
+}
 
-void Buffer::grow(int width, int height, QColor fill) {
+void growBuffer(Buffer& buffer, int width, int height, QColor fill) {
   width = std::max(width, 1);
   height = std::max(height, 1);
-  if (image.width() == width && image.height() == height) return;
+  if (buffer.image.width() == width && buffer.image.height() == height) return;
   QImage bigger = blankImage(width, height, fill);
-  drawImageOnto(bigger, image);
-  image = std::move(bigger);
-}
-
-void Buffer::fill(QColor colour) {
-  if (!image.isNull()) image.fill(colour);
-}
-
-void Buffer::fillRect(const QRect& rect, QColor colour) {
-  if (image.isNull()) return;
-  QPainter p(&image);
-  p.fillRect(rect, colour);
+  drawImageOnto(bigger, buffer.image);
+  buffer.image = std::move(bigger);
 }
 
 void CanvasView::fitPictureToWidget() {

@@ -1,7 +1,8 @@
-// Drawing surfaces: the style a canvas carries, off-screen buffers, and picture widgets with a canvas.
+// Drawing surfaces: the font of a canvas style, sizing off-screen buffers, and picture widgets with a canvas.
 #pragma once
 
 #include "present/picture_view.h"
+#include "state/surface_buffers.h"
 
 #include <QColor>
 #include <QFont>
@@ -10,33 +11,13 @@
 
 namespace taluvin {
 
-// What a canvas draws with: a brush (solid or clear) and a font with its colour.
-struct DrawStyle {
-  QColor brush = QColor(255, 255, 255);
-  bool brushClear = false;
-  QColor fontColor = QColor(0, 0, 0);
-  std::string face = "Arial";
-  int size = 12;  // points
-  bool bold = false, italic = false, underline = false;
+// The font a canvas style writes with.
+QFont canvasFont(const DrawStyle& style);
 
-  QFont font() const;
-  void setStyleFlags(bool b, bool i, bool u) { bold = b; italic = i; underline = u; }
-};
-
-// An off-screen 24-bit image and its canvas style.
-struct Buffer {
-  QImage image;
-  DrawStyle style;
-
-  // A new blank image of that size; the content is not kept.
-  void resize(int width, int height);
-  // Keeps the content and fills the new part with fill.
-  void grow(int width, int height, QColor fill);
-  void fill(QColor colour);
-  void fillRect(const QRect& rect, QColor colour);
-  int width() const { return image.width(); }
-  int height() const { return image.height(); }
-};
+// A new blank image of that size in the buffer's brush; the content is not kept.
+void resizeBuffer(Buffer& buffer, int width, int height);
+// Keeps the content and fills the new part with fill.
+void growBuffer(Buffer& buffer, int width, int height, QColor fill);
 
 // A picture widget whose picture is also a canvas with a style.
 class CanvasView : public PictureView {

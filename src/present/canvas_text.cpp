@@ -4,7 +4,7 @@
 #include "base/text.h"
 #include "present/command_panel.h"
 #include "present/font_faces.h"
-#include "present/frame.h"
+#include "present/frame_page.h"
 #include "present/layout_settings.h"
 #include "present/main_window.h"
 #include "present/markup_tokens.h"
@@ -61,15 +61,15 @@ struct Target {
   QWidget* view;        // repainted when the surface is a visible picture
 };
 
-Target targetOf(Screen& screen, ZoneSurface surface) {
+Target targetOf(Screen& screen, Surface surface) {
   switch (surface) {
-    case ZoneSurface::CommandPanel:
+    case Surface::CommandPanel:
       screen.panelPicture()->fitPictureToWidget();
       return {&screen.panelBuffer().image, &screen.panelPicture()->picture(), &screen.panelBuffer().style, screen.panelPicture()};
-    case ZoneSurface::Frame:
+    case Surface::FramePicture:
       screen.framePicture()->fitPictureToWidget();
       return {&screen.framePicture()->picture(), &screen.framePicture()->picture(), &screen.framePicture()->style, screen.framePicture()};
-    case ZoneSurface::ScrollPage:
+    case Surface::ScrollPage:
       return {&screen.pageImage()->picture(), &screen.pageImage()->picture(), &screen.pageImage()->style, nullptr};
     default:
       screen.pictureScreen()->fitPictureToWidget();
@@ -82,7 +82,7 @@ Target targetOf(Screen& screen, ZoneSurface surface) {
 bool drawTextBox(Screen& screen, const TextBox& request) {
   GameSession& s = screen.session();
   const auto& st = s.screen.style;
-  const bool page = request.surface == ZoneSurface::ScrollPage;
+  const bool page = request.surface == Surface::ScrollPage;
   ScrollPage& scroll = screen.scrollPage();
   Target target = targetOf(screen, request.surface);
 
@@ -117,7 +117,7 @@ bool drawTextBox(Screen& screen, const TextBox& request) {
     fill.fillRect(QRect(x, y, width, height), boxColour);
   }
 
-  const QFont font = target.style->font();
+  const QFont font = canvasFont(*target.style);
   const QFontMetrics metrics(font);
   const int lineHeight = lineHeightFor(size);
   const std::vector<std::string> tokens = splitBoxTokens(text);
@@ -208,7 +208,7 @@ void drawMonitorTextBox(Screen& screen, const std::string& rawText) {
   d.setStyleFlags(st.bold, st.italic, st.underline);
   d.brush = backgroundColour(s);
   d.brushClear = true;
-  const QFont font = d.font();
+  const QFont font = canvasFont(d);
   const QFontMetrics metrics(font);
   const int lineHeight = lineHeightFor(size);
   int r = 0;
@@ -230,7 +230,7 @@ void drawMonitorTextBox(Screen& screen, const std::string& rawText) {
       zone.label = link->label;
       zone.script = resolveScriptAlias(s, link->script);
       zone.rect = QRect(m.boxX + r, m.boxY + row, metrics.horizontalAdvance(drawn), metrics.height());
-      screen.recordZone(ZoneSurface::Monitor, zone);
+      screen.recordZone(Surface::Monitor, zone);
     }
     if (m.boxWidth < r + metrics.horizontalAdvance(toQt(token))) {
       r = 0;

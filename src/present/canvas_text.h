@@ -14,7 +14,7 @@ namespace taluvin {
 // A box of text as "btxt=" and "display=" ask for it; -1 for x or y is the scroll-page text position,
 // 0 for width or height reaches the surface's edge, 0 for size is the font size.
 struct TextBox {
-  ZoneSurface surface = ZoneSurface::PictureScreen;
+  Surface surface = Surface::PictureScreen;
   std::string text;
   int x = 0, y = 0, width = 0, height = 0;
   int size = 0;

@@ -4,10 +4,11 @@
 #include "base/text.h"
 #include "present/font_faces.h"
 #include "present/layout_settings.h"
+#include "state/game_session.h"
 
 namespace taluvin {
 
-CommandPanel::CommandPanel(QWidget* page) {
+CommandPanel::CommandPanel(QWidget* page, GameSession& session) : buffer(session.buffers.commandPanel) {
   panelBook = new PagedBook(page);
   panelBook->setObjectName("Abok2");
   panelBook->setGeometry(675, 45, 210, 266);
@@ -16,7 +17,7 @@ CommandPanel::CommandPanel(QWidget* page) {
   panelPicture->setObjectName("TelCmd");
   panelPicture->setGeometry(0, 0, 210, 266);
   panelPicture->fitPictureToWidget();
-  buffer.resize(210, 266);
+  resizeBuffer(buffer, 210, 266);
 
   commandLine = new QLineEdit(page);
   commandLine->setObjectName("Input");
@@ -76,7 +77,7 @@ void CommandPanel::applyGameLayout(GameSession& s) {
   layPanel(s);
   const std::string& brush = s.settings.line(94).empty() ? s.settings.line(18) : s.settings.line(94);
   buffer.style.brush = paintColor(brush, QColor(255, 255, 255));
-  buffer.resize(panelPicture->width(), panelPicture->height());
+  resizeBuffer(buffer, panelPicture->width(), panelPicture->height());
   panelPicture->style = buffer.style;
   panelPicture->fillPicture(buffer.style.brush);
 }
@@ -92,7 +93,7 @@ void CommandPanel::applyRunLayout(GameSession& s, const std::string& styleLetter
   d.fontColor = paintColor(s.settings.line(19), QColor(0, 0, 0));
   const auto panelLetters = readStyleLetters(s.settings.line(67));
   d.setStyleFlags(panelLetters.bold, panelLetters.italic, panelLetters.underline);
-  if (buffer.image.size() != panelPicture->size()) buffer.resize(panelPicture->width(), panelPicture->height());
+  if (buffer.image.size() != panelPicture->size()) resizeBuffer(buffer, panelPicture->width(), panelPicture->height());
   panelPicture->style = d;
   panelPicture->fitPictureToWidget();
 

@@ -13,11 +13,12 @@ struct GameSession;
 
 class CommandPanel {
  public:
-  explicit CommandPanel(QWidget* page);
+  // The command-panel buffer is the session's; the panel sizes it and shows it.
+  CommandPanel(QWidget* page, GameSession& session);
 
   PagedBook* panelBook;           // Abok2
   CanvasView* panelPicture;       // TelCmd: the command panel's picture
-  Buffer buffer;          // the command-panel buffer
+  Buffer& buffer;                 // the command-panel buffer
   QLineEdit* commandLine;         // Input: the typed-command line
   QPlainTextEdit* registerInput;  // InputReg
 

@@ -5,6 +5,7 @@
 #include "present/font_faces.h"
 #include "present/layout_settings.h"
 #include "present/memo_text.h"
+#include "state/game_session.h"
 
 #include <QPlainTextDocumentLayout>
 #include <QScrollBar>
@@ -13,7 +14,7 @@
 
 namespace taluvin {
 
-ConsolePage::ConsolePage(QWidget* page) {
+ConsolePage::ConsolePage(QWidget* page, GameSession& session) : fontPoints_(session.screen.consoleFontPoints) {
   consoleText = new QPlainTextEdit(page);
   consoleText->setObjectName("MsgMd0");
   consoleText->setGeometry(5, 5, 586, 313);

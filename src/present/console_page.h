@@ -12,7 +12,8 @@ struct GameSession;
 
 class ConsolePage {
  public:
-  explicit ConsolePage(QWidget* page);
+  // The console font size is the session's; the page reads and sets it there.
+  ConsolePage(QWidget* page, GameSession& session);
 
   QPlainTextEdit* consoleText;  // MsgMd0
   QWidget* topBar;              // BarraTop
@@ -52,7 +53,7 @@ class ConsolePage {
 
   QString text_;
   int splitWidth_ = -1;  // the memo's width when its display lines were last split
-  int fontPoints_ = 16;
+  int& fontPoints_;
 };
 
 }  // namespace taluvin

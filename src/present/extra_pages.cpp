@@ -60,7 +60,7 @@ ImageStore::ImageStore(QWidget* page) {
   lineStoreMemo = new QPlainTextEdit(page);
   lineStoreMemo->setObjectName("Memo3");
   lineStoreMemo->hide();
-  for (auto& b : rain) b.resize(596, 271);
+  for (auto& b : rain) resizeBuffer(b, 596, 271);
 }
 
 }  // namespace taluvin

@@ -34,7 +34,7 @@ struct ImageStore {
   CanvasView* loadingImage;        // BufShp: pictures load here; magenta is transparent
   CanvasView* workImage;           // GrpTmp
   CanvasView* screenBackup;        // BkTel
-  CanvasView* hudImage;            // Hud
+  CanvasView* hudImage;            // Hud: the overlay picture itself is kept in the session
   CanvasView* visorBuffer;         // VzrBuf
   QListWidget* objectList;         // Objs
   QPlainTextEdit* effectMemo;     // Memo1: the console effects' work memo

@@ -9,7 +9,8 @@
 
 namespace taluvin {
 
-MemoBox::MemoBox(QWidget* page) : QObject(page) {
+MemoBox::MemoBox(QWidget* page, MemoScroll& scroll)
+    : QObject(page), position(scroll.position), travel(scroll.travel), step(scroll.step) {
   memoPanel = new QWidget(page);
   memoPanel->setObjectName("moSbx");
   memoPanel->setGeometry(325, 175, 181, 131);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "present/canvas.h"
+#include "state/screen_state.h"
 
 #include <QLabel>
 #include <QObject>
@@ -11,17 +12,19 @@ namespace taluvin {
 class MemoBox : public QObject {
   Q_OBJECT
  public:
-  explicit MemoBox(QWidget* page);
+  // scroll is the session's memo scroll state, which the box moves and shows.
+  MemoBox(QWidget* page, MemoScroll& scroll);
 
   QWidget* memoPanel;     // moSbx
   CanvasView* memoImage;  // moImg
   QLabel* memoTrack;      // moLb0
   QLabel* memoThumb;      // moLb1
 
-  // Scroll state: the thumb's position, its travel along the track and the image rows per unit.
-  int position = 0;
-  int travel = 0;
-  int step = 5;
+  // The session's scroll state: the thumb's position, its travel along the track and the image
+  // rows per unit.
+  int& position;
+  int& travel;
+  int& step;
 
   // A run starts with the box hidden, its scroll state reset and the wheel step back at 5.
   void reset();

@@ -61,7 +61,7 @@ class MemoLayout {
   // A size the memo was given in its text, scaled and kept within a surface side.
   int scaledSide(int v) const { return std::clamp(scaled(v), -kMaxSurfaceSide, kMaxSurfaceSide); }
   int textWidth(const std::string& t) const { return QFontMetrics(font()).horizontalAdvance(toQt(t)); }
-  QFont font() const { return style_.font(); }
+  QFont font() const { return canvasFont(style_); }
   QImage& image() { return box_.memoImage->picture(); }
   int usableWidth() const {
     return box_.memoImage->picture().width() - marginLeft_ - indentLeft_ - indentRight_ - marginRight_;
@@ -143,7 +143,7 @@ void MemoLayout::writeLine() {
         painter.drawLine(zone.rect.left(), underline, zone.rect.right(), underline);
       }
     }
-    screen_.recordZone(ZoneSurface::Memo, zone);
+    screen_.recordZone(Surface::Memo, zone);
   }
   lineZones_.clear();
   painter.end();
@@ -211,7 +211,7 @@ void MemoLayout::figure(const std::vector<std::string>& a) {
     zone.hoverPicture = arg(8);
     zone.sound = arg(9);
     zone.rect = QRect(x, y, w, h);
-    screen_.recordZone(ZoneSurface::Memo, zone);
+    screen_.recordZone(Surface::Memo, zone);
   }
 }
 

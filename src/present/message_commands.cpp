@@ -45,7 +45,7 @@ Flow cmdMsgSet(ScriptInterpreter& ip) {
     preparePageFont(screen, s);
     const DrawStyle& d = screen.pageImage()->style;
     QPainter painter(&screen.pageImage()->picture());
-    painter.setFont(d.font());
+    painter.setFont(canvasFont(d));
     const QString shown = toQt(text);
     // An opaque brush paints the text's cell, as the page canvas writes text.
     const QRect cell(s.screen.textX, s.screen.textY, painter.fontMetrics().horizontalAdvance(shown),

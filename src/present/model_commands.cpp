@@ -76,7 +76,7 @@ void enterMonitor(ScriptInterpreter& ip, Screen& screen, GameSession& s) {
   m.scaledHeight = scaledBounded(s.model4Height * m.scale);
   m.left = (client.width() - m.scaledWidth) / 2;
   m.top = (client.height() - m.scaledHeight) / 2;
-  screen.monitorBuffer().resize(m.scaledWidth, m.scaledHeight);
+  resizeBuffer(screen.monitorBuffer(), m.scaledWidth, m.scaledHeight);
   screen.paintMonitorBackground();
   screen.gameBook()->setCurrentIndex(0);
   screen.panel().setInputShown(false);

@@ -151,7 +151,7 @@ Flow cmdObjectGrid(ScriptInterpreter& ip) {
     return Flow::Done;
   }
   QImage* surface = nullptr;
-  ZoneGroup group = ZoneGroup::Screen;
+  Surface zoneSurface = Surface::PictureScreen;
   if (s.Modelo == ScreenModel::Monitor) {
     surface = &screen.monitorBuffer().image;
   } else if (target == "tel") {
@@ -159,10 +159,10 @@ Flow cmdObjectGrid(ScriptInterpreter& ip) {
     surface = &screen.pictureBuffer().image;
   } else if (target == "fnc") {
     surface = &screen.panelBuffer().image;
-    group = ZoneGroup::Panel;
+    zoneSurface = Surface::CommandPanel;
   } else if (target == "pan") {
     surface = &frameCanvas(screen);
-    group = ZoneGroup::Frame;
+    zoneSurface = Surface::FramePicture;
   } else {
     return Flow::Done;
   }
@@ -179,14 +179,14 @@ Flow cmdObjectGrid(ScriptInterpreter& ip) {
     zone.height = cell;
     zone.cursorType = 1;
     drawPicture(*surface, loadIntoLoadingImage(screen, zone.firstValue), QRect(zone.left, zone.top, cell, cell));
-    recordZoneIn(s.zones, group, zone);
+    recordZoneIn(s.zones, zoneSurface, zone);
     column += cell;
     if (column >= int64_t{cell} * columns) {
       column = 0;
       row += cell;
     }
   }
-  if (group == ZoneGroup::Frame) screen.framePicture()->update();
+  if (zoneSurface == Surface::FramePicture) screen.framePicture()->update();
   return Flow::Done;
 }
 
@@ -223,7 +223,7 @@ Flow cmdShape(ScriptInterpreter& ip) {
     drawPicture(monitor, image, QRect(zone.left, zone.top, zone.width, zone.height));
   } else {
     const Buffer& buffer = screen.monitorBuffer();
-    const QFont font = buffer.style.font();
+    const QFont font = canvasFont(buffer.style);
     const QSize extent = writeLabel(monitor, zone.left, zone.top, toQt(name), font, buffer.style.fontColor);
     zone.width = extent.width();
     zone.height = extent.height();
@@ -239,7 +239,7 @@ Flow cmdShape(ScriptInterpreter& ip) {
   zone.action = resolveScriptAlias(s, ip.arg(6));
   zone.secondValue = ip.arg(7);
   zone.cursorType = 1;
-  recordZoneIn(s.zones, ZoneGroup::Screen, zone);
+  recordZoneIn(s.zones, Surface::PictureScreen, zone);
   return Flow::Done;
 }
 

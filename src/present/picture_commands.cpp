@@ -26,10 +26,10 @@ namespace {
 
 const std::string kNoTarget = w(" <--- não indicou o local tel/fnc/tel!");
 
-bool readTarget(const std::string& word, PictureTarget& target) {
-  if (word == "tel") target = PictureTarget::Screen;
-  else if (word == "fnc") target = PictureTarget::Panel;
-  else if (word == "pan") target = PictureTarget::Frame;
+bool readTarget(const std::string& word, Surface& target) {
+  if (word == "tel") target = Surface::PictureScreen;
+  else if (word == "fnc") target = Surface::CommandPanel;
+  else if (word == "pan") target = Surface::FramePicture;
   else return false;
   return true;
 }
@@ -59,22 +59,22 @@ void displayPicture(ScriptInterpreter& ip) {
     ip.Trace += kMissing;
     return;
   }
-  PictureTarget target;
+  Surface target;
   if (!readTarget(ip.arg(2), target)) {
     ip.Trace += "," + ip.arg(2) + kNoTarget;
     return;
   }
   ip.Trace += "," + ip.arg(2) + "," + std::to_string(x) + "," + std::to_string(y);
-  if (s.Modelo == ScreenModel::WebPage && target == PictureTarget::Screen) {
+  if (s.Modelo == ScreenModel::WebPage && target == Surface::PictureScreen) {
     addPagePicture(ip, name);
     return;
   }
   const int width = numberOrAbort(ip.arg(5), 0);
   const int height = numberOrAbort(ip.arg(6), 0);
   ip.Trace += "," + std::to_string(width) + "," + std::to_string(height);
-  if (target == PictureTarget::Screen && s.Modelo != ScreenModel::PictureScreen && s.Modelo != ScreenModel::ScrollPage) return;
+  if (target == Surface::PictureScreen && s.Modelo != ScreenModel::PictureScreen && s.Modelo != ScreenModel::ScrollPage) return;
   std::string failure;
-  if (target == PictureTarget::Screen && s.Modelo == ScreenModel::ScrollPage)
+  if (target == Surface::PictureScreen && s.Modelo == ScreenModel::ScrollPage)
     placePicture(ip.context().screen(), target, name, boundedCoordinate(int64_t{s.screen.textX} + x),
                  boundedCoordinate(int64_t{s.screen.textY} + y), width, height, &failure);
   else
@@ -93,7 +93,7 @@ void displayText(ScriptInterpreter& ip) {
     return;
   }
   ip.Trace += "," + ip.arg(2);
-  PictureTarget target;
+  Surface target;
   if (!readTarget(ip.arg(2), target)) {
     ip.Trace += kNoTarget;
     return;
@@ -105,7 +105,7 @@ void displayText(ScriptInterpreter& ip) {
   const int size = numberOrAbort(ip.arg(7), style.size);
   const std::string colour = ip.arg(8).empty() ? style.text : ip.arg(8);
   const std::string letters = ip.arg(9).empty() ? std::string("biu") : ip.arg(9);
-  const bool screenTarget = target == PictureTarget::Screen;
+  const bool screenTarget = target == Surface::PictureScreen;
   if (screenTarget && s.Modelo == ScreenModel::WebPage) {
     const auto flags = readStyleLetters(letters);
     std::string line = "<font face=" + style.face + " color=#" + colour + " style=\"font-Size:" +
@@ -127,16 +127,16 @@ void displayText(ScriptInterpreter& ip) {
   box.y = y;
   int available = 0;
   if (screenTarget && s.Modelo == ScreenModel::ScrollPage) {
-    box.surface = ZoneSurface::ScrollPage;
+    box.surface = Surface::ScrollPage;
     available = screen.pageImage()->picture().width() - s.screen.textX;
   } else if (screenTarget) {
-    box.surface = ZoneSurface::PictureScreen;
+    box.surface = Surface::PictureScreen;
     available = screen.pictureBuffer().width();
-  } else if (target == PictureTarget::Panel) {
-    box.surface = ZoneSurface::CommandPanel;
+  } else if (target == Surface::CommandPanel) {
+    box.surface = Surface::CommandPanel;
     available = screen.panelBuffer().width();
   } else {
-    box.surface = ZoneSurface::Frame;
+    box.surface = Surface::FramePicture;
     available = frameCanvas(screen).width();
   }
   box.width = available - x > 0 ? available - x : 1;
@@ -146,21 +146,21 @@ void displayText(ScriptInterpreter& ip) {
   box.boxColour = "0";
   box.style = letters;
   drawTextBox(screen, box);
-  if (box.surface == ZoneSurface::Frame) screen.framePicture()->update();
+  if (box.surface == Surface::FramePicture) screen.framePicture()->update();
 }
 
 }  // namespace
 
-const QImage& placePicture(Screen& screen, PictureTarget target, const std::string& name, int x, int y, int width,
+const QImage& placePicture(Screen& screen, Surface target, const std::string& name, int x, int y, int width,
                            int height, std::string* error) {
   GameSession& s = screen.session();
   const QImage& picture = loadIntoLoadingImage(screen, name, error);
   // Nothing to draw, and no room to make for it on the scroll page.
   if (picture.isNull()) return picture;
   const QRect rect = placement(picture, x, y, width, height);
-  if (target == PictureTarget::Panel) {
+  if (target == Surface::CommandPanel) {
     drawPicture(screen.panelBuffer().image, picture, rect);
-  } else if (target == PictureTarget::Frame) {
+  } else if (target == Surface::FramePicture) {
     drawPicture(frameCanvas(screen), picture, rect);
     screen.framePicture()->update();
   } else if (s.Modelo == ScreenModel::PictureScreen) {
@@ -184,7 +184,7 @@ const QImage& placePicture(Screen& screen, PictureTarget target, const std::stri
 void drawHudIntoBuffer(Screen& screen) {
   const HudState& hud = screen.session().hud;
   if (!hud.on || !hud.loaded) return;
-  const QImage& picture = screen.hudImage()->picture();
+  const QImage& picture = hud.picture;
   drawPicture(screen.pictureBuffer().image, picture, QRect(QPoint(hud.x, hud.y), picture.size()));
 }
 
@@ -223,7 +223,7 @@ Flow cmdHud(ScriptInterpreter& ip) {
       return Flow::Done;
     }
     std::string failure;
-    if (loadGamePicture(s.GameFolder, what, screen.hudImage()->picture(), &failure)) hud.loaded = true;
+    if (loadGamePicture(s.GameFolder, what, hud.picture, &failure)) hud.loaded = true;
     ip.Trace += unreadablePictureMarker(failure);
   }
   if (s.Modelo != ScreenModel::PictureScreen) return Flow::Done;

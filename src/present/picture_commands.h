@@ -2,6 +2,7 @@
 #pragma once
 
 #include "script/interpreter.h"
+#include "state/surface.h"
 
 #include <QImage>
 #include <string>
@@ -15,14 +16,11 @@ Flow cmdHud(ScriptInterpreter& ip);
 Flow cmdCaption(ScriptInterpreter& ip);
 Flow cmdBorder(ScriptInterpreter& ip);
 
-// The surfaces "tel", "fnc" and "pan" name.
-enum class PictureTarget { Screen, Panel, Frame };
-
 // Loads name through the loading image and places it at (x, y); width or height 0 is the picture's
 // own. The picture screen takes it into its buffer in model "1" and on the scroll page in model
 // "3" (which grows to hold it); the command panel into its buffer; the frame picture at once.
 // Returns the loading image; why the picture could not be read goes to error when asked for.
-const QImage& placePicture(Screen& screen, PictureTarget target, const std::string& name, int x, int y,
+const QImage& placePicture(Screen& screen, Surface target, const std::string& name, int x, int y,
                            int width, int height, std::string* error = nullptr);
 
 // The HUD drawn into the picture-screen buffer at its position when it is on.

@@ -5,11 +5,12 @@
 #include "present/layout_settings.h"
 #include "present/memo_box.h"
 #include "present/memo_text.h"
+#include "state/game_session.h"
 
 
 namespace taluvin {
 
-PicturePage::PicturePage(QWidget* page) {
+PicturePage::PicturePage(QWidget* page, GameSession& session) : buffer(session.buffers.pictureScreen) {
   picturePanel = new QWidget(page);
   picturePanel->setObjectName("PanTel");
   picturePanel->setGeometry(0, 0, 596, 271);
@@ -40,13 +41,13 @@ PicturePage::PicturePage(QWidget* page) {
   messageStrip->setFont(pixelFont("Arial", 21));
   paintWidgetText(messageStrip, QColor(255, 255, 255), QColor(0, 128, 0));
 
-  memo = new MemoBox(page);
-  buffer.resize(pictureScreen->width(), pictureScreen->height());
+  memo = new MemoBox(page, session.screen.memoScroll);
+  resizeBuffer(buffer, pictureScreen->width(), pictureScreen->height());
 }
 
 void PicturePage::fitToTela() {
   pictureScreen->fitPictureToWidget();
-  if (buffer.image.size() != pictureScreen->size()) buffer.resize(pictureScreen->width(), pictureScreen->height());
+  if (buffer.image.size() != pictureScreen->size()) resizeBuffer(buffer, pictureScreen->width(), pictureScreen->height());
 }
 
 void PicturePage::setStripFont(const QFont& font, QColor colour) {
@@ -76,7 +77,7 @@ void PicturePage::applyGameLayout(GameSession& s) {
   pictureScreen->resize(picturePanel->size());
   takeTextStyle(pictureScreen->style, s, background);
   takeTextStyle(buffer.style, s, background);
-  buffer.resize(pictureScreen->width(), pictureScreen->height());
+  resizeBuffer(buffer, pictureScreen->width(), pictureScreen->height());
   pictureScreen->setPicture(blankImage(pictureScreen->width(), pictureScreen->height(), background));
 }
 

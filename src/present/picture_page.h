@@ -13,7 +13,9 @@ class MemoBox;
 
 class PicturePage {
  public:
-  explicit PicturePage(QWidget* page);
+  // The picture-screen buffer and the memo's scroll state are the session's; the page sizes the
+  // buffer and shows it.
+  PicturePage(QWidget* page, GameSession& session);
 
   QWidget* picturePanel;          // PanTel
   CanvasView* pictureScreen;      // Tela: the visible picture screen
@@ -21,7 +23,7 @@ class PicturePage {
   QLabel* caption;                // Legda
   QPlainTextEdit* messageStrip;   // Msg
   MemoBox* memo;                  // moSbx with moImg, moLb0, moLb1
-  Buffer buffer;          // the picture-screen buffer, the size of Tela
+  Buffer& buffer;                 // the picture-screen buffer, the size of Tela
 
   // Lines 27 to 30, 35, 58 and 59; the screen and its buffer filled with the background colour.
   void applyGameLayout(GameSession& session);

@@ -7,7 +7,7 @@
 #include "present/console_page.h"
 #include "present/extra_pages.h"
 #include "present/font_faces.h"
-#include "present/frame.h"
+#include "present/frame_page.h"
 #include "present/layout_settings.h"
 #include "present/main_window.h"
 #include "present/memo_box.h"
@@ -28,14 +28,14 @@ namespace taluvin {
 Screen::Screen(MainWindow& window, GameSession& session) : window_(window), session_(session) {
   installFontSubstitutes();
   QWidget* page = window.defaultPage();
-  frame_ = std::make_unique<Frame>(page);
-  panel_ = std::make_unique<CommandPanel>(page);
+  frame_ = std::make_unique<FramePage>(page, session);
+  panel_ = std::make_unique<CommandPanel>(page, session);
 
   gameBook_ = new PagedBook(page);
   gameBook_->setObjectName("Abok1");
   gameBook_->setGeometry(39, 36, 596, 323);
-  picture_ = std::make_unique<PicturePage>(gameBook_->addPage("1"));
-  console_ = std::make_unique<ConsolePage>(gameBook_->addPage("0"));
+  picture_ = std::make_unique<PicturePage>(gameBook_->addPage("1"), session);
+  console_ = std::make_unique<ConsolePage>(gameBook_->addPage("0"), session);
   web_ = std::make_unique<WebPageView>(gameBook_->addPage("2"));
   map_ = std::make_unique<MapPage>(gameBook_->addPage("Mapa"));
   images_ = std::make_unique<ImageStore>(window.imagesPage());
@@ -48,20 +48,20 @@ Screen::Screen(MainWindow& window, GameSession& session) : window_(window), sess
   panel_->registerInput->raise();
   window.installEventFilter(picture_->memo);
   frame_->loadEndButton(session.ProgramFolder, "bot1.bmp");
-  monitorBuffer_.resize(640, 420);
+  resizeBuffer(session.buffers.monitor, 640, 420);
 }
 
 Screen::~Screen() = default;
 
 MemoBox& Screen::memoBox() { return *picture_->memo; }
 CanvasView* Screen::pictureScreen() const { return picture_->pictureScreen; }
-Buffer& Screen::pictureBuffer() { return picture_->buffer; }
+Buffer& Screen::pictureBuffer() { return session_.buffers.pictureScreen; }
 CanvasView* Screen::panelPicture() const { return panel_->panelPicture; }
-Buffer& Screen::panelBuffer() { return panel_->buffer; }
+Buffer& Screen::panelBuffer() { return session_.buffers.commandPanel; }
+Buffer& Screen::monitorBuffer() { return session_.buffers.monitor; }
 CanvasView* Screen::framePicture() const { return frame_->framePicture; }
 PictureView* Screen::endButton() const { return frame_->endButton; }
 CanvasView* Screen::loadingImage() const { return images_->loadingImage; }
-CanvasView* Screen::hudImage() const { return images_->hudImage; }
 CanvasView* Screen::pageImage() const { return scroll_->pageImage; }
 CanvasView* Screen::scrollPicture() const { return scroll_->scrollPicture; }
 QLabel* Screen::caption() const { return picture_->caption; }
@@ -216,7 +216,7 @@ void Screen::updateScreen() {
   drawHudIntoBuffer();
   if (session_.Modelo == ScreenModel::PictureScreen && !drawThroughVisor()) {
     picture_->pictureScreen->fitPictureToWidget();
-    drawImageOnto(picture_->pictureScreen->picture(), picture_->buffer.image);
+    drawImageOnto(picture_->pictureScreen->picture(), session_.buffers.pictureScreen.image);
     picture_->pictureScreen->update();
   } else if (session_.Modelo == ScreenModel::Monitor) {
     showMonitorBuffer();
@@ -263,8 +263,9 @@ void Screen::clearAllSurfaces() {
   panel_->commandLine->clear();
   picture_->messageStrip->clear();
   picture_->pictureScreen->fillPicture(background);
-  picture_->buffer.grow(picture_->pictureScreen->width(), picture_->pictureScreen->height(), background);
-  picture_->buffer.fill(background);
+  Buffer& buffer = session_.buffers.pictureScreen;
+  growBuffer(buffer, picture_->pictureScreen->width(), picture_->pictureScreen->height(), background);
+  buffer.fill(background);
   scroll_->pageImage->picture().fill(background);
   panel_->panelPicture->fillPicture(background);
   scroll_->showPageImage();
@@ -273,7 +274,7 @@ void Screen::clearAllSurfaces() {
 
 // The hot-zone table, the web page composer, the monitor window, the effects and the map are
 // built as their own parts; these are the points where the screen hands over to them.
-void Screen::recordZone(ZoneSurface surface, const LinkZone& zone) { recordLinkZone(session_.zones, surface, zone); }
+void Screen::recordZone(Surface surface, const LinkZone& zone) { recordLinkZone(session_.zones, surface, zone); }
 void Screen::clearScreenZones() { session_.zones.resetZones(); }
 void Screen::clearModelZones() { session_.zones.resetZones(); }
 void Screen::clearPointerState() { session_.zones.clearPointer(); }

@@ -3,6 +3,7 @@
 
 #include "present/canvas.h"
 #include "present/paged_book.h"
+#include "state/surface.h"
 
 #include <QRect>
 #include <functional>
@@ -18,7 +19,7 @@ namespace taluvin {
 class MainWindow;
 class ScriptInterpreter;
 struct GameSession;
-class Frame;
+class FramePage;
 class CommandPanel;
 class ConsolePage;
 class PicturePage;
@@ -28,9 +29,6 @@ class MemoBox;
 struct MapPage;
 struct DownloadPage;
 struct ImageStore;
-
-// The surfaces that own a range of hot-zone slots.
-enum class ZoneSurface { PictureScreen, CommandPanel, Frame, ScrollPage, Memo, Monitor };
 
 // A clickable rectangle a text or picture records on a surface.
 struct LinkZone {
@@ -65,7 +63,7 @@ class Screen {
   MainWindow& window() { return window_; }
   GameSession& session() { return session_; }
   PagedBook* gameBook() const { return gameBook_; }
-  Frame& frame() { return *frame_; }
+  FramePage& frame() { return *frame_; }
   CommandPanel& panel() { return *panel_; }
   ConsolePage& console() { return *console_; }
   PicturePage& picturePage() { return *picture_; }
@@ -84,7 +82,6 @@ class Screen {
   CanvasView* framePicture() const;    // Imp
   PictureView* endButton() const;      // btFim
   CanvasView* loadingImage() const;    // BufShp
-  CanvasView* hudImage() const;        // Hud
   CanvasView* pageImage() const;       // TelMod3
   CanvasView* scrollPicture() const;   // Tela3
   QLabel* caption() const;             // Legda
@@ -94,7 +91,7 @@ class Screen {
   QLineEdit* commandLine() const;        // Input
 
   // Model "4" draws into the monitor buffer; the monitor window shows it.
-  Buffer& monitorBuffer() { return monitorBuffer_; }
+  Buffer& monitorBuffer();
 
   // The line store read back wherever a text argument is "$".
   void appendLineStore(const std::string& line);
@@ -112,7 +109,7 @@ class Screen {
   bool quitting() const { return quitCheck_ && quitCheck_(); }
 
   // Call points of the parts built beside this one: hot zones, web page, monitor, effects, map.
-  void recordZone(ZoneSurface surface, const LinkZone& zone);
+  void recordZone(Surface surface, const LinkZone& zone);
   void clearScreenZones();
   void clearModelZones();
   void clearPointerState();
@@ -139,7 +136,7 @@ class Screen {
   MainWindow& window_;
   GameSession& session_;
   PagedBook* gameBook_;  // Abok1
-  std::unique_ptr<Frame> frame_;
+  std::unique_ptr<FramePage> frame_;
   std::unique_ptr<CommandPanel> panel_;
   std::unique_ptr<ConsolePage> console_;
   std::unique_ptr<PicturePage> picture_;
@@ -148,7 +145,6 @@ class Screen {
   std::unique_ptr<MapPage> map_;
   std::unique_ptr<DownloadPage> download_;
   std::unique_ptr<ImageStore> images_;
-  Buffer monitorBuffer_;
   std::function<bool()> quitCheck_;
 };
 

@@ -86,7 +86,7 @@ Flow cmdClearScreen(ScriptInterpreter& ip) {
   }
   Buffer& buffer = screen.pictureBuffer();
   prepareBuffer(buffer, ip.session(), colour);
-  buffer.grow(screen.pictureScreen()->width(), screen.pictureScreen()->height(), colour);
+  growBuffer(buffer, screen.pictureScreen()->width(), screen.pictureScreen()->height(), colour);
   buffer.fill(colour);
   screen.pictureScreen()->fillPicture(colour);
   CanvasView* page = screen.pageImage();
@@ -105,7 +105,7 @@ Flow cmdClearBuffer(ScriptInterpreter& ip) {
   }
   Buffer& buffer = screen.pictureBuffer();
   prepareBuffer(buffer, ip.session(), colour);
-  buffer.grow(screen.pictureScreen()->width(), screen.pictureScreen()->height(), colour);
+  growBuffer(buffer, screen.pictureScreen()->width(), screen.pictureScreen()->height(), colour);
   buffer.fill(colour);
   return Flow::Done;
 }

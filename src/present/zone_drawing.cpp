@@ -76,24 +76,15 @@ Qt::CursorShape cursorShapeFor(int cursorType) {
   }
 }
 
-int recordZoneIn(ZoneState& zones, ZoneGroup group, const HotZone& zone) {
-  const int index = zones.table.take(group);
+int recordZoneIn(ZoneState& zones, Surface surface, const HotZone& zone) {
+  const int index = zones.table.take(surface);
   HotZone& slot = zones.table.slot(index);
   slot = zone;
   slot.active = true;
   return index;
 }
 
-int recordLinkZone(ZoneState& zones, ZoneSurface surface, const LinkZone& link) {
-  ZoneGroup group = ZoneGroup::Screen;
-  switch (surface) {
-    case ZoneSurface::PictureScreen:
-    case ZoneSurface::Monitor: group = ZoneGroup::Screen; break;
-    case ZoneSurface::CommandPanel: group = ZoneGroup::Panel; break;
-    case ZoneSurface::Frame: group = ZoneGroup::Frame; break;
-    case ZoneSurface::ScrollPage:
-    case ZoneSurface::Memo: group = ZoneGroup::Page; break;
-  }
+int recordLinkZone(ZoneState& zones, Surface surface, const LinkZone& link) {
   HotZone zone;
   zone.firstValue = link.label;
   zone.action = link.script;
@@ -104,7 +95,7 @@ int recordLinkZone(ZoneState& zones, ZoneSurface surface, const LinkZone& link) 
   zone.width = link.rect.width();
   zone.height = link.rect.height();
   zone.cursorType = static_cast<uint8_t>(link.cursor);
-  return recordZoneIn(zones, group, zone);
+  return recordZoneIn(zones, surface, zone);
 }
 
 }  // namespace taluvin

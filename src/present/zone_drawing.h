@@ -36,9 +36,9 @@ QImage& frameCanvas(Screen& screen);
 // The pointer shape a cursor type stands for.
 Qt::CursorShape cursorShapeFor(int cursorType);
 
-// Fills the group's next slot with zone, made active; returns the slot.
-int recordZoneIn(ZoneState& zones, ZoneGroup group, const HotZone& zone);
+// Fills the surface's next slot with zone, made active; returns the slot.
+int recordZoneIn(ZoneState& zones, Surface surface, const HotZone& zone);
 // A clickable rectangle other presentation code drew, stored in its surface's range.
-int recordLinkZone(ZoneState& zones, ZoneSurface surface, const LinkZone& zone);
+int recordLinkZone(ZoneState& zones, Surface surface, const LinkZone& zone);
 
 }  // namespace taluvin

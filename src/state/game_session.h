@@ -9,6 +9,7 @@
 #include "state/screen_model.h"
 #include "state/screen_state.h"
 #include "state/settings.h"
+#include "state/surface_buffers.h"
 #include "state/text_file.h"
 #include "state/zone_table.h"
 
@@ -71,10 +72,12 @@ struct GameSession {
 
   // Text style, text positions, console effect and model-4 geometry of the screen.
   ScreenState screen;
+  // The picture-screen, command-panel and monitor buffers with their canvas styles.
+  SurfaceBuffers buffers;
 
   // Hot zones of every surface, the pointer state and the picture-screen click script.
   ZoneState zones;
-  // The overlay picture's position and switches.
+  // The overlay picture, its position and switches.
   HudState hud;
 
   // Whether a game's files are open; before that nothing may be written, not even into the

@@ -1,9 +1,13 @@
-// HudState: the overlay picture's position and switches, kept with the game.
+// HudState: the overlay picture, its position and switches, kept with the game.
 #pragma once
+
+#include <QImage>
 
 namespace taluvin {
 
 struct HudState {
+  // The picture "hud=" last read; drawn only once loaded says a picture was read.
+  QImage picture;
   bool on = false;
   bool loaded = false;
   int x = 0;

@@ -35,6 +35,14 @@ struct MemoMargins {
   int left = 0, right = 0, top = 0, bottom = 0;
 };
 
+// Where the memo box's text is scrolled to: the thumb's position, its travel along the track and
+// the image rows per unit.
+struct MemoScroll {
+  int position = 0;
+  int travel = 0;
+  int step = 5;
+};
+
 struct ScreenState {
   TextStyle style;
   // Where model "3" text goes next on the page image.
@@ -48,6 +56,11 @@ struct ScreenState {
   std::string memoScrollBar;
   MemoMargins memoMargins;
   std::string memoAlignment = "left";
+  MemoScroll memoScroll;
+  // Points of the console's text: settings line 33 and "fntsize=" change it, a game keeps it.
+  int consoleFontPoints = 16;
+  // The end button's picture name, without the "U-"/"D-" of its two states.
+  std::string endButtonName = "bot1.bmp";
   MonitorGeometry monitor;
   std::string monitorBackground = "000000";
   // Settings values the layout could not use as written (a colour that does not read, a size past

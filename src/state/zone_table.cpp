@@ -5,15 +5,31 @@ namespace taluvin {
 
 namespace {
 
+// Picture screen and monitor, command panel, frame picture, scroll page and memo, visor.
 constexpr std::array<ZoneRange, 5> kRanges{{{0, 19}, {20, 39}, {40, 59}, {60, 99}, {100, 119}}};
+
+size_t rangeOf(Surface surface) {
+  switch (surface) {
+    case Surface::PictureScreen:
+    case Surface::Monitor: return 0;
+    case Surface::CommandPanel: return 1;
+    case Surface::FramePicture: return 2;
+    case Surface::ScrollPage:
+    case Surface::Memo: return 3;
+    case Surface::Visor: return 4;
+  }
+  return 0;
+}
 
 }  // namespace
 
-ZoneRange ZoneTable::range(ZoneGroup group) { return kRanges[static_cast<size_t>(group)]; }
+ZoneRange ZoneTable::range(Surface surface) { return kRanges[rangeOf(surface)]; }
 
-int ZoneTable::take(ZoneGroup group) {
-  const ZoneRange r = range(group);
-  int& counter = counters_[static_cast<size_t>(group)];
+int ZoneTable::nextSlot(Surface surface) const { return counters_[rangeOf(surface)]; }
+
+int ZoneTable::take(Surface surface) {
+  const ZoneRange r = range(surface);
+  int& counter = counters_[rangeOf(surface)];
   if (counter < r.first || counter > r.last) counter = r.first;
   const int index = counter;
   counter = index == r.last ? r.first : index + 1;
@@ -32,8 +48,8 @@ void ZoneTable::deactivate(int first, int last) {
     if (i >= 0) slots_[static_cast<size_t>(i)].active = false;
 }
 
-int ZoneTable::hitTest(ZoneGroup group, int x, int y) const {
-  const ZoneRange r = range(group);
+int ZoneTable::hitTest(Surface surface, int x, int y) const {
+  const ZoneRange r = range(surface);
   for (int i = r.last; i >= r.first; --i)
     if (slots_[static_cast<size_t>(i)].contains(x, y)) return i;
   return -1;

@@ -1,6 +1,8 @@
 // ZoneTable: the 120 clickable rectangles every surface shares, and the pointer state around them.
 #pragma once
 
+#include "state/surface.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -25,27 +27,26 @@ struct HotZone {
   }
 };
 
-// Each surface owns one range of slots, filled in rotation by its own counter.
-enum class ZoneGroup { Screen, Panel, Frame, Page, Visor };
-
 struct ZoneRange {
   int first;
   int last;
 };
 
+// Each surface owns one range of slots, filled in rotation by the range's own counter. The monitor
+// shares the picture screen's range and the memo the scroll page's.
 class ZoneTable {
  public:
   static constexpr int kSlots = 120;
 
-  static ZoneRange range(ZoneGroup group);
+  static ZoneRange range(Surface surface);
 
   HotZone& slot(int index) { return slots_.at(static_cast<size_t>(index)); }
   const HotZone& slot(int index) const { return slots_.at(static_cast<size_t>(index)); }
 
-  // The slot the group's next zone goes into; the counter moves on, back to the range's start
+  // The slot the surface's next zone goes into; the counter moves on, back to the range's start
   // after its last slot. The slot is cleared and left for the caller to fill and activate.
-  int take(ZoneGroup group);
-  int nextSlot(ZoneGroup group) const { return counters_[static_cast<size_t>(group)]; }
+  int take(Surface surface);
+  int nextSlot(Surface surface) const;
 
   // Every range but the frame picture's goes inactive and every counter restarts; the frame
   // picture's zones survive because they decorate the window, not a screen.
@@ -53,8 +54,8 @@ class ZoneTable {
   // Inactive from first to last, counters untouched.
   void deactivate(int first, int last);
 
-  // The highest active slot of the group containing the point, or -1.
-  int hitTest(ZoneGroup group, int x, int y) const;
+  // The highest active slot of the surface's range containing the point, or -1.
+  int hitTest(Surface surface, int x, int y) const;
 
  private:
   std::array<HotZone, kSlots> slots_{};

@@ -1,4 +1,4 @@
-// The frame of the game window: the frame picture Imp, the end button and its label.
+// The frame of the game window: the frame picture Imp, the end button and its caption.
 #pragma once
 
 #include "present/canvas.h"
@@ -10,9 +10,10 @@ namespace taluvin {
 class MainWindow;
 struct GameSession;
 
-class Frame {
+class FramePage {
  public:
-  explicit Frame(QWidget* page);
+  // The end button's name is the session's; the page reads and sets it there.
+  FramePage(QWidget* page, GameSession& session);
 
   CanvasView* framePicture;  // Imp: the game's frame picture, stretched over the page
   PictureView* endButton;    // btFim: the end button, sized to its picture
@@ -20,13 +21,13 @@ class Frame {
 
   // The end button's picture "U-" + name (pressed "D-" + name), looked up in folder.
   void loadEndButton(const std::string& folder, const std::string& name);
-  std::string endButtonName() const { return endButtonName_; }
+  const std::string& endButtonName() const { return endButtonName_; }
 
   // Lines 11 to 14 and 64 to 72 of the game's settings, and the window shaping of line 93.
   void applyGameLayout(MainWindow& window, GameSession& session);
 
  private:
-  std::string endButtonName_ = "bot1.bmp";
+  std::string& endButtonName_;
 };
 
 }  // namespace taluvin

@@ -1,5 +1,5 @@
 // The frame picture, the end button and its label, laid out when a game is opened.
-#include "present/frame.h"
+#include "present/frame_page.h"
 
 #include "base/text.h"
 #include "present/font_faces.h"
@@ -7,12 +7,13 @@
 #include "present/main_window.h"
 #include "present/picture_placement.h"
 #include "present/window_shape.h"
+#include "state/game_session.h"
 
 #include <algorithm>
 
 namespace taluvin {
 
-Frame::Frame(QWidget* page) {
+FramePage::FramePage(QWidget* page, GameSession& session) : endButtonName_(session.screen.endButtonName) {
   framePicture = new CanvasView(page);
   framePicture->setObjectName("Imp");
   framePicture->setGeometry(0, 0, 900, 420);
@@ -33,7 +34,7 @@ Frame::Frame(QWidget* page) {
   endCaption->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void Frame::loadEndButton(const std::string& folder, const std::string& name) {
+void FramePage::loadEndButton(const std::string& folder, const std::string& name) {
   endButtonName_ = name.empty() ? std::string("bot1.bmp") : name;
   QImage picture;
   if (!loadGamePicture(folder, "U-" + endButtonName_, picture)) return;
@@ -41,7 +42,7 @@ void Frame::loadEndButton(const std::string& folder, const std::string& name) {
   endButton->setPicture(std::move(picture));
 }
 
-void Frame::applyGameLayout(MainWindow& window, GameSession& s) {
+void FramePage::applyGameLayout(MainWindow& window, GameSession& s) {
   // Content size: the window's client area and the frame picture follow it.
   const QSize content = lineSurface(s, 11, 12, window.outerBook()->size());
   // A window needs some area to be shown at all.
