@@ -1,6 +1,7 @@
 // The one ordered dispatch table of the script language; tools and tests read it from here.
 #include "app/command_table.h"
 
+#include "interact/input_commands.h"
 #include "interact/link_commands.h"
 #include "present/box_commands.h"
 #include "present/message_commands.h"
@@ -144,11 +145,11 @@ std::vector<CommandEntry> buildTable() {
       /* 108 */ {{"if<"}, cmdIfLess, ends, "register, value, command word, its arguments"},
       /* 109 */ {{"if~"}, cmdIfBetween, ends, "register, low, high, command word, its arguments"},
       /* 110 */ {{"scriptcmd="}, cmdScriptCmd, ends, "script name"},
-      /* 111 */ {{"setfoco="}, nullptr, ends, "web, inp, fnc, vsr or msg"},
-      /* 112 */ {{"loadpainel", "loadpan"}, nullptr, ends, "picture file"},
+      /* 111 */ {{"setfoco="}, cmdSetFocus, ends, "web, inp, fnc, vsr or msg"},
+      /* 112 */ {{"loadpainel", "loadpan"}, cmdLoadFramePicture, ends, "picture file"},
       /* 113 */ {{"barratop"}, cmdTopBar, ends, "on or off (on)"},
       /* 114 */ {{"defini="}, nullptr, ends, "settings line (-1), value"},
-      /* 115 */ {{"defcom="}, nullptr, ends, "vocabulary script name"},
+      /* 115 */ {{"defcom="}, cmdDefineVocabulary, ends, "vocabulary script name"},
       /* 116 */ {{"cinza=", "gray="}, nullptr, ends,
                  "target (tel, fnc or pan), colour (background colour), level (0), x, y, width, height (each 0)"},
       /* 117 */ {{"chuva=", "rain="}, nullptr, ends,
@@ -174,14 +175,14 @@ std::vector<CommandEntry> buildTable() {
       /* 135 */ {{"ifgen="}, cmdIfGen, ends, "command word, its arguments"},
       /* 136 */ {{"loadregs"}, cmdLoadRegs, ends,
                  "none (the game's register file); or file, first register, first line, count"},
-      /* 137 */ {{"inptdef="}, nullptr, goesOn,
+      /* 137 */ {{"inptdef="}, cmdRegisterInputStyle, goesOn,
                  "font face, background colour, font colour, font size, 1 for a border, style (biu)"},
-      /* 138 */ {{"inptreg=", "input=", "inptcmd="}, nullptr, ends, "register or off, x, y, width, height, script"},
+      /* 138 */ {{"inptreg=", "input=", "inptcmd="}, cmdRegisterInput, ends, "register or off, x, y, width, height, script"},
       /* 139 */ {{"align="}, nullptr, ends, "left, center or right"},
       /* 140 */ {{"legenda=", "subtitle="}, cmdCaption, ends,
                  "text (Sem texto.; $: the memo's text), x, y, width, height (each 0), face, size (1), colour, shadow"},
       /* 141 */ {{"shape="}, cmdShape, ends, "picture file or text, x, y, width, height, script, hover picture"},
-      /* 142 */ {{"inkey"}, nullptr, ends, "register (0)"},
+      /* 142 */ {{"inkey"}, cmdInkey, ends, "register (0)"},
       /* 143 */ {{"refresh"}, cmdRefresh, ends, "none"},
       /* 144 */ {{"savebuf", "putbuf"}, cmdSaveBuffer, ends, "none"},
       /* 145 */ {{"scroll"}, cmdScroll, ends, "direction (up), x, y, width, height, step (each 0)"},

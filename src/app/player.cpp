@@ -3,6 +3,7 @@
 
 #include "app/interpreter_window.h"
 #include "base/text.h"
+#include "interact/keyboard.h"
 #include "interact/monitor_window.h"
 #include "interact/pointer_handlers.h"
 #include "present/layout_settings.h"
@@ -43,6 +44,7 @@ Player::Player(const Options& options, const std::string& programFolder, const s
   interpreterWindow_->interpreter().setContext(this);
   interpreterWindow_->interpreter().setStopFlag(&ending_);
   connectPointerHandlers(*this);
+  connectKeyboardHandlers(*this);
   // The writer reports from its own thread; the player says it once, on its own thread.
   StateWriter::instance().setFailureReport([this](const std::string& message) {
     QMetaObject::invokeMethod(

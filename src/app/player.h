@@ -61,6 +61,7 @@ class Player : public RunHooks, public CommandContext {
   MainWindow& window() override { return *main_; }
   Screen& screen() override;
   AudioService& audio() override;
+  void traceLine(const std::string& text) override { trace_.line(text); }
 
   // RunHooks
   void resetInteraction() override;

@@ -4,6 +4,7 @@
 #include "app/player.h"
 
 #include <QTimer>
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -27,6 +28,8 @@ bool Replay::load() {
     step.lineNumber = number;
     if (!(words >> step.action) || step.action[0] == '#') continue;
     for (std::string word; words >> word;) step.args.push_back(word);
+    const size_t actionEnd = line.find(step.action) + step.action.size();
+    step.rest = line.substr(std::min(line.size(), actionEnd + 1));
     const ReplayAction* known = nullptr;
     for (const auto& a : replayActions())
       if (step.action == a.name) known = &a;

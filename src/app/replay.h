@@ -14,6 +14,8 @@ struct ReplayStep {
   int lineNumber = 0;
   std::string action;
   std::vector<std::string> args;
+  // The line after the action word and the blank that ends it, as written (blanks kept).
+  std::string rest = {};
 };
 
 // What an action does; it returns the milliseconds of events to let run before the next one,

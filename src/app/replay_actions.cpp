@@ -2,13 +2,13 @@
 #include "present/main_window.h"
 #include "app/player.h"
 #include "app/replay.h"
+#include "app/replay_keys.h"
 #include "app/replay_pointer.h"
 #include "base/numbers.h"
 
 #include <QApplication>
-#include <QKeyEvent>
-#include <QKeySequence>
 #include <QPixmap>
+#include <limits>
 
 namespace taluvin {
 
@@ -19,27 +19,10 @@ std::string checkMilliseconds(const ReplayStep& s) {
   return ms && *ms >= 0 ? std::string() : "'" + s.args[0] + "' is not a number of milliseconds";
 }
 
-std::string checkKey(const ReplayStep& s) {
-  return QKeySequence::fromString(QString::fromStdString(s.args[0])).isEmpty()
-             ? "'" + s.args[0] + "' is not a key name"
-             : std::string();
-}
-
 std::string checkPng(const ReplayStep& s) {
   const auto& f = s.args[0];
   return f.size() > 4 && f.compare(f.size() - 4, 4, ".png") == 0 ? std::string()
                                                                  : "'" + f + "' is not a .png file name";
-}
-
-ReplayOutcome pressKey(Player& player, const ReplayStep& s) {
-  const QKeyCombination combo = QKeySequence::fromString(QString::fromStdString(s.args[0]))[0];
-  QWidget* target = QApplication::focusWidget();
-  if (!target) target = &player.mainWindow();
-  QKeyEvent press(QEvent::KeyPress, combo.key(), combo.keyboardModifiers());
-  QApplication::sendEvent(target, &press);
-  QKeyEvent release(QEvent::KeyRelease, combo.key(), combo.keyboardModifiers());
-  QApplication::sendEvent(target, &release);
-  return {};
 }
 
 ReplayOutcome screenshot(Player& player, const ReplayStep& s) {
@@ -61,7 +44,9 @@ const std::vector<ReplayAction>& replayActions() {
       {"resume", 0, 0, nullptr, [](Player& p, const ReplayStep&) { p.resume(); return ReplayOutcome{}; }},
       {"wait", 1, 1, checkMilliseconds,
        [](Player&, const ReplayStep& s) { return ReplayOutcome{*parseInt(s.args[0]), {}}; }},
-      {"key", 1, 1, checkKey, pressKey},
+      {"key", 1, 1, checkKey, replayKey},
+      // The rest of the line, blanks inside kept, however many words it has.
+      {"type", 1, std::numeric_limits<int>::max(), nullptr, replayType},
       {"screenshot", 1, 2, checkPng, screenshot},
       {"click", 2, 3, checkPointerPosition, replayClick},
       {"press", 2, 3, checkPointerPosition, replayPress},

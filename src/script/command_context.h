@@ -22,6 +22,8 @@ class CommandContext {
   virtual AudioService& audio() = 0;
   // Runs a script as a player action would (a zone's action, a caption click).
   virtual void runScript(const std::string& name) = 0;
+  // A line of the player's own in the trace, outside any script line (a typed phrase's failure).
+  virtual void traceLine(const std::string& text) = 0;
   // Lets the window's events run once, as between the short sleeps of a waiting command.
   virtual void letEventsRun() = 0;
   // The player ends the program: any run stops at its next line and the exit steps follow.

@@ -81,9 +81,9 @@ std::array<std::string, 4> splitWords(std::string_view text) {
 
 std::string lookupPhrase(const Lines& vocabulary, std::string_view typed) {
   for (const auto& line : vocabulary) {
-    size_t bar = line.find('|');
-    std::string_view phrase = bar == std::string::npos ? std::string_view() : std::string_view(line).substr(0, bar);
-    if (trimView(phrase) == typed) return trim(std::string_view(line).substr(bar + 1));
+    const size_t bar = line.find('|');
+    if (bar == std::string::npos) continue;
+    if (trimView(std::string_view(line).substr(0, bar)) == typed) return trim(std::string_view(line).substr(bar + 1));
   }
   return {};
 }
@@ -92,14 +92,16 @@ std::string suggestPhrases(const Lines& vocabulary, std::string_view first, std:
   std::string result;
   int taken = 0;
   for (const auto& line : vocabulary) {
-    if (taken >= 12) break;
-    size_t bar = line.find('|');
-    std::string_view phrase = std::string_view(line).substr(0, bar);
+    if (taken >= kMaxSuggestions) break;
+    const size_t bar = line.find('|');
+    if (bar == std::string::npos) continue;
+    // Untrimmed, as the vocabulary's author laid it out; "/" marks a phrase kept out of hints.
+    const std::string_view phrase = std::string_view(line).substr(0, bar);
     if (phrase.empty() || phrase[0] == '/') continue;
     if (phrase.find(first) == std::string_view::npos) continue;
     if (!second.empty() && phrase.find(second) == std::string_view::npos) continue;
-    result += phrase;
     result += "\r\n";
+    result += phrase;
     ++taken;
   }
   return result;

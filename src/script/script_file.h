@@ -24,8 +24,11 @@ std::string labelReferenceNote(const Lines& lines, std::string_view labelLine);
 // The first four blank-separated words of typed text; missing words are empty.
 std::array<std::string, 4> splitWords(std::string_view text);
 
-// Command-vocabulary lookups over lines of the form "phrase | script".
+// Command-vocabulary lookups over lines of the form "phrase | script"; a line without "|" is no entry.
+// The script of the first line whose trimmed phrase equals typed, or empty.
 std::string lookupPhrase(const Lines& vocabulary, std::string_view typed);
+// Up to kMaxSuggestions phrases containing first (and second, when given), each after a CR LF.
+constexpr int kMaxSuggestions = 12;
 std::string suggestPhrases(const Lines& vocabulary, std::string_view first, std::string_view second);
 
 }  // namespace taluvin

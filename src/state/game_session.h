@@ -11,6 +11,7 @@
 #include "state/settings.h"
 #include "state/surface_buffers.h"
 #include "state/text_file.h"
+#include "state/typing_state.h"
 #include "state/zone_table.h"
 
 #include <array>
@@ -77,6 +78,8 @@ struct GameSession {
 
   // Hot zones of every surface, the pointer state and the picture-screen click script.
   ZoneState zones;
+  // The typed-command line's last phrase, the key held and the register input box's target.
+  TypingState typing;
   // The overlay picture, its position and switches.
   HudState hud;
 

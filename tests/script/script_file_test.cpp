@@ -49,8 +49,10 @@ TEST(ScriptFile, VocabularyLookupIsExactAndSuggestionsSkipHiddenPhrasesAndStopAt
   EXPECT_EQ(lookupPhrase(vocab, "ABRIR PORTA"), "porta1");
   EXPECT_EQ(lookupPhrase(vocab, "/ABRIR"), "segredo");
   EXPECT_EQ(lookupPhrase(vocab, "abrir porta"), "");
-  EXPECT_EQ(suggestPhrases(vocab, "ABRIR", ""), "ABRIR PORTA \r\n");
-  EXPECT_EQ(suggestPhrases(vocab, "PORTA", "OLHAR"), "OLHAR PORTA\r\n");
+  // Each phrase follows a CR LF, untrimmed; a line without "|" offers nothing.
+  EXPECT_EQ(suggestPhrases(vocab, "ABRIR", ""), "\r\nABRIR PORTA ");
+  EXPECT_EQ(suggestPhrases(vocab, "PORTA", "OLHAR"), "\r\nOLHAR PORTA");
+  EXPECT_EQ(suggestPhrases(vocab, "barra", ""), "");
   for (int i = 0; i < 13; ++i) vocab.push_back("PEGAR " + std::to_string(i) + " | x");
   const auto many = suggestPhrases(vocab, "PEGAR", "");
   EXPECT_NE(many.find("PEGAR 11 "), std::string::npos);

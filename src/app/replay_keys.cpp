@@ -1,0 +1,88 @@
+// Replay's keyboard actions, delivered as the window system delivers keys: press, then release.
+#include "app/replay_keys.h"
+
+#include "app/player.h"
+#include "present/main_window.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
+
+namespace taluvin {
+
+namespace {
+
+// The control that has the keyboard; without an active window (a display that never activates
+// one) the control the main window last focused.
+QWidget* keyTarget(Player& player) {
+  if (QWidget* focused = QApplication::focusWidget()) return focused;
+  if (QWidget* focused = player.mainWindow().focusWidget()) return focused;
+  return &player.mainWindow();
+}
+
+void sendKey(Player& player, int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+  QWidget* target = keyTarget(player);
+  QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+  QApplication::sendEvent(target, &press);
+  // The press may have moved the focus (a script run by it); the release goes where the key is now.
+  target = keyTarget(player);
+  QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
+  QApplication::sendEvent(target, &release);
+}
+
+// What a key types, as a US keyboard gives it; empty for keys that type nothing.
+QString textOfKey(int key, Qt::KeyboardModifiers modifiers) {
+  if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return {};
+  switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return QStringLiteral("\r");
+    case Qt::Key_Tab: return QStringLiteral("\t");
+    case Qt::Key_Backspace: return QStringLiteral("\b");
+    case Qt::Key_Escape: return QStringLiteral("\x1b");
+    case Qt::Key_Delete: return QStringLiteral("\x7f");
+    default: break;
+  }
+  if (key < Qt::Key_Space || key > 0xFF) return {};
+  const QChar c(key);
+  return QString(modifiers & Qt::ShiftModifier ? c.toUpper() : c.toLower());
+}
+
+// The key that types character c: Qt names the Latin-1 keys by their upper-case character, and an
+// upper-case letter comes with Shift.
+std::pair<int, Qt::KeyboardModifiers> keyOfCharacter(const QString& c) {
+  const char32_t code = c.toUcs4().value(0);
+  if (code >= 0x100) return {Qt::Key_unknown, Qt::NoModifier};
+  const QChar character(static_cast<char16_t>(code));
+  const char16_t upper = character.toUpper().unicode();
+  return {upper < 0x100 ? upper : static_cast<int>(code), character.isUpper() ? Qt::ShiftModifier : Qt::NoModifier};
+}
+
+}  // namespace
+
+std::string checkKey(const ReplayStep& s) {
+  return QKeySequence::fromString(QString::fromStdString(s.args[0])).isEmpty()
+             ? "'" + s.args[0] + "' is not a key name"
+             : std::string();
+}
+
+ReplayOutcome replayKey(Player& player, const ReplayStep& s) {
+  const QKeyCombination combo = QKeySequence::fromString(QString::fromStdString(s.args[0]))[0];
+  sendKey(player, combo.key(), combo.keyboardModifiers(), textOfKey(combo.key(), combo.keyboardModifiers()));
+  return {};
+}
+
+ReplayOutcome replayType(Player& player, const ReplayStep& s) {
+  const QString text = QString::fromUtf8(s.rest.data(), static_cast<qsizetype>(s.rest.size()));
+  for (qsizetype i = 0; i < text.size();) {
+    // One character, whatever the number of UTF-16 units it takes.
+    const qsizetype units = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+    const QString character = text.mid(i, units);
+    i += units;
+    const auto [key, modifiers] = keyOfCharacter(character);
+    sendKey(player, key, modifiers, character);
+    if (player.quitRequested()) break;
+  }
+  return {};
+}
+
+}  // namespace taluvin

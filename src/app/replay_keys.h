@@ -1,0 +1,16 @@
+// Replay's keyboard actions: key presses and releases carrying their text, sent to the focused control.
+#pragma once
+
+#include "app/replay.h"
+
+namespace taluvin {
+
+// NAME is a key as Qt names keys.
+std::string checkKey(const ReplayStep& s);
+
+// Presses and releases one key; a key that types something carries its text, as a keyboard's does.
+ReplayOutcome replayKey(Player& player, const ReplayStep& s);
+// Types the step's text (UTF-8, blanks kept) one key press and release per character; no Enter.
+ReplayOutcome replayType(Player& player, const ReplayStep& s);
+
+}  // namespace taluvin
