@@ -18,8 +18,11 @@ namespace taluvin::testing {
 TestGame::TestGame() : events_(std::make_unique<QObject>()) {
   std::random_device rd;
   auto dir = std::filesystem::temp_directory_path() / ("taluvin-test-" + std::to_string(rd()) + std::to_string(rd()));
-  std::filesystem::create_directories(dir);
-  folder_ = dir.string() + "/";
+  // The game gets a folder of its own inside the test's, so a name that climbs out of the game
+  // folder still lands in the test's temporary area.
+  std::filesystem::create_directories(dir / "jogo");
+  beside_ = dir.string() + "/";
+  folder_ = beside_ + "jogo/";
   std::vector<std::string> program(5);
   program[4] = "jogo";
   writeLines("taluvin.ini", program);
@@ -29,7 +32,7 @@ TestGame::TestGame() : events_(std::make_unique<QObject>()) {
 TestGame::~TestGame() {
   player_.reset();
   std::error_code ec;
-  std::filesystem::remove_all(folder_, ec);
+  std::filesystem::remove_all(beside_, ec);
 }
 
 void TestGame::write(const std::string& name, const std::string& text) {

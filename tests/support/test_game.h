@@ -19,6 +19,9 @@ class TestGame {
   ~TestGame();
 
   const std::string& folder() const { return folder_; }
+  // The test's own temporary folder holding the game folder: what lies here is beside the game,
+  // outside it, and goes away with the test.
+  const std::string& beside() const { return beside_; }
 
   // Files are written as given (UTF-8 source turned into Windows-1252), lines joined with CR LF.
   void write(const std::string& name, const std::string& text);
@@ -58,6 +61,7 @@ class TestGame {
  private:
   void queueArmedEvents(const std::string& line);
 
+  std::string beside_;
   std::string folder_;
   std::unique_ptr<Player> player_;
   std::vector<std::string> trace_;
