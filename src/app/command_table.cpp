@@ -6,6 +6,7 @@
 #include "present/box_commands.h"
 #include "present/message_commands.h"
 #include "present/model_commands.h"
+#include "present/object_link_listing.h"
 #include "present/object_picture_commands.h"
 #include "present/picture_commands.h"
 #include "present/style_commands.h"

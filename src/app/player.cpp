@@ -79,6 +79,7 @@ void Player::showOpeningPictureFromSettings() {
 
 ScriptInterpreter& Player::interpreter() { return interpreterWindow_->interpreter(); }
 Screen& Player::screen() { return main_->screen(); }
+WebPageComposer& Player::webPage() { return main_->screen().webPage(); }
 AudioService& Player::audio() { return interpreterWindow_->audio(); }
 ScriptRunner& Player::runner() { return interpreterWindow_->runner(); }
 

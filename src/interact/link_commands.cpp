@@ -11,6 +11,7 @@
 #include "present/screen.h"
 #include "present/scroll_page.h"
 #include "present/surface_budget.h"
+#include "present/web_page_composer.h"
 #include "present/zone_drawing.h"
 #include "script/command_context.h"
 #include "script/markup.h"
@@ -121,38 +122,28 @@ HotZone& fillSlot(GameSession& s, Surface surface, const HotZone& z) {
   return s.zones.table.slot(recordZoneIn(s.zones, surface, z));
 }
 
-// Model "2": the link becomes a line of the composed page.
+// Model "2": the link becomes a line of the composed page; slots 3 to 5 are the picture's width,
+// height and placement there.
 void addPageLink(ScriptInterpreter& ip, const LinkRequest& r) {
-  Screen& screen = ip.context().screen();
-  GameSession& s = ip.session();
-  const std::string open = r.action.empty() ? std::string() : "<a href=Scp=" + r.action + ">";
-  const std::string close = r.action.empty() ? std::string() : "</a>";
-  if (r.picture) {
-    const QImage& picture = loadIntoLoadingImage(screen, r.label);
-    std::string widthText = " width=" + (ip.arg(3).empty() ? std::to_string(picture.width()) : ip.arg(3));
-    std::string heightText = " height=" + (ip.arg(4).empty() ? std::to_string(picture.height()) : ip.arg(4));
-    if (screen.gameBook()->width() < picture.width()) {
-      widthText = " width=" + std::to_string(screen.gameBook()->width());
-      heightText.clear();
-    }
-    std::string line = open + "<img src=" + s.FolderUrl + r.label + widthText + heightText + " border=0 ";
-    const std::string& placement = ip.arg(5);
-    if (placement == "left" || placement == "right") line += "align=" + placement;
-    if (placement == "center") line = "<div align=center>" + line + "></div";
-    screen.addWebLine(line + ">" + close);
+  WebPageComposer& page = ip.context().webPage();
+  if (!r.picture) {
+    page.addLinkText(expandAllMarkup(r.label, ip.session().Modelo), r.action);
     return;
   }
-  const TextStyle& style = s.screen.style;
-  std::string line = "<font face=" + style.face + " color=#" + style.text + " style=\"Font-Size:" +
-                     std::to_string(style.size) + "\">";
-  if (style.bold) line += "<b>";
-  if (style.italic) line += "<em>";
-  if (style.underline) line += "<u>";
-  line += open + expandAllMarkup(r.label, s.Modelo);
-  if (style.underline) line += "</u>";
-  if (style.italic) line += "</em>";
-  if (style.bold) line += "</b>";
-  screen.addWebLine(line + "</font>" + close);
+  Screen& screen = ip.context().screen();
+  const QImage& picture = loadIntoLoadingImage(screen, r.label);
+  PagePicture line;
+  line.name = r.label;
+  line.script = r.action;
+  line.placement = ip.arg(5);
+  // A picture wider than the game screen is narrowed to it and keeps its proportions.
+  if (screen.gameBook()->width() < picture.width()) {
+    line.width = std::to_string(screen.gameBook()->width());
+  } else {
+    line.width = ip.arg(3).empty() ? std::to_string(picture.width()) : ip.arg(3);
+    line.height = ip.arg(4).empty() ? std::to_string(picture.height()) : ip.arg(4);
+  }
+  page.addPicture(line);
 }
 
 // Model "3": links flow along the scroll page from its text position.

@@ -38,7 +38,6 @@ void toggleMapPage(CommandContext& context) {
   PagedBook* book = screen.gameBook();
   if (book->currentPageName() != "Mapa") {
     book->showPage("Mapa");
-    screen.refreshMap();
     return;
   }
   book->showPage(toQt(s.Modelo == ScreenModel::Monitor ? std::string("1") : s.Modelo.text()));

@@ -9,6 +9,7 @@
 #include "present/picture_page.h"
 #include "present/screen.h"
 #include "present/scroll_page.h"
+#include "present/web_page_composer.h"
 #include "script/command_context.h"
 #include "script/markup.h"
 
@@ -40,7 +41,7 @@ Flow cmdMsgSet(ScriptInterpreter& ip) {
   } else if (model == ScreenModel::PictureScreen) {
     screen.messageStrip()->setPlainText(toQt(text).remove('\r'));
   } else if (model == ScreenModel::WebPage) {
-    screen.addWebText(text);
+    ip.context().webPage().addMessage(text);
   } else if (model == ScreenModel::ScrollPage) {
     preparePageFont(screen, s);
     const DrawStyle& d = screen.pageImage()->style;
@@ -69,7 +70,7 @@ Flow cmdMsgAppend(ScriptInterpreter& ip) {
   else if (model == ScreenModel::PictureScreen)
     screen.picturePage().appendToStrip(toQt(text));
   else if (model == ScreenModel::WebPage)
-    screen.addWebLine(text);
+    ip.context().webPage().addLine(text);
   else if (model == ScreenModel::ScrollPage)
     preparePageFont(screen, s);
   return Flow::Done;
@@ -84,7 +85,7 @@ Flow cmdClearMsg(ScriptInterpreter& ip) {
   else if (model == ScreenModel::PictureScreen)
     screen.messageStrip()->clear();
   else if (model == ScreenModel::WebPage)
-    screen.startNewWebPage();
+    ip.context().webPage().startPage();
   else if (model == ScreenModel::ScrollPage)
     screen.clearLineStore();
   return Flow::Done;
@@ -93,7 +94,6 @@ Flow cmdClearMsg(ScriptInterpreter& ip) {
 Flow cmdLineFeed(ScriptInterpreter& ip) {
   // no arguments
   static const std::string kLineBreak = "\r\n";
-  static const std::string kWebBreak = "<br>";
   Screen& screen = ip.context().screen();
   GameSession& s = ip.session();
   const ScreenModel model = s.Modelo.kind();
@@ -102,7 +102,7 @@ Flow cmdLineFeed(ScriptInterpreter& ip) {
   else if (model == ScreenModel::PictureScreen)
     screen.picturePage().appendToStrip(toQt(kLineBreak));
   else if (model == ScreenModel::WebPage)
-    screen.addWebLine(kWebBreak);
+    ip.context().webPage().addLineBreak();
   else if (model == ScreenModel::ScrollPage)
     s.screen.textY = boundedCoordinate(int64_t{s.screen.textY} + lineHeightFor(screen.pageImage()->style.size));
   return Flow::Done;

@@ -9,6 +9,7 @@
 #include "present/screen.h"
 #include "present/scroll_page.h"
 #include "present/surface_budget.h"
+#include "present/web_page_composer.h"
 #include "present/web_page_view.h"
 #include "script/command_context.h"
 
@@ -39,14 +40,14 @@ void enterPictureScreen(Screen& screen, GameSession& s) {
   screen.letEventsRun();
 }
 
-void enterWebPage(Screen& screen, GameSession& s) {
+void enterWebPage(CommandContext& context, Screen& screen, GameSession& s) {
   screen.web().showEmptyPage(s.screen.style.background);
   screen.gameBook()->showPage("2");
   screen.panel().setInputShown(false);
   screen.gameBook()->resize(lineSurface(s, 51, 52, screen.gameBook()->size()));
   screen.web().fitToPage(screen.gameBook()->width(), screen.gameBook()->height());
   screen.letEventsRun();
-  screen.startNewWebPage();
+  context.webPage().startPage();
   screen.web().browser->setFocus();
 }
 
@@ -66,7 +67,6 @@ void enterMonitor(ScriptInterpreter& ip, Screen& screen, GameSession& s) {
   const std::string& height = ip.arg(3);
   s.model4Width = commandSide(ip.Trace, toIntOr(width, 640));
   s.model4Height = commandSide(ip.Trace, toIntOr(height, 420));
-  screen.showMonitorWindow();
   const QSize client = screen.monitorClientSize();
   auto& m = s.screen.monitor;
   const double byWidth = static_cast<double>(client.width()) / std::max(s.model4Width, 1);
@@ -77,7 +77,6 @@ void enterMonitor(ScriptInterpreter& ip, Screen& screen, GameSession& s) {
   m.left = (client.width() - m.scaledWidth) / 2;
   m.top = (client.height() - m.scaledHeight) / 2;
   resizeBuffer(screen.monitorBuffer(), m.scaledWidth, m.scaledHeight);
-  screen.paintMonitorBackground();
   screen.gameBook()->setCurrentIndex(0);
   screen.panel().setInputShown(false);
   m.boxX = scaledBounded(m.scale * 5);
@@ -101,7 +100,7 @@ Flow cmdMode(ScriptInterpreter& ip) {
   const std::string& model = ip.arg(1);
   const ScreenModel kind = screenModelOf(model);
   screen.commandLine()->clear();
-  screen.clearModelZones();
+  s.zones.resetZones();
   s.screen.monitor.scale = 1.0;
   // Only "modo=" leaves a model that is already shown alone.
   if (ip.Cmd == "modo=" && model == s.Modelo.text()) return Flow::Done;
@@ -118,7 +117,7 @@ Flow cmdMode(ScriptInterpreter& ip) {
     return Flow::Done;
   }
   if (kind == ScreenModel::PictureScreen) enterPictureScreen(screen, s);
-  if (kind == ScreenModel::WebPage) enterWebPage(screen, s);
+  if (kind == ScreenModel::WebPage) enterWebPage(ip.context(), screen, s);
   if (kind == ScreenModel::ScrollPage) enterScrollPage(screen, s);
   markLayoutNotes(ip);
   screen.letEventsRun();

@@ -9,6 +9,7 @@
 #include "present/picture_placement.h"
 #include "present/screen.h"
 #include "present/surface_budget.h"
+#include "present/web_page_composer.h"
 #include "present/zone_drawing.h"
 #include "script/command_context.h"
 #include "script/markup.h"
@@ -58,26 +59,6 @@ void showObjectTitleOnBuffer(ScriptInterpreter& ip, Buffer& buffer, const std::s
   painter.drawText(QRect(x, y, 100000, 100000), Qt::AlignLeft | Qt::AlignTop, toQt(title));
 }
 
-// Model "2": the grid as a block of linked pictures on the composed page.
-void addPageGrid(Screen& screen, const std::string& location, int x, int y, int width, int height, int columns) {
-  const GameSession& s = screen.session();
-  const int cell = width / columns;
-  auto px = [](int v) { return std::to_string(v) + "px"; };
-  screen.addWebLine("<div style=\"width:" + px(width) + "; height:" + px(height) + "; position:absolute; top:" +
-                    px(y) + "; left:" + px(x) + ";\">");
-  int column = 0;
-  for (int record : s.objects.recordsAt(location)) {
-    screen.addWebLine("<a href=Scp=" + s.objects.line(record, kObjectKey) + "><img src=" + s.FolderUrl +
-                      s.objects.line(record, kObjectShape) + " width=" + std::to_string(cell) +
-                      " height=" + std::to_string(cell) + " border=0></a>");
-    if (++column == columns) {
-      column = 0;
-      screen.addWebLine("<br>");
-    }
-  }
-  screen.addWebLine("</div>");
-}
-
 }  // namespace
 
 Flow cmdShowObject(ScriptInterpreter& ip) {
@@ -103,16 +84,13 @@ Flow cmdShowObject(ScriptInterpreter& ip) {
       if (part == "dsc" && target == "msg") addStripLine(screen, description);
       if (part == "shp") showObjectPicture(ip, shape, target);
     } else if (s.Modelo == ScreenModel::WebPage) {
-      if (part == "tit")
-        screen.addWebLine("<font color=#" + ip.arg(5) + " style=\"font-size:1.3em; \">" + title + "</font>");
-      if (part == "dsc") screen.addWebLine(description + "<br>");
-      if (part == "shp") {
-        std::string line = "<img src=" + s.FolderUrl + shape + " width=" +
-                           std::to_string(toIntOr(ip.arg(6), kDefaultShapeSize)) + " height=" +
-                           std::to_string(toIntOr(ip.arg(7), kDefaultShapeSize)) + " border=0 ";
-        if (!ip.arg(4).empty()) line += "align=" + ip.arg(4);
-        screen.addWebLine(line + ">");
-      }
+      // The page flows: slot 4 is the shape's alignment and slot 5 the title's colour there.
+      WebPageComposer& page = ip.context().webPage();
+      if (part == "tit") page.addObjectTitle(title, ip.arg(5));
+      if (part == "dsc") page.addObjectDescription(description);
+      if (part == "shp")
+        page.addObjectShape(shape, toIntOr(ip.arg(6), kDefaultShapeSize), toIntOr(ip.arg(7), kDefaultShapeSize),
+                            ip.arg(4));
     }
   }
   return Flow::Done;
@@ -147,7 +125,7 @@ Flow cmdObjectGrid(ScriptInterpreter& ip) {
   if (cell <= 0) return Flow::Done;
 
   if (s.Modelo == ScreenModel::WebPage && target == "tel") {
-    addPageGrid(screen, location, x, y, width, height, columns);
+    ip.context().webPage().addObjectGrid(location, x, y, width, height, columns);
     return Flow::Done;
   }
   QImage* surface = nullptr;

@@ -12,6 +12,7 @@
 #include "present/screen.h"
 #include "present/scroll_page.h"
 #include "present/surface_budget.h"
+#include "present/web_page_composer.h"
 #include "present/zone_drawing.h"
 #include "script/command_context.h"
 #include "script/markup.h"
@@ -36,16 +37,15 @@ bool readTarget(const std::string& word, Surface& target) {
 
 // Model "2": the picture becomes an image line of the composed page.
 void addPagePicture(ScriptInterpreter& ip, const std::string& name) {
-  Screen& screen = ip.context().screen();
-  const QImage& picture = loadIntoLoadingImage(screen, name);
-  const std::string width = ip.arg(5).empty() ? std::to_string(picture.width()) : ip.arg(5);
-  const std::string height = ip.arg(6).empty() ? std::to_string(picture.height()) : ip.arg(6);
-  const std::string& placement = ip.arg(7);
-  std::string line = "<img src=" + ip.session().FolderUrl + name + " width=" + width + " height=" + height + " border=0 ";
-  if (placement == "left" || placement == "right") line += "align=" + placement;
-  if (placement == "center") line = "<div align=center>" + line + "></div";
-  screen.addWebLine(line + ">");
-  ip.Trace += ", width=" + width + ", height=" + height + "," + placement + "," + ip.arg(8) + "," + ip.arg(9);
+  const QImage& picture = loadIntoLoadingImage(ip.context().screen(), name);
+  PagePicture line;
+  line.name = name;
+  line.width = ip.arg(5).empty() ? std::to_string(picture.width()) : ip.arg(5);
+  line.height = ip.arg(6).empty() ? std::to_string(picture.height()) : ip.arg(6);
+  line.placement = ip.arg(7);
+  ip.context().webPage().addPicture(line);
+  ip.Trace += ", width=" + line.width + ", height=" + line.height + "," + line.placement + "," + ip.arg(8) + "," +
+              ip.arg(9);
 }
 
 void displayPicture(ScriptInterpreter& ip) {
@@ -107,17 +107,7 @@ void displayText(ScriptInterpreter& ip) {
   const std::string letters = ip.arg(9).empty() ? std::string("biu") : ip.arg(9);
   const bool screenTarget = target == Surface::PictureScreen;
   if (screenTarget && s.Modelo == ScreenModel::WebPage) {
-    const auto flags = readStyleLetters(letters);
-    std::string line = "<font face=" + style.face + " color=#" + colour + " style=\"font-Size:" +
-                       std::to_string(size) + "px; \">";
-    if (flags.bold) line += "<b>";
-    if (flags.italic) line += "<em>";
-    if (flags.underline) line += "<u>";
-    line += text;
-    if (flags.underline) line += "</u>";
-    if (flags.italic) line += "</em>";
-    if (flags.bold) line += "</b>";
-    screen.addWebLine(line + "</font>");
+    ip.context().webPage().addText(text, colour, size, readStyleLetters(letters));
     return;
   }
   if (screenTarget && s.Modelo != ScreenModel::PictureScreen && s.Modelo != ScreenModel::ScrollPage) return;

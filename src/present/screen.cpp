@@ -14,6 +14,7 @@
 #include "present/picture_commands.h"
 #include "present/picture_page.h"
 #include "present/scroll_page.h"
+#include "present/web_page_composer.h"
 #include "present/web_page_view.h"
 #include "present/zone_drawing.h"
 #include "script/interpreter.h"
@@ -37,6 +38,7 @@ Screen::Screen(MainWindow& window, GameSession& session) : window_(window), sess
   picture_ = std::make_unique<PicturePage>(gameBook_->addPage("1"), session);
   console_ = std::make_unique<ConsolePage>(gameBook_->addPage("0"), session);
   web_ = std::make_unique<WebPageView>(gameBook_->addPage("2"));
+  webPage_ = std::make_unique<WebPageComposer>(session);
   map_ = std::make_unique<MapPage>(gameBook_->addPage("Mapa"));
   images_ = std::make_unique<ImageStore>(window.imagesPage());
   scroll_ = std::make_unique<ScrollPage>(gameBook_->addPage("3"), window.imagesPage());
@@ -135,8 +137,8 @@ void Screen::applyGameLayout() {
 
   panel_->applyGameLayout(s);
   showModelPage();
-  clearScreenZones();
-  clearPointerState();
+  session_.zones.resetZones();
+  session_.zones.clearPointer();
 }
 
 void Screen::showModelPage() {
@@ -157,15 +159,13 @@ void Screen::showFirstPages() {
 
 void Screen::resetInteraction() {
   panel_->registerInput->hide();
-  hideMonitorBoxes();
   picture_->memo->reset();
   window_.outerBook()->showPage("Default");
   // Platforms without a window stack (the offscreen one) have nothing to raise the window above.
   if (session_.Modelo != ScreenModel::Monitor && QGuiApplication::platformName() != "offscreen") window_.raise();
-  stopEffects();
-  clearScreenZones();
+  session_.zones.resetZones();
   picture_->pictureScreen->setCursor(Qt::ArrowCursor);
-  clearPointerState();
+  session_.zones.clearPointer();
 }
 
 void Screen::applyRunLayout() {
@@ -189,7 +189,7 @@ void Screen::applyRunLayout() {
   } else if (page == "2") {
     panel_->setInputShown(false);
     layGameBookSize(51, 52);
-    startNewWebPage();
+    webPage_->startPage();
   } else if (page == "3") {
     panel_->setInputShown(false);
     layGameBookSize(49, 50);
@@ -206,30 +206,29 @@ void Screen::showQuoteText(const std::string& text) {
   } else if (model == ScreenModel::PictureScreen) {
     picture_->appendToStrip(toQt(text));
   } else if (model == ScreenModel::WebPage) {
-    addWebText(text);
+    webPage_->addMessage(text);
   } else if (model == ScreenModel::ScrollPage || model == ScreenModel::Monitor) {
     appendLineStore(text);
   }
 }
 
 void Screen::updateScreen() {
-  drawHudIntoBuffer();
-  if (session_.Modelo == ScreenModel::PictureScreen && !drawThroughVisor()) {
+  drawHudIntoBuffer(*this);
+  if (session_.Modelo == ScreenModel::PictureScreen) {
     picture_->pictureScreen->fitPictureToWidget();
     drawImageOnto(picture_->pictureScreen->picture(), session_.buffers.pictureScreen.image);
     picture_->pictureScreen->update();
-  } else if (session_.Modelo == ScreenModel::Monitor) {
-    showMonitorBuffer();
   }
   panel_->showBuffer();
 }
 
 void Screen::settleAfterRun() {
   const ScreenModel model = session_.Modelo.kind();
-  if ((model == ScreenModel::Console || model == ScreenModel::PictureScreen) && panel_->commandLine->isVisible()) panel_->commandLine->setFocus();
-  if (gameBook_->currentPageName() == "Mapa") refreshMap();
-  if (model == ScreenModel::ScrollPage && !drawThroughVisor()) scroll_->showPageImage();
-  if (model == ScreenModel::WebPage) finishWebPage();
+  // A register input box the run opened keeps the keyboard: the player is to answer it first.
+  if ((model == ScreenModel::Console || model == ScreenModel::PictureScreen) && panel_->commandLine->isVisible() &&
+      !panel_->registerInput->isVisible())
+    panel_->commandLine->setFocus();
+  if (model == ScreenModel::ScrollPage) scroll_->showPageImage();
 }
 
 void Screen::appendLineStore(const std::string& line) {
@@ -272,29 +271,9 @@ void Screen::clearAllSurfaces() {
   letEventsRun();
 }
 
-// The hot-zone table, the web page composer, the monitor window, the effects and the map are
-// built as their own parts; these are the points where the screen hands over to them.
 void Screen::recordZone(Surface surface, const LinkZone& zone) { recordLinkZone(session_.zones, surface, zone); }
-void Screen::clearScreenZones() { session_.zones.resetZones(); }
-void Screen::clearModelZones() { session_.zones.resetZones(); }
-void Screen::clearPointerState() { session_.zones.clearPointer(); }
-void Screen::startNewWebPage() {}
-void Screen::addWebText(const std::string&) {}
-void Screen::addWebLine(const std::string&) {}
-void Screen::finishWebPage() {}
-void Screen::showMonitorWindow() {}
-void Screen::paintMonitorBackground() {}
-void Screen::hideMonitorBoxes() {}
-void Screen::showMonitorBuffer() {}
-void Screen::takeMonitorPictureIntoBuffer() {}
-void Screen::fillMonitorPicture(QColor) {}
-void Screen::stopEffects() {}
-void Screen::drawHudIntoBuffer() { taluvin::drawHudIntoBuffer(*this); }
-bool Screen::drawThroughVisor() { return false; }
-void Screen::refreshMap() {}
 
 QSize Screen::monitorClientSize() const {
-  // The monitor window is shown maximized: its client area is the screen's available area.
   if (auto* s = QGuiApplication::primaryScreen()) return s->availableGeometry().size();
   return QSize(1024, 768);
 }

@@ -24,6 +24,7 @@ class CommandPanel;
 class ConsolePage;
 class PicturePage;
 class WebPageView;
+class WebPageComposer;
 class ScrollPage;
 class MemoBox;
 struct MapPage;
@@ -68,6 +69,7 @@ class Screen {
   ConsolePage& console() { return *console_; }
   PicturePage& picturePage() { return *picture_; }
   WebPageView& web() { return *web_; }
+  WebPageComposer& webPage() { return *webPage_; }
   ScrollPage& scrollPage() { return *scroll_; }
   MapPage& mapPage() { return *map_; }
   ImageStore& images() { return *images_; }
@@ -108,26 +110,10 @@ class Screen {
   void setQuitCheck(std::function<bool()> check) { quitCheck_ = std::move(check); }
   bool quitting() const { return quitCheck_ && quitCheck_(); }
 
-  // Call points of the parts built beside this one: hot zones, web page, monitor, effects, map.
+  // A zone recorded in the slots of the surface it lies on.
   void recordZone(Surface surface, const LinkZone& zone);
-  void clearScreenZones();
-  void clearModelZones();
-  void clearPointerState();
-  void startNewWebPage();
-  void addWebText(const std::string& text);
-  void addWebLine(const std::string& line);
-  void finishWebPage();
-  void showMonitorWindow();
+  // The monitor window is shown maximized: its client area is the screen's available area.
   QSize monitorClientSize() const;
-  void paintMonitorBackground();
-  void hideMonitorBoxes();
-  void showMonitorBuffer();
-  void takeMonitorPictureIntoBuffer();
-  void fillMonitorPicture(QColor colour);
-  void stopEffects();
-  void drawHudIntoBuffer();
-  bool drawThroughVisor();
-  void refreshMap();
 
  private:
   void applyStyleFromSettings();
@@ -141,6 +127,7 @@ class Screen {
   std::unique_ptr<ConsolePage> console_;
   std::unique_ptr<PicturePage> picture_;
   std::unique_ptr<WebPageView> web_;
+  std::unique_ptr<WebPageComposer> webPage_;
   std::unique_ptr<ScrollPage> scroll_;
   std::unique_ptr<MapPage> map_;
   std::unique_ptr<DownloadPage> download_;

@@ -33,11 +33,6 @@ void prepareBuffer(Buffer& buffer, const GameSession& s, QColor colour) {
   buffer.style.size = st.size;
 }
 
-void fillMonitor(Screen& screen, QColor colour, bool alsoPicture) {
-  screen.monitorBuffer().fill(colour);
-  if (alsoPicture) screen.fillMonitorPicture(colour);
-}
-
 // Shifts a rectangle of image by step in the direction and fills the strip left behind.
 void shiftRect(QImage& image, const std::string& direction, int x, int y, int w, int h, int step, QColor fill) {
   QRect from, to, strip;
@@ -81,7 +76,7 @@ Flow cmdClearScreen(ScriptInterpreter& ip) {
   Screen& screen = ip.context().screen();
   const QColor colour = colourOrBackground(ip);
   if (ip.session().Modelo == ScreenModel::Monitor) {
-    fillMonitor(screen, colour, true);
+    screen.monitorBuffer().fill(colour);
     return Flow::Done;
   }
   Buffer& buffer = screen.pictureBuffer();
@@ -100,7 +95,7 @@ Flow cmdClearBuffer(ScriptInterpreter& ip) {
   Screen& screen = ip.context().screen();
   const QColor colour = colourOrBackground(ip);
   if (ip.session().Modelo == ScreenModel::Monitor) {
-    fillMonitor(screen, colour, false);
+    screen.monitorBuffer().fill(colour);
     return Flow::Done;
   }
   Buffer& buffer = screen.pictureBuffer();
@@ -136,8 +131,6 @@ Flow cmdRefresh(ScriptInterpreter& ip) {
     screen.pictureScreen()->update();
   } else if (model == ScreenModel::ScrollPage) {
     screen.scrollPage().showPageImage();
-  } else if (model == ScreenModel::Monitor) {
-    screen.showMonitorBuffer();
   }
   screen.letEventsRun();
   return Flow::Done;
@@ -151,8 +144,6 @@ Flow cmdSaveBuffer(ScriptInterpreter& ip) {
     drawImageOnto(screen.pictureBuffer().image, screen.pictureScreen()->picture());
   else if (model == ScreenModel::ScrollPage)
     screen.scrollPage().takeBackShownImage();
-  else if (model == ScreenModel::Monitor)
-    screen.takeMonitorPictureIntoBuffer();
   return Flow::Done;
 }
 

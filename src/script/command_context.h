@@ -9,6 +9,7 @@ namespace taluvin {
 class AudioService;
 class MainWindow;
 class Screen;
+class WebPageComposer;
 struct GameSession;
 
 class CommandContext {
@@ -19,6 +20,8 @@ class CommandContext {
   // The main window: its outer book (opening picture, game pages) and the game's pages in it.
   virtual MainWindow& window() = 0;
   virtual Screen& screen() = 0;
+  // The model-"2" page being composed.
+  virtual WebPageComposer& webPage() = 0;
   virtual AudioService& audio() = 0;
   // Runs a script as a player action would (a zone's action, a caption click).
   virtual void runScript(const std::string& name) = 0;

@@ -17,10 +17,10 @@ std::vector<std::string> descriptions(const GameSession& s, const std::string& l
   return items;
 }
 
-using ItemBuilder = std::vector<std::string> (*)(const GameSession&, const std::string&);
+}  // namespace
 
-// slot 1 = register, slot 2 = location or place word
-Flow listInto(ScriptInterpreter& ip, ItemBuilder build) {
+Flow listObjectItemsInto(ScriptInterpreter& ip, ObjectItems build) {
+  // slot 1 = register, slot 2 = location or place word
   auto n = targetRegister(ip, 1);
   if (!n) return Flow::Done;
   auto& s = ip.session();
@@ -31,8 +31,6 @@ Flow listInto(ScriptInterpreter& ip, ItemBuilder build) {
   return Flow::Done;
 }
 
-}  // namespace
-
 std::string joinAsSentence(const std::vector<std::string>& items) {
   std::string sentence;
   for (size_t i = items.size(); i-- > 0;) {
@@ -42,22 +40,6 @@ std::string joinAsSentence(const std::vector<std::string>& items) {
     if (sentence.size() > kMaxRegisterText) break;
   }
   return sentence;
-}
-
-std::vector<std::string> objectLinkItems(const GameSession& s, const std::string& location) {
-  std::vector<std::string> items;
-  const bool web = s.Modelo == ScreenModel::WebPage;
-  const bool canvas = s.Modelo == ScreenModel::Monitor;
-  if (!web && !canvas) return items;
-  for (int record : s.objects.recordsAt(location)) {
-    const std::string& key = s.objects.line(record, kObjectKey);
-    const std::string& description = s.objects.line(record, kObjectDescription);
-    if (web)
-      items.push_back("<a href=Scp=" + key + ">" + description + "</a>");
-    else
-      items.push_back("@" + description + "|" + key + "|");
-  }
-  return items;
 }
 
 Flow cmdCountObjects(ScriptInterpreter& ip) {
@@ -73,12 +55,7 @@ Flow cmdCountObjects(ScriptInterpreter& ip) {
 
 Flow cmdListObjects(ScriptInterpreter& ip) {
   // slot 1 = register, slot 2 = location or place word
-  return listInto(ip, descriptions);
-}
-
-Flow cmdListObjectLinks(ScriptInterpreter& ip) {
-  // slot 1 = register, slot 2 = location or place word
-  return listInto(ip, objectLinkItems);
+  return listObjectItemsInto(ip, descriptions);
 }
 
 }  // namespace taluvin

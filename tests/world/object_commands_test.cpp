@@ -2,6 +2,7 @@
 #include "support/test_game.h"
 
 #include "base/text.h"
+#include "present/object_link_listing.h"
 #include "state/game_session.h"
 #include "world/object_listing.h"
 
