@@ -184,7 +184,8 @@ bool startsWith(std::string_view text, std::string_view prefix) { return text.su
 
 bool aborted(const std::vector<std::string>& trace) {
   return std::any_of(trace.begin(), trace.end(), [](const std::string& line) {
-    return startsWith(line, "List index out of bounds") || line.find("is not a valid integer value") != std::string::npos;
+    return startsWith(line, "List index out of bounds") ||
+           line.find("is not a valid integer value") != std::string::npos;
   });
 }
 
@@ -211,7 +212,8 @@ struct SweepGame {
     game.settings({{10, "sala"}, {26, std::string(1, model)}});
     game.writeLines("jogo.obz", {"anel"});
     game.writeLines("jogo.obx", {"anel", "Anel", "um anel", "sala", "p.bmp", "t1", "", ""});
-    taluvin::test::writeBytes(game.folder() + "p.bmp", taluvin::test::bmpFile(8, 8, 24, {}, taluvin::test::Bytes(8 * 8 * 3, 0x80), false));
+    const taluvin::test::Bytes grey(8 * 8 * 3, 0x80);
+    taluvin::test::writeBytes(game.folder() + "p.bmp", taluvin::test::bmpFile(8, 8, 24, {}, grey, false));
     game.write("alvo.scp", "reg= 9,alvo\n");
     game.write("start.scp", "");
     game.start();
@@ -231,7 +233,8 @@ struct SweepGame {
       return std::any_of(trace.begin(), trace.end(), [&](const std::string& line) { return startsWith(line, prefix); });
     };
     const bool jumped = tracedHere("   2: saltou ") && !tracedHere("   1: :alvo");
-    result.dispatched = tracedHere("   0: " + std::string(row.keywords.front()) + " ") || tracedHere("Exec: ") || jumped;
+    const bool traced = tracedHere("   0: " + std::string(row.keywords.front()) + " ");
+    result.dispatched = traced || tracedHere("Exec: ") || jumped;
     result.aborted = aborted(trace);
     for (const auto& line : trace) result.trace += "\n  " + line;
     return result;
@@ -307,7 +310,8 @@ TEST(CommandCoverage, AHandlerThatRewritesTheWordGoesOnToALaterEntry) {
     const auto blank = line.find(' ');
     ip.Cmd = line.substr(0, blank);
     ip.Rest = blank == std::string::npos ? std::string() : line.substr(blank + 1);
-    for (size_t slot = 1; slot < ip.Args.size(); ++slot) ip.Args[slot] = ip.Rest.empty() ? std::string() : ip.nextArgument();
+    for (size_t slot = 1; slot < ip.Args.size(); ++slot)
+      ip.Args[slot] = ip.Rest.empty() ? std::string() : ip.nextArgument();
     ip.Trace = "   0: " + ip.Cmd + " ";
     taluvin::Flow flow = taluvin::Flow::Done;
     try {
@@ -336,7 +340,7 @@ std::vector<std::string> scriptLinesInLiterals(const std::string& source) {
   auto addLinesOf = [&](std::string_view literal, std::string_view lineBreak) {
     for (size_t start = 0;;) {
       const size_t end = literal.find(lineBreak, start);
-      std::string_view line = literal.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
+      std::string_view line = literal.substr(start, end == std::string_view::npos ? end : end - start);
       while (!line.empty() && (line.front() == ' ' || line.front() == '|')) line.remove_prefix(1);
       lines.emplace_back(line);
       if (end == std::string_view::npos) break;
@@ -388,7 +392,8 @@ std::vector<std::string> scriptLinesInLiterals(const std::string& source) {
 bool isReplayClick(std::string_view line) {
   if (!startsWith(line, "click ")) return false;
   const auto digits = [](std::string_view text) {
-    return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+    const auto digit = [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; };
+    return !text.empty() && std::all_of(text.begin(), text.end(), digit);
   };
   std::istringstream words{std::string(line.substr(6))};
   std::string x, y;
