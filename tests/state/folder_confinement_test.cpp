@@ -180,12 +180,14 @@ TEST(FolderConfinement, ResetMapaDeletesNoGameFileAndNothingOutside) {
 
 TEST(FolderConfinement, AGameNameThatCouldLeaveTheFolderOpensNothing) {
   const std::string victim = uniqueName("taluvin-vitima-");
-  const fs::path besideTheGame = fs::temp_directory_path();
   const std::string withNul = victim + std::string("\0x", 2);
   const std::vector<std::string> names = {"../" + victim, "sub/" + victim, "sub\\" + victim,
                                           "C:" + victim,  "..",             withNul};
   for (const std::string& name : names) {
     TestGame game;
+    // The victim's files lie beside the game folder, where "../" + victim would lead.
+    const fs::path besideTheGame = game.beside();
+    std::ofstream(besideTheGame / (victim + ".rgs"), std::ios::binary) << "segredo\r\n";
     game.writeLines("taluvin.ini", {"", "", "", "", name});
     game.write("start.scp", "reg= 1,rodou\nsaveregs\n");
     game.start();
@@ -195,9 +197,12 @@ TEST(FolderConfinement, AGameNameThatCouldLeaveTheFolderOpensNothing) {
     EXPECT_TRUE(std::any_of(game.trace().begin(), game.trace().end(),
                             [](const std::string& line) { return line.rfind("the game name ", 0) == 0; }))
         << name;
+    EXPECT_NE(game.reg(0), "segredo") << name;
     game.quit();
-    for (const char* extension : {".ini", ".rgs", ".obx", ".obz"})
+    for (const char* extension : {".ini", ".obx", ".obz"})
       EXPECT_FALSE(fs::exists(besideTheGame / (victim + extension))) << name << extension;
+    std::ifstream kept(besideTheGame / (victim + ".rgs"), std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "segredo\r\n") << name;
   }
 
   // The real program says why, once, and ends with a failure.
@@ -209,7 +214,7 @@ TEST(FolderConfinement, AGameNameThatCouldLeaveTheFolderOpensNothing) {
   EXPECT_NE(run.err.find("the game name \"../" + victim + "\" (settings line 4) is not a plain file name"),
             std::string::npos)
       << run.err;
-  EXPECT_FALSE(fs::exists(besideTheGame / (victim + ".rgs")));
+  EXPECT_FALSE(fs::exists(fs::path(game.beside()) / (victim + ".rgs")));
 }
 
 }  // namespace
@@ -217,7 +222,7 @@ TEST(FolderConfinement, AGameNameThatCouldLeaveTheFolderOpensNothing) {
 
 TEST(FolderConfinement, ProgramSettingsLinkedOutOfTheFolderAreNotRead) {
   TestGame game;
-  const std::string outside = game.folder() + "../" + std::filesystem::path(game.folder()).parent_path().filename().string() + "-fora.ini";
+  const std::string outside = game.beside() + "fora.ini";
   {
     std::ofstream out(outside, std::ios::binary);
     for (int k = 0; k < 5; ++k) out << (k == 4 ? "segredo" : "") << "\r\n";
