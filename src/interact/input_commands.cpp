@@ -21,6 +21,7 @@
 #include "state/game_session.h"
 #include "world/register_access.h"
 
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextBrowser>
@@ -44,7 +45,7 @@ Flow cmdRegisterInput(ScriptInterpreter& ip) {
   const int32_t reg = registerNumber(ip.arg(1));
   // The box shows the register's text; a register the table lacks has none to show or take.
   if (!s.registers.has(reg)) {
-    ip.Trace += kOutOfRange;
+    ip.Trace += ip.arg(1) + kOutOfRange;
     return Flow::Done;
   }
   s.typing.registerInput = {reg, resolveScriptAlias(s, ip.arg(6))};
@@ -81,7 +82,8 @@ Flow cmdSetFocus(ScriptInterpreter& ip) {
   Screen& screen = ip.context().screen();
   MainWindow& window = ip.context().window();
   window.activateWindow();
-  window.raise();
+  // Platforms without a window stack (the offscreen one) have nothing to raise the window above.
+  if (QGuiApplication::platformName() != "offscreen") window.raise();
   if (target == "web") {
     screen.web().browser->setFocus();
   } else if (target == "inp") {
