@@ -104,12 +104,13 @@ void WebPageComposer::addMessage(const std::string& message) {
       addMessageLink(line, text.substr(at + 1, bar - at - 1), text.substr(bar + 1, end - bar - 1));
       at = second == std::string::npos ? text.size() : second + 1;
     } else {
+      // Messages come with their "§" already turned into "<br>"; one that still holds a "§" at a
+      // word's start is broken there all the same.
       while (text.compare(at, kBreakSign.size(), kBreakSign) == 0) {
         at += kBreakSign.size();
         addLine(line + kBreak);
         line.clear();
       }
-      if (blank < at) blank = text.find(' ', at);
       const std::string word = text.substr(at, blank + 1 - at);
       at = blank + 1;
       if (word.find(kBreak) != std::string::npos) {
