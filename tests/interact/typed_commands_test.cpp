@@ -4,6 +4,7 @@
 #include "interact/typed_commands.h"
 #include "state/game_session.h"
 #include "support/named_widgets.h"
+#include "support/program_run.h"
 #include "support/test_game.h"
 
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 using taluvin::testing::TestGame;
+using taluvin::testing::runProgram;
 using taluvin::testing::screenOf;
 
 namespace taluvin {
@@ -191,6 +193,27 @@ TEST(TypedCommands, AMissingVocabularyIsSaidAndThePhraseStays) {
   type(game, "olhar");
   key(game, "Return");
   EXPECT_TRUE(game.traced("Executando script: segundo.scp"));
+}
+
+TEST(TypedCommands, AReplayTypesTextWithItsBlanksAndEntersItWithTheReturnKey) {
+  TestGame game;
+  writeTypingGame(game);
+  game.write("comandos.scp", "OLHAR  A SALA|olhar\nOLHAR|segundo\nINVENTARIO|inventario\n");
+  game.write("passos.replay",
+             "start\n"
+             "type olhar  a sala\n"
+             "key Return\n"
+             "key F2\n"
+             "type x\n"
+             "key Escape\n"
+             "quit\n");
+  const std::string trace = game.folder() + "trace.txt";
+  auto run = runProgram({game.folder(), "--headless", "--replay", game.folder() + "passos.replay", "--trace", trace});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const std::string all = game.read("trace.txt");
+  EXPECT_NE(all.find("Executando script: olhar.scp\n"), std::string::npos) << all;
+  EXPECT_EQ(all.find("Executando script: segundo.scp\n"), std::string::npos) << "the blanks inside were typed";
+  EXPECT_NE(all.find("Executando script: inventario.scp\n"), std::string::npos) << "F2 reaches the line";
 }
 
 }  // namespace
