@@ -1,16 +1,20 @@
 // Screen state the game keeps between runs: the end button's name, the console font size, the HUD.
 #include "app/replay_pointer.h"
 #include "present/console_page.h"
+#include "present/main_window.h"
 #include "present/picture_file.h"
-#include "support/named_widgets.h"
+#include "present/screen.h"
+#include "state/game_session.h"
+#include "support/test_game.h"
 
 #include <gtest/gtest.h>
 
 using taluvin::testing::TestGame;
-using taluvin::testing::screenOf;
 
 namespace taluvin {
 namespace {
+
+Screen& screenOf(TestGame& game) { return game.player().mainWindow().screen(); }
 
 void writeSolid(TestGame& game, const std::string& name, QRgb colour) {
   QImage image(10, 10, QImage::Format_RGB888);
