@@ -7,6 +7,8 @@
 #include "support/program_run.h"
 #include "support/test_game.h"
 
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <gtest/gtest.h>
@@ -134,6 +136,25 @@ TEST(TypedCommands, EnterOnAnEmptyLineClearsTheConsoleAndRunsThePlaceAgain) {
   key(game, "Return");
   EXPECT_TRUE(game.traced("Executando script: sala.scp"));
   EXPECT_TRUE(screenOf(game).consoleText()->toPlainText().isEmpty());
+}
+
+TEST(TypedCommands, KeysCarryTheirTextAndTheConsoleSendsThePlayerToTheCommandLine) {
+  TestGame game;
+  writeTypingGame(game, "mode= 0\nveltec= 0\nmsg= Bem-vindo.\n");
+  game.write("comandos.scp", "OLHAR|olhar\n");
+  game.start();
+  key(game, "A");
+  key(game, "Shift+B");
+  key(game, "Escape");
+  EXPECT_EQ(screenOf(game).commandLine()->text(), "AB");
+
+  // A key or a click in the console moves the keyboard to the command line.
+  QPlainTextEdit* console = screenOf(game).consoleText();
+  console->setFocus();
+  ASSERT_TRUE(console->hasFocus());
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_C, Qt::NoModifier, "c");
+  QApplication::sendEvent(console, &press);
+  EXPECT_TRUE(screenOf(game).commandLine()->hasFocus());
 }
 
 TEST(TypedCommands, FunctionKeysEnterTheirPhrasesAndF3RecallsTheLastWithoutRunningIt) {
