@@ -68,7 +68,8 @@ std::array<std::string, 4> splitWords(std::string_view text) {
   std::array<std::string, 4> words;
   size_t pos = 0;
   for (size_t k = 0; k < words.size() && pos <= text.size(); ++k) {
-    size_t blank = text.find(' ', pos);
+    // The last word holds whatever is left, blanks and all.
+    size_t blank = k + 1 == words.size() ? std::string_view::npos : text.find(' ', pos);
     if (blank == std::string_view::npos) {
       words[k] = std::string(text.substr(pos));
       break;

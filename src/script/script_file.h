@@ -21,7 +21,7 @@ int findLabel(const Lines& lines, std::string_view name);
 std::string labelList(const Lines& lines);
 std::string labelReferenceNote(const Lines& lines, std::string_view labelLine);
 
-// The first four blank-separated words of typed text; missing words are empty.
+// The first three blank-separated words of typed text and the rest after them; missing words are empty.
 std::array<std::string, 4> splitWords(std::string_view text);
 
 // Command-vocabulary lookups over lines of the form "phrase | script"; a line without "|" is no entry.

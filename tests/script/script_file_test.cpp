@@ -35,10 +35,11 @@ TEST(ScriptFile, LabelReferenceNoteCountsEveryLineNamingTheLabel) {
   EXPECT_EQ(cp1252ToUtf8(labelReferenceNote({"x"}, ":fora")), "Não encontrei referência a este label!");
 }
 
-TEST(ScriptFile, SplitWordsTakesFourWordsAndDropsTheRest) {
+TEST(ScriptFile, SplitWordsTakesThreeWordsAndTheRest) {
   auto w = splitWords("ABRIR A PORTA VERDE AGORA");
   EXPECT_EQ(w[0], "ABRIR");
-  EXPECT_EQ(w[3], "VERDE");
+  EXPECT_EQ(w[2], "PORTA");
+  EXPECT_EQ(w[3], "VERDE AGORA");
   auto two = splitWords("OLHAR SALA");
   EXPECT_EQ(two[1], "SALA");
   EXPECT_EQ(two[2], "");
