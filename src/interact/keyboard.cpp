@@ -8,7 +8,9 @@
 #include "present/screen.h"
 #include "script/command_context.h"
 #include "services/sound_commands.h"
+#include "state/game_paths.h"
 #include "state/game_session.h"
+#include "state/text_file.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -41,6 +43,12 @@ constexpr std::pair<char, std::uint16_t> kPunctuationKeys[] = {
 
 bool isEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
+// A new effect cuts off the one playing, so a game without the key click keeps its sound.
+void playKeyClick(CommandContext& context) {
+  const auto path = resolveInFolder(context.session().GameFolder, kKeySound);
+  if (path && fileExists(*path)) playClickSound(context, kKeySound);
+}
+
 // Both main windows see every key first: a press is the key held, any release lets go of it.
 class HeldKeyWatcher : public QObject {
  public:
@@ -70,7 +78,7 @@ class CommandLineKeys : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::KeyPress) {
       auto* key = static_cast<QKeyEvent*>(event);
-      playClickSound(context_, kKeySound);
+      playKeyClick(context_);
       if (isEnter(key->key())) {
         // Swallowed: the line neither beeps nor takes it; the release enters the line.
         enterDown_ = true;
