@@ -66,6 +66,7 @@ std::optional<Lines> readVocabulary(const GameSession& session) {
 }
 
 std::string missingVocabularyMessage(const GameSession& session) {
+  if (session.ScriptCmd.empty()) return "no vocabulary script is named (settings line 17 or defcom=)";
   return "vocabulary script " + session.ScriptCmd + ".scp does not exist";
 }
 

@@ -214,6 +214,14 @@ TEST(TypedCommands, AMissingVocabularyIsSaidAndThePhraseStays) {
   type(game, "olhar");
   key(game, "Return");
   EXPECT_TRUE(game.traced("Executando script: segundo.scp"));
+
+  // Without any vocabulary named the phrase stays too.
+  game.write("nenhum.scp", "defcom= \n");
+  game.run("nenhum");
+  type(game, "olhar");
+  key(game, "Return");
+  EXPECT_TRUE(game.traced("no vocabulary script is named (settings line 17 or defcom=)"));
+  EXPECT_EQ(screenOf(game).commandLine()->text(), "OLHAR");
 }
 
 TEST(TypedCommands, AReplayTypesTextWithItsBlanksAndEntersItWithTheReturnKey) {
