@@ -9,6 +9,7 @@
 #include "present/layout_settings.h"
 #include "present/main_window.h"
 #include "present/picture_placement.h"
+#include "present/quote_forms.h"
 #include "present/screen.h"
 #include "state/game_paths.h"
 #include "state/lifecycle.h"
@@ -180,6 +181,7 @@ void Player::applyRunLayout() {
 }
 
 void Player::showQuoteText(const std::string& text) { main_->screen().showQuoteText(text); }
+std::string Player::quoteFormForPage(const std::string& line) { return expandQuoteForm(session_, line); }
 
 void Player::updateScreen() { main_->screen().updateScreen(); }
 

@@ -68,6 +68,7 @@ class Player : public RunHooks, public CommandContext {
   void resetInteraction() override;
   void applyRunLayout() override;
   void showQuoteText(const std::string& text) override;
+  std::string quoteFormForPage(const std::string& line) override;
   void updateScreen() override;
   void settleAfterRun() override;
   void letEventsRun() override;

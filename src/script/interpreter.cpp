@@ -4,7 +4,6 @@
 #include "base/numbers.h"
 #include "base/text.h"
 #include "script/markup.h"
-#include "script/quote_forms.h"
 #include "script/runner.h"
 #include "script/script_file.h"
 #include "state/game_session.h"
@@ -175,7 +174,7 @@ bool ScriptInterpreter::quoteText() {
   if (trace_.enabled()) TraceLog::appendPrefix(firstPrefix, session_.CurLine);
   const auto lineCount = static_cast<int>(session_.ScriptLines.size());
   while (line.find('\'') == std::string::npos && session_.CurLine + 1 < lineCount) {
-    if (model == ScreenModel::WebPage && !line.empty() && line[0] == '#') line = expandQuoteForm(session_, line);
+    if (model == ScreenModel::WebPage && !line.empty() && line[0] == '#') line = hooks_.quoteFormForPage(line);
     collected += line;
     collected += ' ';
     ++session_.CurLine;

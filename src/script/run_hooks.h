@@ -15,6 +15,9 @@ class RunHooks {
   virtual void applyRunLayout() {}
   // A quote text block, shown as the current model shows text.
   virtual void showQuoteText(const std::string& /*text*/) {}
+  // A line of a quote text block that starts with "#", in the web-page model: the page's markup
+  // (or a register's text) it stands for.
+  virtual std::string quoteFormForPage(const std::string& line) { return line; }
   // End of a run: buffers copied to the visible surfaces.
   virtual void updateScreen() {}
   // End of a run, after saving: focus, map refresh, page file and the like.

@@ -2,7 +2,7 @@
 #include "app/player.h"
 #include "script/interpreter.h"
 #include "script/markup.h"
-#include "script/quote_forms.h"
+#include "present/quote_forms.h"
 #include "support/test_game.h"
 
 #include <gtest/gtest.h>

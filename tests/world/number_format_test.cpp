@@ -1,5 +1,5 @@
 // Decimal number forms: the general form of decimal quotients and the grouped form of page lines.
-#include "script/quote_forms.h"
+#include "present/quote_forms.h"
 #include "state/game_session.h"
 #include "base/number_format.h"
 

@@ -1,4 +1,5 @@
-// Inline forms of quote text on the web page: a quote line starting with "#" becomes markup.
+// Inline forms of quote text on the web page: a quote line starting with "#" becomes markup, a
+// piece of the page like those the WebPageComposer builds.
 #pragma once
 
 #include <string>

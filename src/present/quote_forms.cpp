@@ -1,5 +1,5 @@
 // Inline forms of quote text in the web-page model.
-#include "script/quote_forms.h"
+#include "present/quote_forms.h"
 
 #include "base/number_format.h"
 #include "base/numbers.h"
