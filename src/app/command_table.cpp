@@ -9,6 +9,7 @@
 #include "present/object_link_listing.h"
 #include "present/object_picture_commands.h"
 #include "present/picture_commands.h"
+#include "present/place_picture_commands.h"
 #include "present/style_commands.h"
 #include "present/surface_commands.h"
 #include "script/flow_commands.h"
@@ -16,6 +17,8 @@
 #include "world/object_commands.h"
 #include "world/object_conditions.h"
 #include "world/object_listing.h"
+#include "world/place_commands.h"
+#include "world/place_conditions.h"
 #include "world/register_arithmetic.h"
 #include "world/register_commands.h"
 #include "world/register_conditions.h"
@@ -38,7 +41,7 @@ std::vector<CommandEntry> buildTable() {
       /*   7 */ {{"fonte=", "font="}, cmdFont, ends, "face, size, colour, bold, italic, underline"},
       /*   8 */ {{"param="}, cmdParam, ends, "register, prm, prx or pry"},
       /*   9 */ {{"retscp="}, cmdRetScp, ends, "script name"},
-      /*  10 */ {{"setpos=", "setloc=", "posic="}, nullptr, ends, "place name"},
+      /*  10 */ {{"setpos=", "setloc=", "posic="}, cmdSetPlace, ends, "place name"},
       /*  11 */ {{"getvar="}, cmdGetVar, ends, "register, name of a game value"},
       /*  12 */ {{"corfnd="}, cmdBackgroundColour, ends, "colour (settings line 18)"},
       /*  13 */ {{"fntsize="}, cmdFontSize, ends, "size (settings line 16)"},
@@ -90,8 +93,8 @@ std::vector<CommandEntry> buildTable() {
       /*  53 */ {{"objeto=", "object="}, cmdCurrentObject, ends, "object name"},
       /*  54 */ {{"getultobj=", "lastobj="}, cmdLastObject, ends, "register"},
       /*  55 */ {{"hud="}, cmdHud, ends, "off, on, a .bmp file, or x, y"},
-      /*  56 */ {{"telpos=", "telloc="}, nullptr, ends, "picture file, script name"},
-      /*  57 */ {{"cleardir"}, nullptr, ends, "none"},
+      /*  56 */ {{"telpos=", "telloc="}, cmdPlacePicture, ends, "picture file, script name"},
+      /*  57 */ {{"cleardir"}, cmdClearExits, ends, "none"},
       /*  58 */ {{"loadmap="}, nullptr, ends, "map picture, marker picture"},
       /*  59 */ {{"defpicmap="}, nullptr, ends, "target word, x, y, width, height"},
       /*  60 */ {{"picmap="}, nullptr, ends, "map x, map y (each: the last picmap= value)"},
@@ -99,17 +102,17 @@ std::vector<CommandEntry> buildTable() {
       /*  62 */ {{"posmap="}, nullptr, ends, "marker x, marker y, scroll x, scroll y (each 0)"},
       /*  63 */ {{"addmap="}, nullptr, ends, "x, y, piece picture, file name"},
       /*  64 */ {{"linksoff"}, cmdLinksOff, ends, "tel, fnc, pan, md3 or md4 (nothing: every zone)"},
-      /*  65 */ {{"norte=", "north="}, nullptr, ends, "script name (empty: no exit)"},
-      /*  66 */ {{"sul=", "south="}, nullptr, ends, "script name (empty: no exit)"},
-      /*  67 */ {{"leste=", "east="}, nullptr, ends, "script name (empty: no exit)"},
-      /*  68 */ {{"oeste=", "west"}, nullptr, ends, "script name (empty: no exit)"},
-      /*  69 */ {{"entrar=", "getin="}, nullptr, ends, "script name (empty: no exit)"},
-      /*  70 */ {{"sair=", "getout="}, nullptr, ends, "script name (empty: no exit)"},
-      /*  71 */ {{"subir=", "comedown="}, nullptr, ends, "script name (empty: no exit)"},
-      /*  72 */ {{"descer=", "godown="}, nullptr, ends, "script name (empty: no exit)"},
+      /*  65 */ {{"norte=", "north="}, cmdExitNorth, ends, "script name (empty: no exit)"},
+      /*  66 */ {{"sul=", "south="}, cmdExitSouth, ends, "script name (empty: no exit)"},
+      /*  67 */ {{"leste=", "east="}, cmdExitEast, ends, "script name (empty: no exit)"},
+      /*  68 */ {{"oeste=", "west"}, cmdExitWest, ends, "script name (empty: no exit)"},
+      /*  69 */ {{"entrar=", "getin="}, cmdExitIn, ends, "script name (empty: no exit)"},
+      /*  70 */ {{"sair=", "getout="}, cmdExitOut, ends, "script name (empty: no exit)"},
+      /*  71 */ {{"subir=", "comedown="}, cmdExitUp, ends, "script name (empty: no exit)"},
+      /*  72 */ {{"descer=", "godown="}, cmdExitDown, ends, "script name (empty: no exit)"},
       /*  73 */ {{"linktel=", "lnktel=", "lnkscr="}, cmdLinkScreen, ends,
                  "picture file or label text, action, x, y, width, height, cursor type, pressed picture, sound"},
-      /*  74 */ {{"ifdir="}, nullptr, goesOn, "direction word, item, further link arguments"},
+      /*  74 */ {{"ifdir="}, cmdIfExitLink, goesOn, "direction word, item, further link arguments"},
       /*  75 */ {{"linkfunc=", "lnkfnc="}, cmdLinkCommandPanel, ends, "as linktel="},
       /*  76 */ {{"linkpainel=", "lnkpan="}, cmdLinkFramePicture, goesOn, "as linktel="},
       /*  77 */ {{"telacorfnd="}, cmdScreenBrush, ends, "colour"},
@@ -130,11 +133,11 @@ std::vector<CommandEntry> buildTable() {
       /*  92 */ {{"ifreg#"}, cmdIfRegDiffers, ends, "register, value, label"},
       /*  93 */ {{"ifreg>"}, cmdIfRegGreater, ends, "register, value, label"},
       /*  94 */ {{"ifreg<"}, cmdIfRegLess, ends, "register, value, label"},
-      /*  95 */ {{"getdir"}, nullptr, ends, "register, direction word"},
-      /*  96 */ {{"ifnor"}, nullptr, ends, "command word, its arguments"},
-      /*  97 */ {{"ifsul"}, nullptr, ends, "command word, its arguments"},
-      /*  98 */ {{"ifles"}, nullptr, ends, "command word, its arguments"},
-      /*  99 */ {{"ifoes"}, nullptr, ends, "command word, its arguments"},
+      /*  95 */ {{"getdir"}, cmdGetExit, ends, "register, direction word"},
+      /*  96 */ {{"ifnor"}, cmdIfNorth, ends, "command word, its arguments"},
+      /*  97 */ {{"ifsul"}, cmdIfSouth, ends, "command word, its arguments"},
+      /*  98 */ {{"ifles"}, cmdIfEast, ends, "command word, its arguments"},
+      /*  99 */ {{"ifoes"}, cmdIfWest, ends, "command word, its arguments"},
       /* 100 */ {{"ifmod0"}, cmdIfMod0, goesOn, "command word, its arguments"},
       /* 101 */ {{"ifmod1"}, cmdIfMod1, goesOn, "command word, its arguments"},
       /* 102 */ {{"ifmod2"}, cmdIfMod2, goesOn, "command word, its arguments"},
@@ -165,8 +168,8 @@ std::vector<CommandEntry> buildTable() {
       /* 125 */ {{"ifbr=", "ifbr+", "ifpt=", "ifpt+", "ifen=", "ifen+", "iffr=", "iffr+", "ifes=", "ifes+"}, nullptr, ends,
                  "register (0), text literal"},
       /* 126 */ {{"download"}, nullptr, ends, "none"},
-      /* 127 */ {{"ifloc=", "ifpos="}, nullptr, ends, "place name, label"},
-      /* 128 */ {{"ifloc#"}, nullptr, ends, "place name, label"},
+      /* 127 */ {{"ifloc=", "ifpos="}, cmdIfPlace, ends, "place name, label"},
+      /* 128 */ {{"ifloc#"}, cmdIfNotPlace, ends, "place name, label"},
       /* 129 */ {{"efeito=", "effect="}, cmdEffect, ends, "effect name"},
       /* 130 */ {{"visor", "visor="}, nullptr, ends, "sub-command, its arguments"},
       /* 131 */ {{"click", "tic"}, cmdLinkMonitor, ends, "as linktel="},

@@ -70,6 +70,9 @@ TEST_F(DemoCopy, WalkthroughTakesTheKeyOpensTheGateAndEndsWithTheEndButton) {
                 traced(std::string("   6: display= ") + picture + ",tel,0,0,0,0"))
         << picture;
   EXPECT_EQ(all.find("<---"), std::string::npos) << "no command failed:\n" << all;
+  // The hall's doors run its exits through their aliases.
+  EXPECT_TRUE(traced("   9: norte= biblioteca"));
+  EXPECT_TRUE(traced("  11: linktel= vazio.bmp,biblioteca,258,60,80,130,2,realce.bmp,porta.wav"));
   EXPECT_TRUE(traced("   5: playmusic tema.wav"));
   EXPECT_TRUE(traced("   1: pegobj chave"));
   EXPECT_TRUE(traced("   5: poeobj= chave,portao"));
