@@ -31,6 +31,8 @@ TestGame::TestGame() : events_(std::make_unique<QObject>()) {
 
 TestGame::~TestGame() {
   player_.reset();
+  // Saves still waiting would land in a folder about to go, and say so on stderr.
+  StateWriter::instance().drain();
   std::error_code ec;
   std::filesystem::remove_all(beside_, ec);
 }
