@@ -8,12 +8,14 @@
 #include "present/model_commands.h"
 #include "present/object_link_listing.h"
 #include "present/object_picture_commands.h"
+#include "present/other_screen_commands.h"
 #include "present/picture_commands.h"
 #include "present/place_picture_commands.h"
 #include "present/style_commands.h"
 #include "present/surface_commands.h"
 #include "script/flow_commands.h"
 #include "services/sound_commands.h"
+#include "world/language_commands.h"
 #include "world/object_commands.h"
 #include "world/object_conditions.h"
 #include "world/object_listing.h"
@@ -23,6 +25,8 @@
 #include "world/register_commands.h"
 #include "world/register_conditions.h"
 #include "world/register_file_commands.h"
+#include "world/setup_commands.h"
+#include "world/time_commands.h"
 
 namespace taluvin {
 
@@ -152,7 +156,7 @@ std::vector<CommandEntry> buildTable() {
       /* 111 */ {{"setfoco="}, cmdSetFocus, ends, "web, inp, fnc, vsr or msg"},
       /* 112 */ {{"loadpainel", "loadpan"}, cmdLoadFramePicture, ends, "picture file"},
       /* 113 */ {{"barratop"}, cmdTopBar, ends, "on or off (on)"},
-      /* 114 */ {{"defini="}, nullptr, ends, "settings line (-1), value"},
+      /* 114 */ {{"defini="}, cmdDefineSetting, ends, "settings line (-1), value"},
       /* 115 */ {{"defcom="}, cmdDefineVocabulary, ends, "vocabulary script name"},
       /* 116 */ {{"cinza=", "gray="}, nullptr, ends,
                  "target (tel, fnc or pan), colour (background colour), level (0), x, y, width, height (each 0)"},
@@ -163,17 +167,17 @@ std::vector<CommandEntry> buildTable() {
       /* 120 */ {{"poeobj="}, cmdPutObject, ends, "object name, place"},
       /* 121 */ {{"temos?", "have?"}, cmdIfHave, ends, "object name (the current object), label"},
       /* 122 */ {{"cleartotal"}, cmdClearTotal, ends, "none"},
-      /* 123 */ {{"getlng"}, nullptr, ends, "register (0)"},
-      /* 124 */ {{"putlng"}, nullptr, ends, "language code"},
-      /* 125 */ {{"ifbr=", "ifbr+", "ifpt=", "ifpt+", "ifen=", "ifen+", "iffr=", "iffr+", "ifes=", "ifes+"}, nullptr, ends,
-                 "register (0), text literal"},
-      /* 126 */ {{"download"}, nullptr, ends, "none"},
+      /* 123 */ {{"getlng"}, cmdGetLanguage, ends, "register (0)"},
+      /* 124 */ {{"putlng"}, cmdPutLanguage, ends, "language code"},
+      /* 125 */ {{"ifbr=", "ifbr+", "ifpt=", "ifpt+", "ifen=", "ifen+", "iffr=", "iffr+", "ifes=", "ifes+"},
+                 cmdIfLanguageText, ends, "register (0), text literal"},
+      /* 126 */ {{"download"}, cmdDownload, ends, "none"},
       /* 127 */ {{"ifloc=", "ifpos="}, cmdIfPlace, ends, "place name, label"},
       /* 128 */ {{"ifloc#"}, cmdIfNotPlace, ends, "place name, label"},
       /* 129 */ {{"efeito=", "effect="}, cmdEffect, ends, "effect name"},
       /* 130 */ {{"visor", "visor="}, nullptr, ends, "sub-command, its arguments"},
       /* 131 */ {{"click", "tic"}, cmdLinkMonitor, ends, "as linktel="},
-      /* 132 */ {{"instalfonte", "instalfont"}, nullptr, goesOn, "font file name without extension"},
+      /* 132 */ {{"instalfonte", "instalfont"}, cmdInstallFont, goesOn, "font file name without extension"},
       /* 133 */ {{"borda=", "border="}, cmdBorder, goesOn, "pen width, colour (000000)"},
       /* 134 */ {{"ifma="}, cmdIfMa, ends, "command word, its arguments"},
       /* 135 */ {{"ifgen="}, cmdIfGen, ends, "command word, its arguments"},
@@ -182,7 +186,7 @@ std::vector<CommandEntry> buildTable() {
       /* 137 */ {{"inptdef="}, cmdRegisterInputStyle, goesOn,
                  "font face, background colour, font colour, font size, 1 for a border, style (biu)"},
       /* 138 */ {{"inptreg=", "input=", "inptcmd="}, cmdRegisterInput, ends, "register or off, x, y, width, height, script"},
-      /* 139 */ {{"align="}, nullptr, ends, "left, center or right"},
+      /* 139 */ {{"align="}, cmdAlign, ends, "left, center or right"},
       /* 140 */ {{"legenda=", "subtitle="}, cmdCaption, ends,
                  "text (Sem texto.; $: the memo's text), x, y, width, height (each 0), face, size (1), colour, shadow"},
       /* 141 */ {{"shape="}, cmdShape, ends, "picture file or text, x, y, width, height, script, hover picture"},
@@ -190,12 +194,12 @@ std::vector<CommandEntry> buildTable() {
       /* 143 */ {{"refresh"}, cmdRefresh, ends, "none"},
       /* 144 */ {{"savebuf", "putbuf"}, cmdSaveBuffer, ends, "none"},
       /* 145 */ {{"scroll"}, cmdScroll, ends, "direction (up), x, y, width, height, step (each 0)"},
-      /* 146 */ {{"sethoje", "settoday"}, nullptr, ends, "date and time text, or nothing (now)"},
-      /* 147 */ {{"setagora", "setnow"}, nullptr, ends, "date and time text, or nothing (now)"},
-      /* 148 */ {{"diftime", "diftime#"}, nullptr, ends,
+      /* 146 */ {{"sethoje", "settoday"}, cmdSetToday, ends, "date and time text, or nothing (now)"},
+      /* 147 */ {{"setagora", "setnow"}, cmdSetNow, ends, "date and time text, or nothing (now)"},
+      /* 148 */ {{"diftime", "diftime#"}, cmdTimeDifference, ends,
                  "register for days (0), for the time (next); diftime#: for days, hours, minutes, seconds (each next)"},
-      /* 149 */ {{"showdate"}, nullptr, ends, "register (0), hoje/today or agora/now"},
-      /* 150 */ {{"showtime"}, nullptr, ends, "register (0), hoje/today or agora/now"},
+      /* 149 */ {{"showdate"}, cmdShowDate, ends, "register (0), hoje/today or agora/now"},
+      /* 150 */ {{"showtime"}, cmdShowTime, ends, "register (0), hoje/today or agora/now"},
       /* 151 */ {{"encerrar", "terminate"}, cmdTerminate, ends, "seconds (10)"},
       /* 152 */ {{"getxy"}, cmdGetXY, ends, "register for x, register for y (each 0)"},
       /* 153 */ {{"memo", "memo="}, cmdMemo, ends,

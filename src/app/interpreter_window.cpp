@@ -8,6 +8,7 @@ namespace taluvin {
 InterpreterWindow::InterpreterWindow(GameSession& session, TraceLog& trace, RunHooks& hooks)
     : interpreter_(session, trace, hooks, commandTable()), runner_(session, interpreter_, trace, hooks) {
   setObjectName("TForm3");
+  interpreter_.TodayStamp = interpreter_.NowStamp = localNow();
   audio_.start();
 }
 

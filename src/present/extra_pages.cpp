@@ -29,6 +29,10 @@ void MapPage::applyGameLayout(GameSession& s) {
 DownloadPage::DownloadPage(QWidget* page) {
   downloadLabel = new QLabel(toQt(w("Atualizações e download...")), page);
   downloadLabel->setObjectName("Label2");
+  QFont font = downloadLabel->font();
+  font.setBold(true);
+  font.setItalic(true);
+  downloadLabel->setFont(font);
   downloadLabel->move(20, 20);
   downloadLabel->adjustSize();
 }

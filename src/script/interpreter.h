@@ -1,6 +1,7 @@
 // ScriptInterpreter: turns one script line into a command word and arguments, and dispatches it.
 #pragma once
 
+#include "base/date_time.h"
 #include "script/command_entry.h"
 #include "script/run_hooks.h"
 #include "script/trace_log.h"
@@ -63,6 +64,10 @@ class ScriptInterpreter {
   std::string Trace;
   // The trace that follows once a handler's flow hands the current one on.
   std::string NextTrace;
+  // The "hoje"/"today" and "agora"/"now" stamps; the interpreter's window takes both from the clock
+  // when it is created, and only the commands that set them change them.
+  DateTime TodayStamp;
+  DateTime NowStamp;
 
  private:
   bool beginLine();  // trims and classifies the line; false when it has no command to dispatch

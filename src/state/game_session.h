@@ -67,6 +67,9 @@ struct GameSession {
   std::string playerKind = "jog";
   int typingSpeed = 7;
   std::string textAlignment = "left";
+  // Font files a game announced with "instalfonte": names only, for the list of faces; nothing
+  // registers or draws with them.
+  Lines addedFontFaces;
   // The monitor model's virtual screen ("modo=4,width,height").
   int model4Width = 640;
   int model4Height = 420;

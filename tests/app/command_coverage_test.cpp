@@ -134,7 +134,7 @@ const std::map<std::string_view, std::string_view> kSampleArguments = {
     {"setfoco=", "msg"},
     {"loadpainel", "p.bmp"},
     {"barratop", "off"},
-    {"defini=", "40,x"},
+    {"defini=", "60,x"},
     {"defcom=", "alvo"},
     {"cinza=", "tel,808080,1,0,0,8,8"},
     {"chuva=", "off"},

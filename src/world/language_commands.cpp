@@ -1,0 +1,78 @@
+// The game language and the language-dependent texts.
+#include "world/language_commands.h"
+
+#include "base/numbers.h"
+#include "base/text.h"
+#include "state/game_session.h"
+#include "world/register_access.h"
+#include "world/text_literal.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace taluvin {
+
+namespace {
+
+constexpr std::array<std::string_view, 5> kLanguages = {"br", "pt", "en", "fr", "es"};
+
+bool isLanguage(std::string_view code) {
+  return std::find(kLanguages.begin(), kLanguages.end(), code) != kLanguages.end();
+}
+
+}  // namespace
+
+Flow cmdGetLanguage(ScriptInterpreter& ip) {
+  // slot 1 = register (0); its number is not checked, so one outside the table aborts the run
+  auto& s = ip.session();
+  const int32_t n = registerNumber(ip.arg(1));
+  ip.Trace += intToText(n) + " = " + s.Language;
+  noteIfCut(ip, s.registers.set(n, s.Language));
+  return Flow::Done;
+}
+
+Flow cmdPutLanguage(ScriptInterpreter& ip) {
+  // slot 1 = language code
+  static const std::string kUnknown = w(" <- este idioma não é reconhecido");
+  const std::string& code = ip.arg(1);
+  ip.Trace += code;
+  if (!isLanguage(code)) {
+    ip.Trace += kUnknown;
+    return Flow::Done;
+  }
+  ip.session().Language = code;
+  return Flow::Done;
+}
+
+Flow cmdIfLanguageText(ScriptInterpreter& ip) {
+  // slot 1 = register (0), slot 2 = opening of a text literal that may run over the following lines
+  static const std::string kNoText = w(" <--- não informou o texto");
+  auto& s = ip.session();
+  // The word is "if", two letters of the code, then "=" or "+".
+  const std::string_view word = ip.Cmd;
+  if (word.size() != 5 || word.substr(2, 2) != s.Language) {
+    // Nothing is read: the literal's further lines are left to the runner as lines of their own.
+    return Flow::Done;
+  }
+  const bool append = word[4] == '+';
+  auto n = targetRegister(ip, 1);
+  if (!n) return Flow::Done;
+  // Without an opening there is no literal: taking the following lines as its text would swallow
+  // the rest of the script up to some unrelated quote.
+  if (ip.arg(2).empty()) {
+    if (!append) s.registers.at(*n).clear();
+    ip.Trace += kNoText;
+    return Flow::Done;
+  }
+  std::string start = append ? s.registers.at(*n) : std::string();
+  TextLiteral literal = readTextLiteral(ip, ip.arg(2), std::move(start), false);
+  const bool whole = s.registers.set(*n, std::move(literal.text)) && !literal.cut;
+  ip.Trace += ',';
+  ip.Trace += literal.lastPiece.substr(0, 5);
+  ip.Trace += "...";
+  noteIfCut(ip, whole);
+  return Flow::resumeAfter(literal.lastLine);
+}
+
+}  // namespace taluvin
