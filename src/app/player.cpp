@@ -5,6 +5,7 @@
 #include "base/text.h"
 #include "interact/keyboard.h"
 #include "interact/monitor_window.h"
+#include "interact/page_links.h"
 #include "interact/pointer_handlers.h"
 #include "present/layout_settings.h"
 #include "present/main_window.h"
@@ -46,6 +47,7 @@ Player::Player(const Options& options, const std::string& programFolder, const s
   interpreterWindow_->interpreter().setStopFlag(&ending_);
   connectPointerHandlers(*this);
   connectKeyboardHandlers(*this);
+  connectPageLinks(*this);
   // The writer reports from its own thread; the player says it once, on its own thread.
   StateWriter::instance().setFailureReport([this](const std::string& message) {
     QMetaObject::invokeMethod(

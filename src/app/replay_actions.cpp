@@ -3,6 +3,7 @@
 #include "app/player.h"
 #include "app/replay.h"
 #include "app/replay_keys.h"
+#include "app/replay_links.h"
 #include "app/replay_pointer.h"
 #include "base/numbers.h"
 
@@ -47,6 +48,8 @@ const std::vector<ReplayAction>& replayActions() {
       {"key", 1, 1, checkKey, replayKey},
       // The rest of the line, blanks inside kept, however many words it has.
       {"type", 1, std::numeric_limits<int>::max(), nullptr, replayType},
+      // Like "type", the rest of the line: a link's text may hold blanks.
+      {"link", 1, std::numeric_limits<int>::max(), nullptr, replayLink},
       {"screenshot", 1, 2, checkPng, screenshot},
       {"click", 2, 3, checkPointerPosition, replayClick},
       {"press", 2, 3, checkPointerPosition, replayPress},

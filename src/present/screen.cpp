@@ -18,7 +18,9 @@
 #include "present/web_page_view.h"
 #include "present/zone_drawing.h"
 #include "script/interpreter.h"
+#include "state/game_paths.h"
 #include "state/game_session.h"
+#include "state/state_writer.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -37,7 +39,7 @@ Screen::Screen(MainWindow& window, GameSession& session) : window_(window), sess
   gameBook_->setGeometry(39, 36, 596, 323);
   picture_ = std::make_unique<PicturePage>(gameBook_->addPage("1"), session);
   console_ = std::make_unique<ConsolePage>(gameBook_->addPage("0"), session);
-  web_ = std::make_unique<WebPageView>(gameBook_->addPage("2"));
+  web_ = std::make_unique<WebPageView>(gameBook_->addPage("2"), session);
   webPage_ = std::make_unique<WebPageComposer>(session);
   map_ = std::make_unique<MapPage>(gameBook_->addPage("Mapa"));
   images_ = std::make_unique<ImageStore>(window.imagesPage());
@@ -229,6 +231,32 @@ void Screen::settleAfterRun() {
       !panel_->registerInput->isVisible())
     panel_->commandLine->setFocus();
   if (model == ScreenModel::ScrollPage) scroll_->showPageImage();
+  if (model == ScreenModel::WebPage) finishWebPage();
+}
+
+void Screen::finishWebPage() {
+  const Lines& page = session_.PageLines;
+  // A run that added nothing leaves the page shown before it.
+  if (page.empty()) return;
+  // The tail goes to the file and the view only: the composed lines stay as the run left them, so
+  // a later run that starts no page of its own cannot close this one twice.
+  Lines tail;
+  if (!webPage_->closingTags().empty()) tail.push_back(webPage_->closingTags());
+  tail.insert(tail.end(), {"</font></div>", "</html>", "</body>"});
+  std::string html;
+  for (const std::string& line : page) html += line + "\r\n";
+  for (const std::string& line : tail) html += line + "\r\n";
+  // The page file is the player's own, rewritten whole at every run like the state files; a
+  // "tmp.htm" that leads out of the folder is left alone and the page is shown all the same.
+  if (session_.gameOpen()) {
+    if (const auto path = resolveInFolder(session_.GameFolder, kPageFile)) {
+      StateSet set;
+      set.addBytes(*path, html);
+      set.submit();
+    }
+  }
+  web_->showPage(html);
+  letEventsRun();
 }
 
 void Screen::appendLineStore(const std::string& line) {

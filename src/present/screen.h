@@ -41,6 +41,9 @@ struct LinkZone {
   int cursor = 1;
 };
 
+// The model-"2" page file, in the game's folder.
+inline constexpr const char* kPageFile = "tmp.htm";
+
 class Screen {
  public:
   Screen(MainWindow& window, GameSession& session);
@@ -117,6 +120,8 @@ class Screen {
 
  private:
   void applyStyleFromSettings();
+  // The end of a run in model "2": the page's end tags, the page file, and the page in WebB.
+  void finishWebPage();
   void layGameBookSize(size_t widthLine, size_t heightLine);
 
   MainWindow& window_;

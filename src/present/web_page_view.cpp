@@ -1,12 +1,117 @@
-// The web view of model "2".
+// The web view of model "2": pages shown with their body's colours, pictures read from the game's folder.
 #include "present/web_page_view.h"
 
 #include "base/text.h"
+#include "present/picture_file.h"
+#include "state/game_paths.h"
+#include "state/game_session.h"
+
+#include <QRegularExpression>
+#include <QUrl>
 
 namespace taluvin {
 
-WebPageView::WebPageView(QWidget* page) {
-  browser = new QTextBrowser(page);
+namespace {
+
+// A browser that reads pictures only through the game's resolver: a page names them relative to
+// its own folder or by the folder's address, and nothing outside the folder is ever opened.
+class PageBrowser : public QTextBrowser {
+ public:
+  PageBrowser(QWidget* parent, const GameSession& session) : QTextBrowser(parent), session_(session) {}
+
+  // A refused or missing picture is an empty image, not nothing: given nothing, the document would
+  // open the file itself, wherever it lies.
+  QVariant loadResource(int type, const QUrl& url) override {
+    if (type != QTextDocument::ImageResource) return QVariant(QString());
+    const std::string name = session_.GameFolder.empty() ? std::string() : nameInFolder(url);
+    const auto path = name.empty() ? std::nullopt : resolveInFolder(session_.GameFolder, name);
+    if (!path) return QVariant(QImage());
+    PictureLoad picture = loadPictureFile(*path);
+    return QVariant(picture.ok() ? picture.image : QImage());
+  }
+
+ private:
+  // The name inside the game folder a picture address stands for; empty when it lies elsewhere.
+  std::string nameInFolder(const QUrl& url) const {
+    const std::string folderUrl = cp1252ToUtf8(session_.FolderUrl);
+    const std::string address = url.toString(QUrl::FullyEncoded).toStdString();
+    std::string name;
+    if (address.rfind(folderUrl, 0) == 0) {
+      name = address.substr(folderUrl.size());
+    } else if (url.isRelative() && !url.path().startsWith('/')) {
+      name = url.toString(QUrl::FullyEncoded).toStdString();
+    } else {
+      return {};
+    }
+    return fromQt(QUrl::fromPercentEncoding(QByteArray::fromStdString(name)));
+  }
+
+  const GameSession& session_;
+};
+
+std::string attribute(const QString& tag, const QString& name) {
+  // "link" is not the end of "vlink" or "alink".
+  const QRegularExpression pattern("(?<![A-Za-z])" + name + "\\s*=\\s*[\"']?#?([0-9A-Fa-f]{6})",
+                                   QRegularExpression::CaseInsensitiveOption);
+  const auto match = pattern.match(tag);
+  return match.hasMatch() ? match.captured(1).toUpper().toStdString() : std::string();
+}
+
+QColor colourOf(const std::string& rrggbb) { return QColor(QString::fromStdString("#" + rrggbb)); }
+
+}  // namespace
+
+BodyColours readBodyColours(const QString& html) {
+  static const QRegularExpression body("<body\\b[^>]*>", QRegularExpression::CaseInsensitiveOption);
+  const QString tag = body.match(html).captured(0);
+  return {attribute(tag, "bgcolor"), attribute(tag, "text"), attribute(tag, "link"), attribute(tag, "vlink")};
+}
+
+QString bodyStyleSheet(const BodyColours& colours) {
+  QString sheet;
+  QString body;
+  if (!colours.background.empty()) body += QString(" background-color:#%1;").arg(colours.background.c_str());
+  if (!colours.text.empty()) body += QString(" color:#%1;").arg(colours.text.c_str());
+  if (!body.isEmpty()) sheet += "body {" + body + " }\n";
+  if (!colours.link.empty()) sheet += QString("a { color:#%1; }\n").arg(colours.link.c_str());
+  return sheet;
+}
+
+QString inFlowPositions(QString html) {
+  static const QRegularExpression absolute(
+      "position\\s*:\\s*absolute\\s*;?\\s*top\\s*:\\s*-?\\d+px\\s*;?\\s*left\\s*:\\s*(-?\\d+)px\\s*;?",
+      QRegularExpression::CaseInsensitiveOption);
+  return html.replace(absolute, "margin-left:\\1px;");
+}
+
+QString quotedAttributes(const QString& html) {
+  static const QRegularExpression tag("<[A-Za-z][^>]*>");
+  static const QRegularExpression bare("(\\s[A-Za-z-]+)=([^\\s\"'>]+)");
+  QString result;
+  qsizetype done = 0;
+  for (auto tags = tag.globalMatch(html); tags.hasNext();) {
+    const auto match = tags.next();
+    result += html.mid(done, match.capturedStart() - done);
+    QString quoted;
+    const QString text = match.captured(0);
+    qsizetype copied = 0;
+    for (auto values = bare.globalMatch(text); values.hasNext();) {
+      const auto value = values.next();
+      QString escaped = value.captured(2);
+      escaped.replace("&", "&amp;");
+      quoted += text.mid(copied, value.capturedStart() - copied);
+      // A colour left empty in the settings ("color=#") is no colour: the page's own stays.
+      if (escaped != "#") quoted += value.captured(1) + "=\"" + escaped + "\"";
+      copied = value.capturedEnd();
+    }
+    result += quoted + text.mid(copied);
+    done = match.capturedEnd();
+  }
+  return result + html.mid(done);
+}
+
+WebPageView::WebPageView(QWidget* page, const GameSession& session) : session_(session) {
+  browser = new PageBrowser(page, session);
   browser->setObjectName("WebB");
   browser->setGeometry(-2, -2, 616, 327);
   // Links are the game's to follow: the view only reports them.
@@ -17,8 +122,29 @@ WebPageView::WebPageView(QWidget* page) {
 void WebPageView::fitToPage(int width, int height) { browser->setGeometry(-2, -2, width + 20, height + 4); }
 
 void WebPageView::showEmptyPage(const std::string& background) {
-  const QString colour = background.empty() ? QString("FFFFFF") : toQt(background);
-  browser->setHtml(QString("<html><body bgcolor=\"#%1\"></body></html>").arg(colour));
+  const std::string colour = background.empty() ? std::string("FFFFFF") : background;
+  showHtml(toQt("<!DOCTYPE html><head><title>Taluvin: " + session_.GameName + "</title>" +
+                "<meta http-equiv=\"X-UA-Compatible\" content=\"ie=edge\">" + "</head>" + "<body  bgcolor=#" +
+                colour +
+                " text=#FFFF00 link=#FFFF00 vlink=#FFFF00 alink=#FFFF00 leftmargin=0 topmargin=0 marginwidth=0 "
+                "marginheight=0 >" +
+                "</body>" + "</html>"));
+}
+
+void WebPageView::showPage(const std::string& html) { showHtml(inFlowPositions(toQt(html))); }
+
+void WebPageView::showHtml(const QString& html) {
+  const BodyColours colours = readBodyColours(html);
+  // The space below a short page is the view's own, painted in the page's colours too.
+  QPalette palette = browser->palette();
+  if (!colours.background.empty()) palette.setColor(QPalette::Base, colourOf(colours.background));
+  if (!colours.text.empty()) palette.setColor(QPalette::Text, colourOf(colours.text));
+  if (!colours.link.empty()) palette.setColor(QPalette::Link, colourOf(colours.link));
+  if (!colours.visited.empty()) palette.setColor(QPalette::LinkVisited, colourOf(colours.visited));
+  browser->setPalette(palette);
+  // The style sheet is read while the page is parsed, so it comes first.
+  browser->document()->setDefaultStyleSheet(bodyStyleSheet(colours));
+  browser->setHtml(quotedAttributes(html));
 }
 
 }  // namespace taluvin

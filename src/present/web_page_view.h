@@ -1,6 +1,7 @@
 // Page "2" of the game screen: the web view WebB, which reports links instead of following them.
 #pragma once
 
+#include <QString>
 #include <QTextBrowser>
 #include <string>
 
@@ -8,9 +9,31 @@ namespace taluvin {
 
 struct GameSession;
 
+// The colours a page's body asks for (RRGGBB, empty when the body names none).
+struct BodyColours {
+  std::string background;
+  std::string text;
+  std::string link;
+  std::string visited;
+};
+
+// Read from the first <body> tag of an HTML text: bgcolor, text, link and vlink.
+BodyColours readBodyColours(const QString& html);
+// The same colours as a style sheet the view applies: its HTML support leaves those body
+// attributes unread.
+QString bodyStyleSheet(const BodyColours& colours);
+// The page as the view can lay it out: a block placed at an absolute position (the view has no
+// such positions) flows with the text instead, keeping its distance from the left, so it never
+// lies over other lines.
+QString inFlowPositions(QString html);
+
+// The page's tags with every bare attribute value in quotes ("&" written "&amp;"): the view's
+// parser ends a bare value at its first "=", and a link's address is "Scp=" + script.
+QString quotedAttributes(const QString& html);
+
 class WebPageView {
  public:
-  explicit WebPageView(QWidget* page);
+  WebPageView(QWidget* page, const GameSession& session);
 
   QTextBrowser* browser;  // WebB
 
@@ -19,6 +42,13 @@ class WebPageView {
   void fitToPage(int width, int height);
   // An empty page in the background colour (RRGGBB, as web pages write colours).
   void showEmptyPage(const std::string& background);
+  // A finished page (Windows-1252), its pictures looked up in the game's folder.
+  void showPage(const std::string& html);
+
+ private:
+  void showHtml(const QString& html);
+
+  const GameSession& session_;
 };
 
 }  // namespace taluvin

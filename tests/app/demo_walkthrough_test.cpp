@@ -77,6 +77,12 @@ TEST_F(DemoCopy, WalkthroughTakesTheKeyOpensTheGateAndEndsWithTheEndButton) {
   EXPECT_TRUE(traced("   1: pegobj chave"));
   EXPECT_TRUE(traced("   5: poeobj= chave,portao"));
   EXPECT_TRUE(traced("   4: reg= 3,venceu"));
+  // The letter was a web page, written to tmp.htm, and its word link was followed back.
+  EXPECT_TRUE(traced("Executando script: carta.scp"));
+  EXPECT_LT(all.find("Executando script: carta.scp"), all.find("pegobj chave"));
+  const std::string page = readText(folder_ / "tmp.htm");
+  EXPECT_NE(page.find("<a href=Scp=biblioteca>Voltar \xE0 biblioteca</a>"), std::string::npos) << page;
+  EXPECT_NE(page.find("<a href=Scp=biblioteca><img src="), std::string::npos) << "the key's picture links too";
   // The start shows its state in the trace: no moves yet, nothing carried.
   EXPECT_TRUE(traced("  12: reg= 6,0"));
   EXPECT_TRUE(traced("  13: reg= 7,0"));
@@ -87,7 +93,7 @@ TEST_F(DemoCopy, WalkthroughTakesTheKeyOpensTheGateAndEndsWithTheEndButton) {
   ASSERT_GT(registers.size(), 3u);
   EXPECT_EQ(registers[1], "mirante");
   EXPECT_EQ(registers[3], "venceu");
-  EXPECT_EQ(registers[4], "11");  // every room shown counts as a move
+  EXPECT_EQ(registers[4], "12");  // every room shown counts as a move (the letter's link is one)
   const auto objects = readCrLfLines(folder_ / "demo.obx");
   ASSERT_GE(objects.size(), 4u);
   EXPECT_EQ(objects[0], "chave");

@@ -1,0 +1,261 @@
+// The model-"2" page at the end of a run: tmp.htm, the view WebB, its colours, and following its links.
+#include "app/replay_links.h"
+#include "base/text.h"
+#include "interact/page_links.h"
+#include "present/web_page_composer.h"
+#include "present/web_page_view.h"
+#include "state/game_session.h"
+#include "state/state_writer.h"
+#include "support/named_widgets.h"
+#include "support/test_game.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextFragment>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+using taluvin::testing::TestGame;
+using taluvin::testing::screenOf;
+
+namespace taluvin {
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+QTextBrowser* view(TestGame& game) { return screenOf(game).web().browser; }
+
+Lines pageFile(TestGame& game) {
+  StateWriter::instance().drain();
+  return game.readLines("tmp.htm");
+}
+
+// The first piece of the shown page that is a link to href, or an invalid fragment.
+QTextFragment linkFragment(TestGame& game, const QString& href) {
+  for (QTextBlock block = view(game)->document()->begin(); block.isValid(); block = block.next())
+    for (auto piece = block.begin(); !piece.atEnd(); ++piece)
+      if (piece.fragment().charFormat().anchorHref() == href) return piece.fragment();
+  return {};
+}
+
+QTextFragment fragmentWith(TestGame& game, const QString& text) {
+  for (QTextBlock block = view(game)->document()->begin(); block.isValid(); block = block.next())
+    for (auto piece = block.begin(); !piece.atEnd(); ++piece)
+      if (piece.fragment().text().contains(text)) return piece.fragment();
+  return {};
+}
+
+// A press and release of the left button on the link, as the player's click reaches the view.
+void clickLink(TestGame& game, const QString& href) {
+  const QTextFragment fragment = linkFragment(game, href);
+  ASSERT_TRUE(fragment.isValid()) << "no link to " << href.toStdString();
+  QTextCursor cursor(view(game)->document());
+  cursor.setPosition(fragment.position() + 1);
+  const QPoint at = view(game)->cursorRect(cursor).center() - QPoint(2, 0);
+  QWidget* target = view(game)->viewport();
+  const QPointF global = target->mapToGlobal(QPointF(at));
+  for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent event(type, QPointF(at), global, Qt::LeftButton,
+                      type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+  }
+}
+
+void writePageGame(TestGame& game) {
+  game.settings({{15, "Arial"}, {16, "10"}, {18, "000080"}, {19, "FFFFFF"}, {20, "00FF00"}, {21, "FF0000"},
+                 {67, "BxU"}});
+  game.write("start.scp", "modo= 2\nmsg= Você vê @uma porta|sala2&Prm=chave&Prx=10| e nada mais\n");
+  game.write("sala2.scp", "msg+ Sala dois\n");
+}
+
+TEST(WebPage, EachRunInTheModelWritesTmpHtmWholeAndShowsItInWebB) {
+  TestGame game;
+  writePageGame(game);
+  game.start();
+  const auto& session = game.player().session();
+
+  // The file is the composed page and its tail, the closing tags in the order the head opened them.
+  Lines expected;
+  for (const std::string& line : session.PageLines) expected.push_back(cp1252ToUtf8(line));
+  expected.insert(expected.end(), {"</b></u>", "</font></div>", "</html>", "</body>"});
+  EXPECT_EQ(pageFile(game), expected);
+  const std::string bytes = game.read("tmp.htm");
+  EXPECT_NE(bytes.find("Você vê <a href=Scp=sala2&Prm=chave&Prx=10>uma porta</a> e nada mais\r\n"),
+            std::string::npos)
+      << bytes;
+  EXPECT_EQ(bytes.substr(bytes.size() - 9), "</body>\r\n");
+
+  // The view shows the page's text, its link keeping the whole address.
+  EXPECT_TRUE(view(game)->toPlainText().contains(QString::fromUtf8("Você vê uma porta e nada mais")))
+      << view(game)->toPlainText().toStdString();
+  EXPECT_TRUE(linkFragment(game, "Scp=sala2&Prm=chave&Prx=10").isValid()) << view(game)->toHtml().toStdString();
+
+  // The next run's page replaces the file and the view, and keeps no line of the first one.
+  game.run("sala2");
+  const Lines second = pageFile(game);
+  ASSERT_GE(second.size(), 5u);
+  EXPECT_EQ(second[second.size() - 5], "Sala dois");
+  EXPECT_EQ(std::count(second.begin(), second.end(), "</html>"), 1);
+  EXPECT_TRUE(view(game)->toPlainText().contains("Sala dois"));
+  EXPECT_FALSE(view(game)->toPlainText().contains("porta"));
+  // No temporary is left beside it.
+  for (const auto& entry : fs::directory_iterator(game.folder()))
+    EXPECT_EQ(entry.path().filename().string().find(".tmp-"), std::string::npos) << entry.path();
+}
+
+TEST(WebPage, OtherModelsAndAFileLeadingOutOfTheFolderWriteNoPage) {
+  TestGame game;
+  game.write("start.scp", "msg= Nada de página\n");
+  game.write("pagina.scp", "modo= 2\nmsg= Uma página\n");
+  game.start();
+  StateWriter::instance().drain();
+  EXPECT_FALSE(game.exists("tmp.htm")) << "the picture model has no page file";
+
+  // A tmp.htm that is a link to a file beside the game is neither followed nor replaced.
+  const fs::path outside = fs::path(game.beside()) / "fora.htm";
+  std::ofstream(outside) << "antes";
+  fs::create_symlink(outside, fs::path(game.folder()) / "tmp.htm");
+  game.run("pagina");
+  StateWriter::instance().drain();
+  std::ifstream in(outside);
+  std::string kept((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(kept, "antes");
+  EXPECT_TRUE(fs::is_symlink(fs::path(game.folder()) / "tmp.htm"));
+  // The player sees the page all the same.
+  EXPECT_TRUE(view(game)->toPlainText().contains(QString::fromUtf8("Uma página")));
+}
+
+TEST(WebPage, AClickedLinkRunsItsScriptWithItsParameters) {
+  TestGame game;
+  writePageGame(game);
+  game.start();
+  EXPECT_FALSE(view(game)->openLinks());
+
+  clickLink(game, "Scp=sala2&Prm=chave&Prx=10");
+  const auto& session = game.player().session();
+  EXPECT_TRUE(game.traced("Executando script: sala2.scp"));
+  EXPECT_EQ(session.Script, "sala2");
+  EXPECT_EQ(session.Prm, "chave");
+  EXPECT_EQ(session.Prx, "10");
+  EXPECT_EQ(session.Pry, "");
+  // The view stayed on the game's page: the followed link's run made it.
+  EXPECT_TRUE(view(game)->source().isEmpty());
+  EXPECT_TRUE(view(game)->toPlainText().contains("Sala dois"));
+}
+
+TEST(WebPage, AddressesWithoutAScriptStartNothing) {
+  TestGame game;
+  writePageGame(game);
+  game.start();
+  game.clearTrace();
+  auto follow = [&](const char* address) { emit view(game)->anchorClicked(QUrl(address)); };
+
+  // The page file itself, with or without the mark, is no script.
+  follow("file:///tmp/jogo/tmp.htm");
+  follow("Scp=tmp.htm");
+  EXPECT_FALSE(game.traced("Executando script: tmp.htm.scp"));
+  EXPECT_EQ(game.player().session().Script, "start");
+  // A web address leaves for the desktop's browser (recorded, without a desktop).
+  follow("https://example.org/ajuda");
+  EXPECT_EQ(game.player().session().zones.openedAddresses, Lines{"https://example.org/ajuda"});
+  // Anything else is said and left.
+  follow("mailto:alguem");
+  EXPECT_TRUE(game.traced("Link not followed (no script or web address in it): mailto:alguem"));
+  EXPECT_EQ(game.player().session().Script, "start");
+  EXPECT_TRUE(view(game)->toPlainText().contains("porta")) << "the page stays";
+}
+
+TEST(WebPage, TheBodysColoursBecomeTheViewsOwn) {
+  const QString body = "<body bgcolor=#000080 text=#FFFFFF link=#00FF00 vlink=#FF0000\r\n alink=#FFFF00 >";
+  const BodyColours colours = readBodyColours(body);
+  EXPECT_EQ(colours.background, "000080");
+  EXPECT_EQ(colours.text, "FFFFFF");
+  EXPECT_EQ(colours.link, "00FF00") << "not the alink or vlink";
+  EXPECT_EQ(colours.visited, "FF0000");
+  EXPECT_EQ(bodyStyleSheet(colours).toStdString(),
+            "body { background-color:#000080; color:#FFFFFF; }\na { color:#00FF00; }\n");
+  EXPECT_EQ(bodyStyleSheet(readBodyColours("<body>")), "");
+
+  TestGame game;
+  writePageGame(game);
+  game.write("start.scp", "modo= 2\nmsg= Texto @uma porta|sala2|\ndispobj= sala,tel,30,40,100,50,2\n");
+  game.start();
+  QTextBrowser* web = view(game);
+  EXPECT_EQ(web->palette().color(QPalette::Base), QColor("#000080"));
+  EXPECT_EQ(web->palette().color(QPalette::Link), QColor("#00FF00"));
+  const QTextFragment link = linkFragment(game, "Scp=sala2");
+  ASSERT_TRUE(link.isValid());
+  EXPECT_EQ(link.charFormat().foreground().color(), QColor("#00FF00")) << "links in the link colour";
+  const QTextFragment text = fragmentWith(game, "Texto");
+  ASSERT_TRUE(text.isValid());
+  EXPECT_EQ(text.charFormat().foreground().color(), QColor("#FFFFFF"));
+
+  // The object grid's absolute place becomes a block in the flow, as far from the left.
+  EXPECT_EQ(inFlowPositions("<div style=\"width:100px; height:50px; position:absolute; top:40px; left:30px;\">"),
+            "<div style=\"width:100px; height:50px; margin-left:30px;\">");
+  EXPECT_FALSE(web->toHtml().contains("absolute"));
+
+  // The empty page of "modo= 2" is in the background colour, yellow text and links.
+  screenOf(game).web().showEmptyPage("804000");
+  EXPECT_EQ(web->palette().color(QPalette::Base), QColor("#804000"));
+  EXPECT_EQ(web->palette().color(QPalette::Text), QColor("#FFFF00"));
+  EXPECT_EQ(web->toPlainText(), "");
+}
+
+TEST(WebPage, TheViewReadsBareAddressesWholeAndPicturesOnlyFromTheGameFolder) {
+  // Its parser would end a bare "Scp=…" at the "=" and read "&Prm" as a character name.
+  EXPECT_EQ(quotedAttributes("<a href=Scp=sala&Prm=a=b>x=y</a><font color=# face=\"A\" size=3>"),
+            "<a href=\"Scp=sala&amp;Prm=a=b\">x=y</a><font face=\"A\" size=\"3\">");
+
+  TestGame game;
+  game.write("start.scp", "modo= 2\nmsg= Um quadro\n");
+  QImage picture(4, 3, QImage::Format_RGB888);
+  picture.fill(Qt::blue);
+  ASSERT_TRUE(picture.save(QString::fromStdString(game.folder() + "quadro.bmp")));
+  ASSERT_TRUE(picture.save(QString::fromStdString(game.beside() + "/fora.bmp")));
+  game.start();
+  QTextDocument* page = view(game)->document();
+  auto image = [&](const QUrl& url) { return page->resource(QTextDocument::ImageResource, url).value<QImage>(); };
+  const std::string folderUrl = game.player().session().FolderUrl;
+  EXPECT_EQ(image(QUrl(QString::fromStdString(folderUrl + "quadro.bmp"))).size(), QSize(4, 3));
+  EXPECT_EQ(image(QUrl("quadro.bmp")).size(), QSize(4, 3)) << "a name beside the page file";
+  EXPECT_TRUE(image(QUrl::fromLocalFile(QString::fromStdString(game.beside() + "/fora.bmp"))).isNull());
+  EXPECT_TRUE(image(QUrl(QString::fromStdString(folderUrl + "../fora.bmp"))).isNull());
+  EXPECT_TRUE(image(QUrl("../fora.bmp")).isNull());
+}
+
+TEST(WebPage, ReplayFollowsTheFirstLinkShowingItsText) {
+  TestGame game;
+  game.settings({{18, "000000"}, {19, "FFFFFF"}});
+  game.write("start.scp",
+             "modo= 2\nmsg= Ir à @sala grande|grande| ou à @sala~pequena|pequena&Pry=3| e @livro.png|livro| aqui\n");
+  for (const char* room : {"grande", "pequena", "livro"}) game.write(std::string(room) + ".scp", "msg+ ok\n");
+  game.start();
+
+  auto link = [&](const std::string& text) {
+    return replayLink(game.player(), ReplayStep{0, "link", {text}, text});
+  };
+  // A hard space reads as a blank, and the text may be part of the link's.
+  EXPECT_EQ(link("sala pequena").error, "");
+  EXPECT_EQ(game.player().session().Script, "pequena");
+  EXPECT_EQ(game.player().session().Pry, "3");
+
+  game.run("start");
+  EXPECT_EQ(link("sala").error, "");
+  EXPECT_EQ(game.player().session().Script, "grande") << "the first link holding the text";
+  game.run("start");
+  EXPECT_EQ(link("livro.png").error, "") << "a picture link reads as its picture's name";
+  EXPECT_EQ(game.player().session().Script, "livro");
+  game.run("start");
+  EXPECT_EQ(link("Sala").error, "no link showing 'Sala' in WebB") << "letter case counts";
+}
+
+}  // namespace
+}  // namespace taluvin
