@@ -249,3 +249,34 @@ def highlight():
 
 def clear():
     return Canvas(4, 4, MAGENTA)
+
+
+def grounds_map():
+    """The map of the tower's grounds: hall, library to the north, garden to the east, overlook past the gate."""
+    rng = Random(77)
+    c = Canvas(800, 460, (226, 206, 160))
+    c.noise(0, 0, 800, 460, 0.06, rng)
+    ink = (70, 45, 25)
+    for x0, y0, x1, y1 in ((0, 0, 800, 6), (0, 454, 800, 460), (0, 0, 6, 460), (794, 0, 800, 460)):
+        c.rect(x0, y0, x1, y1, ink)
+    # Corridors first, so the rooms' walls close over their ends.
+    c.rect(350, 140, 370, 180, (190, 160, 120))
+    c.rect(420, 220, 470, 240, (190, 160, 120))
+    c.rect(620, 224, 680, 236, (170, 150, 120))
+    rooms = (
+        (300, 180, 420, 280, (200, 170, 130)),  # hall
+        (300, 40, 420, 140, (160, 110, 80)),    # library
+        (470, 170, 620, 300, (120, 170, 90)),   # garden
+        (680, 180, 780, 280, (240, 170, 110)),  # overlook
+    )
+    for x0, y0, x1, y1, floor in rooms:
+        c.rect(x0 - 3, y0 - 3, x1 + 3, y1 + 3, ink)
+        c.rect(x0, y0, x1, y1, floor)
+    for x in range(632, 672, 8):  # the iron gate
+        c.rect(x, 218, x + 3, 242, (40, 40, 48))
+    for fx, fy in ((500, 200), (560, 260), (590, 190), (520, 280)):
+        c.ellipse(fx, fy, 9, 9, (200, 80, 120))
+    for sx in range(320, 410, 22):  # the library's shelves
+        c.rect(sx, 50, sx + 14, 130, (110, 70, 45))
+    c.ellipse(730, 230, 22, 22, (250, 210, 120))
+    return c

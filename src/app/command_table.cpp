@@ -4,6 +4,7 @@
 #include "interact/input_commands.h"
 #include "interact/link_commands.h"
 #include "present/box_commands.h"
+#include "present/map_commands.h"
 #include "present/message_commands.h"
 #include "present/model_commands.h"
 #include "present/object_link_listing.h"
@@ -99,12 +100,12 @@ std::vector<CommandEntry> buildTable() {
       /*  55 */ {{"hud="}, cmdHud, ends, "off, on, a .bmp file, or x, y"},
       /*  56 */ {{"telpos=", "telloc="}, cmdPlacePicture, ends, "picture file, script name"},
       /*  57 */ {{"cleardir"}, cmdClearExits, ends, "none"},
-      /*  58 */ {{"loadmap="}, nullptr, ends, "map picture, marker picture"},
-      /*  59 */ {{"defpicmap="}, nullptr, ends, "target word, x, y, width, height"},
-      /*  60 */ {{"picmap="}, nullptr, ends, "map x, map y (each: the last picmap= value)"},
-      /*  61 */ {{"showmap", "showmap="}, nullptr, ends, "on, marker picture, marker x, marker y; or off"},
-      /*  62 */ {{"posmap="}, nullptr, ends, "marker x, marker y, scroll x, scroll y (each 0)"},
-      /*  63 */ {{"addmap="}, nullptr, ends, "x, y, piece picture, file name"},
+      /*  58 */ {{"loadmap="}, cmdLoadMap, ends, "map picture, marker picture"},
+      /*  59 */ {{"defpicmap="}, cmdDefinePicMap, ends, "target word, x, y, width, height"},
+      /*  60 */ {{"picmap="}, cmdPicMap, ends, "map x, map y (each: the last picmap= value)"},
+      /*  61 */ {{"showmap", "showmap="}, cmdShowMap, ends, "on, marker picture, marker x, marker y; or off"},
+      /*  62 */ {{"posmap="}, cmdPosMap, ends, "marker x, marker y, scroll x, scroll y (each 0)"},
+      /*  63 */ {{"addmap="}, cmdAddMap, ends, "x, y, piece picture, file name"},
       /*  64 */ {{"linksoff"}, cmdLinksOff, ends, "tel, fnc, pan, md3 or md4 (nothing: every zone)"},
       /*  65 */ {{"norte=", "north="}, cmdExitNorth, ends, "script name (empty: no exit)"},
       /*  66 */ {{"sul=", "south="}, cmdExitSouth, ends, "script name (empty: no exit)"},

@@ -10,5 +10,7 @@ class CommandContext;
 void connectPointerHandlers(CommandContext& context);
 // The frame and opening pictures, the end button, the captions and the wheel.
 void connectFramePointer(CommandContext& context);
+// The map page: dragging the map and the marker, and the marker's click.
+void connectMapPointer(CommandContext& context);
 
 }  // namespace taluvin

@@ -94,6 +94,7 @@ void connectPointerHandlers(CommandContext& context) {
   connectSurface(context, screen.scrollPicture(), {Surface::ScrollPage, false, false, false, true});
   connectSurface(context, screen.panelPicture(), {Surface::CommandPanel, false, false, true, false});
   connectFramePointer(context);
+  connectMapPointer(context);
 }
 
 }  // namespace taluvin

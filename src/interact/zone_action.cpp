@@ -2,13 +2,13 @@
 #include "interact/zone_action.h"
 
 #include "base/text.h"
-#include "present/command_panel.h"
-#include "present/layout_settings.h"
-#include "present/main_window.h"
+#include "present/map_commands.h"
 #include "present/screen.h"
 #include "script/command_context.h"
+#include "state/game_session.h"
 
 #include <QDesktopServices>
+#include <QLineEdit>
 #include <QUrl>
 
 namespace taluvin {
@@ -34,15 +34,26 @@ void runZoneAction(CommandContext& context, const std::string& action, bool letE
 
 void toggleMapPage(CommandContext& context) {
   Screen& screen = context.screen();
-  GameSession& s = context.session();
+  MapState& map = context.session().map;
   PagedBook* book = screen.gameBook();
+  QLineEdit* commandLine = screen.commandLine();
   if (book->currentPageName() != "Mapa") {
+    map.layoutSaved = true;
+    map.savedInputShown = !commandLine->isHidden();
+    map.savedBookHeight = book->height();
+    commandLine->hide();
     book->showPage("Mapa");
+    refreshMap(screen);
     return;
   }
-  book->showPage(toQt(s.Modelo == ScreenModel::Monitor ? std::string("1") : s.Modelo.text()));
-  const bool textModel = s.Modelo == ScreenModel::Console || s.Modelo == ScreenModel::PictureScreen;
-  screen.panel().setInputShown(textModel && lineOn(s, 44));
+  if (!map.layoutSaved) {
+    closeMapPage(screen);
+    return;
+  }
+  map.layoutSaved = false;
+  screen.showModelPage();
+  book->resize(book->width(), map.savedBookHeight);
+  commandLine->setVisible(map.savedInputShown);
 }
 
 }  // namespace taluvin

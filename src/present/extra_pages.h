@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <array>
 
 namespace taluvin {
@@ -21,7 +22,21 @@ struct MapPage {
   PictureView* youAreHere;  // Voce
   // Lines 96 and 97.
   void applyGameLayout(GameSession& session);
+
+  // The map picture, with the scroll box's range made to fit it; a null picture empties the map.
+  void setMap(QImage picture);
+  // Magenta in the marker is transparent, so the map shows around the figure.
+  void setMarker(const QImage& picture);
+  // The scroll offsets, as far as the map lets the box scroll.
+  QPoint scrollOffset() const;
+  void scrollTo(int x, int y);
+  QSize viewSize() const;
+  // The marker's position on the map picture.
+  void placeMarker(int mapX, int mapY);
 };
+
+// The marker a game shows until it loads its own: a pin on a magenta (transparent) ground.
+QImage defaultMarkerPicture();
 
 struct DownloadPage {
   explicit DownloadPage(QWidget* page);

@@ -21,5 +21,7 @@ PictureLoad loadPictureFile(const std::string& path);
 
 // Writes an uncompressed bottom-up 24-bit BMP. The path is native.
 bool writeBmp(const std::string& path, const QImage& image);
+// The same file's bytes; empty for a null picture or one too large for the format.
+std::string encodeBmp(const QImage& image);
 
 }  // namespace taluvin

@@ -10,6 +10,7 @@
 #include "present/frame_page.h"
 #include "present/layout_settings.h"
 #include "present/main_window.h"
+#include "present/map_commands.h"
 #include "present/memo_box.h"
 #include "present/picture_commands.h"
 #include "present/picture_page.h"
@@ -230,6 +231,7 @@ void Screen::settleAfterRun() {
   if ((model == ScreenModel::Console || model == ScreenModel::PictureScreen) && panel_->commandLine->isVisible() &&
       !panel_->registerInput->isVisible())
     panel_->commandLine->setFocus();
+  if (gameBook_->currentPageName() == "Mapa") refreshMap(*this);
   if (model == ScreenModel::ScrollPage) scroll_->showPageImage();
   if (model == ScreenModel::WebPage) finishWebPage();
 }

@@ -3,6 +3,7 @@
 
 #include "state/game_paths.h"
 #include "state/hud_state.h"
+#include "state/map_state.h"
 #include "state/object_store.h"
 #include "state/random_generator.h"
 #include "state/register_table.h"
@@ -85,6 +86,8 @@ struct GameSession {
   TypingState typing;
   // The overlay picture, its position and switches.
   HudState hud;
+  // The map page's positions, thumbnail and drag.
+  MapState map;
 
   // Whether a game's files are open; before that nothing may be written, not even into the
   // working folder a bare file name would land in.

@@ -93,6 +93,8 @@ std::string lowerAscii(std::string text) {
   return text;
 }
 
+}  // namespace
+
 // The files that make the game itself: its scripts, settings, register and object files. Saved maps
 // and similar files are what a game discards; these would leave it unplayable. Letter case is
 // ignored, as it is on the file systems games are often made on.
@@ -105,6 +107,8 @@ bool isGameOwnFile(const GameSession& s, const std::string& name) {
   const std::string base = dot == std::string::npos ? file : file.substr(0, dot);
   return base == lowerAscii(s.GameName) && (extension == ".rgs" || extension == ".obx" || extension == ".obz");
 }
+
+namespace {
 
 // slot 2 = name of a file in the game folder
 void deleteSavedMap(ScriptInterpreter& ip) {

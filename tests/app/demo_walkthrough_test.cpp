@@ -86,6 +86,9 @@ TEST_F(DemoCopy, WalkthroughTakesTheKeyOpensTheGateAndEndsWithTheEndButton) {
   // The start shows its state in the trace: no moves yet, nothing carried.
   EXPECT_TRUE(traced("  12: reg= 6,0"));
   EXPECT_TRUE(traced("  13: reg= 7,0"));
+  // The map was opened from the garden and its marker led back there.
+  EXPECT_TRUE(traced("   3: posmap= 330,120,200,80"));
+  EXPECT_LT(all.find("Executando script: mapa.scp"), all.find("O portão está trancado"));
   // The gate was tried before the key was found.
   EXPECT_LT(all.find("O portão está trancado"), all.find("pegobj chave"));
 
@@ -93,7 +96,9 @@ TEST_F(DemoCopy, WalkthroughTakesTheKeyOpensTheGateAndEndsWithTheEndButton) {
   ASSERT_GT(registers.size(), 3u);
   EXPECT_EQ(registers[1], "mirante");
   EXPECT_EQ(registers[3], "venceu");
-  EXPECT_EQ(registers[4], "12");  // every room shown counts as a move (the letter's link is one)
+  // Every room shown counts as a move: the letter's link is one, and so is the map's marker leading
+  // back to the garden.
+  EXPECT_EQ(registers[4], "13");
   const auto objects = readCrLfLines(folder_ / "demo.obx");
   ASSERT_GE(objects.size(), 4u);
   EXPECT_EQ(objects[0], "chave");
