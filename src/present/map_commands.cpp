@@ -9,6 +9,7 @@
 #include "present/picture_file.h"
 #include "present/picture_placement.h"
 #include "present/screen.h"
+#include "present/surface_budget.h"
 #include "present/zone_drawing.h"
 #include "script/command_context.h"
 #include "state/game_paths.h"
@@ -86,9 +87,9 @@ bool saveMap(GameSession& s, const QImage& map, const std::string& name) {
 
 // Per axis: when the marker lies outside the view, the view centres on it as far as the map allows.
 int scrollBringingIntoView(int scroll, int marker, int markerSize, int viewSize, int mapSize) {
-  if (marker >= 0 && marker + markerSize <= viewSize) return scroll;
-  const int centred = scroll + marker + markerSize / 2 - viewSize / 2;
-  return std::clamp(centred, 0, std::max(0, mapSize - viewSize));
+  if (marker >= 0 && int64_t{marker} + markerSize <= viewSize) return scroll;
+  const int64_t centred = int64_t{scroll} + marker + markerSize / 2 - viewSize / 2;
+  return static_cast<int>(std::clamp<int64_t>(centred, 0, std::max(0, mapSize - viewSize)));
 }
 
 }  // namespace
@@ -144,7 +145,9 @@ Flow cmdPicMap(ScriptInterpreter& ip) {
     target = &frameCanvas(screen);
     style = screen.framePicture()->style;
   }
-  const QRect inside(m.thumbnailX, m.thumbnailY, m.thumbnailWidth, m.thumbnailHeight);
+  // Numbers a script may have made huge are cut to what a surface can hold before any sum.
+  const QRect inside(boundedCoordinate(m.thumbnailX), boundedCoordinate(m.thumbnailY),
+                     boundedCoordinate(m.thumbnailWidth), boundedCoordinate(m.thumbnailHeight));
   if (!target->isNull()) {
     QPainter painter(target);
     painter.setPen(QPen(Qt::black, 1));
@@ -153,15 +156,16 @@ Flow cmdPicMap(ScriptInterpreter& ip) {
     painter.drawRect(inside.adjusted(-1, -1, 0, 0));
   }
   copyMapRegion(*target, screen.mapPage().mapPicture->picture(),
-                QRect(m.thumbnailMapX, m.thumbnailMapY, m.thumbnailWidth, m.thumbnailHeight), inside.topLeft());
+                QRect(QPoint(boundedCoordinate(m.thumbnailMapX), boundedCoordinate(m.thumbnailMapY)), inside.size()),
+                inside.topLeft());
   if (surface == Surface::FramePicture) screen.framePicture()->update();
 
   HotZone zone;
   zone.action = "picFmap";
-  zone.left = m.thumbnailX;
-  zone.top = m.thumbnailY;
-  zone.width = m.thumbnailWidth;
-  zone.height = m.thumbnailHeight;
+  zone.left = inside.x();
+  zone.top = inside.y();
+  zone.width = inside.width();
+  zone.height = inside.height();
   zone.cursorType = 1;
   recordZoneIn(s.zones, surface, zone);
   return Flow::Done;
@@ -195,7 +199,8 @@ Flow cmdShowMap(ScriptInterpreter& ip) {
   const QSize marker = map.youAreHere->size();
   map.scrollTo(scrollBringingIntoView(scroll.x(), s.map.markerX, marker.width(), view.width(), mapSize.width()),
                scrollBringingIntoView(scroll.y(), s.map.markerY, marker.height(), view.height(), mapSize.height()));
-  map.placeMarker(scroll.x() + s.map.markerX, scroll.y() + s.map.markerY);
+  map.placeMarker(boundedCoordinate(int64_t{scroll.x()} + s.map.markerX),
+                  boundedCoordinate(int64_t{scroll.y()} + s.map.markerY));
   return Flow::Done;
 }
 
@@ -229,7 +234,7 @@ Flow cmdAddMap(ScriptInterpreter& ip) {
     return Flow::Done;
   }
   PictureView* map = screen.mapPage().mapPicture;
-  drawPicture(map->picture(), work, QRect(QPoint(x, y), work.size()));
+  drawPicture(map->picture(), work, QRect(QPoint(boundedCoordinate(x), boundedCoordinate(y)), work.size()));
   map->update();
   if (!saveMap(s, map->picture(), ip.arg(4))) {
     ip.Trace += kNotSaved;
@@ -247,7 +252,8 @@ void refreshMap(Screen& screen) {
   map.scrollTo(s.map.scrollX, s.map.scrollY);
   // The box scrolls only as far as the map reaches; the marker is measured from where it stopped.
   const QPoint scroll = map.scrollOffset();
-  map.placeMarker(scroll.x() + s.map.markerX, scroll.y() + s.map.markerY);
+  map.placeMarker(boundedCoordinate(int64_t{scroll.x()} + s.map.markerX),
+                  boundedCoordinate(int64_t{scroll.y()} + s.map.markerY));
   screen.letEventsRun();
 }
 

@@ -9,6 +9,7 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -214,6 +215,19 @@ TEST(MapPageRefresh, ASmallMapScrollsOnlyAsFarAsItReaches) {
   EXPECT_LT(scroll.x(), 200);
   EXPECT_LT(scroll.y(), 100);
   EXPECT_EQ(map.youAreHere->pos(), scroll + QPoint(20, 30));
+
+  // Numbers at the ends of the integers draw and place what fits, and the game goes on.
+  game.write("enorme.scp",
+             "posmap= 2147483647,-2147483648,2147483647,2147483647\n"
+             "defpicmap= tel,2147483647,5,2147483647,-2147483648\n"
+             "picmap= -2147483648,2147483647\n"
+             "addmap= 2147483647,2147483647,mapa.bmp,outro.bmp\n"
+             "msg= ainda aqui\n");
+  game.run("enorme");
+  EXPECT_TRUE(game.traced("   3: addmap= 2147483647,2147483647,mapa.bmp,outro.bmp"));
+  EXPECT_TRUE(game.traced("   4: msg= ainda..."));
+  EXPECT_EQ(map.scrollOffset(), QPoint(map.mapScroll->horizontalScrollBar()->maximum(),
+                                       map.mapScroll->verticalScrollBar()->maximum()));
 }
 
 TEST(MapPageOnOff, OffRestoresEachModelsLayout) {
