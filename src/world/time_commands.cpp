@@ -4,7 +4,6 @@
 #include "base/date_time.h"
 #include "base/numbers.h"
 #include "state/game_session.h"
-#include "world/register_access.h"
 
 #include <cstdlib>
 
