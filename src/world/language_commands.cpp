@@ -47,7 +47,6 @@ Flow cmdPutLanguage(ScriptInterpreter& ip) {
 
 Flow cmdIfLanguageText(ScriptInterpreter& ip) {
   // slot 1 = register (0), slot 2 = opening of a text literal that may run over the following lines
-  static const std::string kNoText = w(" <--- não informou o texto");
   auto& s = ip.session();
   // The word is "if", two letters of the code, then "=" or "+".
   const std::string_view word = ip.Cmd;
@@ -55,24 +54,8 @@ Flow cmdIfLanguageText(ScriptInterpreter& ip) {
     // Nothing is read: the literal's further lines are left to the runner as lines of their own.
     return Flow::Done;
   }
-  const bool append = word[4] == '+';
-  auto n = targetRegister(ip, 1);
-  if (!n) return Flow::Done;
-  // Without an opening there is no literal: taking the following lines as its text would swallow
-  // the rest of the script up to some unrelated quote.
-  if (ip.arg(2).empty()) {
-    if (!append) s.registers.at(*n).clear();
-    ip.Trace += kNoText;
-    return Flow::Done;
-  }
-  std::string start = append ? s.registers.at(*n) : std::string();
-  TextLiteral literal = readTextLiteral(ip, ip.arg(2), std::move(start), false);
-  const bool whole = s.registers.set(*n, std::move(literal.text)) && !literal.cut;
-  ip.Trace += ',';
-  ip.Trace += literal.lastPiece.substr(0, 5);
-  ip.Trace += "...";
-  noteIfCut(ip, whole);
-  return Flow::resumeAfter(literal.lastLine);
+  // "#" pieces stay text here, unlike in "regtxt=".
+  return literalIntoRegister(ip, word[4] == '+', false);
 }
 
 }  // namespace taluvin

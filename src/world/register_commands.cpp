@@ -44,26 +44,7 @@ Flow cmdRegTrim(ScriptInterpreter& ip) {
 
 Flow cmdRegText(ScriptInterpreter& ip) {
   // slot 1 = register, slot 2 = opening of a text literal that may run over the following lines
-  static const std::string kNoText = w(" <--- não informou o texto");
-  auto n = targetRegister(ip, 1);
-  if (!n) return Flow::Done;
-  auto& s = ip.session();
-  const bool append = ip.Cmd == "regtxt+";
-  // Without an opening there is no literal: taking the following lines as its text would swallow
-  // the rest of the script up to some unrelated quote.
-  if (ip.arg(2).empty()) {
-    if (!append) s.registers.at(*n).clear();
-    ip.Trace += kNoText;
-    return Flow::Done;
-  }
-  std::string start = append ? s.registers.at(*n) : std::string();
-  TextLiteral literal = readTextLiteral(ip, ip.arg(2), std::move(start), true);
-  const bool whole = s.registers.set(*n, std::move(literal.text)) && !literal.cut;
-  ip.Trace += ',';
-  ip.Trace += literal.lastPiece.substr(0, 5);
-  ip.Trace += "...";
-  noteIfCut(ip, whole);
-  return Flow::resumeAfter(literal.lastLine);
+  return literalIntoRegister(ip, ip.Cmd == "regtxt+", true);
 }
 
 Flow cmdParam(ScriptInterpreter& ip) {

@@ -7,6 +7,7 @@
 #include "script/markup.h"
 #include "state/game_session.h"
 #include "state/register_table.h"
+#include "world/register_access.h"
 
 #include <algorithm>
 
@@ -50,6 +51,28 @@ TextLiteral readTextLiteral(ScriptInterpreter& ip, const std::string& opening, s
   add(piece);
   literal.lastPiece = std::move(piece);
   return literal;
+}
+
+Flow literalIntoRegister(ScriptInterpreter& ip, bool append, bool registerPieces) {
+  static const std::string kNoText = w(" <--- não informou o texto");
+  auto n = targetRegister(ip, 1);
+  if (!n) return Flow::Done;
+  auto& s = ip.session();
+  // Without an opening there is no literal: taking the following lines as its text would swallow
+  // the rest of the script up to some unrelated quote.
+  if (ip.arg(2).empty()) {
+    if (!append) s.registers.at(*n).clear();
+    ip.Trace += kNoText;
+    return Flow::Done;
+  }
+  std::string start = append ? s.registers.at(*n) : std::string();
+  TextLiteral literal = readTextLiteral(ip, ip.arg(2), std::move(start), registerPieces);
+  const bool whole = s.registers.set(*n, std::move(literal.text)) && !literal.cut;
+  ip.Trace += ',';
+  ip.Trace += literal.lastPiece.substr(0, 5);
+  ip.Trace += "...";
+  noteIfCut(ip, whole);
+  return Flow::resumeAfter(literal.lastLine);
 }
 
 }  // namespace taluvin

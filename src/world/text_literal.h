@@ -1,6 +1,8 @@
 // The text literal reader: text opening in an argument and running over lines to a closing quote.
 #pragma once
 
+#include "script/command_entry.h"
+
 #include <string>
 
 namespace taluvin {
@@ -21,5 +23,10 @@ struct TextLiteral {
 // names (nothing when it names none). A script that ends before the quote ends the literal there.
 // The text stops growing at the length of a register; the lines after that are still taken.
 TextLiteral readTextLiteral(ScriptInterpreter& ip, const std::string& opening, std::string start, bool registerPieces);
+
+// The literal opening in slot 2 read into the register named by slot 1, replacing its text or
+// appended to it; the trace shows the closing line's first letters, and the run goes on after the
+// literal's last line.
+Flow literalIntoRegister(ScriptInterpreter& ip, bool append, bool registerPieces);
 
 }  // namespace taluvin
