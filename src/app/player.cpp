@@ -4,11 +4,12 @@
 #include "app/interpreter_window.h"
 #include "base/text.h"
 #include "interact/keyboard.h"
-#include "interact/monitor_window.h"
+#include "interact/monitor_pointer.h"
 #include "interact/page_links.h"
 #include "interact/pointer_handlers.h"
 #include "present/layout_settings.h"
 #include "present/main_window.h"
+#include "present/monitor_window.h"
 #include "present/picture_placement.h"
 #include "present/quote_forms.h"
 #include "present/screen.h"
@@ -42,12 +43,13 @@ Player::Player(const Options& options, const std::string& programFolder, const s
     : options_(options) {
   main_ = std::make_unique<MainWindow>(session_);
   interpreterWindow_ = std::make_unique<InterpreterWindow>(session_, trace_, *this);
-  monitor_ = std::make_unique<MonitorWindow>();
+  monitor_ = std::make_unique<MonitorWindow>(session_);
   interpreterWindow_->interpreter().setContext(this);
   interpreterWindow_->interpreter().setStopFlag(&ending_);
   connectPointerHandlers(*this);
   connectKeyboardHandlers(*this);
   connectPageLinks(*this);
+  connectMonitorHandlers(*this);
   // The writer reports from its own thread; the player says it once, on its own thread.
   StateWriter::instance().setFailureReport([this](const std::string& message) {
     QMetaObject::invokeMethod(
@@ -175,17 +177,38 @@ void Player::shutdown() {
   QCoreApplication::sendPostedEvents(main_.get(), QEvent::MetaCall);
 }
 
-void Player::resetInteraction() { main_->screen().resetInteraction(); }
+void Player::resetInteraction() {
+  main_->screen().resetInteraction();
+  monitor_->resetInteraction();
+}
 
 void Player::applyRunLayout() {
   main_->screen().applyRunLayout();
+  monitor_->clearCaptions();
   sayLayoutNotes(false);
 }
 
 void Player::showQuoteText(const std::string& text) { main_->screen().showQuoteText(text); }
 std::string Player::quoteFormForPage(const std::string& line) { return expandQuoteForm(session_, line); }
 
-void Player::updateScreen() { main_->screen().updateScreen(); }
+void Player::updateScreen() {
+  main_->screen().updateScreen();
+  if (session_.Modelo == ScreenModel::Monitor) monitor_->showBuffer();
+}
+
+void Player::leaveMonitor() {
+  // Outside model "4" the monitor shows nothing, and its picture would only blank the picture screen.
+  if (session_.Modelo != ScreenModel::Monitor) return;
+  Screen& screen = main_->screen();
+  CanvasView* tela = screen.pictureScreen();
+  tela->fitPictureToWidget();
+  const QImage shown = monitor_->monitorPicture->picture().scaled(std::max(session_.model4Width, 1),
+                                                                  std::max(session_.model4Height, 1));
+  drawImageOnto(tela->picture(), shown);
+  tela->update();
+  screen.gameBook()->setCurrentIndex(0);
+  monitor_->hide();
+}
 
 void Player::settleAfterRun() { main_->screen().settleAfterRun(); }
 

@@ -60,6 +60,8 @@ class Player : public RunHooks, public CommandContext {
   // CommandContext
   MainWindow& window() override { return *main_; }
   Screen& screen() override;
+  MonitorWindow& monitor() override { return *monitor_; }
+  void leaveMonitor() override;
   WebPageComposer& webPage() override;
   AudioService& audio() override;
   void traceLine(const std::string& text) override { trace_.line(text); }

@@ -29,7 +29,7 @@ std::string checkPng(const ReplayStep& s) {
 ReplayOutcome screenshot(Player& player, const ReplayStep& s) {
   QWidget* surface = &player.mainWindow();
   if (s.args.size() > 1) {
-    surface = player.mainWindow().findChild<QWidget*>(QString::fromStdString(s.args[1]));
+    surface = surfaceNamed(player, s.args[1]);
     if (!surface) return {0, "no surface named '" + s.args[1] + "'"};
   }
   if (!surface->grab().save(QString::fromStdString(s.args[0]), "PNG"))

@@ -3,6 +3,7 @@
 
 #include "app/player.h"
 #include "present/main_window.h"
+#include "present/monitor_window.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -16,6 +17,8 @@ namespace {
 // one) the control the main window last focused.
 QWidget* keyTarget(Player& player) {
   if (QWidget* focused = QApplication::focusWidget()) return focused;
+  if (MonitorWindow& monitor = player.monitorWindow(); monitor.isVisible())
+    return monitor.focusWidget() ? monitor.focusWidget() : &monitor;
   if (QWidget* focused = player.mainWindow().focusWidget()) return focused;
   return &player.mainWindow();
 }

@@ -3,8 +3,8 @@
 
 #include "app/player.h"
 #include "base/numbers.h"
-#include "interact/monitor_window.h"
 #include "present/main_window.h"
+#include "present/monitor_window.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -16,12 +16,20 @@ namespace {
 
 constexpr int kWheelNotch = 120;
 
+}  // namespace
+
 QWidget* surfaceNamed(Player& player, const std::string& name) {
   const QString objectName = QString::fromStdString(name);
+  MonitorWindow& monitor = player.monitorWindow();
+  if (monitor.objectName() == objectName) return &monitor;
+  // Both windows have captions and a text box by the same names: the one the player sees wins.
+  if (monitor.isVisible())
+    if (auto* widget = monitor.findChild<QWidget*>(objectName)) return widget;
   if (auto* widget = player.mainWindow().findChild<QWidget*>(objectName)) return widget;
-  if (player.monitorWindow().objectName() == objectName) return &player.monitorWindow();
-  return player.monitorWindow().findChild<QWidget*>(objectName);
+  return monitor.findChild<QWidget*>(objectName);
 }
+
+namespace {
 
 struct Target {
   QWidget* widget = nullptr;

@@ -3,7 +3,12 @@
 
 #include "app/replay.h"
 
+class QWidget;
+
 namespace taluvin {
+
+// The widget a replay names by its object name, in the monitor window first while it is shown.
+QWidget* surfaceNamed(Player& player, const std::string& name);
 
 // X and Y (and the optional surface name) are well formed.
 std::string checkPointerPosition(const ReplayStep& s);

@@ -11,8 +11,10 @@
 #include "present/frame_page.h"
 #include "present/layout_settings.h"
 #include "present/main_window.h"
+#include "present/monitor_window.h"
 #include "present/picture_placement.h"
 #include "present/screen.h"
+#include "present/surface_budget.h"
 #include "present/web_page_view.h"
 #include "present/window_shape.h"
 #include "script/command_context.h"
@@ -38,8 +40,10 @@ Flow cmdRegisterInput(ScriptInterpreter& ip) {
   // slot 1 = register or "off", slots 2-5 = x, y, width, height, slot 6 = script run after Enter
   GameSession& s = ip.session();
   QPlainTextEdit* box = ip.context().screen().panel().registerInput;
+  QPlainTextEdit* monitorInput = ip.context().monitor().input;
   if (ip.arg(1) == "off") {
     box->hide();
+    monitorInput->hide();
     return Flow::Done;
   }
   const int32_t reg = registerNumber(ip.arg(1));
@@ -52,6 +56,20 @@ Flow cmdRegisterInput(ScriptInterpreter& ip) {
   box->setPlainText(toQt(s.registers.at(reg)));
   box->setGeometry(toIntOr(ip.arg(2), 0), toIntOr(ip.arg(3), 0), toIntOr(ip.arg(4), 0), toIntOr(ip.arg(5), 0));
   box->moveCursor(QTextCursor::End);
+  using Mode = TypingState::MonitorInputMode;
+  s.typing.monitorInputMode = Mode::Register;
+  if (s.Modelo == ScreenModel::Monitor) {
+    const double scale = s.screen.monitor.scale;
+    const auto scaled = [scale](int v) { return scaledBounded(v * scale); };
+    if (ip.Cmd == "inptcmd=") s.typing.monitorInputMode = Mode::Command;
+    monitorInput->setPlainText(toQt(s.registers.at(reg)));
+    monitorInput->setGeometry(scaled(box->x()), scaled(box->y()), scaled(box->width()), scaled(box->height()));
+    monitorInput->moveCursor(QTextCursor::End);
+    monitorInput->show();
+    monitorInput->raise();
+    monitorInput->setFocus();
+    return Flow::Done;
+  }
   box->show();
   box->raise();
   box->setFocus();
@@ -72,6 +90,14 @@ Flow cmdRegisterInputStyle(ScriptInterpreter& ip) {
   // Flat either way: a single line or no border at all.
   box->setFrameStyle(ip.arg(5) == "1" ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
   box->setLineWidth(1);
+  if (s.Modelo == ScreenModel::Monitor) {
+    QPlainTextEdit* monitorInput = ip.context().monitor().input;
+    font.setPixelSize(boundedFontSize(scaledBounded(font.pixelSize() * s.screen.monitor.scale)));
+    monitorInput->setFont(font);
+    monitorInput->setPalette(box->palette());
+    monitorInput->setFrameStyle(box->frameStyle());
+    monitorInput->setLineWidth(1);
+  }
   return Flow::Done;
 }
 

@@ -6,6 +6,7 @@
 #include "present/canvas_text.h"
 #include "present/memo_box.h"
 #include "present/memo_format.h"
+#include "present/monitor_window.h"
 #include "present/screen.h"
 #include "present/surface_budget.h"
 #include "script/command_context.h"
@@ -97,8 +98,12 @@ Flow cmdMemo(ScriptInterpreter& ip) {
   r.thumbColour = ip.arg(7).empty() ? s.screen.style.text : ip.arg(7);
   r.trackColour = ip.arg(8).empty() ? s.screen.style.background : ip.arg(8);
   r.decoration = ip.arg(9);
-  // The monitor window's own memo box arrives with that window; until then model "4" has none.
-  if (model == ScreenModel::Monitor) return Flow::Done;
+  if (model == ScreenModel::Monitor) {
+    MonitorWindow& monitor = ip.context().monitor();
+    monitor.memoDecoration = r.decoration;
+    formatMemo(screen, *monitor.memo, r);
+    return Flow::Done;
+  }
   formatMemo(screen, screen.memoBox(), r);
   return Flow::Done;
 }

@@ -5,6 +5,7 @@
 #include "present/command_panel.h"
 #include "present/console_page.h"
 #include "present/layout_settings.h"
+#include "present/monitor_window.h"
 #include "present/picture_page.h"
 #include "present/screen.h"
 #include "present/scroll_page.h"
@@ -63,6 +64,7 @@ void enterScrollPage(Screen& screen, GameSession& s) {
 
 // The virtual screen scaled into the monitor window, centred with equal borders.
 void enterMonitor(ScriptInterpreter& ip, Screen& screen, GameSession& s) {
+  MonitorWindow& monitor = ip.context().monitor();
   const std::string& width = ip.arg(2);
   const std::string& height = ip.arg(3);
   s.model4Width = commandSide(ip.Trace, toIntOr(width, 640));
@@ -77,6 +79,7 @@ void enterMonitor(ScriptInterpreter& ip, Screen& screen, GameSession& s) {
   m.left = (client.width() - m.scaledWidth) / 2;
   m.top = (client.height() - m.scaledHeight) / 2;
   resizeBuffer(screen.monitorBuffer(), m.scaledWidth, m.scaledHeight);
+  monitor.enterModel(s);
   screen.gameBook()->setCurrentIndex(0);
   screen.panel().setInputShown(false);
   m.boxX = scaledBounded(m.scale * 5);
@@ -106,6 +109,8 @@ Flow cmdMode(ScriptInterpreter& ip) {
   if (ip.Cmd == "modo=" && model == s.Modelo.text()) return Flow::Done;
 
   s.Modelo = model;
+  // Left maximized over the main window, the monitor would hide the model that replaces it.
+  if (kind != ScreenModel::Monitor) ip.context().monitor().hide();
   screen.panel().showPanelBySettings(s);
   if (kind == ScreenModel::Console) {
     enterConsole(screen, s);

@@ -8,6 +8,7 @@
 #include "present/font_faces.h"
 #include "present/layout_settings.h"
 #include "present/main_window.h"
+#include "present/monitor_window.h"
 #include "present/picture_placement.h"
 #include "present/screen.h"
 #include "present/scroll_page.h"
@@ -251,16 +252,21 @@ Flow cmdCaption(ScriptInterpreter& ip) {
   // Cut to the budget before the far edge is computed from them, which must stay in the int range.
   const int left = commandPosition(ip.Trace, x), top = commandPosition(ip.Trace, y);
   const int boxWidth = commandSide(ip.Trace, width), boxHeight = commandSide(ip.Trace, height);
-  if (s.Modelo != ScreenModel::PictureScreen) return Flow::Done;
+  // The monitor's pair is laid out in its scaled screen, its shadow always offset.
+  const bool onMonitor = s.Modelo == ScreenModel::Monitor;
+  if (s.Modelo != ScreenModel::PictureScreen && !onMonitor) return Flow::Done;
+  const double scale = onMonitor ? s.screen.monitor.scale : 1.0;
+  const auto scaled = [scale](int v) { return scaledBounded(v * scale); };
 
   const TextStyle& style = s.screen.style;
-  const QFont font = gameFont(face.empty() ? std::string("Arial") : face, size, style.bold, style.italic, style.underline);
+  const QFont font = gameFont(face.empty() ? std::string("Arial") : face, scaled(size), style.bold, style.italic,
+                              style.underline);
   const std::string& alignment = s.screen.memoAlignment;
   const Qt::Alignment align = alignment == "right"    ? Qt::AlignRight
                               : alignment == "center" ? Qt::AlignHCenter
                                                       : Qt::AlignLeft;
-  QLabel* caption = screen.caption();
-  QLabel* captionShadow = screen.captionShadow();
+  QLabel* caption = onMonitor ? ip.context().monitor().caption : screen.caption();
+  QLabel* captionShadow = onMonitor ? ip.context().monitor().captionShadow : screen.captionShadow();
   const QColor front = colour.empty() ? caption->palette().color(QPalette::WindowText) : paintColor(colour);
   const QColor back = shadow.empty() ? captionShadow->palette().color(QPalette::WindowText) : paintColor(shadow);
   for (QLabel* label : {caption, captionShadow}) {
@@ -273,10 +279,10 @@ Flow cmdCaption(ScriptInterpreter& ip) {
   paintWidgetText(caption, QColor(0, 0, 0, 0), front);
   paintWidgetText(captionShadow, QColor(0, 0, 0, 0), back);
   // A zero size means the caption is as large as its text needs.
-  QRect rect(left, top, boxWidth, boxHeight);
+  QRect rect(scaled(left), scaled(top), scaled(boxWidth), scaled(boxHeight));
   if (boxWidth == 0 || boxHeight == 0) rect.setSize(measureLabel(toQt(text), font) + QSize(2, 2));
   caption->setGeometry(rect);
-  captionShadow->setGeometry(front == back ? rect : rect.translated(-2, 2));
+  captionShadow->setGeometry(front == back && !onMonitor ? rect : rect.translated(-2, 2));
   caption->show();
   captionShadow->show();
   captionShadow->raise();

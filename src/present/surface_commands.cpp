@@ -4,6 +4,7 @@
 #include "present/command_panel.h"
 #include "present/console_page.h"
 #include "present/layout_settings.h"
+#include "present/monitor_window.h"
 #include "present/picture_page.h"
 #include "present/screen.h"
 #include "present/scroll_page.h"
@@ -77,6 +78,7 @@ Flow cmdClearScreen(ScriptInterpreter& ip) {
   const QColor colour = colourOrBackground(ip);
   if (ip.session().Modelo == ScreenModel::Monitor) {
     screen.monitorBuffer().fill(colour);
+    ip.context().monitor().monitorPicture->fillPicture(colour);
     return Flow::Done;
   }
   Buffer& buffer = screen.pictureBuffer();
@@ -131,6 +133,8 @@ Flow cmdRefresh(ScriptInterpreter& ip) {
     screen.pictureScreen()->update();
   } else if (model == ScreenModel::ScrollPage) {
     screen.scrollPage().showPageImage();
+  } else if (model == ScreenModel::Monitor) {
+    ip.context().monitor().showBuffer();
   }
   screen.letEventsRun();
   return Flow::Done;
@@ -144,6 +148,8 @@ Flow cmdSaveBuffer(ScriptInterpreter& ip) {
     drawImageOnto(screen.pictureBuffer().image, screen.pictureScreen()->picture());
   else if (model == ScreenModel::ScrollPage)
     screen.scrollPage().takeBackShownImage();
+  else if (model == ScreenModel::Monitor)
+    ip.context().monitor().takeBackShownPicture();
   return Flow::Done;
 }
 

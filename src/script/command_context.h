@@ -8,6 +8,7 @@ namespace taluvin {
 
 class AudioService;
 class MainWindow;
+class MonitorWindow;
 class Screen;
 class WebPageComposer;
 struct GameSession;
@@ -20,6 +21,11 @@ class CommandContext {
   // The main window: its outer book (opening picture, game pages) and the game's pages in it.
   virtual MainWindow& window() = 0;
   virtual Screen& screen() = 0;
+  // The monitor window of model "4".
+  virtual MonitorWindow& monitor() = 0;
+  // The program's end in model "4": the monitor's last picture goes onto the picture screen of the
+  // main window, which shows its first page again, and the monitor window is hidden.
+  virtual void leaveMonitor() = 0;
   // The model-"2" page being composed.
   virtual WebPageComposer& webPage() = 0;
   virtual AudioService& audio() = 0;

@@ -3,6 +3,7 @@
 
 #include "base/numbers.h"
 #include "base/text.h"
+#include "script/command_context.h"
 #include "script/markup.h"
 #include "script/runner.h"
 #include "script/script_file.h"
@@ -183,6 +184,7 @@ Flow cmdTerminate(ScriptInterpreter& ip) {
   constexpr int kStepMs = 10;
   waitSteps(ip, static_cast<long long>(std::max(seconds, 0)) * (1000 / kStepMs), kStepMs);
   ip.hooks().requestQuit();
+  ip.context().leaveMonitor();
   return Flow::Done;
 }
 

@@ -22,6 +22,10 @@ struct TypingState {
   // 0 once any key is released.
   std::uint16_t HeldKey = 0;
   RegisterInput registerInput;
+  // What Enter in the monitor's input does: store its text in the register ("inptreg=", "input="),
+  // or take one phrase as the command line does ("inptcmd="), after which it does nothing.
+  enum class MonitorInputMode { None, Register, Command };
+  MonitorInputMode monitorInputMode = MonitorInputMode::None;
 };
 
 }  // namespace taluvin
