@@ -15,7 +15,7 @@ MonitorWindow::MonitorWindow(GameSession& session) : session_(session) {
   setWindowTitle("Monitor");
   setWindowFlags(Qt::FramelessWindowHint);
   paintWidget(this, QColor(192, 192, 192));
-  setCursor(Qt::SizeAllCursor);
+  setCursor(Qt::DragMoveCursor);
 
   panel = new QWidget(this);
   panel->setObjectName("PanMon");
