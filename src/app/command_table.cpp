@@ -4,6 +4,7 @@
 #include "interact/input_commands.h"
 #include "interact/link_commands.h"
 #include "present/box_commands.h"
+#include "present/effect_commands.h"
 #include "present/map_commands.h"
 #include "present/message_commands.h"
 #include "present/model_commands.h"
@@ -159,9 +160,9 @@ std::vector<CommandEntry> buildTable() {
       /* 113 */ {{"barratop"}, cmdTopBar, ends, "on or off (on)"},
       /* 114 */ {{"defini="}, cmdDefineSetting, ends, "settings line (-1), value"},
       /* 115 */ {{"defcom="}, cmdDefineVocabulary, ends, "vocabulary script name"},
-      /* 116 */ {{"cinza=", "gray="}, nullptr, ends,
+      /* 116 */ {{"cinza=", "gray="}, cmdGrey, ends,
                  "target (tel, fnc or pan), colour (background colour), level (0), x, y, width, height (each 0)"},
-      /* 117 */ {{"chuva=", "rain="}, nullptr, ends,
+      /* 117 */ {{"chuva=", "rain="}, cmdRain, ends,
                  ".bmp file; off; mask, .bmp file or off; int, milliseconds (40); wgotas, pixels (20); or on"},
       /* 118 */ {{"altura="}, cmdPageHeight, ends, "height (message area height - 10)"},
       /* 119 */ {{"veltec="}, cmdTypingDelay, ends, "milliseconds (0)"},

@@ -14,6 +14,7 @@
 #include "present/memo_box.h"
 #include "present/picture_commands.h"
 #include "present/picture_page.h"
+#include "present/rain_effect.h"
 #include "present/scroll_page.h"
 #include "present/web_page_composer.h"
 #include "present/web_page_view.h"
@@ -44,6 +45,7 @@ Screen::Screen(MainWindow& window, GameSession& session) : window_(window), sess
   webPage_ = std::make_unique<WebPageComposer>(session);
   map_ = std::make_unique<MapPage>(gameBook_->addPage("Mapa"));
   images_ = std::make_unique<ImageStore>(window.imagesPage());
+  rain_ = std::make_unique<RainEffect>(*this);
   scroll_ = std::make_unique<ScrollPage>(gameBook_->addPage("3"), window.imagesPage());
   download_ = std::make_unique<DownloadPage>(gameBook_->addPage("Down"));
   gameBook_->showPage("1");
@@ -166,6 +168,7 @@ void Screen::resetInteraction() {
   window_.outerBook()->showPage("Default");
   // Platforms without a window stack (the offscreen one) have nothing to raise the window above.
   if (session_.Modelo != ScreenModel::Monitor && QGuiApplication::platformName() != "offscreen") window_.raise();
+  rain_->reset();
   session_.zones.resetZones();
   picture_->pictureScreen->setCursor(Qt::ArrowCursor);
   session_.zones.clearPointer();

@@ -30,6 +30,7 @@ class MemoBox;
 struct MapPage;
 struct DownloadPage;
 struct ImageStore;
+class RainEffect;
 
 // A clickable rectangle a text or picture records on a surface.
 struct LinkZone {
@@ -76,6 +77,7 @@ class Screen {
   ScrollPage& scrollPage() { return *scroll_; }
   MapPage& mapPage() { return *map_; }
   ImageStore& images() { return *images_; }
+  RainEffect& rain() { return *rain_; }
   MemoBox& memoBox();
 
   // The surfaces other presentation code draws on, with the component names scripts, the replay
@@ -137,6 +139,7 @@ class Screen {
   std::unique_ptr<MapPage> map_;
   std::unique_ptr<DownloadPage> download_;
   std::unique_ptr<ImageStore> images_;
+  std::unique_ptr<RainEffect> rain_;
   std::function<bool()> quitCheck_;
 };
 

@@ -5,6 +5,7 @@
 #include "state/hud_state.h"
 #include "state/map_state.h"
 #include "state/object_store.h"
+#include "state/rain_state.h"
 #include "state/random_generator.h"
 #include "state/register_table.h"
 #include "state/screen_model.h"
@@ -88,6 +89,8 @@ struct GameSession {
   HudState hud;
   // The map page's positions, thumbnail and drag.
   MapState map;
+  // The rain's pictures and timing; the timer stops and this clears at every script run.
+  RainState rain;
 
   // Whether a game's files are open; before that nothing may be written, not even into the
   // working folder a bare file name would land in.
