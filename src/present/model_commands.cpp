@@ -5,6 +5,7 @@
 #include "present/command_panel.h"
 #include "present/console_page.h"
 #include "present/layout_settings.h"
+#include "present/main_window.h"
 #include "present/monitor_window.h"
 #include "present/picture_page.h"
 #include "present/screen.h"
@@ -109,8 +110,12 @@ Flow cmdMode(ScriptInterpreter& ip) {
   if (ip.Cmd == "modo=" && model == s.Modelo.text()) return Flow::Done;
 
   s.Modelo = model;
-  // Left maximized over the main window, the monitor would hide the model that replaces it.
-  if (kind != ScreenModel::Monitor) ip.context().monitor().hide();
+  // Left maximized over the main window, the monitor would hide the model that replaces it; the
+  // keyboard goes back to the main window with it.
+  if (MonitorWindow& monitor = ip.context().monitor(); kind != ScreenModel::Monitor && monitor.isVisible()) {
+    monitor.hide();
+    ip.context().window().activateWindow();
+  }
   screen.panel().showPanelBySettings(s);
   if (kind == ScreenModel::Console) {
     enterConsole(screen, s);
