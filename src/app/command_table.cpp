@@ -15,6 +15,7 @@
 #include "present/place_picture_commands.h"
 #include "present/style_commands.h"
 #include "present/surface_commands.h"
+#include "present/visor_commands.h"
 #include "script/flow_commands.h"
 #include "services/sound_commands.h"
 #include "world/language_commands.h"
@@ -177,7 +178,7 @@ std::vector<CommandEntry> buildTable() {
       /* 127 */ {{"ifloc=", "ifpos="}, cmdIfPlace, ends, "place name, label"},
       /* 128 */ {{"ifloc#"}, cmdIfNotPlace, ends, "place name, label"},
       /* 129 */ {{"efeito=", "effect="}, cmdEffect, ends, "effect name"},
-      /* 130 */ {{"visor", "visor="}, nullptr, ends, "sub-command, its arguments"},
+      /* 130 */ {{"visor", "visor="}, cmdVisor, ends, "sub-command, its arguments"},
       /* 131 */ {{"click", "tic"}, cmdLinkMonitor, ends, "as linktel="},
       /* 132 */ {{"instalfonte", "instalfont"}, cmdInstallFont, goesOn, "font file name without extension"},
       /* 133 */ {{"borda=", "border="}, cmdBorder, goesOn, "pen width, colour (000000)"},

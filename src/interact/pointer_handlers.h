@@ -12,5 +12,7 @@ void connectPointerHandlers(CommandContext& context);
 void connectFramePointer(CommandContext& context);
 // The map page: dragging the map and the marker, and the marker's click.
 void connectMapPointer(CommandContext& context);
+// Tela and Tela3 while they show a visor: its drags, its four-way regions and its elements.
+void connectVisorPointer(CommandContext& context);
 
 }  // namespace taluvin

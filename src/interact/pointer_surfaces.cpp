@@ -95,6 +95,7 @@ void connectPointerHandlers(CommandContext& context) {
   connectSurface(context, screen.panelPicture(), {Surface::CommandPanel, false, false, true, false});
   connectFramePointer(context);
   connectMapPointer(context);
+  connectVisorPointer(context);
 }
 
 }  // namespace taluvin

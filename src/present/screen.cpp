@@ -16,6 +16,7 @@
 #include "present/picture_page.h"
 #include "present/rain_effect.h"
 #include "present/scroll_page.h"
+#include "present/visor_view.h"
 #include "present/web_page_composer.h"
 #include "present/web_page_view.h"
 #include "present/zone_drawing.h"
@@ -169,6 +170,7 @@ void Screen::resetInteraction() {
   // Platforms without a window stack (the offscreen one) have nothing to raise the window above.
   if (session_.Modelo != ScreenModel::Monitor && QGuiApplication::platformName() != "offscreen") window_.raise();
   rain_->reset();
+  stopVisor(*this);
   session_.zones.resetZones();
   picture_->pictureScreen->setCursor(Qt::ArrowCursor);
   session_.zones.clearPointer();
@@ -223,6 +225,8 @@ void Screen::updateScreen() {
   if (session_.Modelo == ScreenModel::PictureScreen) {
     picture_->pictureScreen->fitPictureToWidget();
     drawImageOnto(picture_->pictureScreen->picture(), session_.buffers.pictureScreen.image);
+    // The scene stays around a view smaller than the screen.
+    if (session_.visor.defined) showVisorView(*this);
     picture_->pictureScreen->update();
   }
   panel_->showBuffer();
@@ -235,7 +239,10 @@ void Screen::settleAfterRun() {
       !panel_->registerInput->isVisible())
     panel_->commandLine->setFocus();
   if (gameBook_->currentPageName() == "Mapa") refreshMap(*this);
-  if (model == ScreenModel::ScrollPage) scroll_->showPageImage();
+  if (model == ScreenModel::ScrollPage) {
+    scroll_->showPageImage();
+    if (session_.visor.defined) showVisorView(*this);
+  }
   if (model == ScreenModel::WebPage) finishWebPage();
 }
 

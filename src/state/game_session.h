@@ -14,6 +14,7 @@
 #include "state/surface_buffers.h"
 #include "state/text_file.h"
 #include "state/typing_state.h"
+#include "state/visor_state.h"
 #include "state/zone_table.h"
 
 #include <array>
@@ -91,6 +92,8 @@ struct GameSession {
   MapState map;
   // The rain's pictures and timing; the timer stops and this clears at every script run.
   RainState rain;
+  // The visor's view into its strip; cleared at every script run.
+  VisorState visor;
 
   // Whether a game's files are open; before that nothing may be written, not even into the
   // working folder a bare file name would land in.
