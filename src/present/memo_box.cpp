@@ -25,6 +25,8 @@ MemoBox::MemoBox(QWidget* page, MemoScroll& scroll)
   memoThumb->setObjectName("moLb1");
   memoThumb->setGeometry(115, 25, 10, 30);
   memoThumb->setCursor(Qt::SizeVerCursor);
+  // Moves reach the thumb's filter even when no button state comes with them (a replayed drag).
+  memoThumb->setMouseTracking(true);
   memoThumb->installEventFilter(this);
   memoPanel->installEventFilter(this);
   memoImage->onWheel = [this](int delta) { wheel(delta); };

@@ -209,9 +209,13 @@ TEST(MonitorWindow, TheTextBoxScrollsDragsAndUnderlinesItsLinksInTheVisitedColou
 
   // The wheel and dragging the text keep it between its ends.
   ASSERT_GT(memo.travel, 0);
-  act(game, replayWheel, {"-3", "moImg"});
+  act(game, replayWheel, {"-3", "Monitor"});
+  EXPECT_GT(memo.position, 0) << "the wheel anywhere over the window scrolls the box";
   EXPECT_EQ(memo.memoImage->y(), -(memo.position * memo.step));
-  EXPECT_GT(memo.position, 0);
+  act(game, replayPress, {"2", "2", "moLb1"});
+  act(game, replayMove, {"2", "9000", "moLb1"});
+  EXPECT_EQ(memo.position, memo.travel) << "the thumb stops at the end of its travel";
+  act(game, replayRelease, {"2", "9000", "moLb1"});
   act(game, replayPress, {"150", "100", "moImg"});
   act(game, replayMove, {"150", "5000", "moImg"});
   EXPECT_EQ(memo.memoImage->y(), 0) << "dragged down past its top it stops at 0";
