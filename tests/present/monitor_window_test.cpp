@@ -1,4 +1,5 @@
 // The monitor window of model "4": shown over the screen, its picture's zones, its input, its text box.
+#include "app/replay.h"
 #include "app/replay_keys.h"
 #include "app/replay_pointer.h"
 #include "present/memo_box.h"
@@ -56,6 +57,15 @@ TEST(MonitorWindow, ModelFourShowsTheWindowMaximizedWithTheScreenCentredAndTheBu
   game.run("verde");
   EXPECT_EQ(shown.pixel(0, 0), 0xFF00FF00u);
   EXPECT_EQ(shown.pixel(m.scaledWidth - 1, m.scaledHeight - 1), 0xFF00FF00u);
+
+  // A screenshot of the monitor picture is at its own pixel size, the X, Y a click on it takes.
+  const std::string shot = game.beside() + "monitor.png";
+  for (const ReplayAction& action : replayActions())
+    if (std::string(action.name) == "screenshot")
+      action.run(game.player(), ReplayStep{0, "screenshot", {shot, "Monitor"}});
+  const QImage saved(QString::fromStdString(shot));
+  EXPECT_EQ(saved.size(), QSize(m.scaledWidth, m.scaledHeight));
+  EXPECT_EQ(saved.pixel(m.scaledWidth - 1, m.scaledHeight - 1), 0xFF00FF00u);
 
   game.run("volta");
   EXPECT_FALSE(monitor.isVisible()) << "another model is not hidden behind the monitor";
