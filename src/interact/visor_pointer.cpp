@@ -22,6 +22,7 @@ constexpr int kLastElement = 119;
 constexpr int kFacings = 4;
 // Cursor types over the regions of a four-way view.
 constexpr int kTurnLeftCursor = 6, kTurnRightCursor = 3, kAheadCursor = 9, kBackCursor = 2;
+constexpr int kDragCursor = 1;
 
 // Whether the view on this surface is the visor's: Tela in model "1", Tela3 in model "3".
 bool visorOn(CommandContext& context, CanvasView* view) {
@@ -101,7 +102,7 @@ void visorMove(CommandContext& context, CanvasView* view, QPoint at) {
   GameSession& s = context.session();
   VisorState& visor = s.visor;
   if (view == context.screen().pictureScreen())
-    view->setCursor(s.zones.screenScript.empty() ? Qt::ArrowCursor : Qt::OpenHandCursor);
+    view->setCursor(cursorShapeFor(s.zones.screenScript.empty() ? 0 : kDragCursor));
   s.zones.pointer.hoveredZone = -1;
   if (visor.mode == "000" || visor.mode == "090") view->setCursor(Qt::ArrowCursor);
   if (visor.mode == "090") regionCursor(context, view, at);
