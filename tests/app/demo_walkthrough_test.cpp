@@ -77,6 +77,8 @@ TEST_F(DemoCopy, WalkthroughTakesTheKeyOpensTheGateAndEndsWithTheEndButton) {
   EXPECT_TRUE(traced("   1: pegobj chave"));
   EXPECT_TRUE(traced("   5: poeobj= chave,portao"));
   EXPECT_TRUE(traced("   4: reg= 3,venceu"));
+  // The overlook is seen all round.
+  EXPECT_TRUE(traced("   8: visor= 360,0,0,596,271,mirante_360.bmp,,0,0"));
   // The letter was a web page, written to tmp.htm, and its word link was followed back.
   EXPECT_TRUE(traced("Executando script: carta.scp"));
   EXPECT_LT(all.find("Executando script: carta.scp"), all.find("pegobj chave"));
