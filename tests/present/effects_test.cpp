@@ -111,6 +111,29 @@ TEST(GreyFilter, FramePictureBadNumbersAndBadTargets) {
   EXPECT_EQ(at(panel, 3, 0), qRgb(200, 100, 40));
 }
 
+TEST(GreyFilter, ThePictureScreenActsOnlyInModelsOneAndThree) {
+  TestGame game;
+  game.write("start.scp", "clearbuf 000000\n");
+  game.write("console.scp", "modo= 0\ncinza= tel,000000,0,0,0,2,1\n");
+  game.write("pagina.scp", "modo= 3\n");
+  game.write("tela.scp", "cinza= tel,000000,0,0,0,2,1\n");
+  game.start();
+  QImage& buffer = screenOf(game).pictureBuffer().image;
+  paintSamples(buffer);
+  game.run("console");
+  EXPECT_EQ(at(buffer, 1, 0), qRgb(200, 100, 40)) << "model 0 leaves the picture screen alone";
+
+  // Model 3 filters what Tela shows at once.
+  game.run("pagina");
+  QImage& tela = screenOf(game).pictureScreen()->picture();
+  ASSERT_FALSE(tela.isNull());
+  paintSamples(tela);
+  game.run("tela");
+  EXPECT_EQ(at(tela, 1, 0), qRgb(123, 123, 123));
+  EXPECT_EQ(at(tela, 2, 0), qRgb(250, 250, 250));
+  EXPECT_EQ(at(buffer, 1, 0), qRgb(200, 100, 40));
+}
+
 // The rain picture: magenta with one row of blue drops on top; the mask: magenta where the rain
 // shows, green painted over it, white where the scene shows through.
 void writeRainGame(TestGame& game) {
