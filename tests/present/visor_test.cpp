@@ -130,6 +130,33 @@ TEST(VisorViews, FourWayViewFacesItsRegisterAndFillsTheExitsAfterIt) {
   EXPECT_EQ(tela.pixel(0, 0), stripPixel(200, 0));
 }
 
+TEST(VisorViews, AStripNarrowerThanTheViewOrAnEmptyViewDrawsWhatExists) {
+  TestGame game;
+  writeStrip(game, "estreita.bmp", 40, 20);
+  game.write("start.scp",
+             "clearbuf FFFFFF\n"
+             "visor= 180,0,0,100,50,estreita.bmp\n");
+  game.write("volta.scp",
+             "clearbuf FFFFFF\n"
+             "visor= 360,0,0,100,20,estreita.bmp\n");
+  game.write("vazia.scp", "visor= 000,0,0,0,0,estreita.bmp,,3,1\n");
+  game.start();
+  const QImage& tela = pictureOf(game, "Tela");
+  // Centred: the strip's corner lies 30 columns and 15 rows into the view, the rest is the brush.
+  EXPECT_EQ(tela.pixel(30, 15), stripPixel(0, 0));
+  EXPECT_EQ(tela.pixel(69, 34), stripPixel(39, 19));
+  EXPECT_EQ(tela.pixel(80, 40), tela.pixel(5, 5));
+  EXPECT_NE(tela.pixel(5, 5), stripPixel(0, 0));
+
+  game.run("volta");
+  EXPECT_EQ(tela.pixel(0, 0), stripPixel(0, 0));
+  EXPECT_EQ(tela.pixel(39, 19), stripPixel(39, 19));
+
+  game.run("vazia");
+  visorTick(screenOf(game));
+  EXPECT_TRUE(game.player().session().visor.defined) << "nothing to draw, and nothing broke";
+}
+
 TEST(VisorElements, SlotsWrapAfterTwentyAndPicturesSitOnTheScreenOrTheStrip) {
   TestGame game;
   writeStrip(game, "faixa.bmp", 400, 100);
