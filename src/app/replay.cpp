@@ -12,12 +12,7 @@ namespace taluvin {
 
 Replay::Replay(Player& player, std::string path) : player_(player), path_(std::move(path)) {}
 
-bool Replay::load() {
-  std::ifstream in(path_);
-  if (!in) {
-    error_ = path_ + ": cannot read the replay file";
-    return false;
-  }
+bool parseReplay(std::istream& in, const std::string& path, std::vector<ReplayStep>& steps, std::string& error) {
   std::string line;
   int number = 0;
   while (std::getline(in, line)) {
@@ -34,7 +29,7 @@ bool Replay::load() {
     for (const auto& a : replayActions())
       if (step.action == a.name) known = &a;
     auto fail = [&](const std::string& reason) {
-      error_ = path_ + ":" + std::to_string(number) + ": " + reason;
+      error = path + ":" + std::to_string(number) + ": " + reason;
       return false;
     };
     if (!known) return fail("unknown action '" + step.action + "'");
@@ -47,9 +42,18 @@ bool Replay::load() {
       auto reason = known->check(step);
       if (!reason.empty()) return fail(reason);
     }
-    steps_.push_back(std::move(step));
+    steps.push_back(std::move(step));
   }
   return true;
+}
+
+bool Replay::load() {
+  std::ifstream in(path_);
+  if (!in) {
+    error_ = path_ + ": cannot read the replay file";
+    return false;
+  }
+  return parseReplay(in, path_, steps_, error_);
 }
 
 void Replay::begin() { schedule(0); }

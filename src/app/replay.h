@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <functional>
+#include <istream>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,10 @@ struct ReplayAction {
 
 // Every action a replay file may name; later subsystems add theirs here.
 const std::vector<ReplayAction>& replayActions();
+
+// Reads and checks the lines of a replay file into steps; false with error naming the file (as
+// `path`), the line and the reason.
+bool parseReplay(std::istream& in, const std::string& path, std::vector<ReplayStep>& steps, std::string& error);
 
 class Replay : public QObject {
   Q_OBJECT
