@@ -5,8 +5,8 @@
 
 namespace taluvin {
 
-// One line per entry in test order, five tab-separated columns: number, keywords, "(goes on)" or
-// empty, "(not available yet)" or empty, and what the arguments hold.
+// One line per entry in test order, four tab-separated columns: number, keywords, "(goes on)" or
+// empty, and what the arguments hold.
 void printCommandTable(std::ostream& out);
 
 }  // namespace taluvin

@@ -67,7 +67,7 @@ using Handler = Flow (*)(ScriptInterpreter&);
 
 struct CommandEntry {
   std::vector<std::string_view> keywords;  // aliases sharing one handler
-  Handler handler;                         // null while the command's subsystem has none
+  Handler handler;                         // never null: the index refuses a row without one
   bool goesOn;                             // testing continues with the entries after this one
   std::string_view arguments = {};         // what the slots hold, as authors read it
 };

@@ -10,6 +10,8 @@ CommandIndex::CommandIndex(std::vector<CommandEntry> entries) : entries_(std::mo
   size_t words = 0;
   for (const auto& entry : entries_) words += entry.keywords.size();
   if (words > kSize * 3 / 4) throw std::length_error("too many keywords for the command index");
+  for (const auto& entry : entries_)
+    if (!entry.handler) throw std::invalid_argument("a command row without a handler");
   for (size_t i = 0; i < entries_.size(); ++i)
     for (auto word : entries_[i].keywords) insert(word, static_cast<int>(i));
 }

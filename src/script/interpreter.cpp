@@ -207,7 +207,7 @@ void ScriptInterpreter::dispatch() {
     const int entry = commands_.find(Cmd);
     if (entry < from) return;  // no such keyword, or testing has already passed it
     const auto& row = commands_[static_cast<size_t>(entry)];
-    const Flow flow = row.handler ? row.handler(*this) : Flow::Done;
+    const Flow flow = row.handler(*this);
     if (flow.handsOn()) handOn(flow);
     switch (flow.kind()) {
       case Flow::Kind::Jump:
