@@ -89,8 +89,9 @@ def main():
         ("chave_ico.bmp", scenes.key_icon(), formats.write_bmp),
         ("realce.bmp", scenes.highlight(), formats.write_bmp),
         ("vazio.bmp", scenes.clear(), formats.write_bmp),
-        ("mapa.bmp", scenes.grounds_map(), formats.write_bmp),
+        ("mapa.bmp", scenes.unexplored_map(), formats.write_bmp),
     ]
+    pictures += [("mapa_%s.bmp" % room, scenes.map_piece(room), formats.write_bmp) for room in scenes.MAP_PIECES]
     for name, canvas, write in pictures:
         write(os.path.join(GAME, name), canvas.width, canvas.height, canvas.rgb())
         print("painted", name)

@@ -251,14 +251,46 @@ def clear():
     return Canvas(4, 4, MAGENTA)
 
 
-def grounds_map():
-    """The map of the tower's grounds: hall, library to the north, garden to the east, overlook past the gate."""
+def _blank_map():
+    """The parchment and its border, before any room is drawn on it."""
     rng = Random(77)
     c = Canvas(800, 460, (226, 206, 160))
     c.noise(0, 0, 800, 460, 0.06, rng)
     ink = (70, 45, 25)
     for x0, y0, x1, y1 in ((0, 0, 800, 6), (0, 454, 800, 460), (0, 0, 6, 460), (794, 0, 800, 460)):
         c.rect(x0, y0, x1, y1, ink)
+    return c
+
+
+def unexplored_map():
+    """The map a new game starts with: the parchment only; each room visited pastes its piece on it."""
+    return _blank_map()
+
+
+# Where each room's piece lies on the map (left, top, right, bottom), with the corridor leading to it.
+MAP_PIECES = {
+    "sala1": (297, 141, 423, 283),
+    "biblioteca": (297, 37, 423, 143),
+    "jardim": (420, 167, 623, 303),
+    "mirante": (620, 177, 783, 283),
+}
+
+
+def map_piece(room):
+    """A room's piece of the whole map, cut from it so the pieces join without a seam."""
+    whole = grounds_map()
+    x0, y0, x1, y1 = MAP_PIECES[room]
+    piece = Canvas(x1 - x0, y1 - y0)
+    for y in range(y0, y1):
+        for x in range(x0, x1):
+            piece.put(x - x0, y - y0, whole.get(x, y))
+    return piece
+
+
+def grounds_map():
+    """The map of the tower's grounds: hall, library to the north, garden to the east, overlook past the gate."""
+    c = _blank_map()
+    ink = (70, 45, 25)
     # Corridors first, so the rooms' walls close over their ends.
     c.rect(350, 140, 370, 180, (190, 160, 120))
     c.rect(420, 220, 470, 240, (190, 160, 120))

@@ -63,7 +63,7 @@ TEST_F(DemoCopy, WalkthroughTakesTheKeyOpensTheGateAndEndsWithTheEndButton) {
   auto traced = [&all](const std::string& line) { return all.find(line + "\n") != std::string::npos; };
 
   // Every room was entered through a door zone, and every picture kind was shown.
-  for (const char* room : {"jardim", "sala1", "biblioteca", "livro", "pegachave", "chave", "portao"})
+  for (const char* room : {"jardim", "sala1", "biblioteca", "livro", "pegachave", "chave", "portao", "escada"})
     EXPECT_TRUE(traced(std::string("Executando script: ") + room + ".scp")) << room;
   for (const char* picture : {"saguao.png", "biblioteca.jpg", "jardim.gif", "mirante.bmp"})
     EXPECT_TRUE(traced(std::string("   5: display= ") + picture + ",tel,0,0,0,0") ||
@@ -91,16 +91,38 @@ TEST_F(DemoCopy, WalkthroughTakesTheKeyOpensTheGateAndEndsWithTheEndButton) {
   // The map was opened from the garden and its marker led back there.
   EXPECT_TRUE(traced("   3: posmap= 330,120,200,80"));
   EXPECT_LT(all.find("Executando script: mapa.scp"), all.find("O portão está trancado"));
+  // The map is revealed room by room: the hall and the garden were pasted on it before it was opened,
+  // and the overlook at the end; the revealed map is written in the game's folder, the copy.
+  EXPECT_LT(all.find("addmap= 297,141,mapa_sala1.bmp,revelado.bmp"), all.find("Executando script: mapa.scp"));
+  EXPECT_LT(all.find("addmap= 420,167,mapa_jardim.bmp,revelado.bmp"), all.find("Executando script: mapa.scp"));
+  EXPECT_TRUE(traced("  10: addmap= 620,177,mapa_mirante.bmp,revelado.bmp"));
+  EXPECT_TRUE(fs::exists(folder_ / "revelado.bmp"));
+  EXPECT_FALSE(fs::exists(fs::path(TALUVIN_SOURCE_DIR) / "games" / "demo" / "revelado.bmp"))
+      << "the walkthrough wrote into the repository";
   // The gate was tried before the key was found.
   EXPECT_LT(all.find("O portão está trancado"), all.find("pegobj chave"));
+  // From the garden the arrow key walked back to the hall; the stair above it was reached by typing,
+  // and the console's text followed the language the player switched to and back.
+  const size_t locked = all.find("O portão está trancado");
+  const size_t stair = all.find("Executando script: escada.scp");
+  ASSERT_NE(stair, std::string::npos);
+  EXPECT_LT(all.find("Executando script: sala1.scp", locked), stair);
+  EXPECT_LT(all.find("   7: ifbr= 11,Uma e...", stair), all.find("   1: putlng en"));
+  EXPECT_LT(all.find("   1: putlng en"), all.find("   8: ifen= 11,A sto..."));
+  EXPECT_LT(all.find("   8: ifen= 11,A sto..."), all.find("   1: putlng br"));
+  EXPECT_LT(all.find("   1: putlng br"), all.find("Executando script: biblioteca.scp", stair));
+  // The hall is grey only when seen again: never on the first visit, which comes before the garden.
+  const size_t grey = all.find("Exec: cinza= tel,000000,-20,0,0,0,0");
+  EXPECT_LT(all.find("Executando script: jardim.scp"), grey);
+  EXPECT_LT(grey, stair);
 
   const auto registers = readCrLfLines(folder_ / "demo.rgs");
   ASSERT_GT(registers.size(), 3u);
   EXPECT_EQ(registers[1], "mirante");
   EXPECT_EQ(registers[3], "venceu");
-  // Every room shown counts as a move: the letter's link is one, and so is the map's marker leading
-  // back to the garden.
-  EXPECT_EQ(registers[4], "13");
+  // Every room shown counts as a move: the letter's link is one, so is the map's marker leading
+  // back to the garden, and so is the stair each time a change of language shows it again.
+  EXPECT_EQ(registers[4], "17");
   const auto objects = readCrLfLines(folder_ / "demo.obx");
   ASSERT_GE(objects.size(), 4u);
   EXPECT_EQ(objects[0], "chave");
