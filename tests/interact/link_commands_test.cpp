@@ -7,24 +7,17 @@
 #include "base/text.h"
 #include "state/game_session.h"
 #include "support/test_game.h"
+#include "support/test_pictures.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
 
 using taluvin::testing::TestGame;
+using taluvin::testing::kMagenta;
+using taluvin::testing::writePicture;
 
 namespace taluvin {
 namespace {
-
-constexpr QRgb kMagenta = 0xFFFF00FF;
-
-// A width x height picture of one colour with a magenta top-left pixel, written as BMP.
-void writePicture(TestGame& game, const std::string& name, int width, int height, QRgb colour) {
-  QImage image(width, height, QImage::Format_RGB888);
-  image.fill(colour);
-  image.setPixel(0, 0, kMagenta);
-  ASSERT_TRUE(writeBmp(game.folder() + name, image));
-}
 
 ReplayOutcome pointer(TestGame& game, ReplayOutcome (*action)(Player&, const ReplayStep&),
                       std::vector<std::string> args) {

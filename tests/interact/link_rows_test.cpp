@@ -3,6 +3,7 @@
 #include "state/game_session.h"
 #include "support/named_widgets.h"
 #include "support/test_game.h"
+#include "support/test_pictures.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -10,19 +11,11 @@
 using taluvin::testing::pictureOf;
 using taluvin::testing::screenOf;
 using taluvin::testing::TestGame;
+using taluvin::testing::kMagenta;
+using taluvin::testing::writePicture;
 
 namespace taluvin {
 namespace {
-
-constexpr QRgb kMagenta = 0xFFFF00FF;
-
-// A picture of one colour with a magenta top-left pixel.
-void writePicture(TestGame& game, const std::string& name, int width, int height, QRgb colour) {
-  QImage image(width, height, QImage::Format_RGB888);
-  image.fill(colour);
-  image.setPixel(0, 0, kMagenta);
-  ASSERT_TRUE(writeBmp(game.folder() + name, image));
-}
 
 const HotZone& slot(TestGame& game, int index) { return game.player().session().zones.table.slot(index); }
 

@@ -6,24 +6,18 @@
 #include "state/game_session.h"
 #include "support/named_widgets.h"
 #include "support/test_game.h"
+#include "support/test_pictures.h"
 
 #include <gtest/gtest.h>
 
 using taluvin::testing::TestGame;
+using taluvin::testing::stripPixel;
+using taluvin::testing::writeStrip;
 using taluvin::testing::named;
 using taluvin::testing::pictureOf;
 
 namespace taluvin {
 namespace {
-
-QRgb stripPixel(int x, int y) { return qRgb(x % 256, x / 256, y); }
-
-void writeStrip(TestGame& game, const std::string& name, int width, int height) {
-  QImage image(width, height, QImage::Format_RGB888);
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) image.setPixel(x, y, stripPixel(x, y));
-  ASSERT_TRUE(writeBmp(game.folder() + name, image));
-}
 
 ReplayOutcome pointer(TestGame& game, ReplayOutcome (*action)(Player&, const ReplayStep&), int x, int y,
                       const char* surface = "Tela") {

@@ -4,26 +4,19 @@
 #include "state/game_session.h"
 #include "support/named_widgets.h"
 #include "support/test_game.h"
+#include "support/test_pictures.h"
 
 #include <QTimer>
 #include <gtest/gtest.h>
 
 using taluvin::testing::TestGame;
+using taluvin::testing::stripPixel;
+using taluvin::testing::writeStrip;
 using taluvin::testing::pictureOf;
 using taluvin::testing::screenOf;
 
 namespace taluvin {
 namespace {
-
-// Every pixel tells where on the strip it lies: red and green the column, blue the row.
-QRgb stripPixel(int x, int y) { return qRgb(x % 256, x / 256, y); }
-
-void writeStrip(TestGame& game, const std::string& name, int width, int height) {
-  QImage image(width, height, QImage::Format_RGB888);
-  for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) image.setPixel(x, y, stripPixel(x, y));
-  ASSERT_TRUE(writeBmp(game.folder() + name, image));
-}
 
 void writeSolid(TestGame& game, const std::string& name, int width, int height, QRgb colour) {
   QImage image(width, height, QImage::Format_RGB888);
