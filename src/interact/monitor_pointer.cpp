@@ -7,6 +7,7 @@
 #include "present/layout_settings.h"
 #include "present/memo_box.h"
 #include "present/monitor_window.h"
+#include "present/picture_file.h"
 #include "present/screen.h"
 #include "present/zone_drawing.h"
 #include "script/command_context.h"
@@ -26,19 +27,6 @@ namespace taluvin {
 namespace {
 
 using Mode = TypingState::MonitorInputMode;
-
-bool namesPicture(const std::string& label) {
-  return label.find(".gif") != std::string::npos || label.find(".png") != std::string::npos ||
-         label.find(".jpg") != std::string::npos;
-}
-
-const HotZone* hoveredZone(CommandContext& context) {
-  ZoneState& zones = context.session().zones;
-  const int index = zones.pointer.hoveredZone;
-  if (index < 0) return nullptr;
-  const HotZone& zone = zones.table.slot(index);
-  return zone.active ? &zone : nullptr;
-}
 
 int hitTest(CommandContext& context, Surface surface, QPoint at) {
   ZoneState& zones = context.session().zones;
@@ -74,7 +62,7 @@ void connectMonitorPicture(CommandContext& context, CanvasView* view) {
   };
   view->onPress = [&context, view](QPoint at, Qt::MouseButton) {
     hitTest(context, Surface::Monitor, at);
-    const HotZone* zone = hoveredZone(context);
+    const HotZone* zone = context.session().zones.hoveredZone();
     if (!zone && !context.session().zones.screenScript.empty()) {
       runScreenScript(context);
       return;
@@ -85,7 +73,7 @@ void connectMonitorPicture(CommandContext& context, CanvasView* view) {
   };
   view->onRelease = [&context, view](QPoint at, Qt::MouseButton) {
     hitTest(context, Surface::Monitor, at);
-    const HotZone* zone = hoveredZone(context);
+    const HotZone* zone = context.session().zones.hoveredZone();
     if (!zone) return;
     const HotZone clicked = *zone;  // the action may run a script that refills the slot
     if (!clicked.secondValue.empty()) showZonePicture(context, view, clicked, clicked.firstValue);
@@ -109,13 +97,13 @@ class MonitorMemoPointer {
     image->setCursor(Qt::ArrowCursor);
     if (hitTest(context_, Surface::Memo, at) < 0) return;
     image->setCursor(Qt::DragMoveCursor);
-    const HotZone* zone = hoveredZone(context_);
+    const HotZone* zone = context_.session().zones.hoveredZone();
     if (zone && !namesPicture(zone->firstValue)) decorate(*zone);
   }
 
   void press(QPoint at, QPoint global) {
     hitTest(context_, Surface::Memo, at);
-    const HotZone* zone = hoveredZone(context_);
+    const HotZone* zone = context_.session().zones.hoveredZone();
     if (!zone) {
       dragging_ = true;
       pressY_ = global.y();
@@ -134,7 +122,7 @@ class MonitorMemoPointer {
       return;
     }
     hitTest(context_, Surface::Memo, at);
-    const HotZone* zone = hoveredZone(context_);
+    const HotZone* zone = context_.session().zones.hoveredZone();
     if (!zone) return;
     const HotZone clicked = *zone;
     if (!clicked.secondValue.empty()) showZonePicture(context_, memo_.memoImage, clicked, clicked.firstValue);

@@ -34,14 +34,6 @@ void hover(CommandContext& context, PictureView* view, Surface surface, QPoint a
                       : cursorShapeFor(zones.table.slot(zones.pointer.hoveredZone).cursorType));
 }
 
-const HotZone* hoveredZone(CommandContext& context) {
-  ZoneState& zones = context.session().zones;
-  const int index = zones.pointer.hoveredZone;
-  if (index < 0) return nullptr;
-  const HotZone& zone = zones.table.slot(index);
-  return zone.active ? &zone : nullptr;
-}
-
 void showZonePicture(CommandContext& context, CanvasView* view, const HotZone& zone, const std::string& name) {
   drawZonePicture(context.screen(), view->picture(), zone, name);
   view->update();
@@ -56,7 +48,7 @@ void press(CommandContext& context, CanvasView* view, const SurfaceRules& rules,
     context.runScript(script);
   }
   hover(context, view, rules.surface, at);
-  const HotZone* zone = hoveredZone(context);
+  const HotZone* zone = context.session().zones.hoveredZone();
   if (!zone) return;
   const bool hasPressed = !zone->secondValue.empty();
   if (!rules.soundOnlyWithPressedPicture || hasPressed) playClickSound(context, zone->sound);
@@ -67,7 +59,7 @@ void release(CommandContext& context, CanvasView* view, const SurfaceRules& rule
   GameSession& s = context.session();
   s.zones.pointer.pressed = false;
   hover(context, view, rules.surface, at);
-  const HotZone* zone = hoveredZone(context);
+  const HotZone* zone = context.session().zones.hoveredZone();
   if (!zone) return;
   const HotZone clicked = *zone;  // the action may run a script that refills the slot
   if (!clicked.secondValue.empty()) showZonePicture(context, view, clicked, clicked.firstValue);

@@ -38,11 +38,6 @@ std::string formatMoney(const std::string& value) {
 
 namespace {
 
-bool namesPicture(const std::string& label) {
-  return label.find(".gif") != std::string::npos || label.find(".png") != std::string::npos ||
-         label.find(".jpg") != std::string::npos;
-}
-
 // Six rows above the zone's bottom, but never through the letters: fonts whose descent is small
 // would otherwise get a line across the word instead of under it.
 int underlineRow(const QRect& zone, const QFontMetrics& metrics) {

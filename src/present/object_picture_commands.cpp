@@ -6,6 +6,7 @@
 #include "present/canvas.h"
 #include "present/colors.h"
 #include "present/console_output.h"
+#include "present/picture_file.h"
 #include "present/picture_placement.h"
 #include "present/screen.h"
 #include "present/surface_budget.h"
@@ -186,9 +187,7 @@ Flow cmdShape(ScriptInterpreter& ip) {
   zone.left = scaled(toIntOr(ip.arg(2), 0));
   zone.top = scaled(toIntOr(ip.arg(3), 0));
   QImage& monitor = screen.monitorBuffer().image;
-  const bool picture = name.find(".png") != std::string::npos || name.find(".gif") != std::string::npos ||
-                       name.find(".jpg") != std::string::npos;
-  if (picture) {
+  if (namesPicture(name)) {
     if (!gameFileExists(s.GameFolder, name)) {
       ip.Trace += kMissing;
       return Flow::Done;

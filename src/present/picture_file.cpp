@@ -65,6 +65,11 @@ std::string allocatePicture(QImage& image, int64_t width, int64_t height) {
   return {};
 }
 
+bool namesPicture(std::string_view label) {
+  return label.find(".gif") != std::string_view::npos || label.find(".png") != std::string_view::npos ||
+         label.find(".jpg") != std::string_view::npos;
+}
+
 PictureLoad loadPictureFile(const std::string& path) {
   const std::string_view name = fileNameOf(path);
   try {

@@ -3,6 +3,7 @@
 
 #include <QImage>
 #include <string>
+#include <string_view>
 
 namespace taluvin {
 
@@ -21,6 +22,10 @@ PictureLoad loadPictureFile(const std::string& path);
 
 // Writes an uncompressed bottom-up 24-bit BMP. The path is native.
 bool writeBmp(const std::string& path, const QImage& image);
+
+// Whether a link's label or a shape's name shows a picture rather than text: it names a GIF, PNG
+// or JPEG file (a BMP name stays text, as games have always written it).
+bool namesPicture(std::string_view label);
 // The same file's bytes; empty for a null picture or one too large for the format.
 std::string encodeBmp(const QImage& image);
 

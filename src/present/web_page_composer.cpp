@@ -2,6 +2,7 @@
 #include "present/web_page_composer.h"
 
 #include "base/text.h"
+#include "present/picture_file.h"
 #include "state/game_session.h"
 
 #include <cstdint>
@@ -82,10 +83,8 @@ std::string WebPageComposer::link(const std::string& script, const std::string& 
 }
 
 void WebPageComposer::addMessageLink(std::string& line, const std::string& label, const std::string& script) const {
-  const bool picture = label.find(".gif") != std::string::npos || label.find(".jpg") != std::string::npos ||
-                       label.find(".png") != std::string::npos;
   // The page file lies beside the game's folder, which is named after the game.
-  line += link(script, picture ? "<img src=" + session_.GameName + "/" + label + " border=0>" : label);
+  line += link(script, namesPicture(label) ? "<img src=" + session_.GameName + "/" + label + " border=0>" : label);
 }
 
 void WebPageComposer::addMessage(const std::string& message) {

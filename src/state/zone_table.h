@@ -81,6 +81,14 @@ struct ZoneState {
   // Web addresses a click asked the desktop to open, kept when nothing may really be opened.
   std::vector<std::string> openedAddresses;
 
+  // The active zone under the pointer, if any.
+  const HotZone* hoveredZone() const {
+    const int index = pointer.hoveredZone;
+    if (index < 0) return nullptr;
+    const HotZone& zone = table.slot(index);
+    return zone.active ? &zone : nullptr;
+  }
+
   // The reset at game opening, every script run and every display-model command.
   void resetZones() { table.reset(); }
   // A run starts with no picture-screen script and no half-finished press or window drag.
