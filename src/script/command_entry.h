@@ -70,6 +70,7 @@ struct CommandEntry {
   Handler handler;                         // never null: the index refuses a row without one
   bool goesOn;                             // testing continues with the entries after this one
   std::string_view arguments = {};         // what the slots hold, as authors read it
+  std::string_view effect = {};            // what the line does, one line for authors
 };
 
 // The ordered table and its keyword index. Keyword lookup runs for every script line, so it is an
