@@ -28,7 +28,8 @@ MainWindow::MainWindow(GameSession& session) {
   openingPicture_->setObjectName("TelAber");
   openingPicture_->setGeometry(0, 0, 900, 420);
   openingPicture_->setStretch(true);
-  openingPicture_->setPicture(builtInOpeningPicture());
+  // Most games bring their own opening picture, so the built-in one is drawn only when shown.
+  openingPicture_->setPendingPicture([] { return builtInOpeningPicture(); });
 
   // A double click also delivers a first click; waiting out the double-click interval keeps the
   // start click from hiding the opening page before a resume can be recognised.

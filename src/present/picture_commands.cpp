@@ -142,34 +142,37 @@ void displayText(ScriptInterpreter& ip) {
 
 }  // namespace
 
-const QImage& placePicture(Screen& screen, Surface target, const std::string& name, int x, int y, int width,
-                           int height, std::string* error) {
+void placePicture(Screen& screen, Surface target, const std::string& name, int x, int y, int width, int height,
+                  std::string* error) {
   GameSession& s = screen.session();
   const QImage& picture = loadIntoLoadingImage(screen, name, error);
   // Nothing to draw, and no room to make for it on the scroll page.
-  if (picture.isNull()) return picture;
+  if (picture.isNull()) return;
   const QRect rect = placement(picture, x, y, width, height);
+  QImage* surface = nullptr;
+  PictureView* shown = nullptr;
   if (target == Surface::CommandPanel) {
-    drawPicture(screen.panelBuffer().image, picture, rect);
+    surface = &screen.panelBuffer().image;
   } else if (target == Surface::FramePicture) {
-    drawPicture(frameCanvas(screen), picture, rect);
-    screen.framePicture()->update();
+    surface = &frameCanvas(screen);
+    shown = screen.framePicture();
   } else if (s.Modelo == ScreenModel::PictureScreen) {
-    drawPicture(screen.pictureBuffer().image, picture, rect);
+    surface = &screen.pictureBuffer().image;
   } else if (s.Modelo == ScreenModel::ScrollPage) {
     CanvasView* page = screen.pageImage();
     if (rect.bottom() + 1 > page->picture().height()) {
       screen.scrollPage().growPageTo(rect.bottom() + 1 + 10);
       s.screen.textY = boundedCoordinate(int64_t{s.screen.textY} + picture.height());
     }
-    drawPicture(page->picture(), picture, rect);
-    page->update();
+    surface = &page->picture();
+    shown = page;
   } else {
-    CanvasView* pictureScreen = screen.pictureScreen();
-    drawPicture(pictureScreen->picture(), picture, rect);
-    pictureScreen->update();
+    surface = &screen.pictureScreen()->picture();
+    shown = screen.pictureScreen();
   }
-  return picture;
+  drawPicture(*surface, picture, rect);
+  if (shown) shown->update();
+  releaseLargerThan(screen, name, surface->size());
 }
 
 void drawHudIntoBuffer(Screen& screen) {

@@ -1,16 +1,13 @@
-// Picture loading from the game folder and keyed drawing.
+// Picture loading from the game folder through the cache, and where a picture is placed.
 #include "present/picture_placement.h"
 
 #include "base/text.h"
-#include "present/picture_file.h"
+#include "present/picture_cache.h"
 #include "present/surface_budget.h"
 #include "state/game_paths.h"
 #include "state/text_file.h"
 
-#include <QPainter>
-
 namespace taluvin {
-
 
 bool isPictureName(const std::string& name) {
   for (const char* ext : {".gif", ".png", ".jpg", ".bmp"})
@@ -29,7 +26,7 @@ bool loadGamePicture(const std::string& gameFolder, const std::string& name, QIm
     if (error) *error = "outside the game folder";
     return false;
   }
-  PictureLoad load = loadPictureFile(*path);
+  PictureLoad load = pictureCache().load(*path);
   if (!load.ok()) {
     if (error) *error = load.error.empty() ? std::string("unreadable") : load.error;
     return false;
@@ -48,26 +45,6 @@ QRect placement(const QImage& picture, int x, int y, int width, int height) {
   // scroll page) stay in the int range.
   return QRect(boundedCoordinate(x), boundedCoordinate(y), boundedCoordinate(width == 0 ? picture.width() : width),
                boundedCoordinate(height == 0 ? picture.height() : height));
-}
-
-void drawPicture(QImage& target, const QImage& picture, const QRect& rect, bool keyed) {
-  if (target.isNull() || picture.isNull() || rect.width() <= 0 || rect.height() <= 0) return;
-  // The key becomes alpha at the picture's own size; the painter then stretches it with nearest
-  // pixels and clips to the target, so even a huge rectangle allocates nothing beyond the picture.
-  QImage source = picture.convertToFormat(QImage::Format_ARGB32);
-  if (keyed) {
-    for (int row = 0; row < source.height(); ++row) {
-      auto* line = reinterpret_cast<QRgb*>(source.scanLine(row));
-      for (int col = 0; col < source.width(); ++col)
-        if ((line[col] | 0xFF000000u) == kTransparentKey) line[col] = 0;
-    }
-  }
-  QPainter painter(&target);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  if (rect.size() == source.size())
-    painter.drawImage(rect.topLeft(), source);
-  else
-    painter.drawImage(rect, source);
 }
 
 }  // namespace taluvin

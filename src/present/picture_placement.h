@@ -1,21 +1,20 @@
 // Loading script-named pictures and drawing them onto surfaces with magenta left out.
 #pragma once
 
+#include "present/picture_drawing.h"
+
 #include <QImage>
 #include <QRect>
 #include <string>
 
 namespace taluvin {
 
-// The colour that is never painted when a picture is drawn through the loading image.
-inline constexpr QRgb kTransparentKey = 0xFFFF00FF;
-
 // A picture name as scripts tell pictures from texts: one of the four extensions anywhere in it.
 bool isPictureName(const std::string& name);
 
-// Loads a picture the script named from the game folder into image. A name outside the folder, a
-// missing file or one that cannot be decoded leaves image as it was and returns false, with the
-// reason in error when one is asked for.
+// Loads a picture the script named from the game folder into image, through the picture cache.
+// A name outside the folder, a missing file or one that cannot be decoded leaves image as it was
+// and returns false, with the reason in error when one is asked for.
 bool loadGamePicture(const std::string& gameFolder, const std::string& name, QImage& image,
                      std::string* error = nullptr);
 
@@ -24,10 +23,6 @@ std::string unreadablePictureMarker(const std::string& reason);
 
 // Whether name is a file inside the game folder.
 bool gameFileExists(const std::string& gameFolder, const std::string& name);
-
-// Draws picture into rect of target: copied when rect has the picture's own size, otherwise
-// stretched. Keyed drawing leaves the target's pixels under magenta untouched.
-void drawPicture(QImage& target, const QImage& picture, const QRect& rect, bool keyed = true);
 
 // The rectangle a picture takes at (x, y): width or height 0 means the picture's own.
 QRect placement(const QImage& picture, int x, int y, int width, int height);

@@ -13,16 +13,33 @@ PictureView::PictureView(QWidget* parent) : QWidget(parent) {
 }
 
 void PictureView::setPicture(QImage image) {
+  pending_ = nullptr;
   picture_ = std::move(image);
   update();
 }
 
 void PictureView::clearPicture() {
+  pending_ = nullptr;
   picture_ = QImage();
   update();
 }
 
+void PictureView::setPendingPicture(std::function<QImage()> make) {
+  pending_ = std::move(make);
+  picture_ = QImage();
+  update();
+}
+
+void PictureView::makePendingPicture() const {
+  if (!pending_) return;
+  // Cleared first: whatever make does, it is asked once.
+  const auto make = std::move(pending_);
+  pending_ = nullptr;
+  picture_ = make();
+}
+
 void PictureView::paintEvent(QPaintEvent*) {
+  makePendingPicture();
   if (picture_.isNull()) return;
   QPainter painter(this);
   if (stretch_)

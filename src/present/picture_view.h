@@ -13,10 +13,19 @@ class PictureView : public QWidget {
   explicit PictureView(QWidget* parent = nullptr);
 
   // The picture is the view's own canvas: commands draw into it and call update().
-  QImage& picture() { return picture_; }
-  const QImage& picture() const { return picture_; }
+  QImage& picture() {
+    makePendingPicture();
+    return picture_;
+  }
+  const QImage& picture() const {
+    makePendingPicture();
+    return picture_;
+  }
   void setPicture(QImage image);
   void clearPicture();
+  // The picture is made by make only when it is first painted or asked for; a picture set before
+  // that means make never runs. Drawing a picture nobody may see can cost more than a click.
+  void setPendingPicture(std::function<QImage()> make);
 
   void setStretch(bool stretch) { stretch_ = stretch; update(); }
   bool stretch() const { return stretch_; }
@@ -37,7 +46,10 @@ class PictureView : public QWidget {
   void wheelEvent(QWheelEvent* event) override;
 
  private:
-  QImage picture_;
+  void makePendingPicture() const;
+
+  mutable QImage picture_;
+  mutable std::function<QImage()> pending_;
   bool stretch_ = false;
 };
 

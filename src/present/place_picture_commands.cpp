@@ -102,12 +102,17 @@ Flow cmdPlacePicture(ScriptInterpreter& ip) {
   const QImage& picture = loadIntoLoadingImage(screen, name, &failure);
   ip.Trace += unreadablePictureMarker(failure);
   if (picture.isNull()) return Flow::Done;
-  if (model == ScreenModel::PictureScreen)
+  QSize surface = picture.size();
+  if (model == ScreenModel::PictureScreen) {
     showOnPictureScreen(screen, picture);
-  else if (model == ScreenModel::ScrollPage)
+    surface = screen.pictureScreen()->size();
+  } else if (model == ScreenModel::ScrollPage) {
     addToScrollPage(screen, picture);
-  else if (model == ScreenModel::Monitor)
+  } else if (model == ScreenModel::Monitor) {
     showOnMonitor(screen, picture);
+    surface = screen.monitorBuffer().image.size();
+  }
+  releaseLargerThan(screen, name, surface);
   return Flow::Done;
 }
 

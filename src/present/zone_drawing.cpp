@@ -2,9 +2,11 @@
 #include "present/zone_drawing.h"
 
 #include "present/font_faces.h"
+#include "present/picture_cache.h"
 #include "present/picture_placement.h"
 #include "present/screen.h"
 #include "present/surface_budget.h"
+#include "state/game_paths.h"
 #include "state/game_session.h"
 
 #include <QFontMetrics>
@@ -41,11 +43,26 @@ QFont styleFont(const GameSession& session, double scale) {
 }
 
 const QImage& loadIntoLoadingImage(Screen& screen, const std::string& name, std::string* error) {
-  QImage& loading = screen.loadingImage()->picture();
+  CanvasView* loading = screen.loadingImage();
   // A picture that cannot be read (or an empty name) must show as nothing, never as whatever
   // picture happened to be loaded before it.
-  if (!loadGamePicture(screen.session().GameFolder, name, loading, error)) loading = QImage();
-  return loading;
+  QImage picture;
+  loadGamePicture(screen.session().GameFolder, name, picture, error);
+  loading->setPicture(std::move(picture));
+  return loading->picture();
+}
+
+void releaseLargerThan(Screen& screen, const std::string& name, QSize surface) {
+  CanvasView* loading = screen.loadingImage();
+  const QSize size = loading->picture().size();
+  if (size.width() <= surface.width() && size.height() <= surface.height()) return;
+  const std::string folder = screen.session().GameFolder;
+  if (const auto path = resolveInFolder(folder, name)) pictureCache().forget(*path);
+  loading->setPendingPicture([folder, name] {
+    QImage picture;
+    loadGamePicture(folder, name, picture);
+    return picture;
+  });
 }
 
 void drawZonePicture(Screen& screen, QImage& surface, const HotZone& zone, const std::string& name) {

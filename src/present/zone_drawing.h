@@ -26,6 +26,10 @@ QFont styleFont(const GameSession& session, double scale = 1.0);
 // empties the loading image, so drawing it draws nothing; the reason goes to error when one is
 // asked for.
 const QImage& loadIntoLoadingImage(Screen& screen, const std::string& name, std::string* error = nullptr);
+// After the loading image's picture was drawn on a surface of that size: a picture larger than the
+// surface is let go by the cache and the loading image, which reads it again only if it is asked
+// for it, so a huge picture shown in a small screen does not hold its full size in memory.
+void releaseLargerThan(Screen& screen, const std::string& name, QSize surface);
 
 // A zone's picture (normal or pressed) drawn onto a visible surface into the zone's rectangle.
 void drawZonePicture(Screen& screen, QImage& surface, const HotZone& zone, const std::string& name);
