@@ -1,0 +1,144 @@
+// Save slots as the player uses them: Ctrl+S, Ctrl+L and the list, each refused while a script runs.
+#include "app/save_slot_actions.h"
+
+#include "app/player.h"
+#include "app/save_slot_list.h"
+#include "base/date_time.h"
+#include "base/text.h"
+#include "present/main_window.h"
+#include "present/screen.h"
+#include "state/save_slots.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QKeyEvent>
+#include <iostream>
+
+namespace taluvin {
+
+namespace {
+
+constexpr int kThumbnailWidth = 225;  // a quarter of the window's design width
+
+// Messages are built as UTF-8 (paths are the file system's bytes); the trace and the screen take
+// Windows-1252 text.
+void say(Player& player, const std::string& message, bool onScreen = true) {
+  const std::string text = utf8ToCp1252(message);
+  player.trace().line(text);
+  player.trace().flush();
+  if (onScreen) player.screen().showNotice(text);
+  if (player.headless()) std::cerr << "taluvin: " << message << '\n';
+}
+
+std::string thumbnailPng(Player& player) {
+  const QImage shot = player.mainWindow().grab().toImage();
+  if (shot.isNull() || shot.width() == 0) return {};
+  const QImage small = shot.scaledToWidth(kThumbnailWidth, Qt::SmoothTransformation);
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  if (!small.save(&buffer, "PNG")) return {};
+  return bytes.toStdString();
+}
+
+std::string placeOf(const SlotManifest& m) { return m.posic.empty() ? std::string("no place") : cp1252ToUtf8(m.posic); }
+
+SaveSlotList& slotList(Player& player) {
+  MainWindow& window = player.mainWindow();
+  if (auto* list = window.findChild<SaveSlotList*>("SaveSlots")) return *list;
+  auto* list = new SaveSlotList(&window);
+  list->onChoose = [&player](const std::string& slot) { restoreGameFromSlot(player, slot); };
+  return *list;
+}
+
+// Application-wide, so the keys work whichever control has the keyboard, the slot list included.
+class SaveSlotKeys : public QObject {
+ public:
+  SaveSlotKeys(QObject* parent, Player& player) : QObject(parent), player_(player) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+      return QObject::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    const auto modifiers = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier |
+                                               Qt::ShiftModifier);
+    if (modifiers != Qt::ControlModifier || (key->key() != Qt::Key_S && key->key() != Qt::Key_L))
+      return QObject::eventFilter(watched, event);
+    // Taken whole, press and release, so neither reaches the game as a typed letter; a key held down
+    // saves once.
+    key->accept();
+    if (event->type() == QEvent::KeyPress && !key->isAutoRepeat()) {
+      if (key->key() == Qt::Key_S) saveGameToNextSlot(player_);
+      else openSaveSlotList(player_);
+    }
+    return true;
+  }
+
+ private:
+  Player& player_;
+};
+
+}  // namespace
+
+void saveGameToNextSlot(Player& player) {
+  // A run changes the state as it goes: a save mid-run would hold half of one.
+  if (player.busy()) {
+    say(player, "not saved: a script is running");
+    return;
+  }
+  const GameSession& session = player.session();
+  const DateTime now = localNow();
+  const std::string time = formatDate(now) + " " + formatTime(now);
+  const SlotSaved saved = saveToNextSlot(session, time, thumbnailPng(player));
+  if (!saved.error.empty()) {
+    say(player, saved.error);
+    return;
+  }
+  say(player, "saved to slot " + saved.name + " (" + time + ", " +
+                  (session.Posic.empty() ? std::string("no place") : cp1252ToUtf8(session.Posic)) + ")");
+  if (auto* list = player.mainWindow().findChild<SaveSlotList*>("SaveSlots"); list && list->isVisible())
+    openSaveSlotList(player);
+}
+
+bool restoreGameFromSlot(Player& player, const std::string& ref) {
+  if (player.busy()) {
+    say(player, "not restored: a script is running");
+    return false;
+  }
+  GameSession& s = player.session();
+  const SlotRestore restored = restoreSlot(s.ProgramFolder, s.ProgramName, s.GameName, ref, true);
+  if (!restored.error.empty()) {
+    say(player, restored.error);
+    return false;
+  }
+  const std::string message =
+      "restored " + restored.label + " (" + restored.manifest.time + ", " + placeOf(restored.manifest) + ")";
+  // In the trace before the place's script; on the screen after it, which may clear the message strip.
+  say(player, message, false);
+  player.resume();
+  player.screen().showNotice(utf8ToCp1252(message));
+  return true;
+}
+
+void openSaveSlotList(Player& player) {
+  if (player.busy()) {
+    say(player, "the saves cannot be opened while a script is running");
+    return;
+  }
+  const GameSession& s = player.session();
+  std::string problem;
+  const std::string folder = gameSavesFolder(s.GameName, problem);
+  if (folder.empty()) {
+    say(player, "no saves to show: " + problem);
+    return;
+  }
+  slotList(player).open(listSlots(folder), s.ProgramFolder);
+}
+
+void connectSaveSlotKeys(Player& player) {
+  // Owned by the main window, so the filter never outlives the player it acts on.
+  qApp->installEventFilter(new SaveSlotKeys(&player.mainWindow(), player));
+}
+
+}  // namespace taluvin

@@ -1,0 +1,58 @@
+// Save slots: copies of a game's state files in the user's data folder, written whole and restored checked.
+#pragma once
+
+#include "state/slot_manifest.h"
+
+#include <string>
+#include <vector>
+
+namespace taluvin {
+
+struct GameSession;
+
+// Where every game's slots lie: $XDG_DATA_HOME/taluvin/saves/ for an absolute XDG_DATA_HOME, else
+// $HOME/.local/share/taluvin/saves/. Empty, with problem said, when neither gives a folder.
+std::string savesRootFolder(std::string& problem);
+// The slots of the game named gameName (Windows-1252): the root + that name + "/".
+std::string gameSavesFolder(const std::string& gameName, std::string& problem);
+
+struct SlotListing {
+  std::string name;     // "1", "2", ...
+  std::string path;     // the slot's folder, ending with "/"
+  SlotManifest manifest;
+  std::string problem;  // why the slot cannot be restored (no manifest, garbled); empty when readable
+};
+
+// The slots of one game's folder in the order they were made; slots still being written, and
+// anything else lying there, are left out.
+std::vector<SlotListing> listSlots(const std::string& gameSavesFolder);
+
+// Whether two folders are the same folder, however each is spelled.
+bool sameFolder(const std::string& a, const std::string& b);
+
+struct SlotSaved {
+  std::string name;   // the slot written
+  std::string error;  // why nothing was saved
+};
+
+// Copies the open game's state as the exit steps would write it (the game's settings with lines 4
+// to 10 from the session, registers, object table and catalogue), the thumbnail PNG and a manifest
+// into the game's next slot. The slot is built in a temporary folder, flushed, and renamed into
+// place, so a slot is either whole or not there.
+SlotSaved saveToNextSlot(const GameSession& session, const std::string& time, const std::string& thumbnailPng);
+
+struct SlotRestore {
+  std::string label;  // "slot 3", or "the slot FOLDER" for a slot named by its folder
+  SlotManifest manifest;
+  std::string error;  // why the slot is refused; nothing was written then
+};
+
+// The slot named by ref (a slot number of the game, or the path of a slot folder) read whole and
+// checked as a save of the game gameName in gameFolder: every file it lists there with the bytes it
+// recorded. With write, the game's settings, registers, object table and catalogue, and lines 7 to 10
+// of the program's settings file, are handed to the state writer as one set and are on disk when
+// this returns.
+SlotRestore restoreSlot(const std::string& gameFolder, const std::string& programName, const std::string& gameName,
+                        const std::string& ref, bool write);
+
+}  // namespace taluvin
