@@ -7,7 +7,8 @@
 #include "present/layout_settings.h"
 #include "present/markup_tokens.h"
 #include "present/memo_box.h"
-#include "present/picture_file.h"
+#include "present/picture_cache.h"
+#include "present/picture_drawing.h"
 #include "present/surface_budget.h"
 #include "script/markup.h"
 #include "state/game_paths.h"
@@ -155,7 +156,7 @@ void MemoLayout::figure(const std::vector<std::string>& a) {
   const std::string& file = arg(1);
   if (namesPicture(file)) {
     const auto path = resolveInFolder(s_.GameFolder, file);
-    PictureLoad load = path ? loadPictureFile(*path) : PictureLoad{};
+    PictureLoad load = path ? pictureCache().load(*path) : PictureLoad{};
     // A named picture that cannot be read shows as nothing, not as the one loaded before it.
     if (load.ok()) {
       loading->resize(load.image.size());
@@ -195,10 +196,7 @@ void MemoLayout::figure(const std::vector<std::string>& a) {
     }
   }
   if (y + h > height_) grow(y + h + lineHeight_ - height_);
-  if (!picture.isNull()) {
-    QPainter painter(&image());
-    painter.drawImage(QRect(x, y, w, h), withMagentaTransparent(picture));
-  }
+  if (!picture.isNull()) drawPicture(image(), picture, QRect(x, y, w, h));
   if (!arg(2).empty()) {
     LinkZone zone;
     zone.label = file;

@@ -2,7 +2,7 @@
 #include "present/web_page_view.h"
 
 #include "base/text.h"
-#include "present/picture_file.h"
+#include "present/picture_cache.h"
 #include "state/game_paths.h"
 #include "state/game_session.h"
 
@@ -26,7 +26,7 @@ class PageBrowser : public QTextBrowser {
     const std::string name = session_.GameFolder.empty() ? std::string() : nameInFolder(url);
     const auto path = name.empty() ? std::nullopt : resolveInFolder(session_.GameFolder, name);
     if (!path) return QVariant(QImage());
-    PictureLoad picture = loadPictureFile(*path);
+    PictureLoad picture = pictureCache().load(*path);
     return QVariant(picture.ok() ? picture.image : QImage());
   }
 
