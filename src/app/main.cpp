@@ -4,6 +4,7 @@
 #include "app/player.h"
 #include "app/quit_signals.h"
 #include "app/replay.h"
+#include "app/window_scale.h"
 #include "base/text.h"
 
 #include <QApplication>
@@ -57,7 +58,8 @@ int main(int argc, char* argv[]) {
   std::vector<std::string> args(argv + 1, argv + argc);
   const ParsedOptions parsed = parseOptions(args);
   if (!parsed.error.empty()) {
-    std::cerr << "taluvin: " << parsed.error << "\n\n" << usageText();
+    std::cerr << "taluvin: " << parsed.error << '\n';
+    if (parsed.showUsage) std::cerr << '\n' << usageText();
     return 2;
   }
   const Options& options = parsed.options;
@@ -91,7 +93,10 @@ int main(int argc, char* argv[]) {
     if (!std::filesystem::is_regular_file(programFolder + "start.scp"))
       std::cerr << "taluvin: no game to start in " << options.gameFolder << ": it has no start.scp\n";
   }
+  const bool scaled = applyWindowScale(options, argc, argv);
   QApplication app(argc, argv);
+  // Qt has read the factor; programs the game opens (a browser for a web address) keep their own.
+  if (scaled) unsetenv("QT_SCALE_FACTOR");
   if (programFolder.empty())
     programFolder = withSeparator(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
   const std::string programName =

@@ -1,6 +1,8 @@
 // Command-line parsing.
 #include "app/options.h"
 
+#include <charconv>
+
 namespace taluvin {
 
 const char* usageText() {
@@ -12,19 +14,40 @@ const char* usageText() {
          "  --start         act as the start click as soon as the window shows\n"
          "  --replay FILE   play the player actions listed in FILE, one per line\n"
          "  --headless      no display and no sound device; errors go to standard error\n"
+         "  --scale N       draw the whole window N times its size (1, 1.5, 2, 3 ... up to 8), or auto:\n"
+         "                  the largest whole factor whose window fits in 80% of the screen (the\n"
+         "                  default; 1 under --headless). Games see the same pixels at any scale\n"
          "  --list-commands print the script language's commands in the order they are tested\n"
          "  --help          show this text\n"
          "  --version       show the version\n";
 }
+
+namespace {
+
+// "auto" is 0; a factor is a plain decimal number within the bounds, nothing after it.
+bool readScale(const std::string& text, double& scale) {
+  if (text == "auto") {
+    scale = 0;
+    return true;
+  }
+  double factor = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, factor, std::chars_format::fixed);
+  if (error != std::errc() || stop != end || !(factor >= kMinScale && factor <= kMaxScale)) return false;
+  scale = factor;
+  return true;
+}
+
+}  // namespace
 
 ParsedOptions parseOptions(const std::vector<std::string>& args) {
   ParsedOptions parsed;
   Options& o = parsed.options;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    auto value = [&](std::string& into) {
+    auto value = [&](std::string& into, const char* what = "a file name") {
       if (i + 1 >= args.size()) {
-        parsed.error = a + " needs a file name";
+        parsed.error = a + " needs " + what;
         return false;
       }
       into = args[++i];
@@ -34,6 +57,14 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
       if (!value(o.traceFile)) return parsed;
     } else if (a == "--replay") {
       if (!value(o.replayFile)) return parsed;
+    } else if (a == "--scale") {
+      std::string factor;
+      if (!value(factor, "a factor or auto")) return parsed;
+      if (!readScale(factor, o.scale)) {
+        parsed.error = "--scale takes auto or a factor from 1 to 8 (such as 1.5 or 2), not '" + factor + "'";
+        parsed.showUsage = false;
+        return parsed;
+      }
     } else if (a == "--start") {
       o.start = true;
     } else if (a == "--headless") {

@@ -16,11 +16,19 @@ struct Options {
   bool help = false;
   bool version = false;
   bool listCommands = false;
+  // The factor the whole window is drawn at; 0 is "auto": the largest whole factor whose window
+  // fits the screen, 1 under --headless.
+  double scale = 0;
 };
+
+// The factors --scale accepts besides "auto".
+inline constexpr double kMinScale = 1;
+inline constexpr double kMaxScale = 8;
 
 struct ParsedOptions {
   Options options;
   std::string error;  // non-empty when the command line cannot be used
+  bool showUsage = true;  // false when the error is a value the message already explains
 };
 
 ParsedOptions parseOptions(const std::vector<std::string>& args);

@@ -7,12 +7,14 @@
 #include "interact/monitor_pointer.h"
 #include "interact/page_links.h"
 #include "interact/pointer_handlers.h"
+#include "interact/reveal_key.h"
 #include "present/layout_settings.h"
 #include "present/main_window.h"
 #include "present/monitor_window.h"
 #include "present/picture_placement.h"
 #include "present/quote_forms.h"
 #include "present/screen.h"
+#include "present/zone_reveal.h"
 #include "state/game_paths.h"
 #include "state/lifecycle.h"
 #include "state/state_writer.h"
@@ -50,6 +52,8 @@ Player::Player(const Options& options, const std::string& programFolder, const s
   connectKeyboardHandlers(*this);
   connectPageLinks(*this);
   connectMonitorHandlers(*this);
+  zoneReveal_ = std::make_unique<ZoneReveal>(main_->screen(), *monitor_);
+  watchRevealKey(*zoneReveal_, main_.get());
   // The writer reports from its own thread; the player says it once, on its own thread.
   StateWriter::instance().setFailureReport([this](const std::string& message) {
     QMetaObject::invokeMethod(

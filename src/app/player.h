@@ -16,6 +16,7 @@ namespace taluvin {
 class MainWindow;
 class InterpreterWindow;
 class MonitorWindow;
+class ZoneReveal;
 class ScriptInterpreter;
 class ScriptRunner;
 
@@ -53,6 +54,7 @@ class Player : public RunHooks, public CommandContext {
   MainWindow& mainWindow() { return *main_; }
   InterpreterWindow& interpreterWindow() { return *interpreterWindow_; }
   MonitorWindow& monitorWindow() { return *monitor_; }
+  ZoneReveal& zoneReveal() { return *zoneReveal_; }
   ScriptInterpreter& interpreter();
   ScriptRunner& runner();
   bool headless() const override { return options_.headless; }
@@ -86,6 +88,9 @@ class Player : public RunHooks, public CommandContext {
   Options options_;
   GameSession session_;
   TraceLog trace_;
+  // Outlives the windows, whose key watcher asks it to hide as they close; its outlines are
+  // children of their surfaces and go with them.
+  std::unique_ptr<ZoneReveal> zoneReveal_;
   std::unique_ptr<MainWindow> main_;
   std::unique_ptr<InterpreterWindow> interpreterWindow_;
   std::unique_ptr<MonitorWindow> monitor_;

@@ -8,6 +8,7 @@
 #include "base/numbers.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QPixmap>
 #include <limits>
 
@@ -26,14 +27,27 @@ std::string checkPng(const ReplayStep& s) {
                                                                  : "'" + f + "' is not a .png file name";
 }
 
+// A surface as a script drew it: one pixel per design pixel, whatever the window's scale.
+QImage designPixels(QWidget* surface) {
+  QImage shot(surface->size(), QImage::Format_ARGB32_Premultiplied);
+  shot.setDevicePixelRatio(1);
+  shot.fill(Qt::transparent);
+  surface->render(&shot);
+  return shot;
+}
+
+// The main window as the player sees it, at the scale it is drawn; a surface at its design size.
 ReplayOutcome screenshot(Player& player, const ReplayStep& s) {
-  QWidget* surface = &player.mainWindow();
+  const QString file = QString::fromStdString(s.args[0]);
+  bool saved = false;
   if (s.args.size() > 1) {
-    surface = surfaceNamed(player, s.args[1]);
+    QWidget* surface = surfaceNamed(player, s.args[1]);
     if (!surface) return {0, "no surface named '" + s.args[1] + "'"};
+    saved = designPixels(surface).save(file, "PNG");
+  } else {
+    saved = player.mainWindow().grab().save(file, "PNG");
   }
-  if (!surface->grab().save(QString::fromStdString(s.args[0]), "PNG"))
-    return {0, "cannot write '" + s.args[0] + "'"};
+  if (!saved) return {0, "cannot write '" + s.args[0] + "'"};
   return {};
 }
 
@@ -46,6 +60,8 @@ const std::vector<ReplayAction>& replayActions() {
       {"wait", 1, 1, checkMilliseconds,
        [](Player&, const ReplayStep& s) { return ReplayOutcome{*parseInt(s.args[0]), {}}; }},
       {"key", 1, 1, checkKey, replayKey},
+      {"press-key", 1, 1, checkHeldKey, replayKeyDown},
+      {"release-key", 1, 1, checkHeldKey, replayKeyUp},
       // The rest of the line, blanks inside kept, however many words it has.
       {"type", 1, std::numeric_limits<int>::max(), nullptr, replayType},
       // Like "type", the rest of the line: a link's text may hold blanks.

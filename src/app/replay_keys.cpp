@@ -23,14 +23,34 @@ QWidget* keyTarget(Player& player) {
   return &player.mainWindow();
 }
 
+void sendKeyEvent(Player& player, QEvent::Type type, int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+  QKeyEvent event(type, key, modifiers, text);
+  QApplication::sendEvent(keyTarget(player), &event);
+}
+
 void sendKey(Player& player, int key, Qt::KeyboardModifiers modifiers, const QString& text) {
-  QWidget* target = keyTarget(player);
-  QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
-  QApplication::sendEvent(target, &press);
+  sendKeyEvent(player, QEvent::KeyPress, key, modifiers, text);
   // The press may have moved the focus (a script run by it); the release goes where the key is now.
-  target = keyTarget(player);
-  QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
-  QApplication::sendEvent(target, &release);
+  sendKeyEvent(player, QEvent::KeyRelease, key, modifiers, text);
+}
+
+// A modifier key on its own, which key sequences do not name; what it holds while it is down.
+struct ModifierKey {
+  const char* name;
+  int key;
+  Qt::KeyboardModifier modifier;
+};
+
+constexpr ModifierKey kModifierKeys[] = {
+    {"Control", Qt::Key_Control, Qt::ControlModifier}, {"Ctrl", Qt::Key_Control, Qt::ControlModifier},
+    {"Shift", Qt::Key_Shift, Qt::ShiftModifier},       {"Alt", Qt::Key_Alt, Qt::AltModifier},
+    {"Meta", Qt::Key_Meta, Qt::MetaModifier},
+};
+
+const ModifierKey* modifierKeyNamed(const std::string& name) {
+  for (const ModifierKey& m : kModifierKeys)
+    if (name == m.name) return &m;
+  return nullptr;
 }
 
 // What a key types, as a US keyboard gives it; empty for keys that type nothing.
@@ -63,10 +83,32 @@ std::pair<int, Qt::KeyboardModifiers> keyOfCharacter(const QString& c) {
 }  // namespace
 
 std::string checkKey(const ReplayStep& s) {
-  return QKeySequence::fromString(QString::fromStdString(s.args[0])).isEmpty()
-             ? "'" + s.args[0] + "' is not a key name"
-             : std::string();
+  // Qt reads a name it does not know as the unknown key rather than as nothing.
+  const QKeySequence keys = QKeySequence::fromString(QString::fromStdString(s.args[0]));
+  return keys.count() != 1 || keys[0].key() == Qt::Key_unknown ? "'" + s.args[0] + "' is not a key name"
+                                                               : std::string();
 }
+
+std::string checkHeldKey(const ReplayStep& s) { return modifierKeyNamed(s.args[0]) ? std::string() : checkKey(s); }
+
+namespace {
+
+ReplayOutcome halfStroke(Player& player, const ReplayStep& s, QEvent::Type type) {
+  // The window system reports a modifier's press with the modifier already down, its release
+  // with it up.
+  if (const ModifierKey* m = modifierKeyNamed(s.args[0])) {
+    sendKeyEvent(player, type, m->key, type == QEvent::KeyPress ? Qt::KeyboardModifiers(m->modifier) : Qt::NoModifier, {});
+    return {};
+  }
+  const QKeyCombination combo = QKeySequence::fromString(QString::fromStdString(s.args[0]))[0];
+  sendKeyEvent(player, type, combo.key(), combo.keyboardModifiers(), textOfKey(combo.key(), combo.keyboardModifiers()));
+  return {};
+}
+
+}  // namespace
+
+ReplayOutcome replayKeyDown(Player& player, const ReplayStep& s) { return halfStroke(player, s, QEvent::KeyPress); }
+ReplayOutcome replayKeyUp(Player& player, const ReplayStep& s) { return halfStroke(player, s, QEvent::KeyRelease); }
 
 ReplayOutcome replayKey(Player& player, const ReplayStep& s) {
   const QKeyCombination combo = QKeySequence::fromString(QString::fromStdString(s.args[0]))[0];

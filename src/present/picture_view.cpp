@@ -4,8 +4,20 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
+#include <cmath>
 
 namespace taluvin {
+
+namespace {
+
+// Drawn at a larger scale, a design pixel covers several device pixels; the pointer anywhere on
+// them is on that pixel, so positions are cut down, not rounded to the nearest.
+QPoint designPixel(const QMouseEvent* event) {
+  const QPointF at = event->position();
+  return QPoint(static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y())));
+}
+
+}  // namespace
 
 PictureView::PictureView(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent, false);
@@ -42,6 +54,10 @@ void PictureView::paintEvent(QPaintEvent*) {
   makePendingPicture();
   if (picture_.isNull()) return;
   QPainter painter(this);
+  // At a whole scale factor each pixel becomes a sharp square block; at a fractional one blocks
+  // would come out unevenly wide, so the picture is smoothed instead.
+  const qreal scale = devicePixelRatioF();
+  painter.setRenderHint(QPainter::SmoothPixmapTransform, scale != std::floor(scale));
   if (stretch_)
     painter.drawImage(rect(), picture_);
   else
@@ -49,19 +65,19 @@ void PictureView::paintEvent(QPaintEvent*) {
 }
 
 void PictureView::mousePressEvent(QMouseEvent* event) {
-  if (onPress) onPress(event->position().toPoint(), event->button());
+  if (onPress) onPress(designPixel(event), event->button());
 }
 
 void PictureView::mouseReleaseEvent(QMouseEvent* event) {
-  if (onRelease) onRelease(event->position().toPoint(), event->button());
+  if (onRelease) onRelease(designPixel(event), event->button());
 }
 
 void PictureView::mouseMoveEvent(QMouseEvent* event) {
-  if (onMove) onMove(event->position().toPoint());
+  if (onMove) onMove(designPixel(event));
 }
 
 void PictureView::mouseDoubleClickEvent(QMouseEvent* event) {
-  if (onDoubleClick) onDoubleClick(event->position().toPoint());
+  if (onDoubleClick) onDoubleClick(designPixel(event));
 }
 
 void PictureView::wheelEvent(QWheelEvent* event) {

@@ -8,12 +8,14 @@
 
 namespace taluvin::testing {
 
-ProgramProcess::ProgramProcess(const std::vector<std::string>& args) {
+ProgramProcess::ProgramProcess(const std::vector<std::string>& args,
+                               const std::vector<std::pair<std::string, std::string>>& extraEnvironment) {
   QStringList list;
   for (const auto& a : args) list << QString::fromStdString(a);
   auto env = QProcessEnvironment::systemEnvironment();
   env.insert("QT_QPA_PLATFORM", "offscreen");
   env.insert("SDL_AUDIODRIVER", "dummy");
+  for (const auto& [name, value] : extraEnvironment) env.insert(QString::fromStdString(name), QString::fromStdString(value));
   process_.setProcessEnvironment(env);
   process_.start(TALUVIN_BINARY, list);
   process_.waitForStarted();

@@ -6,14 +6,17 @@
 #include <QProcess>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace taluvin::testing {
 
 class ProgramProcess {
  public:
-  // Starts the real program headless, with the same environment as runProgram.
-  explicit ProgramProcess(const std::vector<std::string>& args);
+  // Starts the real program headless, with the same environment as runProgram; extra variables
+  // (name, value) are set on top of it.
+  explicit ProgramProcess(const std::vector<std::string>& args,
+                          const std::vector<std::pair<std::string, std::string>>& extraEnvironment = {});
   // A program still running is killed.
   ~ProgramProcess();
 
