@@ -13,7 +13,7 @@ std::vector<std::string> objectLinkItems(const GameSession& s, const std::string
   const bool canvas = s.Modelo == ScreenModel::Monitor;
   if (!web && !canvas) return items;
   for (int record : s.objects.recordsAt(location)) {
-    const std::string& key = s.objects.line(record, kObjectKey);
+    const std::string& key = s.objects.key(record);
     const std::string& description = s.objects.line(record, kObjectDescription);
     if (web)
       items.push_back(WebPageComposer::link(key, description));

@@ -71,7 +71,7 @@ Flow cmdShowObject(ScriptInterpreter& ip) {
   const std::string& target = ip.arg(3);
   ObjectStore& objects = s.objects;
   for (int record = 0; record < objects.recordCount(); ++record) {
-    if (objects.line(record, kObjectKey) != ip.arg(1)) continue;
+    if (objects.key(record) != ip.arg(1)) continue;
     const std::string title = expandAllMarkup(objects.line(record, kObjectName), s.Modelo);
     const std::string description = expandAllMarkup(objects.line(record, kObjectDescription), s.Modelo);
     const std::string& shape = objects.line(record, kObjectShape);
@@ -151,7 +151,7 @@ Flow cmdObjectGrid(ScriptInterpreter& ip) {
     if (objects.line(record, kObjectLocation) != location) continue;
     HotZone zone;
     zone.firstValue = objects.line(record, kObjectShape);
-    zone.action = objects.line(record, kObjectKey);
+    zone.action = objects.key(record);
     zone.left = x + column;
     zone.top = y + row;
     zone.width = cell;

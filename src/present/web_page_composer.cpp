@@ -174,7 +174,7 @@ void WebPageComposer::addObjectGrid(const std::string& location, int x, int y, i
   const ObjectStore& objects = session_.objects;
   int column = 0;
   for (int record : objects.recordsAt(location)) {
-    addLine(link(objects.line(record, kObjectKey), imageTag(objects.line(record, kObjectShape), cell, cell, "")));
+    addLine(link(objects.key(record), imageTag(objects.line(record, kObjectShape), cell, cell, "")));
     if (++column == columns) {
       column = 0;
       addLineBreak();

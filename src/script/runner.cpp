@@ -35,7 +35,7 @@ void ScriptRunner::saveState() {
   // Registers and objects of one run land together or not at all.
   StateSet set;
   set.add(session_.gameFile(".rgs"), session_.registers.lines());
-  set.add(session_.gameFile(".obx"), session_.objects.table);
+  set.add(session_.gameFile(".obx"), session_.objects.table());
   set.submit();
 }
 

@@ -40,8 +40,7 @@ void startUpSession(GameSession& s, const std::string& programFolder, const std:
   s.GameName = s.settings.line(4);
   takeNamesFromSettings(s);
   s.ScriptLines.clear();
-  s.objects.table.clear();
-  s.objects.names.clear();
+  s.objects.clear();
   s.registers.reset(s.RegCount);
   s.PageLines.clear();
   s.carriedLine95 = s.settings.line(95);
@@ -132,7 +131,7 @@ void writeExitFiles(GameSession& s, const ExitGeometry& g) {
   if (s.gameOpen()) {
     files.add(s.gameFile(".ini"), st.lines());
     files.add(s.gameFile(".rgs"), s.registers.lines());
-    if (!s.objects.table.empty()) files.add(s.gameFile(".obx"), s.objects.table);
+    if (!s.objects.table().empty()) files.add(s.gameFile(".obx"), s.objects.table());
     if (!s.objects.names.empty()) files.add(s.gameFile(".obz"), s.objects.names);
   }
   files.submit();

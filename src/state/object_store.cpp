@@ -70,11 +70,29 @@ bool catalogueLess(std::string_view a, std::string_view b) {
   return a < b;
 }
 
-int ObjectStore::find(std::string_view key) const {
+void ObjectStore::setTable(Lines table) {
+  table_ = std::move(table);
+  indexed_ = false;
+}
+
+void ObjectStore::clear() {
+  table_.clear();
+  names.clear();
+  indexed_ = false;
+}
+
+void ObjectStore::buildIndex() const {
+  index_.clear();
   const int count = recordCount();
-  for (int record = 0; record < count; ++record)
-    if (line(record, kObjectKey) == key) return record;
-  return -1;
+  index_.reserve(static_cast<size_t>(count));
+  for (int record = count - 1; record >= 0; --record) index_[key(record)] = record;  // the first one wins
+  indexed_ = true;
+}
+
+int ObjectStore::find(std::string_view key) const {
+  if (!indexed_) buildIndex();
+  auto found = index_.find(key);
+  return found == index_.end() ? -1 : found->second;
 }
 
 std::vector<int> ObjectStore::recordsAt(std::string_view location) const {
@@ -100,14 +118,16 @@ Lines ObjectStore::loadCatalogue(const std::string& path) {
 Lines ObjectStore::loadTable(const std::string& path) {
   constexpr size_t kMaxLines = size_t{kMaxObjectCount} * kObjectRecordLines;
   LinesWithin file = readLinesWithin(path, kMaxLines, kMaxRegisterText);
-  table = std::move(file.lines);
-  const size_t partial = table.size() % kObjectRecordLines;
-  if (partial != 0) table.resize(table.size() + kObjectRecordLines - partial);
+  table_ = std::move(file.lines);
+  indexed_ = false;
+  const size_t partial = table_.size() % kObjectRecordLines;
+  if (partial != 0) table_.resize(table_.size() + kObjectRecordLines - partial);
   return cutNotices(path, file, kMaxLines, kMaxRegisterText);
 }
 
 std::vector<std::string> ObjectStore::reload(const std::string& folder, const std::string& name) {
   std::vector<std::string> missing;
+  indexed_ = false;  // a record's file may name another key
   // The first eight lines of the object's file; nothing when the file is missing.
   auto readRecord = [&](const std::string& objectName) -> std::optional<Lines> {
     auto path = resolveInFolder(folder, objectName + ".obj");
@@ -122,14 +142,14 @@ std::vector<std::string> ObjectStore::reload(const std::string& folder, const st
   };
 
   if (name.empty() || name == "todos") {
-    table.clear();
+    table_.clear();
     for (const auto& objectName : names) {
       auto record = readRecord(objectName);
       if (!record) {
         record = Lines(kObjectRecordLines);
         (*record)[kObjectKey] = objectName;
       }
-      table.insert(table.end(), record->begin(), record->end());
+      table_.insert(table_.end(), record->begin(), record->end());
     }
     return missing;
   }
@@ -143,8 +163,8 @@ std::vector<std::string> ObjectStore::reload(const std::string& folder, const st
     }
     // A table shorter than the catalogue grows to hold the record of this name.
     const size_t end = (k + 1) * kObjectRecordLines;
-    if (table.size() < end) table.resize(end);
-    std::copy(record->begin(), record->end(), table.begin() + static_cast<long>(k * kObjectRecordLines));
+    if (table_.size() < end) table_.resize(end);
+    std::copy(record->begin(), record->end(), table_.begin() + static_cast<long>(k * kObjectRecordLines));
   }
   return missing;
 }

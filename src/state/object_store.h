@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 namespace taluvin {
@@ -32,17 +33,29 @@ inline bool isPlaceWord(std::string_view word) { return word == "loc" || word ==
 // accents, then case, so the same names always come out in the same order.
 bool catalogueLess(std::string_view a, std::string_view b);
 
-struct ObjectStore {
-  Lines table;  // the ".obx" records, record k belonging to catalogue name k
+class ObjectStore {
+ public:
   Lines names;  // the ".obz" catalogue, kept sorted
 
-  int recordCount() const { return static_cast<int>(table.size() / kObjectRecordLines); }
+  // The ".obx" records, record k belonging to catalogue name k.
+  const Lines& table() const { return table_; }
+  void setTable(Lines table);
+  void clear();
 
-  // The first record whose key equals the name exactly, or -1.
+  int recordCount() const { return static_cast<int>(table_.size() / kObjectRecordLines); }
+
+  // The first record whose key equals the name exactly, or -1. Scripts look objects up by key on
+  // nearly every object command, so the keys are indexed; the index is rebuilt on the first lookup
+  // after a key may have changed.
   int find(std::string_view key) const;
 
-  const std::string& line(int record, int offset) const { return table[lineIndex(record, offset)]; }
-  std::string& line(int record, int offset) { return table[lineIndex(record, offset)]; }
+  const std::string& line(int record, int offset) const { return table_[lineIndex(record, offset)]; }
+  const std::string& key(int record) const { return line(record, kObjectKey); }
+  // Writing through this to a key line drops the index; properties leave it alone.
+  std::string& line(int record, int offset) {
+    if (offset == kObjectKey) indexed_ = false;
+    return table_[lineIndex(record, offset)];
+  }
 
   // Records whose location equals the given one, in catalogue order.
   std::vector<int> recordsAt(std::string_view location) const;
@@ -52,7 +65,7 @@ struct ObjectStore {
   Lines loadCatalogue(const std::string& path);
   // A table file cut short mid-record is completed with empty lines, so every record has eight.
   Lines loadTable(const std::string& path);
-  void saveTable(const std::string& path) const { writeLines(path, table); }
+  void saveTable(const std::string& path) const { writeLines(path, table_); }
 
   // Records rebuilt from the per-object files (name + ".obj" in folder): every catalogue name when
   // `name` is empty or "todos", else the records of that name. Returns the names whose file is
@@ -63,6 +76,15 @@ struct ObjectStore {
   static size_t lineIndex(int record, int offset) {
     return static_cast<size_t>(record) * kObjectRecordLines + static_cast<size_t>(offset);
   }
+  void buildIndex() const;
+
+  struct KeyHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view key) const { return std::hash<std::string_view>{}(key); }
+  };
+  Lines table_;
+  mutable std::unordered_map<std::string, int, KeyHash, std::equal_to<>> index_;  // key -> first record
+  mutable bool indexed_ = false;
 };
 
 }  // namespace taluvin

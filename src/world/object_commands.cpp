@@ -111,7 +111,7 @@ Flow cmdMoveAll(ScriptInterpreter& ip) {
   ip.NextTrace = "  ";
   for (int record : s.objects.recordsAt(from)) {
     s.objects.line(record, kObjectLocation) = to;
-    ip.NextTrace += s.objects.line(record, kObjectKey);
+    ip.NextTrace += s.objects.key(record);
     ip.NextTrace += ' ';
   }
   return Flow::Done.handingOn();

@@ -33,7 +33,7 @@ Flow jumpIfAnyAt(ScriptInterpreter& ip, std::string_view location) {
   const auto& objects = ip.session().objects;
   const int count = objects.recordCount();
   for (int record = 0; record < count; ++record) {
-    if (objects.line(record, kObjectKey) == ip.arg(1) && objects.line(record, kObjectLocation) == location) {
+    if (objects.key(record) == ip.arg(1) && objects.line(record, kObjectLocation) == location) {
       const std::string label = ip.arg(2);
       const auto echoed = ip.Trace.size();
       const Flow flow = ip.jumpIf(true, label);

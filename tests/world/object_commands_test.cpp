@@ -6,6 +6,8 @@
 #include "state/game_session.h"
 #include "world/object_listing.h"
 
+#include <QElapsedTimer>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using taluvin::testing::TestGame;
@@ -194,8 +196,8 @@ TEST(ObjectCommands, CountAndListTheObjectsAtALocation) {
 
 TEST(ObjectCommands, LinkItemsFollowTheScreenModel) {
   taluvin::GameSession session;
-  session.objects.table = {"anel", "Anel", "um anel", "sala", "", "", "", "",
-                           "Bola", "Bola", "uma bola", "sala", "", "", "", ""};
+  session.objects.setTable({"anel", "Anel", "um anel", "sala", "", "", "", "",
+                           "Bola", "Bola", "uma bola", "sala", "", "", "", ""});
   session.Modelo = "2";
   EXPECT_EQ(taluvin::joinAsSentence(taluvin::objectLinkItems(session, "sala")),
             "<a href=Scp=Bola>uma bola</a> e <a href=Scp=anel>um anel</a>.");
@@ -235,4 +237,56 @@ TEST(ObjectCommands, ObjectFilesRoundTripThroughReloadAndSave) {
 
   game.quit();
   EXPECT_EQ(game.readLines("jogo.obz"), (std::vector<std::string>{"anel", "Bola", "Lamp"}));
+}
+
+TEST(ObjectIndex, LookupsFollowEveryWayAKeyChanges) {
+  // Two records share a key: the first one is found. Reloading a record from an object file whose
+  // first line names another key moves the lookup with it, and a table loaded afresh is indexed afresh.
+  TestGame game;
+  game.settings({{10, "sala"}});
+  game.writeLines("jogo.obz", {"anel", "anel", "Bola"});
+  game.writeLines("jogo.obx", {"anel", "primeiro", "", "sala", "", "", "", "", "anel", "segundo", "", "sala", "", "", "",
+                               "", "Bola", "Bola", "", "jog", "", "", "", ""});
+  game.writeLines("Bola.obj", {"Cubo", "Cubo", "um cubo", "mesa"});
+  game.write("start.scp", "getnomobj= 1,anel\nreset obj,Bola\nsetlocobj= Cubo,cofre\nsetlocobj= Bola,x\n");
+  game.start();
+  EXPECT_EQ(game.reg(1), "primeiro");
+  EXPECT_EQ(location(game, "Cubo"), "cofre");
+  EXPECT_EQ(game.player().session().objects.find("Bola"), -1);
+  EXPECT_TRUE(game.traced("   3: setlocobj= Bola <--- este objeto não existe!"));
+}
+
+TEST(ObjectIndex, SettingEveryObjectGrowsLinearlyWithTheirCount) {
+  // Each lookup scanning the table would make three times the objects cost nine times as long; the
+  // factor leaves room for a loaded machine, and each cost is the best of three runs.
+  auto millisecondsFor = [](int count) {
+    TestGame game;
+    game.settings({{10, "sala"}});
+    taluvin::Lines catalogue, table, script;
+    for (int k = 0; k < count; ++k) {
+      const std::string key = "o" + std::to_string(100000 + k);
+      catalogue.push_back(key);
+      table.insert(table.end(), {key, key, "", "sala", "", "", "", ""});
+      script.push_back("setlocobj= " + key + ",jog");
+    }
+    game.writeLines("jogo.obz", catalogue);
+    game.writeLines("jogo.obx", table);
+    game.writeLines("move.scp", script);
+    game.write("start.scp", "");
+    game.start();
+    QElapsedTimer timer;
+    timer.start();
+    game.run("move");
+    const qint64 elapsed = std::max<qint64>(timer.elapsed(), 1);
+    EXPECT_EQ(location(game, catalogue.back()), "jog");
+    return elapsed;
+  };
+  auto bestOfThree = [&](int count) {
+    qint64 best = millisecondsFor(count);
+    for (int again = 0; again < 2; ++again) best = std::min(best, millisecondsFor(count));
+    return best;
+  };
+  const qint64 small = bestOfThree(3000);
+  const qint64 large = bestOfThree(9000);
+  EXPECT_LT(large, small * 6) << small << " ms for 3,000 objects, " << large << " ms for 9,000";
 }
