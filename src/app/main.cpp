@@ -1,6 +1,7 @@
 // Program entry: options, the application, the player and the exit steps.
 #include "app/options.h"
 #include "app/command_listing.h"
+#include "app/game_check.h"
 #include "app/player.h"
 #include "app/quit_signals.h"
 #include "app/replay.h"
@@ -52,6 +53,16 @@ std::string checkedGameFolder(const std::string& given, std::string& problem) {
   return problem.empty() ? withSeparator(folder.lexically_normal().string()) : std::string();
 }
 
+// --check reads the folder without any window system; the program's name, which names its own
+// settings file, is taken as the player takes it.
+int checkFolder(int argc, char* argv[], const std::string& folder) {
+  setenv("SDL_AUDIODRIVER", "dummy", 1);  // sounds are opened to see that they decode, never heard
+  QCoreApplication app(argc, argv);
+  const std::string programName =
+      QFile::encodeName(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName()).toStdString();
+  return checkGameFolder(folder, programName, std::cout);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -90,6 +101,7 @@ int main(int argc, char* argv[]) {
       std::cerr << "taluvin: " << problem << '\n';
       return 2;
     }
+    if (options.check) return checkFolder(argc, argv, programFolder);
     if (!std::filesystem::is_regular_file(programFolder + "start.scp"))
       std::cerr << "taluvin: no game to start in " << options.gameFolder << ": it has no start.scp\n";
   }

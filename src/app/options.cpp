@@ -18,6 +18,8 @@ const char* usageText() {
          "                  the largest whole factor whose window fits in 80% of the screen (the\n"
          "                  default; 1 under --headless). Games see the same pixels at any scale\n"
          "  --list-commands print the script language's commands in the order they are tested\n"
+         "  --check         report the game folder's mistakes as FILE:LINE: message, without\n"
+         "                  opening a window (exit code 0: none, 1: some, 2: folder unreadable)\n"
          "  --help          show this text\n"
          "  --version       show the version\n";
 }
@@ -71,6 +73,8 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
       o.headless = true;
     } else if (a == "--help" || a == "-h") {
       o.help = true;
+    } else if (a == "--check") {
+      o.check = true;
     } else if (a == "--list-commands") {
       o.listCommands = true;
     } else if (a == "--version") {
@@ -85,6 +89,7 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
       return parsed;
     }
   }
+  if (o.check && o.gameFolder.empty()) parsed.error = "--check needs a game folder";
   return parsed;
 }
 

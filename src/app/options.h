@@ -16,6 +16,7 @@ struct Options {
   bool help = false;
   bool version = false;
   bool listCommands = false;
+  bool check = false;  // --check: the game folder's warnings, no window
   // The factor the whole window is drawn at; 0 is "auto": the largest whole factor whose window
   // fits the screen, 1 under --headless.
   double scale = 0;

@@ -1,0 +1,219 @@
+// The checker's findings, its file lookups, and the order it reads a game folder in.
+#include "app/game_check.h"
+
+#include "app/command_table.h"
+#include "app/game_check_context.h"
+#include "base/text.h"
+#include "present/picture_file.h"
+#include "script/parsed_script.h"
+#include "services/sound_probe.h"
+#include "state/game_paths.h"
+#include "state/text_file.h"
+
+#include <QString>
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <ostream>
+
+namespace taluvin {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* kindWord(NamedFile kind) {
+  switch (kind) {
+    case NamedFile::Script:
+      return "script";
+    case NamedFile::Picture:
+      return "picture";
+    case NamedFile::Sound:
+      return "sound";
+    case NamedFile::Music:
+      return "music";
+    case NamedFile::Font:
+      return "font";
+  }
+  return "file";
+}
+
+// The file a name stands for: scripts and fonts are named without their extension.
+std::string fileNameOf(NamedFile kind, const std::string& name) {
+  if (kind == NamedFile::Script) return name + ".scp";
+  if (kind == NamedFile::Font) return name + ".ttf";
+  return name;
+}
+
+// TrueType, OpenType and collections open with one of these four tags.
+std::string fontProblem(const std::string& path) {
+  std::ifstream in(fs::path(path), std::ios::binary);
+  char tag[4] = {};
+  if (!in.read(tag, 4)) return "too short for a font";
+  const std::string_view head(tag, 4);
+  if (head == std::string_view("\0\1\0\0", 4) || head == "true" || head == "OTTO" || head == "ttcf") return {};
+  return "not a TrueType or OpenType font";
+}
+
+}  // namespace
+
+std::string quoted(const std::string& cp1252) { return "\"" + cp1252ToUtf8(cp1252) + "\""; }
+
+GameCheck::GameCheck(const std::string& folder, const CommandIndex& commands) : commands_(commands) {
+  session_.ProgramFolder = folder;
+  session_.GameFolder = folder;
+}
+
+void GameCheck::report(const std::string& file, int line, std::string message) {
+  findings_.push_back({file, line, std::move(message)});
+}
+
+std::vector<CheckFinding> GameCheck::sortedFindings() const {
+  std::vector<CheckFinding> sorted = findings_;
+  std::stable_sort(sorted.begin(), sorted.end(), [](const CheckFinding& a, const CheckFinding& b) {
+    return a.file != b.file ? a.file < b.file : a.line < b.line;
+  });
+  return sorted;
+}
+
+void GameCheck::checkNamedFile(const std::string& file, int line, NamedFile kind, const std::string& name,
+                               const std::string& what) {
+  const std::string fileName = fileNameOf(kind, name);
+  const std::string subject = (what.empty() ? std::string(kindWord(kind)) : what) + " " + quoted(name);
+  const auto path = resolveInFolder(folder(), fileName);
+  if (!path) {
+    report(file, line, subject + " lies outside the game folder");
+    return;
+  }
+  const std::string shown = fileName == name ? std::string() : " (" + cp1252ToUtf8(fileName) + ")";
+  if (!fileExists(*path)) {
+    const std::string other = otherCase(cp1252ToUtf8(fileName));
+    if (!other.empty())
+      report(file, line, subject + " does not exist; the folder has \"" + other + "\" (letter case differs)");
+    else
+      report(file, line, subject + " does not exist" + shown);
+    return;
+  }
+  const std::string problem = problemWith(kind, *path);
+  if (!problem.empty()) report(file, line, subject + " cannot be read: " + problem);
+}
+
+void GameCheck::checkScriptName(const std::string& file, int line, const std::string& given, const std::string& what) {
+  const std::string name = given.substr(0, given.find('&'));
+  if (name.empty() || name[0] == '@' || name == "xvlt" || name == "picFmap" || given.rfind("http://", 0) == 0 ||
+      given.rfind("https://", 0) == 0)
+    return;
+  checkNamedFile(file, line, NamedFile::Script, name, what.empty() ? std::string() : what);
+}
+
+void GameCheck::checkColour(const std::string& file, int line, const std::string& colour, const std::string& what) {
+  const bool six = colour.size() == 6 && std::all_of(colour.begin(), colour.end(), [](char c) {
+                     return std::isxdigit(static_cast<unsigned char>(c)) != 0;
+                   });
+  if (!six)
+    report(file, line, (what.empty() ? std::string("colour") : what) + " " + quoted(colour) +
+                           " is not six hexadecimal digits RRGGBB");
+}
+
+std::string GameCheck::problemWith(NamedFile kind, const std::string& path) {
+  const auto key = std::make_pair(kind, path);
+  if (auto found = problems_.find(key); found != problems_.end()) return found->second;
+  std::string problem;
+  switch (kind) {
+    case NamedFile::Script:
+      break;
+    case NamedFile::Picture: {
+      const PictureLoad load = loadPictureFile(path);
+      if (!load.ok()) problem = load.error.empty() ? std::string("unreadable") : load.error;
+      break;
+    }
+    case NamedFile::Sound:
+      problem = soundFileProblem(path, SoundUse::Effect);
+      break;
+    case NamedFile::Music:
+      problem = soundFileProblem(path, SoundUse::Music);
+      break;
+    case NamedFile::Font:
+      problem = fontProblem(path);
+      break;
+  }
+  problems_.emplace(key, problem);
+  return problem;
+}
+
+std::string GameCheck::otherCase(const std::string& utf8Name) const {
+  // Walk the name's parts, each matched in its folder without regard to letter case.
+  fs::path at(folder().empty() ? "." : folder());
+  std::string found;
+  size_t start = 0;
+  while (start <= utf8Name.size()) {
+    size_t end = utf8Name.find('/', start);
+    if (end == std::string::npos) end = utf8Name.size();
+    const QString part = QString::fromStdString(utf8Name.substr(start, end - start));
+    std::error_code ec;
+    std::string match;
+    for (fs::directory_iterator it(at, ec), done; !ec && it != done; it.increment(ec)) {
+      const std::string entry = it->path().filename().string();
+      if (QString::fromStdString(entry).compare(part, Qt::CaseInsensitive) == 0) {
+        match = entry;
+        break;
+      }
+    }
+    if (match.empty()) return {};
+    at /= match;
+    found += (found.empty() ? "" : "/") + match;
+    start = end + 1;
+  }
+  return found == utf8Name ? std::string() : found;
+}
+
+int checkGameFolder(const std::string& folder, const std::string& programName, std::ostream& out) {
+  GameCheck check(folder, commandTable());
+  checkSettingsFiles(check, programName);
+  checkRegisterFile(check);
+  checkObjectFiles(check);
+
+  std::vector<std::string> scripts;  // UTF-8 file names, as the folder spells them
+  std::error_code ec;
+  for (fs::directory_iterator it(fs::path(folder), ec), done; !ec && it != done; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    std::error_code typeError;
+    if (name.size() > 4 && name.compare(name.size() - 4, 4, ".scp") == 0 && it->is_regular_file(typeError))
+      scripts.push_back(name);
+  }
+  std::sort(scripts.begin(), scripts.end());
+  if (std::find(scripts.begin(), scripts.end(), "start.scp") == scripts.end())
+    check.report("start.scp", 1, "the game has no start script start.scp; nothing can start it");
+
+  if (!check.session().GameName.empty()) {
+    for (const char* extension : {".ini", ".rgs", ".obx", ".obz"}) {
+      const std::string file = cp1252ToUtf8(check.session().GameName) + extension;
+      if (fileExists(folder + file)) checkEncoding(check, file);
+    }
+  }
+
+  // Each script read once, as the player reads it; vocabularies are known before any is checked.
+  std::vector<std::unique_ptr<ParsedScript>> parsed;
+  for (const auto& name : scripts) {
+    auto lines = std::make_shared<const Lines>(readLines(folder + name));  // the folder's own spelling
+    parsed.push_back(std::make_unique<ParsedScript>(std::move(lines), check.commands()));
+    collectVocabularies(check, name, *parsed.back());
+  }
+  for (size_t i = 0; i < scripts.size(); ++i) {
+    const std::string& name = scripts[i];
+    checkEncoding(check, name);
+    const std::string scriptName = utf8ToCp1252(name.substr(0, name.size() - 4));
+    if (check.vocabularies.count(scriptName) != 0)
+      checkVocabularyLines(check, name, *parsed[i]->lines());
+    else
+      checkScriptLines(check, name, *parsed[i]);
+  }
+
+  const auto findings = check.sortedFindings();
+  for (const auto& f : findings) out << f.file << ':' << f.line << ": " << f.message << '\n';
+  return findings.empty() ? kCheckClean : kCheckFindings;
+}
+
+}  // namespace taluvin

@@ -1,0 +1,86 @@
+// What the checker's parts share: the game as read, the findings, and the file lookups.
+#pragma once
+
+#include "script/command_entry.h"
+#include "state/game_session.h"
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace taluvin {
+
+class ParsedScript;
+
+struct CheckFinding {
+  std::string file;  // relative to the game folder, UTF-8
+  int line;          // counted from 1
+  std::string message;  // UTF-8
+};
+
+// Kinds of file a script or settings line names; each is looked up, and decoded, its own way.
+enum class NamedFile { Script, Picture, Sound, Music, Font };
+
+class GameCheck {
+ public:
+  GameCheck(const std::string& folder, const CommandIndex& commands);
+
+  const CommandIndex& commands() const { return commands_; }
+  const std::string& folder() const { return session_.GameFolder; }
+  // The game's settings (the game's own file replaces the program's, as when it opens).
+  const Settings& settings() const { return session_.settings; }
+  Settings& settings() { return session_.settings; }
+  GameSession& session() { return session_; }
+
+  // Registers a script or the "#N" form may name: the table as the register file fills it, and
+  // the count of settings line 5 that bounds "#N".
+  size_t registerTableSize = 0;
+  int registerCount = 250;
+
+  // Scripts read as vocabularies ("phrase | script" lines) rather than as commands.
+  std::set<std::string> vocabularies;
+
+  // file: UTF-8 relative name; message: UTF-8.
+  void report(const std::string& file, int line, std::string message);
+  std::vector<CheckFinding> sortedFindings() const;
+
+  // A literal file name (Windows-1252, as scripts write it) checked as what it names: reported at
+  // file:line when it does not exist, exists only in another letter case, or cannot be decoded.
+  // `what` says where the name comes from when that helps ("the opening picture").
+  void checkNamedFile(const std::string& file, int line, NamedFile kind, const std::string& name,
+                      const std::string& what = {});
+  // A script name as scripts and settings give it: aliases ("@norte", "xvlt"), web addresses and
+  // the map toggle name no file, and link parameters after "&" are no part of the name.
+  void checkScriptName(const std::string& file, int line, const std::string& given, const std::string& what = {});
+  // A literal colour: six hexadecimal digits.
+  void checkColour(const std::string& file, int line, const std::string& colour, const std::string& what = {});
+
+ private:
+  // The reason a file of the kind cannot be used, or empty when it can; decoded once per name.
+  std::string problemWith(NamedFile kind, const std::string& name);
+  // The name as the folder spells it when it differs only in letter case, or empty.
+  std::string otherCase(const std::string& utf8Name) const;
+
+  const CommandIndex& commands_;
+  GameSession session_;
+  std::vector<CheckFinding> findings_;
+  std::map<std::pair<NamedFile, std::string>, std::string> problems_;
+};
+
+// The parts of a check, each in its own file. Files are named relative to the game folder (UTF-8).
+// The game's settings (and the program's, naming the game), its register table and object files.
+void checkSettingsFiles(GameCheck& check, const std::string& programName);
+void checkRegisterFile(GameCheck& check);
+void checkObjectFiles(GameCheck& check);
+// Scripts named as vocabularies by the lines of a script, added to check.vocabularies.
+void collectVocabularies(GameCheck& check, const std::string& file, const ParsedScript& script);
+void checkScriptLines(GameCheck& check, const std::string& file, const ParsedScript& script);
+void checkVocabularyLines(GameCheck& check, const std::string& file, const Lines& lines);
+// A file read as Windows-1252 that holds UTF-8 letters instead.
+void checkEncoding(GameCheck& check, const std::string& file);
+
+// Text as a message quotes it: Windows-1252 bytes shown in UTF-8.
+std::string quoted(const std::string& cp1252);
+
+}  // namespace taluvin

@@ -1,0 +1,227 @@
+// The checker's walk over a script: command words, labels and what each argument names.
+#include "app/game_check_arguments.h"
+#include "app/game_check_context.h"
+#include "app/game_check_keywords.h"
+
+#include "base/numbers.h"
+#include "script/parsed_script.h"
+
+#include <algorithm>
+
+namespace taluvin {
+
+namespace {
+
+// Carried commands may carry commands in turn; no sensible line nests deeper than this.
+constexpr int kDeepestCarry = 8;
+
+// The last line of a quote text opening on line `first`: the first line from there holding a
+// closing quote after the opening one, or the script's last line.
+int quoteTextEnd(const Lines& lines, int first, std::string_view opening) {
+  std::string_view text = opening.substr(1);
+  int last = first;
+  while (text.find('\'') == std::string_view::npos && last + 1 < static_cast<int>(lines.size()))
+    text = trimView(lines[static_cast<size_t>(++last)]);
+  return last;
+}
+
+// The last line a text literal opening in an argument on line `first` takes: the first line
+// holding a quote after the opening's own leading one, or the script's last line.
+int textLiteralEnd(const Lines& lines, int first, std::string_view opening) {
+  if (!opening.empty() && opening[0] == '\'') opening.remove_prefix(1);
+  std::string_view piece = trimView(opening);
+  int last = first;
+  while (piece.find('\'') == std::string_view::npos && last + 1 < static_cast<int>(lines.size()))
+    piece = trimView(lines[static_cast<size_t>(++last)]);
+  return last;
+}
+
+class ScriptWalk {
+ public:
+  // The script's lines as the player reads them: kinds, words, rows and argument pieces.
+  ScriptWalk(GameCheck& check, const std::string& file, const ParsedScript& script, bool collectOnly)
+      : check_(check), file_(file), script_(script), lines_(*script.lines()), collectOnly_(collectOnly) {}
+
+  void run() {
+    const int count = static_cast<int>(script_.size());
+    for (int i = 0; i < count; ++i) {
+      const ParsedLine& line = script_.line(static_cast<size_t>(i));
+      switch (line.kind) {
+        case LineKind::Blank:
+        case LineKind::Comment:
+          break;
+        case LineKind::Label:
+          checkLabelLine(i, line.text);
+          break;
+        case LineKind::QuoteText:
+          i = quoteTextEnd(lines_, i, line.text);
+          break;
+        case LineKind::Command:
+          i = commandLine(i, line);
+          break;
+      }
+    }
+  }
+
+ private:
+  void report(int index, std::string message) {
+    if (!collectOnly_) check_.report(file_, index + 1, std::move(message));
+  }
+
+  void checkLabelLine(int index, std::string_view label) {
+    const int first = script_.findLabel(label.substr(1));
+    if (first >= 0 && first != index)
+      report(index, "label " + quoted(std::string(label)) + " again; jumps find the first, at line " +
+                        std::to_string(first + 1));
+  }
+
+  // Returns the last line the command takes (a text literal runs over the following lines).
+  int commandLine(int index, const ParsedLine& line) {
+    ArgumentSlots args;
+    const ArgumentPiece* pieces = script_.pieces(line);
+    for (int k = 0; k < line.pieceCount; ++k) {
+      const ArgumentPiece& piece = pieces[k];
+      args[static_cast<size_t>(k + 1)] = std::string(piece.text);
+      if (piece.namesRegister) checkRegisterReference(index, piece, line.wholeRest);
+    }
+    if (line.entry < 0) {
+      report(index, unknownWordMessage(check_.commands(), line.word));
+      return index;
+    }
+    return command(index, line.word, args, 0);
+  }
+
+  int command(int index, std::string_view word, const ArgumentSlots& args, int depth) {
+    if (check_.commands().find(word) < 0) {
+      report(index, unknownWordMessage(check_.commands(), word));
+      return index;
+    }
+    int last = index;
+    for (const ArgumentUse& use : argumentUses(check_.commands(), word, args)) {
+      const std::string& arg = args[static_cast<size_t>(use.slot)];
+      if (arg.empty()) continue;
+      if (use.role == ArgumentRole::Command) {
+        if (depth < kDeepestCarry) last = std::max(last, command(index, arg, carried(args, use.slot), depth + 1));
+        continue;
+      }
+      if (use.role == ArgumentRole::TextLiteral) {
+        last = std::max(last, textLiteralEnd(lines_, index, arg));
+        continue;
+      }
+      if (arg[0] == '#') continue;  // built from a register when the line runs
+      named(index, use.role, arg);
+    }
+    return last;
+  }
+
+  // The slots after the carried command word move down to slot 1, 2, ...
+  static ArgumentSlots carried(const ArgumentSlots& args, int commandSlot) {
+    ArgumentSlots shifted;
+    for (int slot = 1; slot + commandSlot <= 9; ++slot)
+      shifted[static_cast<size_t>(slot)] = args[static_cast<size_t>(slot + commandSlot)];
+    return shifted;
+  }
+
+  void named(int index, ArgumentRole role, const std::string& arg) {
+    switch (role) {
+      case ArgumentRole::Script:
+        scriptName(index, arg);
+        break;
+      case ArgumentRole::Vocabulary:
+        if (collectOnly_) check_.vocabularies.insert(arg);
+        scriptName(index, arg);
+        break;
+      case ArgumentRole::Label:
+        label(index, arg);
+        break;
+      case ArgumentRole::GosubTarget:
+        if (arg[0] == ':')
+          label(index, arg.substr(1));
+        else
+          scriptName(index, arg);
+        break;
+      case ArgumentRole::Picture:
+        file(index, NamedFile::Picture, arg);
+        break;
+      case ArgumentRole::TextLikePicture:
+        report(index, quoted(arg) +
+                          " shows as text, not as a picture: pictures are known by \".gif\", \".png\", \".jpg\" or "
+                          "\".bmp\" in small letters");
+        break;
+      case ArgumentRole::Sound:
+        file(index, NamedFile::Sound, arg);
+        break;
+      case ArgumentRole::Music:
+        file(index, NamedFile::Music, arg);
+        break;
+      case ArgumentRole::Font:
+        file(index, NamedFile::Font, arg);
+        break;
+      case ArgumentRole::Register:
+        registerNumber(index, arg);
+        break;
+      case ArgumentRole::Colour:
+        if (!collectOnly_) check_.checkColour(file_, index + 1, arg);
+        break;
+      case ArgumentRole::Command:
+      case ArgumentRole::TextLiteral:
+        break;
+    }
+  }
+
+  void file(int index, NamedFile kind, const std::string& name) {
+    if (!collectOnly_) check_.checkNamedFile(file_, index + 1, kind, name);
+  }
+
+  void scriptName(int index, const std::string& given) {
+    if (!collectOnly_) check_.checkScriptName(file_, index + 1, given);
+  }
+
+  void label(int index, const std::string& name) {
+    if (script_.findLabel(name) < 0) report(index, "no label " + quoted(":" + name) + " in this script");
+  }
+
+  std::string tableRange() const {
+    return "(registers 0 to " + std::to_string(static_cast<long long>(check_.registerTableSize) - 1) + ")";
+  }
+
+  void registerNumber(int index, const std::string& arg) {
+    const auto n = parseInt(arg);
+    if (n && (*n < 0 || static_cast<size_t>(*n) >= check_.registerTableSize))
+      report(index, "register " + std::to_string(*n) + " is outside the table " + tableRange());
+  }
+
+  // "#N" is register N's text while N is below the register count and the table holds it; past
+  // the count it stays the text "N", and past the table the run ends. The message commands read
+  // any register named, so one the table lacks ends the run.
+  void checkRegisterReference(int index, const ArgumentPiece& piece, bool wholeRest) {
+    const std::string text(piece.text);
+    const auto n = piece.registerNumber;
+    const bool inTable = n >= 0 && static_cast<size_t>(n) < check_.registerTableSize;
+    if (wholeRest) {
+      if (!inTable) report(index, quoted(text) + " names no register " + tableRange() + "; the run would end here");
+      return;
+    }
+    // "#" followed by no number reads register 0, as the line means nothing else by it.
+    if (!parseInt(piece.text.substr(1))) return;
+    if (!inTable || n >= check_.registerCount) report(index, quoted(text) + " names no register " + tableRange());
+  }
+
+  GameCheck& check_;
+  const std::string& file_;
+  const ParsedScript& script_;
+  const Lines& lines_;
+  bool collectOnly_;
+};
+
+}  // namespace
+
+void collectVocabularies(GameCheck& check, const std::string& file, const ParsedScript& script) {
+  ScriptWalk(check, file, script, true).run();
+}
+
+void checkScriptLines(GameCheck& check, const std::string& file, const ParsedScript& script) {
+  ScriptWalk(check, file, script, false).run();
+}
+
+}  // namespace taluvin
