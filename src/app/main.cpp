@@ -122,7 +122,7 @@ int main(int argc, char* argv[]) {
 
   std::unique_ptr<std::ofstream> traceFile;
   if (options.traceFile == "-") {
-    player.trace().setSink([](std::string_view line) { std::cerr << cp1252ToUtf8(line) << '\n'; });
+    player.trace().setSink(TraceLog::utf8Sink(std::cerr));
   } else if (!options.traceFile.empty()) {
     traceFile = std::make_unique<std::ofstream>(options.traceFile, std::ios::binary | std::ios::trunc);
     if (!*traceFile) {
@@ -130,7 +130,7 @@ int main(int argc, char* argv[]) {
       return 2;
     }
     auto* out = traceFile.get();
-    player.trace().setSink([out](std::string_view line) { *out << cp1252ToUtf8(line) << '\n'; });
+    player.trace().setSink(TraceLog::utf8Sink(*out));
     player.trace().setFlush([out] { out->flush(); });
   }
 

@@ -3,6 +3,7 @@
 
 #include "base/run_abort.h"
 
+#include <charconv>
 #include <cstdio>
 
 namespace taluvin {
@@ -75,5 +76,11 @@ int32_t toIntOrAbort(std::string_view text) {
 }
 
 std::string intToText(long long value) { return std::to_string(value); }
+
+void assignIntText(std::string& out, long long value) {
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+  out.assign(digits, static_cast<size_t>(end - digits));
+}
 
 }  // namespace taluvin

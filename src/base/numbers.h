@@ -32,6 +32,9 @@ inline int32_t numberOrAbort(std::string_view text, int32_t whenEmpty) {
 }
 
 std::string intToText(long long value);
+// The same text written over out, which keeps its buffer: a register rewritten on every step of a
+// loop allocates nothing.
+void assignIntText(std::string& out, long long value);
 
 // 32-bit wrap-around arithmetic, as the registers compute.
 inline int32_t wrapAdd(int32_t a, int32_t b) {

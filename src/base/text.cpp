@@ -55,15 +55,22 @@ std::string trim(std::string_view text) { return std::string(trimView(text)); }
 
 std::string cp1252ToUtf8(std::string_view bytes) {
   std::string out;
-  out.reserve(bytes.size() + bytes.size() / 8);
-  for (char c : bytes) {
-    auto b = static_cast<unsigned char>(c);
-    if (b < 0x80)
-      out += c;
-    else
-      appendUtf8(out, codePointOf(b));
-  }
+  appendCp1252AsUtf8(out, bytes);
   return out;
+}
+
+void appendCp1252AsUtf8(std::string& out, std::string_view bytes) {
+  out.reserve(out.size() + bytes.size() + bytes.size() / 8);
+  // Runs of ASCII, nearly all of a trace line, go over in one piece.
+  size_t plainFrom = 0;
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    const auto b = static_cast<unsigned char>(bytes[i]);
+    if (b < 0x80) continue;
+    out.append(bytes.data() + plainFrom, i - plainFrom);
+    appendUtf8(out, codePointOf(b));
+    plainFrom = i + 1;
+  }
+  out.append(bytes.data() + plainFrom, bytes.size() - plainFrom);
 }
 
 std::string utf8ToCp1252(std::string_view utf8) {

@@ -16,6 +16,8 @@ std::string trim(std::string_view text);
 
 // Windows-1252 <-> UTF-8. Bytes with no Unicode mapping become U+FFFD one way and '?' the other.
 std::string cp1252ToUtf8(std::string_view bytes);
+// The same conversion appended to out, for callers that keep one buffer from text to text.
+void appendCp1252AsUtf8(std::string& out, std::string_view bytes);
 std::string utf8ToCp1252(std::string_view utf8);
 
 // The one place engine text crosses into Qt and back.

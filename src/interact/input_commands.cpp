@@ -49,7 +49,7 @@ Flow cmdRegisterInput(ScriptInterpreter& ip) {
   const int32_t reg = registerNumber(ip.arg(1));
   // The box shows the register's text; a register the table lacks has none to show or take.
   if (!s.registers.has(reg)) {
-    ip.Trace += ip.arg(1) + kOutOfRange;
+    if (ip.Trace.on()) ip.Trace += ip.arg(1) + kOutOfRange;
     return Flow::Done;
   }
   s.typing.registerInput = {reg, resolveScriptAlias(s, ip.arg(6))};
@@ -152,7 +152,7 @@ Flow cmdLoadFramePicture(ScriptInterpreter& ip) {
   QImage picture;
   std::string failure;
   if (!loadGamePicture(s.GameFolder, name, picture, &failure)) {
-    ip.Trace += unreadablePictureMarker(failure);
+    if (ip.Trace.on()) ip.Trace += unreadablePictureMarker(failure);
     return Flow::Done;
   }
   picture = picture.convertToFormat(QImage::Format_RGB888);

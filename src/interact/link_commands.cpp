@@ -64,7 +64,7 @@ LinkRequest readRequest(ScriptInterpreter& ip, bool strict) {
 
 // Label (first five characters of a text) and action.
 void traceLabel(ScriptInterpreter& ip, const LinkRequest& r) {
-  ip.Trace += (r.picture ? r.label : r.label.substr(0, 5)) + "," + r.action;
+  if (ip.Trace.on()) ip.Trace += (r.picture ? r.label : r.label.substr(0, 5)) + "," + r.action;
 }
 
 // The screen and monitor links read their request leniently and refuse a picture the game lacks;
@@ -72,7 +72,7 @@ void traceLabel(ScriptInterpreter& ip, const LinkRequest& r) {
 std::optional<LinkRequest> readScreenRequest(ScriptInterpreter& ip) {
   const LinkRequest r = readRequest(ip, false);
   if (r.picture && !gameFileExists(ip.session().GameFolder, r.label)) {
-    ip.Trace += r.label + kMissingFile;
+    if (ip.Trace.on()) ip.Trace += r.label + kMissingFile;
     return std::nullopt;
   }
   traceLabel(ip, r);
@@ -80,7 +80,7 @@ std::optional<LinkRequest> readScreenRequest(ScriptInterpreter& ip) {
 }
 
 void traceZone(ScriptInterpreter& ip, const HotZone& z) {
-  ip.Trace += "," + std::to_string(z.left) + "," + std::to_string(z.top) + "," + std::to_string(z.width) + "," +
+  if (ip.Trace.on()) ip.Trace += "," + std::to_string(z.left) + "," + std::to_string(z.top) + "," + std::to_string(z.width) + "," +
               std::to_string(z.height) + "," + std::to_string(z.cursorType) + "," + z.secondValue + "," + z.sound;
 }
 
@@ -105,7 +105,7 @@ void drawZoneFace(ScriptInterpreter& ip, QImage& target, HotZone& z, bool keyed)
   if (isPictureName(z.firstValue)) {
     std::string failure;
     const QImage& picture = loadIntoLoadingImage(screen, z.firstValue, &failure);
-    ip.Trace += unreadablePictureMarker(failure);
+    if (ip.Trace.on()) ip.Trace += unreadablePictureMarker(failure);
     if (z.width == 0) z.width = picture.width();
     if (z.height == 0) z.height = picture.height();
     drawPicture(target, picture, QRect(z.left, z.top, z.width, z.height), keyed);
@@ -158,7 +158,7 @@ void addScrollPageLink(ScriptInterpreter& ip, const LinkRequest& r) {
   if (r.picture) {
     std::string failure;
     const QImage& picture = loadIntoLoadingImage(screen, r.label, &failure);
-    ip.Trace += unreadablePictureMarker(failure);
+    if (ip.Trace.on()) ip.Trace += unreadablePictureMarker(failure);
     if (z.width == 0) z.width = picture.width();
     if (z.height == 0) z.height = picture.height();
     if (z.top + z.height > page->picture().height()) screen.scrollPage().growPageTo(z.top + z.height + 10);
@@ -226,7 +226,7 @@ Flow cmdLinkMonitor(ScriptInterpreter& ip) {
   if (r.picture) {
     std::string failure;
     const QImage& picture = loadIntoLoadingImage(screen, r.label, &failure);
-    ip.Trace += unreadablePictureMarker(failure);
+    if (ip.Trace.on()) ip.Trace += unreadablePictureMarker(failure);
     if (z.width == 0) z.width = scaled(picture.width());
     if (z.height == 0) z.height = scaled(picture.height());
     drawPicture(monitor, picture, QRect(z.left, z.top, z.width, z.height));

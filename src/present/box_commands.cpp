@@ -52,7 +52,7 @@ Flow cmdTextBox(ScriptInterpreter& ip) {
   box.style = ip.arg(7).empty() ? std::string("biu") : ip.arg(7);
   box.boxColour = ip.arg(8).empty() ? st.background : ip.arg(8);
   box.size = ip.arg(9).empty() ? st.size : commandFontSize(beyond, toIntOrAbort(ip.arg(9)));
-  ip.Trace += box.text.substr(0, 5) + "," + std::to_string(box.x) + "," + std::to_string(box.y) + "," +
+  if (ip.Trace.on()) ip.Trace += box.text.substr(0, 5) + "," + std::to_string(box.x) + "," + std::to_string(box.y) + "," +
               std::to_string(box.width) + "," + std::to_string(box.height) + "," + box.colour + "," + box.style +
               "," + box.boxColour + "," + std::to_string(box.size);
   ip.Trace += beyond;

@@ -65,7 +65,7 @@ Flow cmdGrey(ScriptInterpreter& ip) {
   const int32_t y = toIntOr(ip.arg(5), 0);
   const int32_t width = toIntOr(ip.arg(6), 0);
   const int32_t height = toIntOr(ip.arg(7), 0);
-  ip.Trace += "," + colourText + "," + std::to_string(level) + "," + std::to_string(x) + "," + std::to_string(y) +
+  if (ip.Trace.on()) ip.Trace += "," + colourText + "," + std::to_string(level) + "," + std::to_string(x) + "," + std::to_string(y) +
               "," + std::to_string(width) + "," + std::to_string(height);
   Screen& screen = ip.context().screen();
   PictureView* repaint = nullptr;
@@ -90,7 +90,7 @@ Flow cmdRain(ScriptInterpreter& ip) {
     ip.Trace += what;
     rain.stop();
   } else if (what == "mask") {
-    ip.Trace += what + "," + value;
+    if (ip.Trace.on()) ip.Trace += what + "," + value;
     if (value.empty() || value == "off")
       s.rain.mask.clear();
     else if (gameFileExists(s.GameFolder, value))
@@ -99,10 +99,10 @@ Flow cmdRain(ScriptInterpreter& ip) {
       ip.Trace += kNoFile;
   } else if (what == "int") {
     rain.setInterval(toIntOr(value, 40));
-    ip.Trace += "," + std::to_string(s.rain.intervalMs);
+    if (ip.Trace.on()) ip.Trace += "," + std::to_string(s.rain.intervalMs);
   } else if (what == "wgotas") {
     s.rain.step = toIntOr(value, 20);
-    ip.Trace += what + "," + std::to_string(s.rain.step);
+    if (ip.Trace.on()) ip.Trace += what + "," + std::to_string(s.rain.step);
   } else if (what == "on") {
     ip.Trace += what;
     std::string failure;

@@ -121,7 +121,7 @@ Flow cmdDefinePicMap(ScriptInterpreter& ip) {
   m.thumbnailY = toIntOr(ip.arg(3), 0);
   m.thumbnailWidth = toIntOr(ip.arg(4), 0);
   m.thumbnailHeight = toIntOr(ip.arg(5), 0);
-  ip.Trace += "," + joinNumbers({m.thumbnailX, m.thumbnailY, m.thumbnailWidth, m.thumbnailHeight});
+  if (ip.Trace.on()) ip.Trace += "," + joinNumbers({m.thumbnailX, m.thumbnailY, m.thumbnailWidth, m.thumbnailHeight});
   return Flow::Done;
 }
 
@@ -131,7 +131,7 @@ Flow cmdPicMap(ScriptInterpreter& ip) {
   MapState& m = s.map;
   m.thumbnailMapX = numberOrAbort(ip.arg(1), m.thumbnailMapX);
   m.thumbnailMapY = numberOrAbort(ip.arg(2), m.thumbnailMapY);
-  ip.Trace += joinNumbers({m.thumbnailMapX, m.thumbnailMapY});
+  if (ip.Trace.on()) ip.Trace += joinNumbers({m.thumbnailMapX, m.thumbnailMapY});
   Surface surface;
   if (!thumbnailSurface(m.thumbnailTarget, surface)) return Flow::Done;
 
@@ -211,7 +211,7 @@ Flow cmdPosMap(ScriptInterpreter& ip) {
   m.markerY = toIntOr(ip.arg(2), 0);
   m.scrollX = toIntOr(ip.arg(3), 0);
   m.scrollY = toIntOr(ip.arg(4), 0);
-  ip.Trace += joinNumbers({m.markerX, m.markerY, m.scrollX, m.scrollY});
+  if (ip.Trace.on()) ip.Trace += joinNumbers({m.markerX, m.markerY, m.scrollX, m.scrollY});
   return Flow::Done;
 }
 
@@ -222,7 +222,7 @@ Flow cmdAddMap(ScriptInterpreter& ip) {
   const int x = toIntOr(ip.arg(1), 0);
   const int y = toIntOr(ip.arg(2), 0);
   const std::string& piece = ip.arg(3);
-  ip.Trace += joinNumbers({x, y}) + "," + piece;
+  if (ip.Trace.on()) ip.Trace += joinNumbers({x, y}) + "," + piece;
   if (!gameFileExists(s.GameFolder, piece)) {
     ip.Trace += kNoPiece;
     return Flow::Done;
@@ -230,7 +230,7 @@ Flow cmdAddMap(ScriptInterpreter& ip) {
   QImage& work = screen.images().workImage->picture();
   std::string failure;
   if (!loadGamePicture(s.GameFolder, piece, work, &failure)) {
-    ip.Trace += unreadablePictureMarker(failure);
+    if (ip.Trace.on()) ip.Trace += unreadablePictureMarker(failure);
     return Flow::Done;
   }
   PictureView* map = screen.mapPage().mapPicture;
@@ -240,7 +240,7 @@ Flow cmdAddMap(ScriptInterpreter& ip) {
     ip.Trace += kNotSaved;
     return Flow::Done;
   }
-  ip.Trace += "," + ip.arg(4);
+  if (ip.Trace.on()) ip.Trace += "," + ip.arg(4);
   return Flow::Done;
 }
 

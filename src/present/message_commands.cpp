@@ -116,7 +116,7 @@ Flow cmdTextPosition(ScriptInterpreter& ip) {
     ip.Trace += kNotModel3;
     return Flow::Done;
   }
-  ip.Trace += ip.arg(1) + "," + ip.arg(2);
+  if (ip.Trace.on()) ip.Trace += ip.arg(1) + "," + ip.arg(2);
   const auto keeps = [](const std::string& v) { return v.empty() || v == "$"; };
   if (!keeps(ip.arg(1))) s.screen.textX = commandPosition(ip.Trace, toIntOrAbort(ip.arg(1)));
   if (!keeps(ip.arg(2))) s.screen.textY = commandPosition(ip.Trace, toIntOrAbort(ip.arg(2)));
@@ -140,7 +140,7 @@ Flow cmdPageHeight(ScriptInterpreter& ip) {
   ScrollPage& page = ip.context().screen().scrollPage();
   const int fallback = page.scrollBox->height() - 10;
   const int height = toIntOr(ip.arg(1), fallback);
-  ip.Trace += std::to_string(height);
+  if (ip.Trace.on()) ip.Trace += std::to_string(height);
   if (!page.setPageHeight(height) && height > 0) ip.Trace += beyondBudgetMarker(height);
   return Flow::Done;
 }
@@ -173,7 +173,7 @@ Flow cmdTypingDelay(ScriptInterpreter& ip) {
   // slot 1 = milliseconds per character (default "0")
   const int delay = toIntOr(ip.arg(1).empty() ? std::string("0") : ip.arg(1), 7);
   ip.session().typingSpeed = delay;
-  ip.Trace += std::to_string(delay);
+  if (ip.Trace.on()) ip.Trace += std::to_string(delay);
   return Flow::Done;
 }
 

@@ -112,7 +112,7 @@ Flow cmdObjectGrid(ScriptInterpreter& ip) {
   int width = numberOrAbort(ip.arg(5), screen.panelBuffer().width());
   int height = numberOrAbort(ip.arg(6), screen.panelBuffer().height());
   const int columns = numberOrAbort(ip.arg(7), 5);
-  ip.Trace += location + "," + target + "," + std::to_string(x) + "," + std::to_string(y) + "," +
+  if (ip.Trace.on()) ip.Trace += location + "," + target + "," + std::to_string(x) + "," + std::to_string(y) + "," +
               std::to_string(width) + "," + std::to_string(height) + "," + std::to_string(columns);
   if (columns <= 0) return Flow::Done;
   // Cut to the position budget, so the cells' positions and the grid's extent stay in the int range.
@@ -194,7 +194,7 @@ Flow cmdShape(ScriptInterpreter& ip) {
     }
     std::string failure;
     const QImage& image = loadIntoLoadingImage(screen, name, &failure);
-    ip.Trace += unreadablePictureMarker(failure);
+    if (ip.Trace.on()) ip.Trace += unreadablePictureMarker(failure);
     zone.width = scaled(toIntOr(ip.arg(4), image.width()));
     zone.height = scaled(toIntOr(ip.arg(5), image.height()));
     drawPicture(monitor, image, QRect(zone.left, zone.top, zone.width, zone.height));

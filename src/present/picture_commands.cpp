@@ -45,7 +45,7 @@ void addPagePicture(ScriptInterpreter& ip, const std::string& name) {
   line.height = ip.arg(6).empty() ? std::to_string(picture.height()) : ip.arg(6);
   line.placement = ip.arg(7);
   ip.context().webPage().addPicture(line);
-  ip.Trace += ", width=" + line.width + ", height=" + line.height + "," + line.placement + "," + ip.arg(8) + "," +
+  if (ip.Trace.on()) ip.Trace += ", width=" + line.width + ", height=" + line.height + "," + line.placement + "," + ip.arg(8) + "," +
               ip.arg(9);
 }
 
@@ -62,17 +62,17 @@ void displayPicture(ScriptInterpreter& ip) {
   }
   Surface target;
   if (!readTarget(ip.arg(2), target)) {
-    ip.Trace += "," + ip.arg(2) + kNoTarget;
+    if (ip.Trace.on()) ip.Trace += "," + ip.arg(2) + kNoTarget;
     return;
   }
-  ip.Trace += "," + ip.arg(2) + "," + std::to_string(x) + "," + std::to_string(y);
+  if (ip.Trace.on()) ip.Trace += "," + ip.arg(2) + "," + std::to_string(x) + "," + std::to_string(y);
   if (s.Modelo == ScreenModel::WebPage && target == Surface::PictureScreen) {
     addPagePicture(ip, name);
     return;
   }
   const int width = numberOrAbort(ip.arg(5), 0);
   const int height = numberOrAbort(ip.arg(6), 0);
-  ip.Trace += "," + std::to_string(width) + "," + std::to_string(height);
+  if (ip.Trace.on()) ip.Trace += "," + std::to_string(width) + "," + std::to_string(height);
   if (target == Surface::PictureScreen && s.Modelo != ScreenModel::PictureScreen && s.Modelo != ScreenModel::ScrollPage) return;
   std::string failure;
   if (target == Surface::PictureScreen && s.Modelo == ScreenModel::ScrollPage)
@@ -80,7 +80,7 @@ void displayPicture(ScriptInterpreter& ip) {
                  boundedCoordinate(int64_t{s.screen.textY} + y), width, height, &failure);
   else
     placePicture(ip.context().screen(), target, name, x, y, width, height, &failure);
-  ip.Trace += unreadablePictureMarker(failure);
+  if (ip.Trace.on()) ip.Trace += unreadablePictureMarker(failure);
 }
 
 void displayText(ScriptInterpreter& ip) {
@@ -88,12 +88,12 @@ void displayText(ScriptInterpreter& ip) {
   GameSession& s = ip.session();
   Screen& screen = ip.context().screen();
   const std::string text = expandAllMarkup(ip.arg(1), s.Modelo);
-  ip.Trace += text.substr(0, 5);
+  if (ip.Trace.on()) ip.Trace += text.substr(0, 5);
   if (text.empty()) {
     ip.Trace += kNoText;
     return;
   }
-  ip.Trace += "," + ip.arg(2);
+  if (ip.Trace.on()) ip.Trace += "," + ip.arg(2);
   Surface target;
   if (!readTarget(ip.arg(2), target)) {
     ip.Trace += kNoTarget;
@@ -101,7 +101,7 @@ void displayText(ScriptInterpreter& ip) {
   }
   const int x = numberOrAbort(ip.arg(3), 0);
   const int y = numberOrAbort(ip.arg(4), 0);
-  ip.Trace += "," + std::to_string(x) + "," + std::to_string(y);
+  if (ip.Trace.on()) ip.Trace += "," + std::to_string(x) + "," + std::to_string(y);
   const TextStyle& style = s.screen.style;
   const int size = numberOrAbort(ip.arg(7), style.size);
   const std::string colour = ip.arg(8).empty() ? style.text : ip.arg(8);
@@ -218,7 +218,7 @@ Flow cmdHud(ScriptInterpreter& ip) {
     }
     std::string failure;
     if (loadGamePicture(s.GameFolder, what, hud.picture, &failure)) hud.loaded = true;
-    ip.Trace += unreadablePictureMarker(failure);
+    if (ip.Trace.on()) ip.Trace += unreadablePictureMarker(failure);
   }
   if (s.Modelo != ScreenModel::PictureScreen) return Flow::Done;
   if (!hud.loaded) {
@@ -233,7 +233,7 @@ Flow cmdHud(ScriptInterpreter& ip) {
   }
   hud.x = toIntOr(what, 0);
   hud.y = toIntOr(ip.arg(2), 0);
-  ip.Trace += std::to_string(hud.x) + "," + std::to_string(hud.y);
+  if (ip.Trace.on()) ip.Trace += std::to_string(hud.x) + "," + std::to_string(hud.y);
   return Flow::Done;
 }
 
@@ -250,7 +250,7 @@ Flow cmdCaption(ScriptInterpreter& ip) {
   const int size = toIntOr(ip.arg(7), 1);
   const std::string& colour = ip.arg(8);
   const std::string& shadow = ip.arg(9);
-  ip.Trace += text + "," + std::to_string(x) + "," + std::to_string(y) + "," + face + "," + std::to_string(size) +
+  if (ip.Trace.on()) ip.Trace += text + "," + std::to_string(x) + "," + std::to_string(y) + "," + face + "," + std::to_string(size) +
               "," + std::to_string(size) + "," + colour + "," + shadow;
   // Cut to the budget before the far edge is computed from them, which must stay in the int range.
   const int left = commandPosition(ip.Trace, x), top = commandPosition(ip.Trace, y);

@@ -86,7 +86,7 @@ Flow cmdPlacePicture(ScriptInterpreter& ip) {
   }
   const std::string script = resolveScriptAlias(s, ip.arg(2));
   if (!script.empty() && !scriptExists(s, script)) {
-    ip.Trace += "," + script + kNoScript;
+    if (ip.Trace.on()) ip.Trace += "," + script + kNoScript;
     return Flow::Done;
   }
   s.zones.screenScript = script;
@@ -100,7 +100,7 @@ Flow cmdPlacePicture(ScriptInterpreter& ip) {
   }
   std::string failure;
   const QImage& picture = loadIntoLoadingImage(screen, name, &failure);
-  ip.Trace += unreadablePictureMarker(failure);
+  if (ip.Trace.on()) ip.Trace += unreadablePictureMarker(failure);
   if (picture.isNull()) return Flow::Done;
   QSize surface = picture.size();
   if (model == ScreenModel::PictureScreen) {

@@ -53,7 +53,7 @@ Flow cmdFont(ScriptInterpreter& ip) {
   st.bold = !ip.arg(4).empty();
   st.italic = !ip.arg(5).empty();
   st.underline = !ip.arg(6).empty();
-  ip.Trace += st.face + "," + std::to_string(st.size) + "," + st.text + ",";
+  if (ip.Trace.on()) ip.Trace += st.face + "," + std::to_string(st.size) + "," + st.text + ",";
   ip.Trace += st.bold ? kBold : kNormalComma;
   ip.Trace += st.italic ? kItalic : kNormalComma;
   ip.Trace += st.underline ? kUnderlined : kNormal;
@@ -97,7 +97,7 @@ Flow cmdFontSize(ScriptInterpreter& ip) {
   const int fromSettings = toIntOr(s.settings.line(16), st.size);
   std::string beyond;
   st.size = commandFontSize(beyond, toIntOr(ip.arg(1), fromSettings));
-  ip.Trace += std::to_string(st.size) + beyond;
+  if (ip.Trace.on()) ip.Trace += std::to_string(st.size) + beyond;
   applySizeToMessages(ip.context().screen(), st.size);
   return Flow::Done;
 }

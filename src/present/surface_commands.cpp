@@ -191,7 +191,7 @@ Flow cmdScroll(ScriptInterpreter& ip) {
     if (direction == "up" || direction == "down") step = h / 10;
     if (direction == "left" || direction == "right") step = w / 10;
   }
-  ip.Trace += direction + "," + std::to_string(x) + "," + std::to_string(y) + "," + std::to_string(w) + "," +
+  if (ip.Trace.on()) ip.Trace += direction + "," + std::to_string(x) + "," + std::to_string(y) + "," + std::to_string(w) + "," +
               std::to_string(h) + "," + std::to_string(step) + beyond;
   if (!image) return Flow::Done;
   if (model == ScreenModel::Monitor) {

@@ -41,7 +41,7 @@ Rectangle readRectangle(ScriptInterpreter& ip) {
   const CanvasView* tela = ip.context().screen().pictureScreen();
   Rectangle r{toIntOr(ip.arg(2), 0), toIntOr(ip.arg(3), 0), toIntOr(ip.arg(4), tela->width()),
               toIntOr(ip.arg(5), tela->height())};
-  ip.Trace += "," + std::to_string(r.x) + "," + std::to_string(r.y) + "," + std::to_string(r.width) + "," +
+  if (ip.Trace.on()) ip.Trace += "," + std::to_string(r.x) + "," + std::to_string(r.y) + "," + std::to_string(r.width) + "," +
               std::to_string(r.height);
   r.x = commandPosition(ip.Trace, r.x);
   r.y = commandPosition(ip.Trace, r.y);
@@ -114,7 +114,7 @@ void defineView(ScriptInterpreter& ip, const std::string& mode) {
   const Rectangle r = readRectangle(ip);
   const int frames = toIntOr(ip.arg(8), 0);
   const int speed = toIntOr(ip.arg(9), 0);
-  ip.Trace += "," + ip.arg(6) + "," + ip.arg(7) + "," + std::to_string(frames) + "," + std::to_string(speed);
+  if (ip.Trace.on()) ip.Trace += "," + ip.arg(6) + "," + ip.arg(7) + "," + std::to_string(frames) + "," + std::to_string(speed);
 
   // A view with no strip would paint an empty rectangle over the scene at every move: none is made.
   QImage strip;

@@ -66,7 +66,7 @@ Flow cmdScript(ScriptInterpreter& ip) {
 Flow cmdPause(ScriptInterpreter& ip) {
   // slot 1 = count of 10 ms steps
   const int32_t count = toIntOr(ip.arg(1), 1);
-  ip.Trace += std::to_string(count);
+  if (ip.Trace.on()) ip.Trace += std::to_string(count);
   waitSteps(ip, count, 10);
   return Flow::Done;
 }
@@ -80,38 +80,47 @@ Flow cmdGosub(ScriptInterpreter& ip) {
   static const std::string kScriptCall = " <- script em subrotina";
   auto& s = ip.session();
   if (s.GosubLine > -1) {
-    ip.Trace += kBusy + s.GosubScript + ")";
+    ip.Trace += kBusy;
+    ip.Trace += s.GosubScript;
+    ip.Trace += ')';
     return Flow::Done;
   }
   if (ip.arg(1).empty()) {
     ip.Trace += kNoTarget;
     return Flow::Done;
   }
-  const std::string target = resolveScriptAlias(s, ip.arg(1));
+  const std::string& target = resolveScriptAlias(s, ip.arg(1));
   const bool isLabel = target[0] == ':';
-  if (!isLabel && !scriptExists(s, target)) {
-    ip.Trace += target + kMissing;
+  // A script target is loaded at once: a missing file changes nothing, as when it is checked
+  // first, and the file is looked up once.
+  if (!isLabel && !ip.runner().load(target)) {
+    ip.Trace += target;
+    ip.Trace += kMissing;
     return Flow::Done;
   }
   s.GosubScript = s.Script;
   s.GosubLine = s.CurLine;
   if (isLabel) {
-    ip.Trace += target.substr(1) + kLabelCall;
+    const std::string_view name = std::string_view(target).substr(1);
+    ip.Trace += name;
+    ip.Trace += kLabelCall;
     ip.NextTrace = kDashes;
+    ip.Args[1].assign(name);
     ip.Cmd = "goto";
-    ip.Args[1] = target.substr(1);
     // The entry goes on, so testing reaches "goto" with the rewritten word.
     return Flow::Done.handingOn();
   }
   s.Script = target;
-  ip.runner().load(target);
-  ip.Trace += target + kScriptCall;
+  ip.Trace += target;
+  ip.Trace += kScriptCall;
   ip.NextTrace = kDashes;
   return Flow::resumeAfter(-1).withScriptHeader();
 }
 
 Flow cmdReturn(ScriptInterpreter& ip) {
   static const std::string kNoCall = w(" <--- não há gosub em execução!");
+  static const std::string kBack = " <- retorno ao script ";
+  static const std::string kAtLine = " na linha: ";
   auto& s = ip.session();
   if (s.GosubLine == -1) {
     ip.Trace += kNoCall;
@@ -121,7 +130,12 @@ Flow cmdReturn(ScriptInterpreter& ip) {
   s.Script = s.GosubScript;
   const int callLine = s.GosubLine;
   s.GosubLine = -1;
-  ip.Trace += " <- retorno ao script " + s.Script + " na linha: " + std::to_string(callLine);
+  if (ip.Trace.on()) {
+    ip.Trace += kBack;
+    ip.Trace += s.Script;
+    ip.Trace += kAtLine;
+    ip.Trace += std::to_string(callLine);
+  }
   ip.NextTrace = kDashes;
   return Flow::resumeAfter(callLine).handingOn();
 }
@@ -158,16 +172,7 @@ Flow cmdScriptCmd(ScriptInterpreter& ip) {
 
 Flow cmdGoto(ScriptInterpreter& ip) {
   // slot 1 = label name without ":"
-  static const std::string kMissing = w(" <--- não existe este label");
-  auto& s = ip.session();
-  ip.Trace += ip.arg(1);
-  const int label = findLabel(s.ScriptLines, ip.arg(1));
-  if (label < 0) {
-    ip.Trace += kMissing;
-    return Flow::Done;
-  }
-  // The line after the label runs within this call; a label closing the script ends the run there.
-  return Flow::lineAt(label + 1);
+  return ip.gotoLabel(ip.arg(1));
 }
 
 Flow cmdIfMod0(ScriptInterpreter& ip) { return ifModel(ip, ScreenModel::Console); }

@@ -3,6 +3,7 @@
 
 #include "base/numbers.h"
 #include "base/text.h"
+#include "script/line_syntax.h"
 #include "script/markup.h"
 #include "script/runner.h"
 #include "script/script_file.h"
@@ -14,48 +15,87 @@ namespace taluvin {
 
 ScriptInterpreter::ScriptInterpreter(GameSession& session, TraceLog& trace, RunHooks& hooks,
                                      const CommandIndex& commands)
-    : session_(session), trace_(trace), hooks_(hooks), commands_(commands) {}
+    : Trace(trace), NextTrace(trace), session_(session), trace_(trace), hooks_(hooks), commands_(commands) {}
 
 void ScriptInterpreter::interpretLine() {
   traceHanded_ = false;
   for (;;) {
-    if (!beginLine()) return;
-    if (Rest[0] == '\'') {
-      if (quoteText()) continue;
-      return;
+    if (!lineMayRun()) return;
+    const ParsedScript& script = currentScript();
+    const int index = session_.CurLine;
+    const ParsedLine& line = script.line(static_cast<size_t>(index));
+    // The trace text is only put together when someone reads it.
+    const bool tracing = Trace.on();
+    Trace.clear();
+    if (tracing) TraceLog::appendPrefix(Trace, index);
+    switch (line.kind) {
+      case LineKind::Blank:
+        return;
+      case LineKind::Label:
+      case LineKind::Comment:
+        Cmd.clear();
+        if (!tracing) return;
+        Trace += line.text;
+        if (line.kind == LineKind::Label) {
+          Trace += " <-";
+          Trace += script.labelReferenceNote(static_cast<size_t>(index));
+        }
+        return;
+      case LineKind::QuoteText:
+        Cmd.clear();
+        if (quoteText(line.text)) continue;
+        return;
+      case LineKind::Command:
+        break;
     }
-    // The command word, then up to nine arguments.
-    const auto blank = Rest.find(' ');
-    if (blank == std::string::npos) {
-      Cmd.swap(Rest);
-      Rest.clear();
-    } else {
-      Cmd.assign(Rest, 0, blank);
-      Rest.erase(0, blank + 1);
-    }
-    if (trace_.enabled()) {
+    Cmd.assign(line.word);
+    if (tracing) {
       Trace += Cmd;
       Trace += ' ';
     }
-    // Arguments are cut from a view of Rest into the slots' own buffers, so a line costs no
-    // reallocation of Rest per argument.
-    std::string_view rest = Rest;
-    const bool wholeRest = takesWholeRest();
-    for (int slot = 1; slot <= kSlots; ++slot) {
-      if (rest.empty())
-        Args[static_cast<size_t>(slot)].clear();
-      else
-        takeArgument(rest, Args[static_cast<size_t>(slot)], wholeRest);
-    }
-    Rest.erase(0, Rest.size() - rest.size());
-    dispatch();
-    // A found "goto" moved CurLine past its label and left that line in Rest to run now.
+    takeArguments(script, line);
+    dispatch(line.entry);
+    // A found "goto" moved CurLine past its label: that line runs now.
     if (continueLine_) {
       continueLine_ = false;
       continue;
     }
     return;
   }
+}
+
+const ParsedScript& ScriptInterpreter::currentScript() {
+  // Lines the runner loaded come with their parsed form; any others are parsed once, here.
+  if (!script_ || script_->lines() != session_.ScriptLines.shared())
+    script_ = std::make_shared<const ParsedScript>(session_.ScriptLines.shared(), commands_);
+  return *script_;
+}
+
+void ScriptInterpreter::takeArguments(const ParsedScript& script, const ParsedLine& line) {
+  const ArgumentPiece* pieces = script.pieces(line);
+  for (int slot = 1; slot <= kSlots; ++slot) {
+    std::string& arg = Args[static_cast<size_t>(slot)];
+    if (slot <= line.pieceCount)
+      takePiece(pieces[slot - 1], arg, line.wholeRest);
+    else
+      arg.clear();
+  }
+}
+
+void ScriptInterpreter::takePiece(const ArgumentPiece& piece, std::string& arg, bool wholeRest) {
+  if (!piece.namesRegister) {
+    arg.assign(piece.text);
+    return;
+  }
+  // The message commands read any register named, and a register the table lacks aborts the run.
+  if (wholeRest) {
+    arg = session_.registers.at(piece.registerNumber);
+    return;
+  }
+  if (piece.registerNumber >= 0 && piece.registerNumber < session_.RegCount)
+    arg = session_.registers.at(piece.registerNumber);
+  else
+    arg.assign(piece.text.substr(1));
 }
 
 void ScriptInterpreter::startEventClock() {
@@ -103,44 +143,19 @@ bool ScriptInterpreter::letEventsRunWhenDue() {
   return true;
 }
 
-bool ScriptInterpreter::beginLine() {
+bool ScriptInterpreter::lineMayRun() {
   // The player ending the program stops the run here, even one that loops without ever waiting.
   if (*stopFlag_) return stopRun();
-  if (runner_ && --linesUntilClock_ == 0 && !letEventsRunWhenDue()) return false;
-  // The trace text is only put together when someone reads it: a label's note scans the script.
-  const bool tracing = trace_.enabled();
-  Trace.clear();
-  if (tracing) TraceLog::appendPrefix(Trace, session_.CurLine);
-  auto trimmed = trimView(Rest);
-  if (trimmed.size() != Rest.size()) Rest = std::string(trimmed);
-  if (Rest.empty()) return false;
-  Cmd.clear();
-  const char first = Rest[0];
-  if (first == ':' || first == '/' || first == ';') {
-    if (!tracing) return false;
-    Trace += Rest;
-    if (first == ':') {
-      Trace += " <-";
-      Trace += labelReferenceNote(session_.ScriptLines, Rest);
-    }
-    return false;
-  }
-  if (first == '|') {
-    Rest = trim(std::string_view(Rest).substr(1));
-    if (Rest.empty()) return false;
-  }
-  return true;
+  return !(runner_ && --linesUntilClock_ == 0 && !letEventsRunWhenDue());
 }
 
 std::string ScriptInterpreter::nextArgument() {
   std::string_view rest = Rest;
   std::string arg;
-  takeArgument(rest, arg, takesWholeRest());
+  takeArgument(rest, arg, takesWholeRest(Cmd));
   Rest.erase(0, Rest.size() - rest.size());
   return arg;
 }
-
-bool ScriptInterpreter::takesWholeRest() const { return Cmd == "msg+" || Cmd == "msg="; }
 
 void ScriptInterpreter::takeArgument(std::string_view& rest, std::string& arg, bool wholeRest) {
   if (wholeRest) {
@@ -152,9 +167,7 @@ void ScriptInterpreter::takeArgument(std::string_view& rest, std::string& arg, b
     rest = {};
     return;
   }
-  const auto comma = rest.find(',');
-  std::string_view piece = rest.substr(0, comma);
-  rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
+  std::string_view piece = cutArgument(rest);
   if (!piece.empty() && piece[0] == '#') {
     const int32_t k = toIntOr(piece.substr(1), 0);
     if (k >= 0 && k < session_.RegCount) {
@@ -166,9 +179,9 @@ void ScriptInterpreter::takeArgument(std::string_view& rest, std::string& arg, b
   arg.assign(piece);
 }
 
-bool ScriptInterpreter::quoteText() {
+bool ScriptInterpreter::quoteText(std::string_view opening) {
   const ScreenModel model = session_.Modelo.kind();
-  std::string line = expandAllMarkup(std::string_view(Rest).substr(1), model);
+  std::string line = expandAllMarkup(opening.substr(1), model);
   std::string collected;
   std::string firstPrefix;
   if (trace_.enabled()) TraceLog::appendPrefix(firstPrefix, session_.CurLine);
@@ -191,33 +204,32 @@ bool ScriptInterpreter::quoteText() {
 
 bool ScriptInterpreter::moveToLine(int index) {
   session_.CurLine = index;
-  if (index >= 0 && index < static_cast<int>(session_.ScriptLines.size())) {
-    Rest = session_.ScriptLines[static_cast<size_t>(index)];
-    return true;
-  }
+  if (index >= 0 && index < static_cast<int>(session_.ScriptLines.size())) return true;
   // Past the last line: leave CurLine there so the runner's loop stops, and keep the trace quiet.
   Trace.clear();
   traceHanded_ = true;
   return false;
 }
 
-void ScriptInterpreter::dispatch() {
+void ScriptInterpreter::dispatch(int entry) {
+  // The first row was found when the line was read; a word a handler rewrote is looked up again.
   int from = 0;
   for (;;) {
-    const int entry = commands_.find(Cmd);
     if (entry < from) return;  // no such keyword, or testing has already passed it
     const auto& row = commands_[static_cast<size_t>(entry)];
     const Flow flow = row.handler(*this);
     if (flow.handsOn()) handOn(flow);
     switch (flow.kind()) {
       case Flow::Kind::Jump:
-        from = commands_.gotoEntry();
+        // Cmd is "goto", the last row: no need to look it up.
+        entry = from = commands_.gotoEntry();
         continue;
       case Flow::Kind::Restart:
         from = 0;
+        entry = commands_.find(Cmd);
         continue;
       case Flow::Kind::LineAt:
-        // A found "goto" moves past its label and leaves that line in Rest to run now.
+        // A found "goto" moves past its label; that line runs now.
         continueLine_ = moveToLine(flow.line());
         return;
       case Flow::Kind::ResumeAfter:
@@ -230,21 +242,37 @@ void ScriptInterpreter::dispatch() {
       case Flow::Kind::Done:
         if (!row.goesOn) return;
         from = entry + 1;
+        entry = commands_.find(Cmd);
         continue;
     }
   }
 }
 
 void ScriptInterpreter::handOn(const Flow& flow) {
-  trace_.line(Trace);
-  Trace = std::move(NextTrace);
-  NextTrace.clear();
   traceHanded_ = true;
+  if (!Trace.on()) {
+    NextTrace.clear();
+    return;
+  }
+  trace_.line(Trace);
+  Trace.takeFrom(NextTrace);
   if (flow.tracesHeader()) {
     trace_.line(Trace);
     Trace.clear();
     runner_->traceHeader(session_.Script);
   }
+}
+
+Flow ScriptInterpreter::gotoLabel(const std::string& name) {
+  static const std::string kMissing = w(" <--- não existe este label");
+  Trace += name;
+  const int label = findLabel(name);
+  if (label < 0) {
+    Trace += kMissing;
+    return Flow::Done;
+  }
+  // The line after the label runs within this call; a label closing the script ends the run there.
+  return Flow::lineAt(label + 1);
 }
 
 Flow ScriptInterpreter::jumpIf(bool condition, const std::string& label) {
@@ -255,10 +283,11 @@ Flow ScriptInterpreter::jumpIf(bool condition, const std::string& label) {
     return Flow::Done;
   }
   Trace += kJumped;
-  std::string target = label;  // label may be one of the slots about to be overwritten
+  // The jump is taken here rather than by dispatching the line again to "goto": the same label
+  // search, echo and marker, and no row of a jumping condition goes on, so the line ends as
+  // after "goto".
   Cmd = "goto";
-  Args[1] = std::move(target);
-  return Flow::Jump;
+  return gotoLabel(label);
 }
 
 Flow ScriptInterpreter::executeFrom(int k) {

@@ -3,12 +3,15 @@
 
 #include "base/date_time.h"
 #include "script/command_entry.h"
+#include "script/parsed_script.h"
 #include "script/run_hooks.h"
 #include "script/trace_log.h"
+#include "script/trace_text.h"
 
 #include <array>
 #include <chrono>
 #include <csignal>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -32,9 +35,20 @@ class ScriptInterpreter {
   // A run starts: its first event turn comes one event interval from now.
   void startEventClock();
 
-  // Interprets Rest as line CurLine; may run several lines (a quote text and the line after it,
-  // a jump and the line after its label), moving CurLine itself.
+  // Interprets line CurLine of ScriptLines; may run several lines (a quote text and the line
+  // after it, a jump and the line after its label), moving CurLine itself.
   void interpretLine();
+
+  // The parsed form of lines the runner has just put in ScriptLines. Lines put there any other way
+  // are parsed when they first run.
+  void useScript(std::shared_ptr<const ParsedScript> script) { script_ = std::move(script); }
+  // The parsed form of ScriptLines as they are now.
+  const ParsedScript& currentScript();
+  // Index of the first line of ScriptLines whose trimmed text is ":" + name, or -1.
+  int findLabel(std::string_view name) { return currentScript().findLabel(name); }
+  // "goto": the line after the label runs next within this call; the name is echoed, and a missing
+  // label is a marker on the trace.
+  Flow gotoLabel(const std::string& name);
 
   // Takes the next argument off Rest, resolving a "#N" register reference.
   std::string nextArgument();
@@ -59,24 +73,29 @@ class ScriptInterpreter {
   bool traceAlreadyHanded() const { return traceHanded_ && Trace.empty(); }
 
   std::string Cmd;
+  // What nextArgument takes arguments from. Lines the runner hands over come split already, so
+  // Rest holds no copy of them.
   std::string Rest;
   std::array<std::string, kSlots + 1> Args;  // slots 1 to 9; slot 0 is unused
-  std::string Trace;
+  TraceText Trace;
   // The trace that follows once a handler's flow hands the current one on.
-  std::string NextTrace;
+  TraceText NextTrace;
   // The "hoje"/"today" and "agora"/"now" stamps; the interpreter's window takes both from the clock
   // when it is created, and only the commands that set them change them.
   DateTime TodayStamp;
   DateTime NowStamp;
 
  private:
-  bool beginLine();  // trims and classifies the line; false when it has no command to dispatch
+  // The checks before every line; false when the run stops here.
+  bool lineMayRun();
   // Cuts the next argument off the front of rest into arg, resolving a "#N" register reference.
   // wholeRest: the message commands take the whole rest of the line as one argument.
   void takeArgument(std::string_view& rest, std::string& arg, bool wholeRest);
-  bool takesWholeRest() const;
-  bool quoteText();  // true when the line after the block runs within this call
-  void dispatch();
+  // A piece cut when the line was read, with a "#N" register reference resolved now.
+  void takePiece(const ArgumentPiece& piece, std::string& arg, bool wholeRest);
+  void takeArguments(const ParsedScript& script, const ParsedLine& line);
+  bool quoteText(std::string_view opening);  // true when the line after the block runs within this call
+  void dispatch(int entry);
   // The current trace goes out as a line of its own and NextTrace takes its place.
   void handOn(const Flow& flow);
   bool moveToLine(int index);  // false when the script has no such line: the run ends there
@@ -90,6 +109,7 @@ class ScriptInterpreter {
   RunHooks& hooks_;
   const CommandIndex& commands_;
   ScriptRunner* runner_ = nullptr;
+  std::shared_ptr<const ParsedScript> script_;
   CommandContext* context_ = nullptr;
   bool traceHanded_ = false;
   bool continueLine_ = false;

@@ -14,6 +14,8 @@ struct GameSession;
 inline constexpr char kLineBreakSign = '\xA7';
 inline constexpr char kHardBlankSign = '~';
 inline constexpr char kCommaSign = '^';
+// All three, for a quick test whether a text needs expanding at all.
+inline constexpr const char* kMarkupSigns = "\xA7~^";
 
 // Replaces every occurrence of sign as the screen model shows it.
 std::string expandMarkup(char sign, std::string_view text, ScreenModel model);

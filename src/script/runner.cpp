@@ -11,14 +11,17 @@
 namespace taluvin {
 
 ScriptRunner::ScriptRunner(GameSession& session, ScriptInterpreter& interpreter, TraceLog& trace, RunHooks& hooks)
-    : session_(session), interpreter_(interpreter), trace_(trace), hooks_(hooks) {
+    : session_(session), interpreter_(interpreter), trace_(trace), hooks_(hooks), cache_(interpreter.commands()) {
   interpreter_.setRunner(this);
 }
 
 bool ScriptRunner::load(const std::string& name) {
   auto path = scriptPath(session_, name);
-  if (!path || !fileExists(*path)) return false;
-  session_.ScriptLines = readLines(*path);
+  if (!path) return false;
+  auto script = cache_.load(*path);
+  if (!script) return false;
+  session_.ScriptLines.share(script->lines());
+  interpreter_.useScript(std::move(script));
   return true;
 }
 
@@ -26,7 +29,7 @@ void ScriptRunner::traceHeader(const std::string& name) {
   if (!trace_.enabled()) return;
   trace_.line("Executando script: " + name + ".scp");
   trace_.line("Labels neste script...");
-  trace_.line(labelList(session_.ScriptLines));
+  trace_.line(interpreter_.currentScript().labelList());
   trace_.line("");
 }
 
@@ -74,13 +77,19 @@ void ScriptRunner::run(std::string requested) {
     interpreter_.startEventClock();
     interpretAll();
   } catch (const RunAbort& failure) {
+    // The message keeps its own text and says where: an author sees which line of which script to
+    // look at. The failing line's trace, as far as it got, goes before it.
+    std::string where = std::move(abortWhere_);
+    abortWhere_.clear();
+    if (where.empty()) where = "before the first line of " + session_.Script + ".scp";
     // The rest of the script and the end-of-run steps are skipped; the session keeps its changes.
     // A run nested in a waiting command shares the lines with the run that waits: leaving them at
     // their end stops that run too, so no line of the aborted script runs after its failure.
     session_.CurLine = static_cast<int>(session_.ScriptLines.size());
     trace_.line(failure.what());
+    trace_.line(where);
     trace_.flush();
-    hooks_.showRunAbort(failure.what());
+    hooks_.showRunAbort(std::string(failure.what()) + "\n" + where);
     ++finished_;
     return;
   }
@@ -95,12 +104,26 @@ void ScriptRunner::run(std::string requested) {
 
 void ScriptRunner::interpretAll() {
   session_.CurLine = 0;
-  while (session_.CurLine < static_cast<int>(session_.ScriptLines.size())) {
-    interpreter_.Rest = session_.ScriptLines[static_cast<size_t>(session_.CurLine)];
-    interpreter_.interpretLine();
+  try {
+    while (session_.CurLine < static_cast<int>(session_.ScriptLines.size())) {
+      interpreter_.interpretLine();
+      if (!interpreter_.traceAlreadyHanded()) trace_.line(interpreter_.Trace);
+      ++session_.CurLine;
+    }
+  } catch (const RunAbort&) {
+    // The failing line's trace, as far as it got, goes before the message.
+    abortWhere_ = abortLocation();
     if (!interpreter_.traceAlreadyHanded()) trace_.line(interpreter_.Trace);
-    ++session_.CurLine;
+    throw;
   }
+}
+
+std::string ScriptRunner::abortLocation() const {
+  const std::string file = session_.Script + ".scp";
+  const int line = session_.CurLine;
+  if (line < 0 || line >= static_cast<int>(session_.ScriptLines.size())) return "in " + file + ", after its last line";
+  return "in " + file + ", line " + std::to_string(line + 1) + ": " +
+         trim(session_.ScriptLines[static_cast<size_t>(line)]);
 }
 
 }  // namespace taluvin

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "script/interpreter.h"
+#include "script/script_cache.h"
 
 #include <string>
 
@@ -23,6 +24,8 @@ class ScriptRunner {
 
   // Replaces ScriptLines with the named script's lines; false (nothing changed) when it is missing.
   bool load(const std::string& name);
+  // Script files read from disk so far; a file unchanged since it was read is not read again.
+  size_t scriptReads() const { return cache_.reads(); }
   // The "Executando script: " header a fresh load writes to the trace.
   void traceHeader(const std::string& name);
   // Registers and object table written to the game's files, as after every run.
@@ -30,12 +33,17 @@ class ScriptRunner {
 
  private:
   void interpretAll();
+  // Where a run abort happened: the script and its line, counted from 1 as editors count, and the
+  // line itself.
+  std::string abortLocation() const;
 
   GameSession& session_;
   ScriptInterpreter& interpreter_;
   TraceLog& trace_;
   RunHooks& hooks_;
+  ScriptCache cache_;
   int depth_ = 0;
+  std::string abortWhere_;  // set when a line of the run aborts it
   long long finished_ = 0;
 };
 

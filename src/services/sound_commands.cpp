@@ -51,7 +51,7 @@ Flow cmdPlayMusic(ScriptInterpreter& ip) {
 Flow cmdVolume(ScriptInterpreter& ip) {
   // slot 1 = volume 0..1000 (not a number: 0)
   const int32_t volume = toIntOr(ip.arg(1).empty() ? std::string("0") : ip.arg(1), 0);
-  ip.Trace += intToText(volume);
+  if (ip.Trace.on()) ip.Trace += intToText(volume);
   ip.context().audio().setMusicVolume(volume);
   return Flow::Done;
 }
@@ -68,7 +68,7 @@ Flow cmdPlaySound(ScriptInterpreter& ip) {
   ip.Trace += name;
   AudioService& audio = ip.context().audio();
   if (name == "off") {
-    ip.Trace += "," + mode;
+    if (ip.Trace.on()) ip.Trace += "," + mode;
     audio.stopEffect();
     return Flow::Done;
   }

@@ -11,6 +11,7 @@
 #include "state/screen_model.h"
 #include "state/screen_state.h"
 #include "state/settings.h"
+#include "state/shared_lines.h"
 #include "state/surface_buffers.h"
 #include "state/text_file.h"
 #include "state/typing_state.h"
@@ -46,7 +47,7 @@ struct GameSession {
   Settings settings;
   std::string carriedLine95;  // line 95 survives OpenGame replacing the settings
 
-  Lines ScriptLines;
+  SharedLines ScriptLines;
   int CurLine = 0;
   int GosubLine = -1;
   std::string GosubScript;

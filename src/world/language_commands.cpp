@@ -27,7 +27,7 @@ Flow cmdGetLanguage(ScriptInterpreter& ip) {
   // slot 1 = register (0); its number is not checked, so one outside the table aborts the run
   auto& s = ip.session();
   const int32_t n = registerNumber(ip.arg(1));
-  ip.Trace += intToText(n) + " = " + s.Language;
+  if (ip.Trace.on()) ip.Trace += intToText(n) + " = " + s.Language;
   noteIfCut(ip, s.registers.set(n, s.Language));
   return Flow::Done;
 }

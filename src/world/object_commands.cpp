@@ -62,12 +62,12 @@ Flow cmdSetObject(ScriptInterpreter& ip) {
   const bool general = ip.Cmd == "setobj=";
   const std::string& name = ip.arg(1);
   if (general && ip.arg(2).empty()) {
-    ip.Trace += name + kNoProperty;
+    if (ip.Trace.on()) ip.Trace += name + kNoProperty;
     return Flow::Done;
   }
   const int record = s.objects.find(name);
   if (record < 0) {
-    ip.Trace += name + kNoSuchObject;
+    if (ip.Trace.on()) ip.Trace += name + kNoSuchObject;
     return Flow::Done;
   }
   const auto property = general ? objectPropertyLine(ip.arg(2)) : aliasProperty(ip.Cmd);
@@ -99,14 +99,16 @@ Flow cmdMoveAll(ScriptInterpreter& ip) {
     ip.Trace += kNoTo;
     return Flow::Done;
   }
-  ip.Trace += from + "," + to + " ";
-  // The note is chosen on the words as written; it shows the locations they stand for.
-  if (fromWord != "jog" && fromWord != "loc" && toWord != "jog" && toWord != "loc")
-    ip.Trace += kMovedFrom + from + kMovedTo + to + ".";
-  else if (fromWord == "loc")
-    ip.Trace += toWord == "jog" ? kTakenHere : kTakenFrom + to + ".";
-  else if (fromWord == "jog")
-    ip.Trace += toWord == "loc" ? kDroppedHere : kPutInto + to + ".";
+  if (ip.Trace.on()) {
+    ip.Trace += from + "," + to + " ";
+    // The note is chosen on the words as written; it shows the locations they stand for.
+    if (fromWord != "jog" && fromWord != "loc" && toWord != "jog" && toWord != "loc")
+      ip.Trace += kMovedFrom + from + kMovedTo + to + ".";
+    else if (fromWord == "loc")
+      ip.Trace += toWord == "jog" ? kTakenHere : kTakenFrom + to + ".";
+    else if (fromWord == "jog")
+      ip.Trace += toWord == "loc" ? kDroppedHere : kPutInto + to + ".";
+  }
   // The keys of the objects moved follow on a line of their own.
   ip.NextTrace = "  ";
   for (int record : s.objects.recordsAt(from)) {

@@ -47,7 +47,7 @@ Flow cmdCountObjects(ScriptInterpreter& ip) {
   auto& s = ip.session();
   const std::string location = place(s, ip.arg(1));
   const std::string number = ip.arg(2).empty() ? std::string("0") : ip.arg(2);
-  ip.Trace += location + "," + number;
+  if (ip.Trace.on()) ip.Trace += location + "," + number;
   const auto count = static_cast<long long>(s.objects.recordsAt(location).size());
   s.registers.set(registerNumber(ip.arg(2)), intToText(count));
   return Flow::Done;

@@ -45,7 +45,7 @@ Flow cmdIfExitLink(ScriptInterpreter& ip) {
   ip.Cmd = kPanelLink;
   ip.Args[1] = std::move(ip.Args[2]);
   ip.Args[2] = script;
-  ip.Trace = "Exec: " + kPanelLink + " ";
+  if (ip.Trace.on()) ip.Trace = "Exec: " + kPanelLink + " ";
   return Flow::Done;
 }
 
@@ -59,7 +59,7 @@ Flow cmdIfPlace(ScriptInterpreter& ip) {
     ip.Trace += kNoPlace;
     return Flow::Done;
   }
-  if (findLabel(s.ScriptLines, ip.arg(2)) < 0) {
+  if (ip.findLabel(ip.arg(2)) < 0) {
     ip.Trace += kNoLabel;
     return Flow::Done;
   }

@@ -25,7 +25,11 @@ Flow cmdRegAppend(ScriptInterpreter& ip) {
   auto n = targetRegister(ip, 1);
   if (!n) return Flow::Done;
   auto& s = ip.session();
-  const std::string text = expandAllMarkup(ip.arg(2), s.Modelo);
+  // Most appended texts hold no sign to expand: they are appended as they are, without a copy.
+  const std::string& given = ip.arg(2);
+  const bool plain = given.find_first_of(kMarkupSigns) == std::string::npos;
+  const std::string expanded = plain ? std::string() : expandAllMarkup(given, s.Modelo);
+  const std::string& text = plain ? given : expanded;
   const bool whole = s.registers.append(*n, text);
   ip.Trace += ',';
   ip.Trace += text;

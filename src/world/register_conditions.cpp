@@ -129,9 +129,9 @@ Flow cmdIfBetween(ScriptInterpreter& ip) {
   ip.Trace += high;
   echoArguments(ip, 4);
   ip.Trace += ',';
-  ip.Trace += intToText(toIntOr(low, 0));
+  if (ip.Trace.on()) ip.Trace += intToText(toIntOr(low, 0));
   ip.Trace += ',';
-  ip.Trace += intToText(toIntOr(high, 0));
+  if (ip.Trace.on()) ip.Trace += intToText(toIntOr(high, 0));
   echoArguments(ip, 4);
   // The bounds are text in character-code order, so "10" lies below "2".
   const std::string& value = ip.session().registers.at(*n);

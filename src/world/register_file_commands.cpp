@@ -144,7 +144,7 @@ Flow cmdSaveRegs(ScriptInterpreter& ip) {
 Flow cmdLoadRegs(ScriptInterpreter& ip) {
   // slot 1 = script file (empty: the game's register file), slots 2 to 4 = first register, first line, quantity
   auto& s = ip.session();
-  ip.Trace += ip.arg(1) + "," + ip.arg(2) + "," + ip.arg(3) + "," + ip.arg(4);
+  if (ip.Trace.on()) ip.Trace += ip.arg(1) + "," + ip.arg(2) + "," + ip.arg(3) + "," + ip.arg(4);
   if (!ip.arg(1).empty()) {
     loadRegistersFromScript(ip);
     return Flow::Done;

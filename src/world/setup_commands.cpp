@@ -19,7 +19,7 @@ Flow cmdDefineSetting(ScriptInterpreter& ip) {
   const int32_t index = toIntOr(ip.arg(1), -1);
   const std::string value =
       expandMarkup(kCommaSign, expandMarkup(kHardBlankSign, ip.arg(2), s.Modelo), s.Modelo);
-  ip.Trace += intToText(index) + "," + value;
+  if (ip.Trace.on()) ip.Trace += intToText(index) + "," + value;
   // Lines a short file lacks read as empty and are written at exit, so the settings always hold
   // at least those lines; a game can set them as well as the ones its file spells out.
   const size_t lineCount = std::max(s.settings.lines().size(), Settings::kMinWrittenLines);

@@ -69,7 +69,7 @@ Flow literalIntoRegister(ScriptInterpreter& ip, bool append, bool registerPieces
   TextLiteral literal = readTextLiteral(ip, ip.arg(2), std::move(start), registerPieces);
   const bool whole = s.registers.set(*n, std::move(literal.text)) && !literal.cut;
   ip.Trace += ',';
-  ip.Trace += literal.lastPiece.substr(0, 5);
+  if (ip.Trace.on()) ip.Trace += literal.lastPiece.substr(0, 5);
   ip.Trace += "...";
   noteIfCut(ip, whole);
   return Flow::resumeAfter(literal.lastLine);

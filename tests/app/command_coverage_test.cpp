@@ -298,13 +298,14 @@ TEST(CommandCoverage, AHandlerThatRewritesTheWordGoesOnToALaterEntry) {
     if (row.keywords.front() == kEndsTheProgram) continue;
     // The interpreter as dispatch leaves it for line 0 of the row's script: word, slots, trace.
     std::string script = taluvin::utf8ToCp1252(sampleLine(row, '1'));
-    session.ScriptLines.clear();
+    taluvin::Lines lines;
     for (std::string_view rest = script;;) {
       const auto end = rest.find('\n');
-      session.ScriptLines.emplace_back(rest.substr(0, end));
+      lines.emplace_back(rest.substr(0, end));
       if (end == std::string_view::npos) break;
       rest.remove_prefix(end + 1);
     }
+    session.ScriptLines = std::move(lines);
     session.CurLine = 0;
     const std::string& line = session.ScriptLines.front();
     const auto blank = line.find(' ');

@@ -1,0 +1,75 @@
+// ParsedScript: a script's lines read once into kinds, command rows and argument pieces, with its labels indexed.
+#pragma once
+
+#include "script/command_entry.h"
+#include "script/line_syntax.h"
+#include "state/text_file.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace taluvin {
+
+// An argument as cut from the line. One that starts with "#" names a register: it is looked up
+// when the line runs, against the registers and the register count of that moment.
+struct ArgumentPiece {
+  std::string_view text;
+  bool namesRegister = false;
+  int32_t registerNumber = 0;  // the number after "#" (not a number: 0)
+};
+
+struct ParsedLine {
+  LineKind kind = LineKind::Blank;
+  // Label and comment: the trimmed line. Quote text and command: the trimmed line with a leading
+  // "|" dropped and trimmed again, as it runs.
+  std::string_view text;
+  std::string_view word;  // a command's word, up to the first blank
+  int entry = -1;         // the table row holding the word, or -1 for a word that is no keyword
+  bool wholeRest = false;  // the message commands take the rest of the line as one argument
+  uint8_t pieceCount = 0;
+  uint32_t firstPiece = 0;
+};
+
+// What a line holds never changes once it is read: the word and the cuts depend on its text only.
+// The pieces and texts are views into the lines, which the parsed script shares and keeps.
+class ParsedScript {
+ public:
+  static constexpr int kSlots = 9;
+
+  ParsedScript(std::shared_ptr<const Lines> lines, const CommandIndex& commands);
+
+  const std::shared_ptr<const Lines>& lines() const { return lines_; }
+  size_t size() const { return parsed_.size(); }
+  const ParsedLine& line(size_t index) const { return parsed_[index]; }
+  const ArgumentPiece* pieces(const ParsedLine& line) const { return pieces_.data() + line.firstPiece; }
+
+  // Index of the first line whose trimmed text is ":" + name, or -1.
+  int findLabel(std::string_view name) const {
+    const auto found = labels_.find(name);
+    return found == labels_.end() ? -1 : found->second;
+  }
+
+  // The trace's texts about labels, built the first time the trace asks for them.
+  const std::string& labelList() const;
+  std::string labelReferenceNote(size_t labelLine) const;
+
+ private:
+  void parseLine(size_t index, const CommandIndex& commands);
+  void indexReferences() const;
+
+  std::shared_ptr<const Lines> lines_;
+  std::vector<ParsedLine> parsed_;
+  std::vector<ArgumentPiece> pieces_;
+  std::unordered_map<std::string_view, int> labels_;
+
+  mutable std::optional<std::string> labelList_;
+  // For each label name, the lines that mention it anywhere, in order; built once for all labels.
+  mutable std::optional<std::unordered_map<std::string_view, std::vector<int>>> references_;
+};
+
+}  // namespace taluvin

@@ -1,0 +1,49 @@
+// ScriptCache: script files kept parsed by path, read again when the file on disk changes.
+#pragma once
+
+#include "script/parsed_script.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+namespace taluvin {
+
+class CommandIndex;
+
+class ScriptCache {
+ public:
+  explicit ScriptCache(const CommandIndex& commands) : commands_(commands) {}
+
+  // The parsed lines of the file at path (a native path the resolver gave), or nothing when there
+  // is no such file. The file is looked at on every call: one whose size or change times differ
+  // from the copy kept is read and parsed again, so a script edited while the game runs is seen
+  // as the player would read it afresh.
+  std::shared_ptr<const ParsedScript> load(const std::string& path);
+
+  // Lines that came from elsewhere, parsed with the same table.
+  std::shared_ptr<const ParsedScript> parse(std::shared_ptr<const Lines> lines) const;
+
+  size_t reads() const { return reads_; }
+
+ private:
+  struct Stamp {
+    int64_t size = 0;
+    int64_t modifiedNs = 0;
+    int64_t changedNs = 0;
+    uint64_t inode = 0;
+    bool operator==(const Stamp&) const = default;
+  };
+  struct Entry {
+    Stamp stamp;
+    std::shared_ptr<const ParsedScript> script;
+  };
+  static bool stampOf(const std::string& path, Stamp& stamp);
+
+  const CommandIndex& commands_;
+  std::unordered_map<std::string, Entry> entries_;
+  size_t reads_ = 0;
+};
+
+}  // namespace taluvin
