@@ -10,7 +10,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <set>
+#include <string_view>
+#include <tuple>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -87,7 +90,10 @@ void StateSet::add(const std::string& path, const Lines& lines) {
   for (const auto& line : lines) size += line.size() + 2;
   bytes.reserve(size);
   for (const auto& line : lines) {
-    bytes += stateFileLine(line);
+    if (line.find_first_of("\r\n") == std::string::npos)
+      bytes += line;
+    else
+      bytes += stateFileLine(line);
     bytes += "\r\n";
   }
   addBytes(path, std::move(bytes));
@@ -164,12 +170,58 @@ void StateWriter::loop() {
   }
 }
 
-std::string StateWriter::writeSet(const std::map<std::string, std::string>& files) {
+namespace {
+
+// Size, change time and inode of a file, or nothing when it is not a regular file.
+std::optional<std::tuple<long long, long long, unsigned long long>> fileIdentity(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+  return std::tuple{static_cast<long long>(st.st_size),
+                    static_cast<long long>(st.st_mtim.tv_sec) * 1'000'000'000LL + st.st_mtim.tv_nsec,
+                    static_cast<unsigned long long>(st.st_ino)};
+}
+
+size_t hashOf(const std::string& bytes) { return std::hash<std::string_view>{}(bytes); }
+
+}  // namespace
+
+bool StateWriter::alreadyOnDisk(const std::string& target, const std::string& bytes) {
+  const auto identity = fileIdentity(target);
+  if (!identity || std::get<0>(*identity) != static_cast<long long>(bytes.size())) return false;
+  auto known = written_.find(target);
+  if (known != written_.end()) {
+    const Written& w = known->second;
+    if (std::tuple{w.size, w.modified, w.inode} == *identity) return w.hash == hashOf(bytes);
+  }
+  // Not written by us, or changed since: the bytes on disk decide.
+  std::ifstream in(target, std::ios::binary);
+  std::string onDisk(bytes.size(), '\0');
+  if (!in.read(onDisk.data(), static_cast<std::streamsize>(onDisk.size())) || in.peek() != EOF || onDisk != bytes)
+    return false;
+  remember(target, bytes);
+  return true;
+}
+
+void StateWriter::remember(const std::string& target, const std::string& bytes) {
+  const auto identity = fileIdentity(target);
+  if (!identity) {
+    written_.erase(target);
+    return;
+  }
+  written_[target] = {hashOf(bytes), std::get<0>(*identity), std::get<1>(*identity), std::get<2>(*identity)};
+}
+
+std::string StateWriter::writeSet(const std::map<std::string, std::string>& allFiles) {
+  // A file already holding its bytes is left alone; the rest of the set still lands together.
+  std::map<std::string, const std::string*> files;
+  for (const auto& [target, bytes] : allFiles)
+    if (!alreadyOnDisk(target, bytes)) files.emplace(target, &bytes);
   std::vector<Temporary> temps;
   auto discard = [&temps] {
     for (const auto& t : temps) ::unlink(t.path.c_str());
   };
-  for (const auto& [target, bytes] : files) {
+  for (const auto& [target, bytesOf] : files) {
+    const std::string& bytes = *bytesOf;
     // mkstemp creates the temporary exclusively: a name planted in the folder, a symlink above all,
     // is never opened, so a save can never write through it.
     std::string name = target + kTempMark + "XXXXXX";
@@ -222,6 +274,7 @@ std::string StateWriter::writeSet(const std::map<std::string, std::string>& file
   }
   for (const auto& folder : folders) syncFolder(folder);
   if (!journal.empty()) ::unlink(journal.c_str());
+  for (const auto& [target, bytes] : files) remember(target, *bytes);
   return {};
 }
 

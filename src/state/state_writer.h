@@ -63,6 +63,19 @@ class StateWriter {
   static void completeCutShortSet(const std::vector<std::string>& paths);
   // Writes every temporary, then renames them all; "" on success, else the failure's message.
   std::string writeSet(const std::map<std::string, std::string>& files);
+  // Whether the file on disk already holds these bytes: written by us and untouched since, or, the
+  // first time, read back and compared. Most runs change a few registers and no objects, and a game
+  // of many registers should not pay for rewriting what did not change.
+  bool alreadyOnDisk(const std::string& target, const std::string& bytes);
+  void remember(const std::string& target, const std::string& bytes);
+
+  // What the writer last put into (or found in) a file, to know it unchanged without reading it.
+  struct Written {
+    size_t hash = 0;
+    long long size = 0, modified = 0;
+    unsigned long long inode = 0;
+  };
+  std::map<std::string, Written> written_;  // the writer's thread only
 
   std::mutex mutex_;
   std::condition_variable changed_;

@@ -14,6 +14,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <random>
+#include <sys/stat.h>
 
 using taluvin::testing::ProgramProcess;
 using taluvin::testing::runProgram;
@@ -25,6 +26,12 @@ std::vector<std::string> numbered(int count, const std::string& stem) {
   std::vector<std::string> lines;
   for (int k = 0; k < count; ++k) lines.push_back(stem + std::to_string(k));
   return lines;
+}
+
+// A save renames a fresh temporary over the file, so a rewritten file has a new inode.
+unsigned long long inodeOf(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 ? st.st_ino : 0;
 }
 
 std::vector<std::string> temporariesIn(const std::string& folder) {
@@ -67,6 +74,33 @@ TEST(StateFiles, LineBreakInsideARegisterIsSavedAsTheMarkerSoEveryLaterRegisterK
   game.restart();
   game.start();
   EXPECT_EQ(game.reg(3), "depois");
+}
+
+TEST(StateFiles, AFileWhoseBytesDidNotChangeIsNotRewrittenButOneChangedBesideTheGameIs) {
+  TestGame game;
+  game.write("start.scp", "reg= 1,a\n");
+  game.write("nada.scp", "");
+  game.write("muda.scp", "reg= 1,b\n");
+  game.writeLines("jogo.obz", {"anel"});
+  game.writeLines("jogo.obx", {"anel", "Anel", "", "sala", "", "", "", ""});
+  game.start();
+  auto inode = [&](const char* name) {
+    taluvin::StateWriter::instance().drain();
+    return inodeOf(game.folder() + name);
+  };
+  const auto registers = inode("jogo.rgs"), objects = inode("jogo.obx");
+  game.run("nada");
+  EXPECT_EQ(inode("jogo.rgs"), registers);
+  EXPECT_EQ(inode("jogo.obx"), objects);
+  game.run("muda");
+  EXPECT_NE(inode("jogo.rgs"), registers);
+  EXPECT_EQ(inode("jogo.obx"), objects);
+  EXPECT_EQ(game.readLines("jogo.rgs")[1], "b");
+
+  // Bytes changed on disk by something else, the length kept, are put back as the game holds them.
+  std::ofstream(game.folder() + "jogo.obx", std::ios::binary | std::ios::in | std::ios::out) << "ANEL";
+  game.run("nada");
+  EXPECT_EQ(game.readLines("jogo.obx")[0], "anel");
 }
 
 TEST(StateFiles, ScriptRunBeforeAGameIsOpenedWritesNothingIntoTheWorkingFolder) {
