@@ -9,4 +9,8 @@ namespace taluvin {
 // empty, and what the arguments hold.
 void printCommandTable(std::ostream& out);
 
+// The authors' command reference in Markdown (docs/commands.md is this output): the entries in
+// test order, under the heading of their family, each with its keywords, arguments and effect.
+void printCommandReference(std::ostream& out);
+
 }  // namespace taluvin

@@ -1,6 +1,7 @@
 // Program entry: options, the application, the player and the exit steps.
 #include "app/options.h"
 #include "app/command_listing.h"
+#include "app/new_game.h"
 #include "app/game_check.h"
 #include "app/player.h"
 #include "app/quit_signals.h"
@@ -83,9 +84,13 @@ int main(int argc, char* argv[]) {
     return 0;
   }
   if (options.listCommands) {
-    printCommandTable(std::cout);
+    if (options.markdown)
+      printCommandReference(std::cout);
+    else
+      printCommandTable(std::cout);
     return 0;
   }
+  if (!options.newGame.empty()) return writeNewGame(options.newGame, options.newModel, std::cout, std::cerr);
   if (options.headless) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);

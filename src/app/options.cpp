@@ -18,6 +18,9 @@ const char* usageText() {
          "                  the largest whole factor whose window fits in 80% of the screen (the\n"
          "                  default; 1 under --headless). Games see the same pixels at any scale\n"
          "  --list-commands print the script language's commands in the order they are tested\n"
+         "  --markdown      with --list-commands: the authors' command reference in Markdown\n"
+         "  --new FOLDER    write a small working game into FOLDER (new or empty) and stop\n"
+         "  --model N       with --new: the screen model 0 to 4 the game uses (default 1)\n"
          "  --check         report the game folder's mistakes as FILE:LINE: message, without\n"
          "                  opening a window (exit code 0: none, 1: some, 2: folder unreadable)\n"
          "  --help          show this text\n"
@@ -77,6 +80,18 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
       o.check = true;
     } else if (a == "--list-commands") {
       o.listCommands = true;
+    } else if (a == "--markdown") {
+      o.markdown = true;
+    } else if (a == "--new") {
+      if (!value(o.newGame)) return parsed;
+    } else if (a == "--model") {
+      std::string model;
+      if (!value(model)) return parsed;
+      if (model.size() != 1 || model[0] < '0' || model[0] > '4') {
+        parsed.error = "--model takes a screen model from 0 to 4, not " + model;
+        return parsed;
+      }
+      o.newModel = model[0] - '0';
     } else if (a == "--version") {
       o.version = true;
     } else if (a.size() > 1 && a[0] == '-') {

@@ -16,6 +16,9 @@ struct Options {
   bool help = false;
   bool version = false;
   bool listCommands = false;
+  bool markdown = false;  // --list-commands prints the authors' reference in Markdown
+  std::string newGame;    // --new: the folder a template game is written to
+  int newModel = 1;       // --model: its screen model
   bool check = false;  // --check: the game folder's warnings, no window
   // The factor the whole window is drawn at; 0 is "auto": the largest whole factor whose window
   // fits the screen, 1 under --headless.

@@ -1,0 +1,122 @@
+// `--new`: the template game for each screen model opens, plays a short replay, and refuses a used folder.
+#include "support/program_run.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <random>
+
+using taluvin::testing::runProgram;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string readText(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+class NewGame : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::random_device rd;
+    beside_ = fs::temp_directory_path() / ("taluvin-new-" + std::to_string(rd()) + std::to_string(rd()));
+    fs::create_directories(beside_);
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    fs::remove_all(beside_, ignored);
+  }
+
+  // Writes the template for the model, plays the replay through it and returns the trace.
+  std::string playTemplate(int model, const std::string& replay) {
+    const fs::path folder = beside_ / ("jogo" + std::to_string(model));
+    auto made = runProgram({"--new", folder.string(), "--model", std::to_string(model)});
+    EXPECT_EQ(made.exitCode, 0) << made.err;
+    EXPECT_NE(made.out.find("screen model " + std::to_string(model)), std::string::npos) << made.out;
+    std::ofstream(beside_ / "play.replay") << replay;
+    const fs::path trace = beside_ / "trace.txt";
+    auto run = runProgram({folder.string(), "--headless", "--start", "--replay", (beside_ / "play.replay").string(),
+                           "--trace", trace.string()});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    obx_ = readText(folder / (folder.filename().string() + ".obx"));
+    return readText(trace);
+  }
+
+  fs::path beside_;
+  std::string obx_;
+};
+
+bool traced(const std::string& all, const std::string& line) { return all.find(line + "\n") != std::string::npos; }
+
+// Every model's template walks north into the study, takes the lamp there, and saves it as carried;
+// no command of the template reports a failure on the way.
+void expectWalkedAndTookTheLamp(const std::string& all, const std::string& obx) {
+  EXPECT_TRUE(traced(all, "Executando script: start.scp")) << all;
+  EXPECT_TRUE(traced(all, "   4: reset objs")) << all;
+  EXPECT_TRUE(traced(all, "Executando script: sala2.scp")) << all;
+  EXPECT_TRUE(traced(all, "   2: pegaobj lanterna")) << all;
+  EXPECT_EQ(all.find("<---"), std::string::npos) << all;
+  EXPECT_EQ(all.find("script não existe"), std::string::npos) << all;
+  EXPECT_EQ(obx.rfind("lanterna\r\nan old lamp\r\n", 0), 0u) << obx;
+  EXPECT_NE(obx.find("\r\njog\r\nlanterna.png\r\n"), std::string::npos) << obx;
+}
+
+TEST_F(NewGame, ConsoleGameIsPlayedByTypedPhrases) {
+  const std::string all = playTemplate(0, "type north\nkey Return\ntype take lamp\nkey Return\n");
+  expectWalkedAndTookTheLamp(all, obx_);
+  EXPECT_TRUE(traced(all, "   6: display= sala2.png,fnc,0,0,210,95")) << all;
+}
+
+TEST_F(NewGame, PictureScreenGameIsPlayedByClickingTheDoorAndTheLamp) {
+  const std::string all = playTemplate(1, "click 298 135\nclick 430 176\n");
+  expectWalkedAndTookTheLamp(all, obx_);
+  EXPECT_TRUE(traced(all, "   4: display= sala2.png,tel,0,0,0,0")) << all;
+}
+
+TEST_F(NewGame, WebPageGameIsPlayedByFollowingLinks) {
+  const std::string all = playTemplate(2, "link north\nlink Take\n");
+  expectWalkedAndTookTheLamp(all, obx_);
+}
+
+TEST_F(NewGame, ScrollPageGameIsPlayedByClickingLinkWords) {
+  const std::string all = playTemplate(3, "click 350 232 Tela3\nclick 190 250 Tela3\n");
+  expectWalkedAndTookTheLamp(all, obx_);
+}
+
+TEST_F(NewGame, MonitorGameIsPlayedByClickingTheDoorAndTheLamp) {
+  // The monitor fills the (offscreen) screen at a scale near 1: these points lie inside the zones.
+  const std::string all = playTemplate(4, "click 330 150 Monitor\nclick 465 195 Monitor\n");
+  expectWalkedAndTookTheLamp(all, obx_);
+}
+
+TEST_F(NewGame, RefusesAFolderInUseAndAModelOutOfRange) {
+  const fs::path used = beside_ / "used";
+  fs::create_directories(used);
+  std::ofstream(used / "notes.txt") << "mine";
+  auto refused = runProgram({"--new", used.string()});
+  EXPECT_EQ(refused.exitCode, 2);
+  EXPECT_NE(refused.err.find("is not empty"), std::string::npos) << refused.err;
+  EXPECT_EQ(readText(used / "notes.txt"), "mine");
+  EXPECT_FALSE(fs::exists(used / "start.scp"));
+
+  const fs::path file = beside_ / "file";
+  std::ofstream(file) << "x";
+  EXPECT_EQ(runProgram({"--new", file.string()}).exitCode, 2);
+
+  auto badModel = runProgram({"--new", (beside_ / "fresh").string(), "--model", "7"});
+  EXPECT_EQ(badModel.exitCode, 2);
+  EXPECT_NE(badModel.err.find("--model"), std::string::npos) << badModel.err;
+  EXPECT_FALSE(fs::exists(beside_ / "fresh"));
+
+  // An empty folder is fine, and the game is named after it.
+  const fs::path empty = beside_ / "My Castle";
+  fs::create_directories(empty);
+  EXPECT_EQ(runProgram({"--new", empty.string()}).exitCode, 0);
+  EXPECT_TRUE(fs::exists(empty / "mycastle.ini"));
+  EXPECT_TRUE(fs::exists(empty / "mycastle.obx"));
+  EXPECT_NE(readText(empty / "taluvin.ini").find("\r\nmycastle\r\n"), std::string::npos);
+}
+
+}  // namespace
