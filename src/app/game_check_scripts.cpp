@@ -4,6 +4,7 @@
 #include "app/game_check_keywords.h"
 
 #include "base/numbers.h"
+#include "present/quote_forms.h"
 #include "script/parsed_script.h"
 
 #include <algorithm>
@@ -14,16 +15,6 @@ namespace {
 
 // Carried commands may carry commands in turn; no sensible line nests deeper than this.
 constexpr int kDeepestCarry = 8;
-
-// The last line of a quote text opening on line `first`: the first line from there holding a
-// closing quote after the opening one, or the script's last line.
-int quoteTextEnd(const Lines& lines, int first, std::string_view opening) {
-  std::string_view text = opening.substr(1);
-  int last = first;
-  while (text.find('\'') == std::string_view::npos && last + 1 < static_cast<int>(lines.size()))
-    text = trimView(lines[static_cast<size_t>(++last)]);
-  return last;
-}
 
 // The last line a text literal opening in an argument on line `first` takes: the first line
 // holding a quote after the opening's own leading one, or the script's last line.
@@ -54,7 +45,7 @@ class ScriptWalk {
           checkLabelLine(i, line.text);
           break;
         case LineKind::QuoteText:
-          i = quoteTextEnd(lines_, i, line.text);
+          i = quoteText(i, line.text);
           break;
         case LineKind::Command:
           i = commandLine(i, line);
@@ -66,6 +57,31 @@ class ScriptWalk {
  private:
   void report(int index, std::string message) {
     if (!collectOnly_) check_.report(file_, index + 1, std::move(message));
+  }
+
+  // Returns the last line of a quote text opening on line `first`: the first line from there
+  // holding a closing quote after the opening one, or the script's last line. Its lines that
+  // start with "#" are the web page's inline forms, which name scripts and pictures.
+  int quoteText(int first, std::string_view opening) {
+    std::string_view piece = opening.substr(1);
+    int last = first;
+    while (piece.find('\'') == std::string_view::npos && last + 1 < static_cast<int>(lines_.size())) {
+      if (!piece.empty() && piece[0] == '#') pageForm(last, piece);
+      piece = trimView(lines_[static_cast<size_t>(++last)]);
+    }
+    return last;
+  }
+
+  void pageForm(int index, std::string_view line) {
+    const QuoteForm form = readQuoteForm(line);
+    if (form.name == "lnk") {
+      scriptName(index, form.a[1]);
+    } else if (form.name == "shp") {
+      if (!form.a[1].empty()) file(index, NamedFile::Picture, form.a[1]);
+    } else if (form.name == "fig") {
+      if (!form.a[1].empty()) file(index, NamedFile::Picture, form.a[1]);
+      scriptName(index, form.a[2]);
+    }
   }
 
   void checkLabelLine(int index, std::string_view label) {

@@ -29,23 +29,29 @@ std::string picture(const GameSession& session, const std::string& file, const s
 
 }  // namespace
 
-std::string expandQuoteForm(const GameSession& session, std::string_view line) {
-  std::string name;
-  std::array<std::string, 10> a;  // a[1] .. a[9]
+QuoteForm readQuoteForm(std::string_view line) {
+  QuoteForm form;
   const auto comma = line.find(',');
   if (comma == std::string_view::npos) {
-    name = std::string(line.substr(1));
-    a[1] = std::string(line);
-  } else {
-    name = std::string(line.substr(1, comma - 1));
-    std::string_view rest = line.substr(comma + 1);
-    for (size_t slot = 1; slot <= 9; ++slot) {
-      const auto next = rest.find(',');
-      a[slot] = std::string(rest.substr(0, next));
-      if (next == std::string_view::npos) break;
-      rest.remove_prefix(next + 1);
-    }
+    form.name = std::string(line.substr(1));
+    form.a[1] = std::string(line);
+    return form;
   }
+  form.name = std::string(line.substr(1, comma - 1));
+  std::string_view rest = line.substr(comma + 1);
+  for (size_t slot = 1; slot <= 9; ++slot) {
+    const auto next = rest.find(',');
+    form.a[slot] = std::string(rest.substr(0, next));
+    if (next == std::string_view::npos) break;
+    rest.remove_prefix(next + 1);
+  }
+  return form;
+}
+
+std::string expandQuoteForm(const GameSession& session, std::string_view line) {
+  const QuoteForm form = readQuoteForm(line);
+  const std::string& name = form.name;
+  const auto& a = form.a;
   if (name == "lnk") return "<a href= " + session.FolderUrl + "Scp=" + a[1] + ">" + a[2] + "</a>";
   if (name == "shp") return picture(session, a[1], a[2], a[3], a[4]);
   if (name == "fig")

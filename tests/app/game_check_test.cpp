@@ -75,6 +75,10 @@ TEST(GameCheck, MistakesGameGivesExactlyTheExpectedLinesSortedByFileAndLine) {
                                    "script @norte",              // 21: an alias
                                    "instalfonte letra",          // 22: a font file that is none
                                    "display FOTO.JPG,tel,0,0",   // 23: shown as text
+                                   "'a page with",               // 24
+                                   "#lnk,sala4,a link",          // 25: no script
+                                   "#fig,chave.bmp,start,8,8",   // 26
+                                   "#shp,porta.gif' and more",   // 27: closing line: no form
                                });
   writeRaw(game.folder() + "letra.ttf", "this is no font");
   // Written as UTF-8: the player reads it as Windows-1252.
@@ -105,6 +109,7 @@ TEST(GameCheck, MistakesGameGivesExactlyTheExpectedLinesSortedByFileAndLine) {
       "start.scp:22: font \"letra\" cannot be read: not a TrueType or OpenType font",
       "start.scp:23: \"FOTO.JPG\" shows as text, not as a picture: pictures are known by \".gif\", \".png\", "
       "\".jpg\" or \".bmp\" in small letters",
+      "start.scp:25: script \"sala4\" does not exist (sala4.scp)",
       "vocab.scp:2: a vocabulary line without \"|\" between its phrase and its script",
       "vocab.scp:3: script \"sala9\" does not exist (sala9.scp)",
   };
