@@ -6,9 +6,10 @@
 #include "app/player.h"
 #include "app/quit_signals.h"
 #include "app/replay.h"
+#include "app/save_slot_actions.h"
+#include "app/save_slot_listing.h"
 #include "app/window_scale.h"
 #include "base/text.h"
-#include "services/audio_service.h"
 
 #include <QApplication>
 #include <QDir>
@@ -92,6 +93,15 @@ int main(int argc, char* argv[]) {
     return 0;
   }
   if (!options.newGame.empty()) return writeNewGame(options.newGame, options.newModel, std::cout, std::cerr);
+  if (!options.listSavesFolder.empty()) {
+    std::string problem;
+    const std::string folder = checkedGameFolder(options.listSavesFolder, problem);
+    if (!problem.empty()) {
+      std::cerr << "taluvin: " << problem << '\n';
+      return 2;
+    }
+    return printSaveList(folder, executableBaseName(argv[0]), std::cout, std::cerr);
+  }
   if (options.headless) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
@@ -119,6 +129,14 @@ int main(int argc, char* argv[]) {
     programFolder = withSeparator(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
   const std::string programName =
       QFile::encodeName(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName()).toStdString();
+
+  // A slot that cannot be restored is refused before anything is shown or written.
+  if (!options.loadSave.empty()) {
+    if (const std::string refusal = checkSlotToLoad(programFolder, programName, options.loadSave); !refusal.empty()) {
+      std::cerr << "taluvin: " << refusal << '\n';
+      return 2;
+    }
+  }
 
   // SDL would take SIGINT and SIGTERM for itself and only queue a quit event nobody reads; the
   // program handles them, so Ctrl-C and a polite kill end it through its exit steps.
@@ -166,13 +184,17 @@ int main(int argc, char* argv[]) {
       if (options.headless && !replay) player.requestQuit();
     });
   }
+  if (!options.loadSave.empty()) {
+    QTimer::singleShot(0, [&] {
+      if (!restoreGameFromSlot(player, options.loadSave)) QCoreApplication::exit(2);
+      else if (options.headless && !replay) player.requestQuit();
+    });
+  }
   if (replay) replay->begin();
 
   int code = 0;
   if (!player.quitRequested()) code = app.exec();
   player.shutdown();
-  // Closing the device would wait on the audio thread; the process's end closes it at no cost.
-  player.audio().stopForExit();
   if (traceFile) traceFile->flush();
   // Ended by a signal: say so in the exit code, as a shell would for a process the signal killed.
   if (quitSignals.received() != 0) return 128 + quitSignals.received();

@@ -18,6 +18,9 @@ const char* usageText() {
          "                  the largest whole factor whose window fits in 80% of the screen (the\n"
          "                  default; 1 under --headless). Games see the same pixels at any scale\n"
          "  --list-commands print the script language's commands in the order they are tested\n"
+         "  --list-saves GAME_FOLDER  print the game's save slots (time and place of each)\n"
+         "  --load-save SLOT  restore save slot SLOT (a number, or a slot folder) and reopen the game\n"
+         "                  at its place\n"
          "  --markdown      with --list-commands: the authors' command reference in Markdown\n"
          "  --new FOLDER    write a small working game into FOLDER (new or empty) and stop\n"
          "  --model N       with --new: the screen model 0 to 4 the game uses (default 1)\n"
@@ -70,6 +73,10 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
         parsed.showUsage = false;
         return parsed;
       }
+    } else if (a == "--list-saves") {
+      if (!value(o.listSavesFolder, "a game folder")) return parsed;
+    } else if (a == "--load-save") {
+      if (!value(o.loadSave, "a slot number or a slot folder")) return parsed;
     } else if (a == "--start") {
       o.start = true;
     } else if (a == "--headless") {
@@ -105,6 +112,8 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
     }
   }
   if (o.check && o.gameFolder.empty()) parsed.error = "--check needs a game folder";
+  // Both open the game, each its own way.
+  if (!o.loadSave.empty() && o.start) parsed.error = "--load-save and --start both open the game: give one";
   return parsed;
 }
 

@@ -11,6 +11,8 @@ struct Options {
   std::string gameFolder;  // empty: the program's own folder
   std::string traceFile;   // empty: no trace; "-": standard error
   std::string replayFile;
+  std::string listSavesFolder;  // --list-saves: print that game's save slots and end
+  std::string loadSave;         // --load-save: restore this slot and reopen the game at its place
   bool start = false;
   bool headless = false;
   bool help = false;

@@ -2,6 +2,7 @@
 #include "app/player.h"
 
 #include "app/interpreter_window.h"
+#include "app/save_slot_actions.h"
 #include "base/text.h"
 #include "interact/keyboard.h"
 #include "interact/monitor_pointer.h"
@@ -52,6 +53,7 @@ Player::Player(const Options& options, const std::string& programFolder, const s
   connectKeyboardHandlers(*this);
   connectPageLinks(*this);
   connectMonitorHandlers(*this);
+  connectSaveSlotKeys(*this);
   zoneReveal_ = std::make_unique<ZoneReveal>(main_->screen(), *monitor_);
   watchRevealKey(*zoneReveal_, main_.get());
   // The writer reports from its own thread; the player says it once, on its own thread.

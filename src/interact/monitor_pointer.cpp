@@ -18,7 +18,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QtMath>
 #include <QPainter>
 #include <algorithm>
 #include <utility>
@@ -250,8 +249,7 @@ class MemoImageEvents : public QObject {
     if (type != QEvent::MouseMove && type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease)
       return false;
     auto* mouse = static_cast<QMouseEvent*>(event);
-    // Under a scaled window the pointer lies between design pixels: it is on the one it covers.
-    const QPoint at(qFloor(mouse->position().x()), qFloor(mouse->position().y()));
+    const QPoint at = mouse->position().toPoint();
     const QPoint global = mouse->globalPosition().toPoint();
     if (type == QEvent::MouseMove) pointer_.move(at, global);
     if (type == QEvent::MouseButtonPress) pointer_.press(at, global);
