@@ -7,6 +7,8 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libsdl2-dev libsdl2-mixer-dev
+  timgm6mb-soundfont  # the General MIDI soundfont MIDI music plays through
+  sox libsox-fmt-base libsox-fmt-mp3  # the tests make their Ogg and MP3 music with it
   libpng-dev libjpeg62-turbo-dev libgif-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev liblua5.4-dev
   fonts-liberation2 fonts-dejavu-core

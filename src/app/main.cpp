@@ -10,6 +10,7 @@
 #include "app/save_slot_listing.h"
 #include "app/window_scale.h"
 #include "base/text.h"
+#include "services/audio_service.h"
 
 #include <QApplication>
 #include <QDir>
@@ -195,6 +196,8 @@ int main(int argc, char* argv[]) {
   int code = 0;
   if (!player.quitRequested()) code = app.exec();
   player.shutdown();
+  // Closing the device would wait on the audio thread; the process's end closes it at no cost.
+  player.audio().stopForExit();
   if (traceFile) traceFile->flush();
   // Ended by a signal: say so in the exit code, as a shell would for a process the signal killed.
   if (quitSignals.received() != 0) return 128 + quitSignals.received();

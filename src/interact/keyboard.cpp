@@ -3,14 +3,13 @@
 
 #include "base/text.h"
 #include "interact/typed_commands.h"
+#include "interact/volume_keys.h"
 #include "present/main_window.h"
 #include "present/command_panel.h"
 #include "present/screen.h"
 #include "script/command_context.h"
 #include "services/sound_commands.h"
-#include "state/game_paths.h"
 #include "state/game_session.h"
-#include "state/text_file.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -44,10 +43,7 @@ constexpr std::pair<char, std::uint16_t> kPunctuationKeys[] = {
 bool isEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
 // A new effect cuts off the one playing, so a game without the key click keeps its sound.
-void playKeyClick(CommandContext& context) {
-  const auto path = resolveInFolder(context.session().GameFolder, kKeySound);
-  if (path && fileExists(*path)) playClickSound(context, kKeySound);
-}
+void playKeyClick(CommandContext& context) { playClickSoundIfPresent(context, kKeySound); }
 
 // Both main windows see every key first: a press is the key held, any release lets go of it.
 class HeldKeyWatcher : public QObject {
@@ -236,6 +232,8 @@ void connectKeyboardHandlers(CommandContext& context) {
   box->installEventFilter(new RegisterInputKeys(box, context));
   QPlainTextEdit* console = screen.consoleText();
   console->installEventFilter(new ConsoleFocus(console, line));
+  // Installed last, so it sees a key before the held-key watcher and can keep it from the game.
+  connectVolumeKeys(context);
 }
 
 }  // namespace taluvin

@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QtMath>
 #include <QPainter>
 #include <algorithm>
 #include <utility>
@@ -249,7 +250,8 @@ class MemoImageEvents : public QObject {
     if (type != QEvent::MouseMove && type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease)
       return false;
     auto* mouse = static_cast<QMouseEvent*>(event);
-    const QPoint at = mouse->position().toPoint();
+    // Under a scaled window the pointer lies between design pixels: it is on the one it covers.
+    const QPoint at(qFloor(mouse->position().x()), qFloor(mouse->position().y()));
     const QPoint global = mouse->globalPosition().toPoint();
     if (type == QEvent::MouseMove) pointer_.move(at, global);
     if (type == QEvent::MouseButtonPress) pointer_.press(at, global);

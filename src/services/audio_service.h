@@ -1,8 +1,13 @@
 // Sound effects and music through SDL_mixer; without an audio device the game simply runs silently.
 #pragma once
 
+#include "services/player_volume.h"
+#include "services/sound_cache.h"
+
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 // SDL_mixer's own handle types, declared here so SDL's headers stay out of every includer.
 struct Mix_Chunk;
@@ -14,7 +19,7 @@ namespace taluvin {
 // Every call is safe without a device, before start() and after stop(): it then does nothing.
 class AudioService {
  public:
-  AudioService() = default;
+  AudioService();
   ~AudioService();
   AudioService(const AudioService&) = delete;
   AudioService& operator=(const AudioService&) = delete;
@@ -26,33 +31,63 @@ class AudioService {
 
   // A new effect cuts off the one still playing. Files that cannot be loaded are skipped quietly.
   void playEffect(const std::string& path);
+  // Like playEffect, but a file that cannot be loaded leaves the playing effect alone. Returns
+  // whether the file plays.
+  bool playEffectIfLoadable(const std::string& path);
   // Returns when the effect has finished (or was cut off), running letEventsRun meanwhile so the
   // window stays responsive; also as soon as stopWaiting says so (the program is ending).
   void playEffectAndWait(const std::string& path, const std::function<void()>& letEventsRun,
                          const std::function<bool()>& stopWaiting = {});
   void stopEffect();
+  // The decoded effects kept for the next press.
+  const SoundCache& effectCache() const { return effects_; }
 
-  // Plays the file once at full volume, replacing any music. Returns false when the file cannot
-  // be opened as music; without a device, whether the file exists.
+  // Plays the file once at the game's full volume, replacing any music. Returns false when the
+  // file cannot be opened as music; without a device, whether the file exists. MIDI is played
+  // through a General MIDI soundfont (see setSoundFontFolders).
   bool playMusic(const std::string& path);
   void stopMusic();
   // Sets the volume of the open track (one that has ended stays open until the next); without
   // one it does nothing. Script volumes run from 0 to 1000; values outside are clamped.
   void setMusicVolume(int volume);
-  // The level handed to the mixer for the open track, 0..MIX_MAX_VOLUME.
-  int musicVolume() const { return mixerMusicVolume_; }
+  // The game's level for the open track, 0..MIX_MAX_VOLUME, before the player's own volume.
+  int musicVolume() const { return gameMusicVolume_; }
+
+  // The player's volume scales the game's levels of music and effects alike.
+  void setPlayerVolume(const PlayerVolume& volume);
+  const PlayerVolume& playerVolume() const { return playerVolume_; }
+
+  // Folders searched for a soundfont the first time music is played, unless SDL_SOUNDFONTS names
+  // one; the standard folders by default. When none holds one, the first MIDI track says so once
+  // on standard error.
+  void setSoundFontFolders(std::vector<std::string> folders);
+  // The soundfont chosen; empty before the first music, or when none was found.
+  const std::string& soundFont() const { return soundFont_; }
 
   // Stops all sound and closes the device; start() may open it again.
   void stop();
+  // At the very end of the program: stops all sound but leaves the device to the process's end,
+  // since closing it waits on the audio thread for a whole buffer or more.
+  void stopForExit();
 
  private:
   void reportSilenceOnce(const char* reason);
+  void chooseSoundFont();
+  void applyVolumes();
 
   bool deviceOpen_ = false;
   bool silenceReported_ = false;
+  bool soundFontChosen_ = false;
+  bool noSoundFontReported_ = false;
+  SoundCache effects_;
   Mix_Chunk* effect_ = nullptr;
+  // Counts effects started, so a wait ends when another starts even if it is the same sound.
+  std::uint64_t effectsStarted_ = 0;
   _Mix_Music* music_ = nullptr;
-  int mixerMusicVolume_ = 128;
+  int gameMusicVolume_ = 128;
+  PlayerVolume playerVolume_;
+  std::vector<std::string> soundFontFolders_;
+  std::string soundFont_;
 };
 
 }  // namespace taluvin

@@ -32,6 +32,12 @@ void playClickSound(CommandContext& context, const std::string& name) {
   if (path) context.audio().playEffect(*path);
 }
 
+void playClickSoundIfPresent(CommandContext& context, const std::string& name) {
+  if (name.empty()) return;
+  auto path = resolveInFolder(context.session().GameFolder, name);
+  if (path) context.audio().playEffectIfLoadable(*path);
+}
+
 Flow cmdPlayMusic(ScriptInterpreter& ip) {
   // slot 1 = music file in the game folder
   static const std::string kUnplayable = w(" <--- não consegue tocar este arquivo");

@@ -1,0 +1,94 @@
+// Reading, writing and stepping the player's volume setting.
+#include "services/player_volume.h"
+
+#include "state/state_writer.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string_view>
+
+namespace taluvin {
+
+namespace {
+
+constexpr std::string_view kVolumeKey = "volume=";
+constexpr std::string_view kMuteKey = "mute=";
+// Far more than the two lines need: a file grown by mistake is not read whole.
+constexpr std::streamsize kMaxFileBytes = 4096;
+
+bool readNumber(std::string_view text, int low, int high, int& value) {
+  while (!text.empty() && (text.back() == '\r' || text.back() == ' ')) text.remove_suffix(1);
+  int read = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), read);
+  if (error != std::errc() || end != text.data() + text.size() || read < low || read > high) return false;
+  value = read;
+  return true;
+}
+
+}  // namespace
+
+PlayerVolume PlayerVolume::stepped(int steps) const {
+  PlayerVolume next = *this;
+  next.level = std::clamp(level + steps, 0, kSteps);
+  next.muted = false;
+  return next;
+}
+
+PlayerVolume parsePlayerVolume(const std::string& text) {
+  PlayerVolume volume;
+  std::string_view rest(text);
+  while (!rest.empty()) {
+    const size_t end = std::min(rest.find('\n'), rest.size());
+    const std::string_view line = rest.substr(0, end);
+    rest.remove_prefix(std::min(end + 1, rest.size()));
+    int value = 0;
+    if (line.starts_with(kVolumeKey)) {
+      if (readNumber(line.substr(kVolumeKey.size()), 0, PlayerVolume::kSteps, value)) volume.level = value;
+    } else if (line.starts_with(kMuteKey)) {
+      if (readNumber(line.substr(kMuteKey.size()), 0, 1, value)) volume.muted = value == 1;
+    }
+  }
+  return volume;
+}
+
+std::string formatPlayerVolume(const PlayerVolume& volume) {
+  return std::string(kVolumeKey) + std::to_string(volume.level) + '\n' + std::string(kMuteKey) +
+         (volume.muted ? "1" : "0") + '\n';
+}
+
+std::string playerVolumeFile() {
+  // Relative paths in these variables are to be ignored: they would lead somewhere by accident.
+  std::string base;
+  if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/') {
+    base = config;
+  } else if (const char* home = std::getenv("HOME"); home && home[0] == '/') {
+    base = std::string(home) + "/.config";
+  } else {
+    return {};
+  }
+  return base + "/taluvin/audio.ini";
+}
+
+PlayerVolume loadPlayerVolume(const std::string& file) {
+  if (file.empty()) return {};
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return {};
+  std::string text(static_cast<size_t>(kMaxFileBytes), '\0');
+  in.read(text.data(), kMaxFileBytes);
+  text.resize(static_cast<size_t>(in.gcount()));
+  return parsePlayerVolume(text);
+}
+
+void savePlayerVolume(const std::string& file, const PlayerVolume& volume) {
+  if (file.empty()) return;
+  std::error_code ignored;  // a folder that cannot be made is said by the writer's failure
+  std::filesystem::create_directories(std::filesystem::path(file).parent_path(), ignored);
+  StateSet set;
+  set.addBytes(file, formatPlayerVolume(volume));
+  set.submit();
+}
+
+}  // namespace taluvin

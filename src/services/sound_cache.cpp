@@ -1,0 +1,70 @@
+// Decoded effects kept by path, checked against the file at each use, least recently used evicted first.
+#include "services/sound_cache.h"
+
+#include <SDL2/SDL_mixer.h>
+#include <sys/stat.h>
+
+namespace taluvin {
+
+namespace {
+
+bool playingSomewhere(const Mix_Chunk* chunk) {
+  const int channels = Mix_AllocateChannels(-1);
+  for (int channel = 0; channel < channels; ++channel)
+    if (Mix_Playing(channel) && Mix_GetChunk(channel) == chunk) return true;
+  return false;
+}
+
+}  // namespace
+
+// One stat per use: cheap next to decoding, and it sees a file replaced or rewritten in place.
+bool SoundCache::stampOf(const std::string& path, FileStamp& stamp) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+  stamp.size = static_cast<std::int64_t>(info.st_size);
+  stamp.changedNs = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
+  return true;
+}
+
+Mix_Chunk* SoundCache::chunk(const std::string& path) {
+  FileStamp stamp;
+  const bool readable = stampOf(path, stamp);
+  if (auto found = entries_.find(path); found != entries_.end()) {
+    Order::iterator entry = found->second;
+    if (readable && entry->stamp == stamp) {
+      order_.splice(order_.begin(), order_, entry);
+      return entry->chunk;
+    }
+    drop(entry);
+  }
+  if (!readable) return nullptr;
+  Mix_Chunk* decoded = Mix_LoadWAV(path.c_str());
+  if (!decoded) return nullptr;
+  evictFor(decoded->alen);
+  order_.push_front(Entry{path, stamp, decoded, decoded->alen});
+  entries_.emplace(path, order_.begin());
+  bytes_ += decoded->alen;
+  return decoded;
+}
+
+void SoundCache::drop(Order::iterator entry) {
+  Mix_FreeChunk(entry->chunk);
+  bytes_ -= entry->bytes;
+  entries_.erase(entry->path);
+  order_.erase(entry);
+}
+
+void SoundCache::evictFor(size_t incoming) {
+  auto entry = order_.end();
+  while (bytes_ + incoming > budget_ && entry != order_.begin()) {
+    --entry;
+    if (playingSomewhere(entry->chunk)) continue;
+    drop(entry++);
+  }
+}
+
+void SoundCache::clear() {
+  while (!order_.empty()) drop(order_.begin());
+}
+
+}  // namespace taluvin

@@ -1,0 +1,59 @@
+// SoundCache: effects decoded once into the device's format and kept by path, within a byte budget.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <list>
+#include <string>
+#include <unordered_map>
+
+struct Mix_Chunk;
+
+namespace taluvin {
+
+// A click plays the same few files over and over: decoding and converting one each press costs
+// more than the rest of the press. A file changed on disk (other size or change time) is decoded
+// again, so a game that rewrites its sounds is heard as it is now.
+class SoundCache {
+ public:
+  explicit SoundCache(size_t byteBudget) : budget_(byteBudget) {}
+  ~SoundCache() { clear(); }
+  SoundCache(const SoundCache&) = delete;
+  SoundCache& operator=(const SoundCache&) = delete;
+
+  // The chunk of a native path, decoded now or kept from before; null when it cannot be read. The
+  // chunk stays valid until the next chunk() or clear(); a chunk still playing is never evicted
+  // for another, since freeing it would cut it off.
+  Mix_Chunk* chunk(const std::string& path);
+  // Frees every chunk; needed before the device closes, whose format the chunks are in.
+  void clear();
+
+  size_t bytes() const { return bytes_; }
+  size_t count() const { return entries_.size(); }
+  bool holds(const std::string& path) const { return entries_.contains(path); }
+
+ private:
+  struct FileStamp {
+    std::int64_t size = -1;
+    std::int64_t changedNs = 0;
+    bool operator==(const FileStamp&) const = default;
+  };
+  struct Entry {
+    std::string path;
+    FileStamp stamp;
+    Mix_Chunk* chunk = nullptr;
+    size_t bytes = 0;
+  };
+  using Order = std::list<Entry>;  // most recently used first
+
+  static bool stampOf(const std::string& path, FileStamp& stamp);
+  void drop(Order::iterator entry);
+  void evictFor(size_t incoming);
+
+  size_t budget_;
+  size_t bytes_ = 0;
+  Order order_;
+  std::unordered_map<std::string, Order::iterator> entries_;
+};
+
+}  // namespace taluvin
