@@ -67,8 +67,18 @@ struct Temporary {
 
 }  // namespace
 
+namespace {
+
+// find_first_of over a set of two searches the set once per character of the line; two memchr runs
+// are many times faster, and a save of a large game asks this of every register.
+bool hasLineBreak(const std::string& line) {
+  return std::memchr(line.data(), '\n', line.size()) || std::memchr(line.data(), '\r', line.size());
+}
+
+}  // namespace
+
 std::string stateFileLine(const std::string& line) {
-  if (line.find_first_of("\r\n") == std::string::npos) return line;
+  if (!hasLineBreak(line)) return line;
   static const char kBreak = '\xA7';  // "§" in Windows-1252
   std::string out;
   out.reserve(line.size());
@@ -90,7 +100,7 @@ void StateSet::add(const std::string& path, const Lines& lines) {
   for (const auto& line : lines) size += line.size() + 2;
   bytes.reserve(size);
   for (const auto& line : lines) {
-    if (line.find_first_of("\r\n") == std::string::npos)
+    if (!hasLineBreak(line))
       bytes += line;
     else
       bytes += stateFileLine(line);
