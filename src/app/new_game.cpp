@@ -142,10 +142,11 @@ int writeNewGame(const std::string& folder, int model, std::ostream& out, std::o
   files.add(base + "taluvin.ini", settings);
   files.add(base + name + ".ini", settings);
   for (const auto& file : templateTextFiles(name, model)) files.add(base + file.name, file.lines);
-  for (const auto& picture : templatePictures()) files.addBytes(base + picture.name, picture.bytes);
+  const auto pictures = templatePictures(model);
+  for (const auto& picture : pictures) files.addBytes(base + picture.name, picture.bytes);
   files.submit();
   StateWriter::instance().drain();
-  if (!fileExists(base + "start.scp") || !fileExists(base + templatePictures().back().name)) {
+  if (!fileExists(base + "start.scp") || !fileExists(base + pictures.back().name)) {
     err << "taluvin: could not write every file of the new game in " << folder << '\n';
     return 2;
   }

@@ -107,14 +107,14 @@ QImage opening() {
   return image;
 }
 
-// The frame behind the game screen and the command panel.
-QImage frame() {
+// The frame behind the game screen and the command panel, and the command line where the model shows one.
+QImage frame(bool commandLine) {
   QImage image = canvas(900, 420, QColor(0x1C, 0x14, 0x0E));
   QPainter p(&image);
   p.setPen(QPen(QColor(0x8A, 0x6A, 0x40), 3));
   p.drawRect(35, 32, 603, 330);
   p.drawRect(671, 41, 217, 273);
-  p.drawRect(61, 378, 567, 37);
+  if (commandLine) p.drawRect(61, 378, 567, 37);
   return image;
 }
 
@@ -133,13 +133,15 @@ QImage button(bool pressed) {
 
 }  // namespace
 
-const std::vector<TemplatePicture>& templatePictures() {
-  static const std::vector<TemplatePicture> kPictures = {
-      {"sala1.png", png(hall())},         {"sala2.png", png(study())},           {"lanterna.png", png(lamp())},
-      {"abertura.png", png(opening())},   {"moldura.png", png(frame())},         {"U-bot1.bmp", encodeBmp(button(false))},
-      {"D-bot1.bmp", encodeBmp(button(true))},   {"vazio.bmp", encodeBmp(clear())},
+std::vector<TemplatePicture> templatePictures(int model) {
+  return {
+      {"sala1.png", png(hall())},       {"sala2.png", png(study())},
+      {"lanterna.png", png(lamp())},    {"abertura.png", png(opening())},
+      {"moldura.png", png(frame(model == 0 || model == 1))},
+      {"U-bot1.bmp", encodeBmp(button(false))},
+      {"D-bot1.bmp", encodeBmp(button(true))},
+      {"vazio.bmp", encodeBmp(clear())},
   };
-  return kPictures;
 }
 
 }  // namespace taluvin

@@ -11,7 +11,8 @@ struct TemplatePicture {
   std::string bytes;  // the encoded file (PNG, or BMP for the end button)
 };
 
-// Rooms, the lamp with its magenta background, the opening and frame pictures and the end button.
-const std::vector<TemplatePicture>& templatePictures();
+// Rooms, the lamp with its magenta background, the opening and frame pictures and the end button,
+// for a screen model 0 to 4.
+std::vector<TemplatePicture> templatePictures(int model);
 
 }  // namespace taluvin
