@@ -1,10 +1,12 @@
 // `--new`: the template game for each screen model opens, plays a short replay, and refuses a used folder.
+#include "app/new_game.h"
 #include "support/program_run.h"
 
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <random>
+#include <set>
 
 using taluvin::testing::runProgram;
 
@@ -89,6 +91,29 @@ TEST_F(NewGame, MonitorGameIsPlayedByClickingTheDoorAndTheLamp) {
   // The monitor fills the (offscreen) screen at a scale near 1: these points lie inside the zones.
   const std::string all = playTemplate(4, "click 330 150 Monitor\nclick 465 195 Monitor\n");
   expectWalkedAndTookTheLamp(all, obx_);
+}
+
+TEST(NewGameSettings, EveryLineThePlayerReadsHasAValueAndTheSwitchesAreOn) {
+  // The lines the player reads that a game may leave empty: the current object, the console and
+  // text styles (normal), the value carried through.
+  const std::set<size_t> mayBeEmpty = {9, 57, 67, 95};
+  const std::set<size_t> neverRead = {2, 3, 31, 54, 55, 56, 60, 61, 62, 63, 98, 99, 100};
+  for (int model = 0; model <= 4; ++model) {
+    const auto lines = taluvin::templateSettings("castelo", model);
+    ASSERT_EQ(lines.size(), 101u);
+    for (size_t k = 0; k < lines.size(); ++k) {
+      if ((k >= 80 && k <= 92) || mayBeEmpty.count(k) || neverRead.count(k)) continue;
+      EXPECT_FALSE(lines[k].empty()) << "line " << k;
+    }
+    // Without these the message strip, the command line and the command panel stay hidden.
+    EXPECT_EQ(lines[35], "*");
+    EXPECT_EQ(lines[44], "*");
+    EXPECT_EQ(lines[53], "*");
+    EXPECT_EQ(lines[4], "castelo");
+    EXPECT_EQ(lines[26], std::to_string(model));
+  }
+  EXPECT_EQ(taluvin::templateGameName("/tmp/x/My Castle/"), "mycastle");
+  EXPECT_EQ(taluvin::templateGameName("/tmp/x/%%%"), "jogo");
 }
 
 TEST_F(NewGame, RefusesAFolderInUseAndAModelOutOfRange) {
