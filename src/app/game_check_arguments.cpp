@@ -1,6 +1,8 @@
 // The checker's map from each dispatch row to what its arguments name.
 #include "app/game_check_arguments.h"
 
+#include "app/game_check_settings.h"
+#include "base/numbers.h"
 #include "present/picture_file.h"
 #include "present/picture_placement.h"
 
@@ -99,6 +101,13 @@ const std::unordered_map<std::string_view, Describe>& rows() {
     m["telpos="] = fixed({{1, R::Picture}, {2, R::Script}});
     for (auto row : {"linktel=", "linkfunc=", "linkpainel=", "click"})
       m[row] = [](std::string_view, const ArgumentSlots& a) { return linkUses(a); };
+    // With its exit set, the line becomes a panel link whose first slot is the item and whose action
+    // is the exit's script; the slots after them stay where they are.
+    m["ifdir="] = [](std::string_view, const ArgumentSlots& a) {
+      Uses uses{{8, R::Picture}, {9, R::Sound}};
+      pictureOrText(uses, 2, a[2], isPictureName);
+      return uses;
+    };
     m["shape="] = [](std::string_view, const ArgumentSlots& a) {
       Uses uses{{6, R::Script}, {7, R::Picture}};
       pictureOrText(uses, 1, a[1], [](const std::string& name) { return namesPicture(name); });
@@ -126,6 +135,15 @@ const std::unordered_map<std::string_view, Describe>& rows() {
       return a[1] == "off" ? Uses{} : Uses{{1, R::Sound}};
     };
     m["instalfonte"] = fixed({{1, R::Font}});
+    // A settings line changed by a script holds what the file's line holds.
+    m["defini="] = [](std::string_view, const ArgumentSlots& a) {
+      const auto index = parseInt(a[1]);
+      if (!index) return Uses{};
+      if (holdsLine(kScriptLines, *index)) return Uses{{2, *index == 17 ? R::Vocabulary : R::Script}};
+      if (holdsLine(kPictureLines, *index)) return Uses{{2, R::Picture}};
+      if (holdsLine(kColourLines, *index)) return Uses{{2, R::Colour}};
+      return Uses{};
+    };
     // Colours.
     for (auto row : {"corfnd=", "corlnk=", "corvzk=", "cortxt=", "telacorfnd=", "telacortxt=", "cleartela",
                      "clearbuf", "clearfunc"})

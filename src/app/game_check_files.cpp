@@ -1,5 +1,6 @@
 // The checker's reading of the settings, register, object and vocabulary files, and of encodings.
 #include "app/game_check_context.h"
+#include "app/game_check_settings.h"
 
 #include "base/numbers.h"
 #include "base/text.h"
@@ -14,26 +15,6 @@
 namespace taluvin {
 
 namespace {
-
-struct SettingsLine {
-  size_t index;  // counted from 0, as the program reads the file
-  const char* meaning;
-};
-
-const SettingsLine kScriptLines[] = {{6, "the initial script"},        {7, "the script last run"},
-                                     {8, "the return script"},         {10, "the current place"},
-                                     {17, "the vocabulary script"},    {75, "the script for a phrase not understood"}};
-const SettingsLine kPictureLines[] = {{13, "the opening picture"}, {14, "the frame picture"}};
-const SettingsLine kColourLines[] = {{18, "the background colour"},
-                                     {19, "the text colour"},
-                                     {20, "the link colour"},
-                                     {21, "the visited-link colour"},
-                                     {34, "the console's text colour"},
-                                     {40, "the command line's colour"},
-                                     {43, "the command line's text colour"},
-                                     {71, "the end button label's colour"},
-                                     {94, "the command panel's colour"}};
-constexpr size_t kEndButtonLine = 66;
 
 int fileLine(size_t index) { return static_cast<int>(index) + 1; }
 

@@ -79,6 +79,7 @@ TEST(GameCheck, MistakesGameGivesExactlyTheExpectedLinesSortedByFileAndLine) {
                                    "#lnk,sala4,a link",          // 25: no script
                                    "#fig,chave.bmp,start,8,8",   // 26
                                    "#shp,porta.gif' and more",   // 27: closing line: no form
+                                   "defini= 19,FF00",            // 28: a colour line given no colour
                                });
   writeRaw(game.folder() + "letra.ttf", "this is no font");
   // Written as UTF-8: the player reads it as Windows-1252.
@@ -110,6 +111,7 @@ TEST(GameCheck, MistakesGameGivesExactlyTheExpectedLinesSortedByFileAndLine) {
       "start.scp:23: \"FOTO.JPG\" shows as text, not as a picture: pictures are known by \".gif\", \".png\", "
       "\".jpg\" or \".bmp\" in small letters",
       "start.scp:25: script \"sala4\" does not exist (sala4.scp)",
+      "start.scp:28: colour \"FF00\" is not six hexadecimal digits RRGGBB",
       "vocab.scp:2: a vocabulary line without \"|\" between its phrase and its script",
       "vocab.scp:3: script \"sala9\" does not exist (sala9.scp)",
   };
