@@ -23,6 +23,10 @@ class FreshWorkingFolder : public ::testing::EmptyTestEventListener {
     folder_ = pattern;
     std::filesystem::current_path(folder_, ec);
     if (ec) ADD_FAILURE() << "cannot work in " << folder_ << ": " << ec.message();
+    // Save slots and the player's own settings live in the user's folders: a test must never reach
+    // the real ones, and starts with none.
+    setenv("XDG_DATA_HOME", (folder_ + "/user-data").c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (folder_ + "/user-config").c_str(), 1);
   }
 
   void OnTestEnd(const ::testing::TestInfo&) override {
