@@ -75,6 +75,14 @@ std::optional<std::string> resolveInFolder(const std::string& folder, const std:
   if (!namedInsideByText(name)) return std::nullopt;
   const auto& folderReal = realFolder(folder);
   if (!folderReal) return std::nullopt;
+  // A plain name in the folder itself, what nearly every script names, leads elsewhere only when
+  // it is a symlink: one look at it settles it, without working out its canonical path.
+  if (name.find_first_of("/\\") == std::string::npos && name != ".") {
+    std::error_code ec;
+    const fs::file_status status = fs::symlink_status(*folderReal / nativeName(name), ec);
+    if ((!ec || status.type() == fs::file_type::not_found) && !fs::is_symlink(status))
+      return joinInFolder(folder, name);
+  }
   const auto real = realLocation(*folderReal / nativeName(name));
   if (!real || !liesWithin(*real, *folderReal)) return std::nullopt;
   return joinInFolder(folder, name);
