@@ -203,3 +203,27 @@ TEST(GameCheck, GamesWrittenByNewPassCleanInEveryModel) {
     EXPECT_EQ(run.exitCode, 0) << "model " << model << ":\n" << run.out;
   }
 }
+
+TEST(GameCheck, SettingsAndRegisterFilesAreReadAsThePlayerOpensThem) {
+  TestGame game;
+  writeWellFormedGame(game);
+  game.settings({{5, "250"}, {8, "Start"}, {17, "vocab"}, {66, "bot.bmp"}, {94, "#10"}});
+  game.write("start.scp", "reg= 200,x\n");
+  auto run = runProgram({"--check", game.folder()});
+  EXPECT_EQ(run.exitCode, 1);
+  const std::vector<std::string> lines{
+      "jogo.ini:9: the return script \"Start\" does not exist; the folder has \"start.scp\" (letter case differs)",
+      "jogo.ini:67: the end button's picture \"U-bot.bmp\" does not exist",
+      "jogo.ini:67: the end button's picture \"D-bot.bmp\" does not exist",
+      "jogo.ini:95: the command panel's colour \"#10\" is not six hexadecimal digits RRGGBB",
+      "jogo.rgs:101: holds registers 0 to 100, but the game's settings count 250; \"#101\" and above would end a run",
+      "start.scp:1: register 200 is outside the table (registers 0 to 100)",
+  };
+  EXPECT_EQ(outputLines(run.out), lines) << run.out;
+
+  std::filesystem::remove(game.folder() + "taluvin.ini");
+  auto unnamed = runProgram({"--check", game.folder()});
+  EXPECT_EQ(unnamed.exitCode, 1);
+  EXPECT_EQ(outputLines(unnamed.out).front(),
+            "taluvin.ini:1: the program's settings file is missing; its line 5 names the game");
+}
