@@ -187,6 +187,7 @@ int checkGameFolder(const std::string& folder, const std::string& programName, s
   if (std::find(scripts.begin(), scripts.end(), "start.scp") == scripts.end())
     check.report("start.scp", 1, "the game has no start script start.scp; nothing can start it");
 
+  if (fileExists(folder + programName + ".ini")) checkEncoding(check, programName + ".ini");
   if (!check.session().GameName.empty()) {
     for (const char* extension : {".ini", ".rgs", ".obx", ".obz"}) {
       const std::string file = cp1252ToUtf8(check.session().GameName) + extension;
