@@ -106,6 +106,17 @@ std::string openGameFiles(GameSession& s, const std::string& gameName) {
   return {};
 }
 
+void putSessionLines(Settings& settings, const GameSession& s) {
+  settings.set(4, s.GameName);
+  settings.set(5, std::to_string(s.RegCount));
+  settings.set(6, s.IniScp);
+  settings.set(7, s.Script);
+  settings.set(8, s.RetScp);
+  settings.set(9, s.Objeto);
+  settings.set(10, s.Posic);
+  settings.set(95, s.carriedLine95);
+}
+
 void writeExitFiles(GameSession& s, const ExitGeometry& g) {
   // A folder holding no game (neither the program's settings file nor a start script) was named
   // by mistake: it is left exactly as it was.
@@ -114,16 +125,9 @@ void writeExitFiles(GameSession& s, const ExitGeometry& g) {
   st.padForWriting();
   st.set(0, std::to_string(g.left));
   st.set(1, std::to_string(g.top));
-  st.set(4, s.GameName);
-  st.set(5, std::to_string(s.RegCount));
-  st.set(6, s.IniScp);
-  st.set(7, s.Script);
-  st.set(8, s.RetScp);
-  st.set(9, s.Objeto);
-  st.set(10, s.Posic);
+  putSessionLines(st, s);
   st.set(11, std::to_string(g.contentWidth));
   st.set(12, std::to_string(g.contentHeight));
-  st.set(95, s.carriedLine95);
   StateSet files;
   files.add(s.programSettingsPath(), st.lines());
   // Before a game is opened its folder is unknown; its files are left alone rather than

@@ -24,6 +24,13 @@ struct ExitGeometry {
   int left = 0, top = 0, contentWidth = 900, contentHeight = 420;
 };
 
+class Settings;
+
+// Writes into the settings what the session holds of them: the game's name and register count, the
+// scripts to start and return to, the current object and place (lines 4 to 10), and line 95 as the
+// program's own file had it. The exit steps and a save slot both save the game this way.
+void putSessionLines(Settings& settings, const GameSession& session);
+
 // Both settings files (at least 101 lines, line 95 carried over) and the state files.
 void writeExitFiles(GameSession& session, const ExitGeometry& geometry);
 

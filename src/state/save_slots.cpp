@@ -4,6 +4,7 @@
 #include "base/text.h"
 #include "state/game_paths.h"
 #include "state/game_session.h"
+#include "state/lifecycle.h"
 #include "state/settings.h"
 #include "state/state_writer.h"
 
@@ -47,26 +48,11 @@ int slotNumber(const std::string& name) {
   return std::atoi(name.c_str());
 }
 
-bool writeAll(int fd, const std::string& bytes) {
-  const char* p = bytes.data();
-  size_t left = bytes.size();
-  while (left > 0) {
-    const ssize_t n = ::write(fd, p, left);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    p += n;
-    left -= static_cast<size_t>(n);
-  }
-  return true;
-}
-
 // A new file, never one already there (nor a link planted in its place), written and flushed.
 std::string writeNewFile(const std::string& path, const std::string& bytes) {
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
   if (fd < 0) return std::strerror(errno);
-  const bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
+  const bool ok = writeAllBytes(fd, bytes) && ::fsync(fd) == 0;
   const int error = errno;
   ::close(fd);
   return ok ? std::string() : std::strerror(error);
@@ -211,14 +197,7 @@ SlotSaved saveToNextSlot(const GameSession& s, const std::string& time, const st
   // The game's state as the exit steps would write it now.
   Settings settings = s.settings;
   settings.padForWriting();
-  settings.set(4, s.GameName);
-  settings.set(5, std::to_string(s.RegCount));
-  settings.set(6, s.IniScp);
-  settings.set(7, s.Script);
-  settings.set(8, s.RetScp);
-  settings.set(9, s.Objeto);
-  settings.set(10, s.Posic);
-  settings.set(95, s.carriedLine95);
+  putSessionLines(settings, s);
   const std::string base = nativeGameName(s.GameName);
   const std::pair<std::string, std::string> files[] = {
       {base + ".ini", stateFileBytes(settings.lines())},

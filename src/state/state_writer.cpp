@@ -38,7 +38,9 @@ std::string folderName(const std::string& path) {
   return folder.empty() ? std::string("./") : folder;
 }
 
-bool writeAll(int fd, const std::string& bytes) {
+}  // namespace
+
+bool writeAllBytes(int fd, const std::string& bytes) {
   const char* p = bytes.data();
   size_t left = bytes.size();
   while (left > 0) {
@@ -52,6 +54,8 @@ bool writeAll(int fd, const std::string& bytes) {
   }
   return true;
 }
+
+namespace {
 
 void syncFolder(const std::string& folder) {
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -245,7 +249,7 @@ std::string StateWriter::writeSet(const std::map<std::string, std::string>& allF
     struct stat old {};
     const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
     ::fchmod(fd, mode);
-    const bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    const bool ok = writeAllBytes(fd, bytes) && ::fsync(fd) == 0;
     const int error = errno;
     ::close(fd);
     if (!ok) {
@@ -263,7 +267,7 @@ std::string StateWriter::writeSet(const std::map<std::string, std::string>& allF
     journal = *folders.begin() + kJournal;
     std::string name = journal + kTempMark + "XXXXXX";
     const int fd = ::mkostemp(name.data(), O_CLOEXEC);
-    const bool ok = fd >= 0 && writeAll(fd, lines) && ::fsync(fd) == 0;
+    const bool ok = fd >= 0 && writeAllBytes(fd, lines) && ::fsync(fd) == 0;
     const int error = errno;
     if (fd >= 0) ::close(fd);
     if (!ok || ::rename(name.c_str(), journal.c_str()) != 0) {

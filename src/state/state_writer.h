@@ -88,6 +88,9 @@ class StateWriter {
   bool failing_ = false;  // the last set failed and was reported
 };
 
+// Writes every byte to the descriptor, again after an interrupted write; false on a failure (errno says).
+bool writeAllBytes(int fd, const std::string& bytes);
+
 // Line text as a state file line: CR LF, CR and LF inside it become "§".
 std::string stateFileLine(const std::string& line);
 
