@@ -73,7 +73,7 @@ TEST_F(DemoCopy, WalkthroughTakesTheKeyOpensTheGateAndEndsWithTheEndButton) {
   // The hall's doors run its exits through their aliases.
   EXPECT_TRUE(traced("   9: norte= biblioteca"));
   EXPECT_TRUE(traced("  11: linktel= vazio.bmp,biblioteca,258,60,80,130,2,realce.bmp,porta.wav"));
-  EXPECT_TRUE(traced("   5: playmusic tema.wav"));
+  EXPECT_TRUE(traced("   5: playmusic tema.mid"));
   EXPECT_TRUE(traced("   1: pegobj chave"));
   EXPECT_TRUE(traced("   5: poeobj= chave,portao"));
   EXPECT_TRUE(traced("   4: reg= 3,venceu"));
