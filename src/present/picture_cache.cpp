@@ -1,22 +1,14 @@
 // Decoded pictures kept by path, checked against the file at each use, least recently used evicted first.
 #include "present/picture_cache.h"
 
-#include <sys/stat.h>
 
 namespace taluvin {
 
 // One stat per use: cheap next to decoding, and it sees a file replaced or rewritten in place.
-bool PictureCache::stampOf(const std::string& path, FileStamp& stamp) {
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
-  stamp.size = static_cast<int64_t>(info.st_size);
-  stamp.changedNs = static_cast<int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
-  return true;
-}
-
 PictureLoad PictureCache::load(const std::string& path) {
-  FileStamp stamp;
-  const bool readable = stampOf(path, stamp);
+  const std::optional<FileStamp> looked = fileStampOf(path);
+  const bool readable = looked.has_value();
+  const FileStamp stamp = looked.value_or(FileStamp{});
   {
     std::lock_guard lock(mutex_);
     if (auto found = entries_.find(path); found != entries_.end()) {

@@ -3,6 +3,8 @@
 
 #include "present/picture_file.h"
 
+#include "state/file_stamp.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <list>
@@ -38,11 +40,6 @@ class PictureCache {
   uint64_t decodes() const;
 
  private:
-  struct FileStamp {
-    int64_t size = -1;
-    int64_t changedNs = 0;
-    bool operator==(const FileStamp&) const = default;
-  };
   struct Entry {
     std::string path;
     FileStamp stamp;
@@ -51,7 +48,6 @@ class PictureCache {
   };
   using Order = std::list<Entry>;  // most recently used first
 
-  static bool stampOf(const std::string& path, FileStamp& stamp);
   void drop(Order::iterator entry);
   void evictFor(size_t incoming);
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "script/parsed_script.h"
+#include "state/file_stamp.h"
 
 #include <cstdint>
 #include <memory>
@@ -28,18 +29,10 @@ class ScriptCache {
   size_t reads() const { return reads_; }
 
  private:
-  struct Stamp {
-    int64_t size = 0;
-    int64_t modifiedNs = 0;
-    int64_t changedNs = 0;
-    uint64_t inode = 0;
-    bool operator==(const Stamp&) const = default;
-  };
   struct Entry {
-    Stamp stamp;
+    FileStamp stamp;
     std::shared_ptr<const ParsedScript> script;
   };
-  static bool stampOf(const std::string& path, Stamp& stamp);
 
   const CommandIndex& commands_;
   std::unordered_map<std::string, Entry> entries_;

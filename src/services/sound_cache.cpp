@@ -2,7 +2,6 @@
 #include "services/sound_cache.h"
 
 #include <SDL2/SDL_mixer.h>
-#include <sys/stat.h>
 
 namespace taluvin {
 
@@ -18,17 +17,10 @@ bool playingSomewhere(const Mix_Chunk* chunk) {
 }  // namespace
 
 // One stat per use: cheap next to decoding, and it sees a file replaced or rewritten in place.
-bool SoundCache::stampOf(const std::string& path, FileStamp& stamp) {
-  struct stat info {};
-  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return false;
-  stamp.size = static_cast<std::int64_t>(info.st_size);
-  stamp.changedNs = static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1'000'000'000 + info.st_mtim.tv_nsec;
-  return true;
-}
-
 Mix_Chunk* SoundCache::chunk(const std::string& path) {
-  FileStamp stamp;
-  const bool readable = stampOf(path, stamp);
+  const std::optional<FileStamp> looked = fileStampOf(path);
+  const bool readable = looked.has_value();
+  const FileStamp stamp = looked.value_or(FileStamp{});
   if (auto found = entries_.find(path); found != entries_.end()) {
     Order::iterator entry = found->second;
     if (readable && entry->stamp == stamp) {

@@ -1,6 +1,8 @@
 // SoundCache: effects decoded once into the device's format and kept by path, within a byte budget.
 #pragma once
 
+#include "state/file_stamp.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <list>
@@ -33,11 +35,6 @@ class SoundCache {
   bool holds(const std::string& path) const { return entries_.contains(path); }
 
  private:
-  struct FileStamp {
-    std::int64_t size = -1;
-    std::int64_t changedNs = 0;
-    bool operator==(const FileStamp&) const = default;
-  };
   struct Entry {
     std::string path;
     FileStamp stamp;
@@ -46,7 +43,6 @@ class SoundCache {
   };
   using Order = std::list<Entry>;  // most recently used first
 
-  static bool stampOf(const std::string& path, FileStamp& stamp);
   void drop(Order::iterator entry);
   void evictFor(size_t incoming);
 

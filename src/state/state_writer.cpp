@@ -1,6 +1,7 @@
 // The state writer's thread: temporaries created exclusively, flushed, then renamed together.
 #include "state/state_writer.h"
 
+#include "state/file_stamp.h"
 #include "state/game_paths.h"
 
 #include <cerrno>
@@ -13,7 +14,6 @@
 #include <optional>
 #include <set>
 #include <string_view>
-#include <tuple>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -186,27 +186,15 @@ void StateWriter::loop() {
 
 namespace {
 
-// Size, change time and inode of a file, or nothing when it is not a regular file.
-std::optional<std::tuple<long long, long long, unsigned long long>> fileIdentity(const std::string& path) {
-  struct stat st {};
-  if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
-  return std::tuple{static_cast<long long>(st.st_size),
-                    static_cast<long long>(st.st_mtim.tv_sec) * 1'000'000'000LL + st.st_mtim.tv_nsec,
-                    static_cast<unsigned long long>(st.st_ino)};
-}
-
 size_t hashOf(const std::string& bytes) { return std::hash<std::string_view>{}(bytes); }
 
 }  // namespace
 
 bool StateWriter::alreadyOnDisk(const std::string& target, const std::string& bytes) {
-  const auto identity = fileIdentity(target);
-  if (!identity || std::get<0>(*identity) != static_cast<long long>(bytes.size())) return false;
+  const auto stamp = fileStampOf(target);
+  if (!stamp || stamp->size != static_cast<int64_t>(bytes.size())) return false;
   auto known = written_.find(target);
-  if (known != written_.end()) {
-    const Written& w = known->second;
-    if (std::tuple{w.size, w.modified, w.inode} == *identity) return w.hash == hashOf(bytes);
-  }
+  if (known != written_.end() && known->second.stamp == *stamp) return known->second.hash == hashOf(bytes);
   // Not written by us, or changed since: the bytes on disk decide.
   std::ifstream in(target, std::ios::binary);
   std::string onDisk(bytes.size(), '\0');
@@ -217,12 +205,12 @@ bool StateWriter::alreadyOnDisk(const std::string& target, const std::string& by
 }
 
 void StateWriter::remember(const std::string& target, const std::string& bytes) {
-  const auto identity = fileIdentity(target);
-  if (!identity) {
+  const auto stamp = fileStampOf(target);
+  if (!stamp) {
     written_.erase(target);
     return;
   }
-  written_[target] = {hashOf(bytes), std::get<0>(*identity), std::get<1>(*identity), std::get<2>(*identity)};
+  written_[target] = {hashOf(bytes), *stamp};
 }
 
 std::string StateWriter::writeSet(const std::map<std::string, std::string>& allFiles) {

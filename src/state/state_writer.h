@@ -1,6 +1,7 @@
 // StateWriter: the one writer of the game's state files, whole, flushed and in sets, off the click path.
 #pragma once
 
+#include "state/file_stamp.h"
 #include "state/text_file.h"
 
 #include <condition_variable>
@@ -72,8 +73,7 @@ class StateWriter {
   // What the writer last put into (or found in) a file, to know it unchanged without reading it.
   struct Written {
     size_t hash = 0;
-    long long size = 0, modified = 0;
-    unsigned long long inode = 0;
+    FileStamp stamp;
   };
   std::map<std::string, Written> written_;  // the writer's thread only
 
