@@ -1,0 +1,262 @@
+// A room click on the real player, timed from the button's release until the picture screen has painted.
+#include "app/options.h"
+#include "app/player.h"
+#include "present/canvas.h"
+#include "present/main_window.h"
+#include "present/picture_file.h"
+#include "present/screen.h"
+#include "state/state_writer.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <random>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kWidth = 596;
+constexpr int kHeight = 271;
+// The zone each room script defines; the click lands in its middle.
+constexpr int kZoneX = 200, kZoneY = 60, kZoneW = 80, kZoneH = 120;
+// A pixel outside the zone and the magenta holes, whose red tells the two rooms apart.
+constexpr int kProbeX = 100, kProbeY = 100;
+constexpr int kDeadlineMs = 10000;
+
+// One offscreen application for the whole benchmark binary, made on first use and never torn down:
+// widgets outlive no application, and a second one cannot be made.
+void ensureApplication() {
+  static QApplication* app = [] {
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    static int argc = 1;
+    static char name[] = "taluvin_bench";
+    static char* argv[] = {name, nullptr};
+    return new QApplication(argc, argv);
+  }();
+  (void)app;
+}
+
+// A room like the game's own: smooth shading with a few magenta holes. The west room's red grows
+// from the left, the east room's from the right.
+QImage room(bool east) {
+  QImage image(kWidth, kHeight, QImage::Format_RGB888);
+  for (int y = 0; y < kHeight; ++y) {
+    uchar* row = image.scanLine(y);
+    for (int x = 0; x < kWidth; ++x) {
+      const bool hole = (x / 40 + y / 40) % 7 == 0;
+      const int red = x * 255 / kWidth;
+      row[3 * x] = hole ? 0xFF : static_cast<uchar>(east ? 255 - red : red);
+      row[3 * x + 1] = hole ? 0x00 : static_cast<uchar>(y * 255 / kHeight);
+      row[3 * x + 2] = hole ? 0xFF : static_cast<uchar>((x + y) & 0xFF);
+    }
+  }
+  return image;
+}
+
+bool showsEastRoom(const QImage& picture) {
+  return picture.valid(kProbeX, kProbeY) && qRed(picture.pixel(kProbeX, kProbeY)) > 128;
+}
+
+void writeText(const std::filesystem::path& path, const std::string& text) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << text;
+}
+
+std::string roomScript(const std::string& picture, const std::string& next, const std::string& message) {
+  const std::string zone = std::to_string(kZoneX) + "," + std::to_string(kZoneY) + "," + std::to_string(kZoneW) +
+                           "," + std::to_string(kZoneH);
+  return "modo= 1\r\n"
+         "clearbuf\r\n"
+         "display= " + picture + ",tel,0,0\r\n"
+         "linktel= porta.bmp," + next + "," + zone + "\r\n"
+         "msg= " + message + "\r\n";
+}
+
+// A game in a fresh temporary folder with two rooms, each drawing its picture, defining a door zone
+// that leads to the other and writing a message on the shown message strip. The user's data and
+// config folders lie inside it too, so the player's own settings never reach the real ones.
+class RoomGame {
+ public:
+  RoomGame() {
+    std::random_device rd;
+    base_ = std::filesystem::temp_directory_path() /
+            ("taluvin-click-bench-" + std::to_string(rd()) + std::to_string(rd()));
+    const auto folder = base_ / "jogo";
+    std::filesystem::create_directories(folder);
+    setenv("XDG_DATA_HOME", (base_ / "user-data").c_str(), 1);
+    setenv("XDG_CONFIG_HOME", (base_ / "user-config").c_str(), 1);
+    writeText(folder / "taluvin.ini", "\r\n\r\n\r\n\r\njogo\r\n");
+    std::string settings;
+    for (int line = 0; line <= 100; ++line) settings += line == 35 ? "*\r\n" : "\r\n";  // 35: message strip shown
+    writeText(folder / "jogo.ini", settings);
+    room(false).save(QString::fromStdString((folder / "oeste.jpg").string()), "JPG", 90);
+    room(true).save(QString::fromStdString((folder / "leste.jpg").string()), "JPG", 90);
+    QImage door(kZoneW, kZoneH, QImage::Format_RGB888);
+    door.fill(QColor(255, 0, 255));  // all magenta: the door draws nothing over the room
+    taluvin::writeBmp((folder / "porta.bmp").string(), door);
+    const std::string west = roomScript("oeste.jpg", "leste", "Uma sala comprida, com uma porta a leste.");
+    writeText(folder / "start.scp", west);
+    writeText(folder / "oeste.scp", west);
+    writeText(folder / "leste.scp", roomScript("leste.jpg", "oeste", "Uma sala clara, com uma porta a oeste."));
+    folder_ = folder.string() + "/";
+  }
+  ~RoomGame() {
+    taluvin::StateWriter::instance().drain();
+    std::error_code ec;
+    std::filesystem::remove_all(base_, ec);
+  }
+  const std::string& folder() const { return folder_; }
+
+ private:
+  std::filesystem::path base_;
+  std::string folder_;
+};
+
+// Notes when the picture screen's paint showing the awaited room has returned: the filter hands the
+// paint to the widget itself, then takes the time, and tells Qt the event is dealt with. A paint
+// still showing the room left behind is counted, not taken.
+class PaintWatch : public QObject {
+ public:
+  // Qt drops the filter itself when either object goes, whichever first.
+  explicit PaintWatch(taluvin::CanvasView* view) : view_(view) { view->installEventFilter(this); }
+  void await(bool eastRoom) {
+    eastRoom_ = eastRoom;
+    painted_.reset();
+    stale_ = 0;
+  }
+  const std::optional<Clock::time_point>& painted() const { return painted_; }
+  int stalePaints() const { return stale_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != view_ || event->type() != QEvent::Paint) return false;
+    static_cast<QObject*>(view_)->event(event);
+    if (painted_) return true;
+    if (showsEastRoom(view_->picture()) == eastRoom_)
+      painted_ = Clock::now();
+    else
+      ++stale_;
+    return true;
+  }
+
+ private:
+  taluvin::CanvasView* view_;
+  bool eastRoom_ = false;
+  std::optional<Clock::time_point> painted_;
+  int stale_ = 0;
+};
+
+void sendMouse(QWidget* widget, QEvent::Type type, QPoint at) {
+  const QPointF local(at);
+  const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+  const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+  QMouseEvent event(type, local, widget->mapToGlobal(local), button, held, Qt::NoModifier);
+  QApplication::sendEvent(widget, &event);
+}
+
+// Lets events run until the paint is seen; false if the deadline passed first.
+bool waitForPaint(const PaintWatch& watch) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!watch.painted()) {
+    if (timer.elapsed() > kDeadlineMs) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+  }
+  return true;
+}
+
+// Lets the events the last click left behind run, and its save reach the disk, outside the timing.
+void settle() {
+  taluvin::StateWriter::instance().drain();
+  for (int i = 0; i < 3; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+struct ClickTimes {
+  double releaseToPaint = 0;  // seconds
+  double releaseHandled = 0;  // seconds until the release event's handler returned
+};
+
+// A click on the door of the room shown; the paint awaited is the other room's.
+std::optional<ClickTimes> clickOnce(taluvin::CanvasView* tela, PaintWatch& watch) {
+  const QPoint at(kZoneX + kZoneW / 2, kZoneY + kZoneH / 2);
+  const bool toEast = !showsEastRoom(tela->picture());
+  sendMouse(tela, QEvent::MouseMove, at);
+  sendMouse(tela, QEvent::MouseButtonPress, at);
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+  watch.await(toEast);
+  const Clock::time_point released = Clock::now();
+  sendMouse(tela, QEvent::MouseButtonRelease, at);
+  const Clock::time_point handled = Clock::now();
+  if (!waitForPaint(watch)) return std::nullopt;
+  return ClickTimes{std::chrono::duration<double>(*watch.painted() - released).count(),
+                    std::chrono::duration<double>(handled - released).count()};
+}
+
+// Wall time from the release of a click on a room's door until the picture screen's paint showing
+// the next room has returned; the release handler's own share (the run, the save handed to the
+// writer, the events it lets run) as a counter.
+void RoomClickReleaseToPaint(benchmark::State& state) {
+  ensureApplication();
+  RoomGame game;
+  taluvin::Options options;
+  options.headless = true;
+  auto player = std::make_unique<taluvin::Player>(options, game.folder(), "taluvin");
+  player->show();
+  player->startClick();
+  taluvin::CanvasView* tela = player->mainWindow().screen().pictureScreen();
+  if (!tela->isVisible()) {
+    state.SkipWithError("the picture screen is not shown, so it never paints");
+    return;
+  }
+  PaintWatch watch(tela);
+  settle();
+  // The first visit to each room fills the caches a player's later clicks find full.
+  for (int visit = 0; visit < 2; ++visit) {
+    if (!clickOnce(tela, watch)) {
+      state.SkipWithError("the picture screen never showed the next room after a click");
+      return;
+    }
+    settle();
+  }
+  double handled = 0;
+  long long stale = 0;
+  std::vector<double> each;
+  for (auto _ : state) {
+    const auto times = clickOnce(tela, watch);
+    if (!times) {
+      state.SkipWithError("the picture screen never showed the next room after a click");
+      break;
+    }
+    state.SetIterationTime(times->releaseToPaint);
+    each.push_back(times->releaseToPaint);
+    handled += times->releaseHandled;
+    stale += watch.stalePaints();
+    settle();
+  }
+  const double clicks = static_cast<double>(state.iterations());
+  state.counters["release_handled_us"] = handled * 1e6 / clicks;
+  state.counters["stale_paints"] = static_cast<double>(stale) / clicks;
+  // A loaded machine stalls a few clicks for whole time slices; the median click shows the rest.
+  if (!each.empty()) {
+    std::sort(each.begin(), each.end());
+    state.counters["median_click_us"] = each[each.size() / 2] * 1e6;
+    state.counters["p90_click_us"] = each[each.size() * 9 / 10] * 1e6;
+  }
+  player->shutdown();
+  player.reset();
+}
+BENCHMARK(RoomClickReleaseToPaint)->UseManualTime()->Unit(benchmark::kMicrosecond);
+
+}  // namespace
