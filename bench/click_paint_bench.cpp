@@ -21,6 +21,7 @@
 #include <memory>
 #include <optional>
 #include <random>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -96,6 +97,10 @@ class RoomGame {
             ("taluvin-click-bench-" + std::to_string(rd()) + std::to_string(rd()));
     const auto folder = base_ / "jogo";
     std::filesystem::create_directories(folder);
+    for (const char* name : {"XDG_DATA_HOME", "XDG_CONFIG_HOME"}) {
+      const char* value = std::getenv(name);
+      saved_.emplace_back(name, value ? std::optional<std::string>(value) : std::nullopt);
+    }
     setenv("XDG_DATA_HOME", (base_ / "user-data").c_str(), 1);
     setenv("XDG_CONFIG_HOME", (base_ / "user-config").c_str(), 1);
     writeText(folder / "taluvin.ini", "\r\n\r\n\r\n\r\njogo\r\n");
@@ -117,12 +122,20 @@ class RoomGame {
     taluvin::StateWriter::instance().drain();
     std::error_code ec;
     std::filesystem::remove_all(base_, ec);
+    // Benchmarks after this one find the user's folders as they were.
+    for (const auto& [name, value] : saved_) {
+      if (value)
+        setenv(name.c_str(), value->c_str(), 1);
+      else
+        unsetenv(name.c_str());
+    }
   }
   const std::string& folder() const { return folder_; }
 
  private:
   std::filesystem::path base_;
   std::string folder_;
+  std::vector<std::pair<std::string, std::optional<std::string>>> saved_;
 };
 
 // Notes when the picture screen's paint showing the awaited room has returned: the filter hands the
