@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
   libsdl2-dev libsdl2-mixer-dev
+  libsdl2-mixer-2.0-0  # the player opens this library itself at the first sound, so it is named here
   timgm6mb-soundfont  # the General MIDI soundfont MIDI music plays through
   sox libsox-fmt-base libsox-fmt-mp3  # the tests make their Ogg and MP3 music with it
   libpng-dev libjpeg62-turbo-dev libgif-dev

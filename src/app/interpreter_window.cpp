@@ -9,7 +9,7 @@ InterpreterWindow::InterpreterWindow(GameSession& session, TraceLog& trace, RunH
     : interpreter_(session, trace, hooks, commandTable()), runner_(session, interpreter_, trace, hooks) {
   setObjectName("TForm3");
   interpreter_.TodayStamp = interpreter_.NowStamp = localNow();
-  audio_.start();
+  audio_.startOnFirstSound();
 }
 
 }  // namespace taluvin

@@ -17,7 +17,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTimer>
-#include <SDL2/SDL.h>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -139,9 +138,6 @@ int main(int argc, char* argv[]) {
     }
   }
 
-  // SDL would take SIGINT and SIGTERM for itself and only queue a quit event nobody reads; the
-  // program handles them, so Ctrl-C and a polite kill end it through its exit steps.
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   Player player(options, programFolder, programName);
   const QuitSignals quitSignals(player.endingFlag(), [&player](int) { player.endProgram(); });
 

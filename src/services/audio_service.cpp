@@ -1,16 +1,15 @@
 // SDL_mixer-backed effects and music, and the fallback to silence when no device opens.
 #include "services/audio_service.h"
 
+#include "services/mixer_library.h"
 #include "services/sound_font.h"
-
-#include <SDL2/SDL.h>
-#include <SDL2/SDL_mixer.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <thread>
 
 namespace taluvin {
 
@@ -18,7 +17,7 @@ namespace {
 
 constexpr int kEffectChannel = 0;
 constexpr int kMaxScriptVolume = 1000;
-constexpr Uint32 kWaitSliceMs = 10;
+constexpr std::chrono::milliseconds kWaitSlice{10};
 // A few dozen seconds of effects in the device's format: every click and key sound of a game,
 // with room for its longer effects.
 constexpr size_t kEffectCacheBytes = 16u << 20;
@@ -42,27 +41,42 @@ void AudioService::reportSilenceOnce(const char* reason) {
 
 bool AudioService::start() {
   if (deviceOpen_) return true;
-  if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-    reportSilenceOnce(SDL_GetError());
+  openOnFirstSound_ = false;
+  // A library that cannot be loaded has said so itself; silence needs no second line.
+  const MixerLibrary* mix = mixerLibrary();
+  if (!mix) return false;
+  if (mix->InitSubSystem(SDL_INIT_AUDIO) != 0) {
+    reportSilenceOnce(mix->GetError());
     return false;
   }
-  if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
-    reportSilenceOnce(Mix_GetError());
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  if (mix->OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+    reportSilenceOnce(mix->GetError());
+    mix->QuitSubSystem(SDL_INIT_AUDIO);
     return false;
   }
+  mix_ = mix;
   deviceOpen_ = true;
   applyVolumes();
   return true;
 }
 
+void AudioService::startOnFirstSound() {
+  if (!deviceOpen_) openOnFirstSound_ = true;
+}
+
+// Tried once: a device that would not open is not asked again at every sound.
+bool AudioService::deviceReady() {
+  if (!deviceOpen_ && openOnFirstSound_) start();
+  return deviceOpen_;
+}
+
 bool AudioService::playEffectIfLoadable(const std::string& path) {
-  if (!deviceOpen_) return false;
+  if (!deviceReady()) return false;
   Mix_Chunk* chunk = effects_.chunk(path);
   if (!chunk) return false;
   ++effectsStarted_;
   effect_ = chunk;
-  if (Mix_PlayChannel(kEffectChannel, chunk, 0) < 0) {
+  if (mix_->PlayChannel(kEffectChannel, chunk, 0) < 0) {
     effect_ = nullptr;
     return false;
   }
@@ -70,7 +84,7 @@ bool AudioService::playEffectIfLoadable(const std::string& path) {
 }
 
 void AudioService::playEffect(const std::string& path) {
-  if (!deviceOpen_) return;
+  if (!deviceReady()) return;
   if (!playEffectIfLoadable(path)) stopEffect();
 }
 
@@ -82,17 +96,17 @@ void AudioService::playEffectAndWait(const std::string& path, const std::functio
   }
   const std::uint64_t waitingFor = effectsStarted_;
   // Events may start another effect or stop everything; either ends this wait.
-  while (deviceOpen_ && effectsStarted_ == waitingFor && effect_ && Mix_Playing(kEffectChannel)) {
+  while (deviceOpen_ && effectsStarted_ == waitingFor && effect_ && mix_->Playing(kEffectChannel)) {
     if (letEventsRun) letEventsRun();
     if (stopWaiting && stopWaiting()) return;
-    SDL_Delay(kWaitSliceMs);
+    std::this_thread::sleep_for(kWaitSlice);
   }
 }
 
 void AudioService::stopEffect() {
   if (!effect_) return;
   // The chunk stays in the cache for the next time it is asked for.
-  Mix_HaltChannel(kEffectChannel);
+  mix_->HaltChannel(kEffectChannel);
   effect_ = nullptr;
 }
 
@@ -112,11 +126,11 @@ void AudioService::chooseSoundFont() {
     return;
   }
   soundFont_ = findSoundFont(soundFontFolders_);
-  Mix_SetSoundFonts(soundFont_.empty() ? nullptr : soundFont_.c_str());
+  mix_->SetSoundFonts(soundFont_.empty() ? nullptr : soundFont_.c_str());
 }
 
 bool AudioService::playMusic(const std::string& path) {
-  if (!deviceOpen_) {
+  if (!deviceReady()) {
     std::error_code ignored;
     return std::filesystem::is_regular_file(path, ignored);
   }
@@ -129,12 +143,12 @@ bool AudioService::playMusic(const std::string& path) {
     std::fprintf(stderr, "taluvin: no General MIDI soundfont found (looked in %s); MIDI music may stay silent\n",
                  looked.c_str());
   }
-  music_ = Mix_LoadMUS(path.c_str());
+  music_ = mix_->LoadMUS(path.c_str());
   if (!music_) return false;
   // Each track opens at full volume: a level belongs to the track it was set for.
   gameMusicVolume_ = MIX_MAX_VOLUME;
   applyVolumes();
-  if (Mix_PlayMusic(music_, 1) != 0) {
+  if (mix_->PlayMusic(music_, 1) != 0) {
     stopMusic();
     return false;
   }
@@ -143,8 +157,8 @@ bool AudioService::playMusic(const std::string& path) {
 
 void AudioService::stopMusic() {
   if (!music_) return;
-  Mix_HaltMusic();
-  Mix_FreeMusic(music_);
+  mix_->HaltMusic();
+  mix_->FreeMusic(music_);
   music_ = nullptr;
 }
 
@@ -164,21 +178,23 @@ void AudioService::setPlayerVolume(const PlayerVolume& volume) {
 void AudioService::applyVolumes() {
   if (!deviceOpen_) return;
   const double factor = playerVolume_.factor();
-  Mix_Volume(-1, scaled(MIX_MAX_VOLUME, factor));
-  Mix_VolumeMusic(scaled(gameMusicVolume_, factor));
+  mix_->Volume(-1, scaled(MIX_MAX_VOLUME, factor));
+  mix_->VolumeMusic(scaled(gameMusicVolume_, factor));
 }
 
 void AudioService::stop() {
+  openOnFirstSound_ = false;
   if (!deviceOpen_) return;
   stopEffect();
   stopMusic();
   effects_.clear();
-  Mix_CloseAudio();
-  SDL_QuitSubSystem(SDL_INIT_AUDIO);
+  mix_->CloseAudio();
+  mix_->QuitSubSystem(SDL_INIT_AUDIO);
   deviceOpen_ = false;
 }
 
 void AudioService::stopForExit() {
+  openOnFirstSound_ = false;
   if (!deviceOpen_) return;
   stopEffect();
   stopMusic();

@@ -15,6 +15,8 @@ struct _Mix_Music;
 
 namespace taluvin {
 
+struct MixerLibrary;
+
 // One effect at a time plays on one channel, next to one piece of music. Paths are native.
 // Every call is safe without a device, before start() and after stop(): it then does nothing.
 class AudioService {
@@ -27,6 +29,10 @@ class AudioService {
   // Opens the audio device. Returns whether sound will be heard; false is not an error, and only
   // the first failure is reported on standard error.
   bool start();
+  // Leaves the device, and the sound library, to the first effect or music that is asked for: a
+  // game that never sounds never opens them.
+  void startOnFirstSound();
+  // Whether the device is open now.
   bool hasDevice() const { return deviceOpen_; }
 
   // A new effect cuts off the one still playing. Files that cannot be loaded are skipped quietly.
@@ -72,10 +78,13 @@ class AudioService {
 
  private:
   void reportSilenceOnce(const char* reason);
+  bool deviceReady();
   void chooseSoundFont();
   void applyVolumes();
 
+  const MixerLibrary* mix_ = nullptr;  // set once the device is open
   bool deviceOpen_ = false;
+  bool openOnFirstSound_ = false;
   bool silenceReported_ = false;
   bool soundFontChosen_ = false;
   bool noSoundFontReported_ = false;

@@ -1,16 +1,16 @@
 // Decoded effects kept by path, checked against the file at each use, least recently used evicted first.
 #include "services/sound_cache.h"
 
-#include <SDL2/SDL_mixer.h>
+#include "services/mixer_library.h"
 
 namespace taluvin {
 
 namespace {
 
-bool playingSomewhere(const Mix_Chunk* chunk) {
-  const int channels = Mix_AllocateChannels(-1);
+bool playingSomewhere(const MixerLibrary& mix, const Mix_Chunk* chunk) {
+  const int channels = mix.AllocateChannels(-1);
   for (int channel = 0; channel < channels; ++channel)
-    if (Mix_Playing(channel) && Mix_GetChunk(channel) == chunk) return true;
+    if (mix.Playing(channel) && mix.GetChunk(channel) == chunk) return true;
   return false;
 }
 
@@ -29,8 +29,9 @@ Mix_Chunk* SoundCache::chunk(const std::string& path) {
     }
     drop(entry);
   }
-  if (!readable) return nullptr;
-  Mix_Chunk* decoded = Mix_LoadWAV(path.c_str());
+  const MixerLibrary* mix = mixerLibrary();
+  if (!readable || !mix) return nullptr;
+  Mix_Chunk* decoded = mix->LoadWAV(path.c_str());
   if (!decoded) return nullptr;
   evictFor(decoded->alen);
   order_.push_front(Entry{path, stamp, decoded, decoded->alen});
@@ -39,8 +40,9 @@ Mix_Chunk* SoundCache::chunk(const std::string& path) {
   return decoded;
 }
 
+// Only a loaded library makes chunks, so one is there to free them.
 void SoundCache::drop(Order::iterator entry) {
-  Mix_FreeChunk(entry->chunk);
+  mixerLibrary()->FreeChunk(entry->chunk);
   bytes_ -= entry->bytes;
   entries_.erase(entry->path);
   order_.erase(entry);
@@ -50,7 +52,7 @@ void SoundCache::evictFor(size_t incoming) {
   auto entry = order_.end();
   while (bytes_ + incoming > budget_ && entry != order_.begin()) {
     --entry;
-    if (playingSomewhere(entry->chunk)) continue;
+    if (playingSomewhere(*mixerLibrary(), entry->chunk)) continue;
     drop(entry++);
   }
 }

@@ -1,23 +1,23 @@
 // Opening sound files with the same SDL_mixer loaders as play, then letting them go.
 #include "services/sound_probe.h"
 
-#include <SDL2/SDL.h>
-#include <SDL2/SDL_mixer.h>
+#include "services/mixer_library.h"
 
 namespace taluvin {
 
 namespace {
 
 // The mixer must be open for chunks to load; the first probe opens it and it stays open for the
-// rest of the process, which only probes.
-bool mixerOpen() {
-  static const bool open = [] {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
-    if (Mix_OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
-      SDL_QuitSubSystem(SDL_INIT_AUDIO);
-      return false;
+// rest of the process, which only probes. Null when it cannot be opened.
+const MixerLibrary* openMixer() {
+  static const MixerLibrary* const open = []() -> const MixerLibrary* {
+    const MixerLibrary* mix = mixerLibrary();
+    if (!mix || mix->InitSubSystem(SDL_INIT_AUDIO) != 0) return nullptr;
+    if (mix->OpenAudio(44100, MIX_DEFAULT_FORMAT, 2, 1024) != 0) {
+      mix->QuitSubSystem(SDL_INIT_AUDIO);
+      return nullptr;
     }
-    return true;
+    return mix;
   }();
   return open;
 }
@@ -25,16 +25,17 @@ bool mixerOpen() {
 }  // namespace
 
 std::string soundFileProblem(const std::string& path, SoundUse use) {
-  if (!mixerOpen()) return {};
+  const MixerLibrary* mix = openMixer();
+  if (!mix) return {};
   if (use == SoundUse::Effect) {
-    Mix_Chunk* chunk = Mix_LoadWAV(path.c_str());
-    if (!chunk) return Mix_GetError();
-    Mix_FreeChunk(chunk);
+    Mix_Chunk* chunk = mix->LoadWAV(path.c_str());
+    if (!chunk) return mix->GetError();
+    mix->FreeChunk(chunk);
     return {};
   }
-  Mix_Music* music = Mix_LoadMUS(path.c_str());
-  if (!music) return Mix_GetError();
-  Mix_FreeMusic(music);
+  Mix_Music* music = mix->LoadMUS(path.c_str());
+  if (!music) return mix->GetError();
+  mix->FreeMusic(music);
   return {};
 }
 
