@@ -5,6 +5,7 @@
 #include "script/interpreter.h"
 #include "script/run_hooks.h"
 #include "script/runner.h"
+#include "script/trace_file.h"
 #include "script/trace_log.h"
 #include "state/game_session.h"
 
@@ -12,6 +13,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -60,8 +62,8 @@ class ScriptBench {
     session_.GameFolder = folder_.folder();  // no GameName: the run saves no state files
     session_.registers.reset(session_.RegCount);
     if (traced) {
-      traceFile_.open(folder_.file("trace.txt"), std::ios::binary | std::ios::trunc);
-      trace_.setSink(taluvin::TraceLog::utf8Sink(traceFile_));
+      traceFile_ = taluvin::TraceFile::create(folder_.file("trace.txt"));
+      traceFile_->attach(trace_);
     }
   }
   void run(const std::string& name) { runner_.run(name); }
@@ -75,7 +77,7 @@ class ScriptBench {
   taluvin::GameSession session_;
   taluvin::TraceLog trace_;
   taluvin::RunHooks hooks_;
-  std::ofstream traceFile_;
+  std::unique_ptr<taluvin::TraceFile> traceFile_;
   taluvin::ScriptInterpreter interpreter_{session_, trace_, hooks_, taluvin::commandTable()};
   taluvin::ScriptRunner runner_{session_, interpreter_, trace_, hooks_};
 };

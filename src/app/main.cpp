@@ -10,6 +10,7 @@
 #include "app/save_slot_listing.h"
 #include "app/window_scale.h"
 #include "base/text.h"
+#include "script/trace_file.h"
 #include "services/audio_service.h"
 
 #include <QApplication>
@@ -21,7 +22,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <unistd.h>
@@ -141,19 +141,17 @@ int main(int argc, char* argv[]) {
   Player player(options, programFolder, programName);
   const QuitSignals quitSignals(player.endingFlag(), [&player](int) { player.endProgram(); });
 
-  std::unique_ptr<std::ofstream> traceFile;
+  std::unique_ptr<TraceFile> traceFile;
   if (options.traceFile == "-") {
-    player.trace().setSink(TraceLog::utf8Sink(std::cerr));
+    traceFile = TraceFile::errorStream();
   } else if (!options.traceFile.empty()) {
-    traceFile = std::make_unique<std::ofstream>(options.traceFile, std::ios::binary | std::ios::trunc);
-    if (!*traceFile) {
+    traceFile = TraceFile::create(options.traceFile);
+    if (!traceFile) {
       std::cerr << "taluvin: cannot write the trace file " << options.traceFile << '\n';
       return 2;
     }
-    auto* out = traceFile.get();
-    player.trace().setSink(TraceLog::utf8Sink(*out));
-    player.trace().setFlush([out] { out->flush(); });
   }
+  if (traceFile) traceFile->attach(player.trace());
 
   std::unique_ptr<Replay> replay;
   if (!options.replayFile.empty()) {

@@ -3,6 +3,11 @@
 
 #include <QString>
 #include <array>
+#include <cstdint>
+#include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace taluvin {
 
@@ -29,19 +34,6 @@ char byteOf(char32_t cp) {
   return '?';
 }
 
-void appendUtf8(std::string& out, char32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
 }  // namespace
 
 std::string_view trimView(std::string_view text) {
@@ -60,17 +52,47 @@ std::string cp1252ToUtf8(std::string_view bytes) {
 }
 
 void appendCp1252AsUtf8(std::string& out, std::string_view bytes) {
-  out.reserve(out.size() + bytes.size() + bytes.size() / 8);
-  // Runs of ASCII, nearly all of a trace line, go over in one piece.
-  size_t plainFrom = 0;
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    const auto b = static_cast<unsigned char>(bytes[i]);
-    if (b < 0x80) continue;
-    out.append(bytes.data() + plainFrom, i - plainFrom);
-    appendUtf8(out, codePointOf(b));
-    plainFrom = i + 1;
+  const size_t before = out.size();
+  out.resize(before + 3 * bytes.size());
+  char* end = writeCp1252AsUtf8(out.data() + before, bytes);
+  out.resize(static_cast<size_t>(end - out.data()));
+}
+
+char* writeCp1252AsUtf8(char* out, std::string_view bytes) {
+  const char* in = bytes.data();
+  const char* const last = in + bytes.size();
+  for (;;) {
+    // Nearly every byte of a trace line or a page is ASCII: sixteen or eight at a time go over
+    // unchanged.
+#if defined(__SSE2__)
+    while (last - in >= 16) {
+      const __m128i sixteen = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
+      if (_mm_movemask_epi8(sixteen) != 0) break;
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out), sixteen);
+      in += 16;
+      out += 16;
+    }
+#endif
+    while (last - in >= 8) {
+      uint64_t eight;
+      std::memcpy(&eight, in, 8);
+      if (eight & 0x8080808080808080ULL) break;
+      std::memcpy(out, in, 8);
+      in += 8;
+      out += 8;
+    }
+    while (in < last && static_cast<unsigned char>(*in) < 0x80) *out++ = *in++;
+    if (in == last) return out;
+    const char32_t cp = codePointOf(static_cast<unsigned char>(*in++));
+    if (cp < 0x800) {
+      *out++ = static_cast<char>(0xC0 | (cp >> 6));
+      *out++ = static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+      *out++ = static_cast<char>(0xE0 | (cp >> 12));
+      *out++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+      *out++ = static_cast<char>(0x80 | (cp & 0x3F));
+    }
   }
-  out.append(bytes.data() + plainFrom, bytes.size() - plainFrom);
 }
 
 std::string utf8ToCp1252(std::string_view utf8) {

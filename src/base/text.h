@@ -18,6 +18,9 @@ std::string trim(std::string_view text);
 std::string cp1252ToUtf8(std::string_view bytes);
 // The same conversion appended to out, for callers that keep one buffer from text to text.
 void appendCp1252AsUtf8(std::string& out, std::string_view bytes);
+// The same conversion written at out, which has room for three bytes per byte given (the most one
+// byte becomes); returns the end of what was written.
+char* writeCp1252AsUtf8(char* out, std::string_view bytes);
 std::string utf8ToCp1252(std::string_view utf8);
 
 // The one place engine text crosses into Qt and back.

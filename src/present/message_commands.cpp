@@ -140,7 +140,7 @@ Flow cmdPageHeight(ScriptInterpreter& ip) {
   ScrollPage& page = ip.context().screen().scrollPage();
   const int fallback = page.scrollBox->height() - 10;
   const int height = toIntOr(ip.arg(1), fallback);
-  if (ip.Trace.on()) ip.Trace += std::to_string(height);
+  ip.Trace.appendNumber(height);
   if (!page.setPageHeight(height) && height > 0) ip.Trace += beyondBudgetMarker(height);
   return Flow::Done;
 }
@@ -173,7 +173,7 @@ Flow cmdTypingDelay(ScriptInterpreter& ip) {
   // slot 1 = milliseconds per character (default "0")
   const int delay = toIntOr(ip.arg(1).empty() ? std::string("0") : ip.arg(1), 7);
   ip.session().typingSpeed = delay;
-  if (ip.Trace.on()) ip.Trace += std::to_string(delay);
+  ip.Trace.appendNumber(delay);
   return Flow::Done;
 }
 

@@ -66,7 +66,7 @@ Flow cmdScript(ScriptInterpreter& ip) {
 Flow cmdPause(ScriptInterpreter& ip) {
   // slot 1 = count of 10 ms steps
   const int32_t count = toIntOr(ip.arg(1), 1);
-  if (ip.Trace.on()) ip.Trace += std::to_string(count);
+  ip.Trace.appendNumber(count);
   waitSteps(ip, count, 10);
   return Flow::Done;
 }
@@ -78,6 +78,7 @@ Flow cmdGosub(ScriptInterpreter& ip) {
   static const std::string kMissing = w(" <--- não existe este script");
   static const std::string kLabelCall = " <- label em subrotina!";
   static const std::string kScriptCall = " <- script em subrotina";
+  static const std::string kGoto = "goto";
   auto& s = ip.session();
   if (s.GosubLine > -1) {
     ip.Trace += kBusy;
@@ -89,7 +90,8 @@ Flow cmdGosub(ScriptInterpreter& ip) {
     ip.Trace += kNoTarget;
     return Flow::Done;
   }
-  const std::string& target = resolveScriptAlias(s, ip.arg(1));
+  // A label's name is no alias, so it is not looked through the aliases.
+  const std::string& target = ip.arg(1)[0] == ':' ? ip.arg(1) : resolveScriptAlias(s, ip.arg(1));
   const bool isLabel = target[0] == ':';
   // A script target is loaded at once: a missing file changes nothing, as when it is checked
   // first, and the file is looked up once.
@@ -104,9 +106,13 @@ Flow cmdGosub(ScriptInterpreter& ip) {
     const std::string_view name = std::string_view(target).substr(1);
     ip.Trace += name;
     ip.Trace += kLabelCall;
+    // A label that is there is jumped to at once, as "goto" would; the jump drops the separator
+    // with the rest of its line's trace.
+    if (const int label = ip.findLabel(name); label >= 0) return Flow::lineAt(label + 1).handingOn();
+    // A missing one goes on to "goto", whose marker follows the separator.
     ip.NextTrace = kDashes;
     ip.Args[1].assign(name);
-    ip.Cmd = "goto";
+    ip.Cmd = kGoto;
     // The entry goes on, so testing reaches "goto" with the rewritten word.
     return Flow::Done.handingOn();
   }
@@ -126,15 +132,21 @@ Flow cmdReturn(ScriptInterpreter& ip) {
     ip.Trace += kNoCall;
     return Flow::Done;
   }
-  if (s.Script != s.GosubScript) ip.runner().load(s.GosubScript);
-  s.Script = s.GosubScript;
+  if (s.Script != s.GosubScript) {
+    ip.runner().load(s.GosubScript);
+    s.Script = s.GosubScript;
+  }
   const int callLine = s.GosubLine;
   s.GosubLine = -1;
   if (ip.Trace.on()) {
-    ip.Trace += kBack;
-    ip.Trace += s.Script;
-    ip.Trace += kAtLine;
-    ip.Trace += std::to_string(callLine);
+    // A traced subroutine returns to the same script turn after turn: its words are kept.
+    static std::string backTo, backText;
+    if (backText.empty() || backTo != s.Script) {
+      backTo = s.Script;
+      backText = kBack + s.Script + kAtLine;
+    }
+    ip.Trace += backText;
+    ip.Trace.appendNumber(callLine);
   }
   ip.NextTrace = kDashes;
   return Flow::resumeAfter(callLine).handingOn();

@@ -25,21 +25,16 @@ void ScriptInterpreter::interpretLine() {
     const int index = session_.CurLine;
     const ParsedLine& line = script.line(static_cast<size_t>(index));
     // The trace text is only put together when someone reads it.
-    const bool tracing = Trace.on();
-    Trace.clear();
-    if (tracing) TraceLog::appendPrefix(Trace, index);
+    if (Trace.on())
+      Trace = script.traceHead(static_cast<size_t>(index));
+    else
+      Trace.clear();
     switch (line.kind) {
       case LineKind::Blank:
         return;
       case LineKind::Label:
       case LineKind::Comment:
         Cmd.clear();
-        if (!tracing) return;
-        Trace += line.text;
-        if (line.kind == LineKind::Label) {
-          Trace += " <-";
-          Trace += script.labelReferenceNote(static_cast<size_t>(index));
-        }
         return;
       case LineKind::QuoteText:
         Cmd.clear();
@@ -49,10 +44,6 @@ void ScriptInterpreter::interpretLine() {
         break;
     }
     Cmd.assign(line.word);
-    if (tracing) {
-      Trace += Cmd;
-      Trace += ' ';
-    }
     takeArguments(script, line);
     dispatch(line.entry);
     // A found "goto" moved CurLine past its label: that line runs now.
@@ -73,13 +64,11 @@ const ParsedScript& ScriptInterpreter::currentScript() {
 
 void ScriptInterpreter::takeArguments(const ParsedScript& script, const ParsedLine& line) {
   const ArgumentPiece* pieces = script.pieces(line);
-  for (int slot = 1; slot <= kSlots; ++slot) {
-    std::string& arg = Args[static_cast<size_t>(slot)];
-    if (slot <= line.pieceCount)
-      takePiece(pieces[slot - 1], arg, line.wholeRest);
-    else
-      arg.clear();
-  }
+  const int count = line.pieceCount;
+  for (int slot = 1; slot <= count; ++slot) takePiece(pieces[slot - 1], Args[static_cast<size_t>(slot)], line.wholeRest);
+  // The slots past the last line's pieces are empty already; only those it filled are emptied.
+  for (int slot = count + 1; slot <= argsInUse_; ++slot) Args[static_cast<size_t>(slot)].clear();
+  argsInUse_ = std::max(count, kSlotsHandlersWrite);
 }
 
 void ScriptInterpreter::takePiece(const ArgumentPiece& piece, std::string& arg, bool wholeRest) {
@@ -265,9 +254,11 @@ void ScriptInterpreter::handOn(const Flow& flow) {
 
 Flow ScriptInterpreter::gotoLabel(const std::string& name) {
   static const std::string kMissing = w(" <--- não existe este label");
-  Trace += name;
   const int label = findLabel(name);
+  // A jump that lands drops its line's trace for the trace of the line after the label, so the
+  // name is echoed only beside the marker of a label that is missing.
   if (label < 0) {
+    Trace += name;
     Trace += kMissing;
     return Flow::Done;
   }
@@ -278,15 +269,17 @@ Flow ScriptInterpreter::gotoLabel(const std::string& name) {
 Flow ScriptInterpreter::jumpIf(bool condition, const std::string& label) {
   static const std::string kJumped = " <- saltou";
   static const std::string kNotJumped = w(" <- não saltou");
+  static const std::string kGoto = "goto";
   if (!condition) {
     Trace += kNotJumped;
     return Flow::Done;
   }
-  Trace += kJumped;
   // The jump is taken here rather than by dispatching the line again to "goto": the same label
   // search, echo and marker, and no row of a jumping condition goes on, so the line ends as
-  // after "goto".
-  Cmd = "goto";
+  // after "goto". Only a missing label leaves this line's trace standing.
+  Cmd = kGoto;
+  if (const int at = findLabel(label); at >= 0) return Flow::lineAt(at + 1);
+  Trace += kJumped;
   return gotoLabel(label);
 }
 

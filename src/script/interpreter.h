@@ -76,7 +76,9 @@ class ScriptInterpreter {
   // What nextArgument takes arguments from. Lines the runner hands over come split already, so
   // Rest holds no copy of them.
   std::string Rest;
-  std::array<std::string, kSlots + 1> Args;  // slots 1 to 9; slot 0 is unused
+  // Slots 1 to 9; slot 0 is unused. Besides the interpreter, handlers write slots 1 and 2 only
+  // (executeFrom moves text down): each line empties only the slots that may hold text.
+  std::array<std::string, kSlots + 1> Args;
   TraceText Trace;
   // The trace that follows once a handler's flow hands the current one on.
   TraceText NextTrace;
@@ -113,6 +115,8 @@ class ScriptInterpreter {
   CommandContext* context_ = nullptr;
   bool traceHanded_ = false;
   bool continueLine_ = false;
+  static constexpr int kSlotsHandlersWrite = 2;
+  int argsInUse_ = kSlots;  // slots past this one are empty
 
   static constexpr std::sig_atomic_t kNeverStop = 0;
   const volatile std::sig_atomic_t* stopFlag_ = &kNeverStop;

@@ -40,7 +40,7 @@ std::string expandAllMarkup(std::string_view text, ScreenModel model) {
                       model);
 }
 
-std::string resolveScriptAlias(const GameSession& session, const std::string& name) {
+const std::string& resolveScriptAlias(const GameSession& session, const std::string& name) {
   struct ExitAlias {
     const char* alias;
     GameSession::Exit exit;

@@ -22,8 +22,9 @@ std::string expandMarkup(char sign, std::string_view text, ScreenModel model);
 // All three signs in the order quote text applies them.
 std::string expandAllMarkup(std::string_view text, ScreenModel model);
 
-// "@norte" ... "@descer", "@pos", "@obj", "xvlt"/"@xvlt" become the session's field.
-std::string resolveScriptAlias(const GameSession& session, const std::string& name);
+// "@norte" ... "@descer", "@pos", "@obj", "xvlt"/"@xvlt" become the session's field. The result is
+// name itself or that field, so it lives as long as both do; a caller that keeps it copies it.
+const std::string& resolveScriptAlias(const GameSession& session, const std::string& name);
 
 // Splits "name&Prm=..&Prx=..&Pry=.." into the name, setting the parameters it carries.
 std::string parseLinkQuery(GameSession& session, std::string_view text);

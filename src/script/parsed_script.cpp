@@ -4,6 +4,7 @@
 #include "base/numbers.h"
 #include "base/text.h"
 #include "script/script_file.h"
+#include "script/trace_log.h"
 
 #include <algorithm>
 #include <array>
@@ -94,6 +95,32 @@ std::string ParsedScript::labelReferenceNote(size_t labelLine) const {
     note += ' ';
   }
   return note;
+}
+
+void ParsedScript::buildTraceHeads() const {
+  traceHeads_.resize(parsed_.size());
+  for (size_t i = 0; i < parsed_.size(); ++i) {
+    const ParsedLine& line = parsed_[i];
+    std::string& head = traceHeads_[i];
+    TraceLog::appendPrefix(head, static_cast<int>(i));
+    switch (line.kind) {
+      case LineKind::Blank:
+      case LineKind::QuoteText:
+        break;
+      case LineKind::Label:
+        head += line.text;
+        head += " <-";
+        head += labelReferenceNote(i);
+        break;
+      case LineKind::Comment:
+        head += line.text;
+        break;
+      case LineKind::Command:
+        head += line.word;
+        head += ' ';
+        break;
+    }
+  }
 }
 
 }  // namespace taluvin

@@ -57,10 +57,18 @@ class ParsedScript {
   // The trace's texts about labels, built the first time the trace asks for them.
   const std::string& labelList() const;
   std::string labelReferenceNote(size_t labelLine) const;
+  // What the line's trace starts with: its index and, for a command, its word and a blank; for a
+  // label or comment the whole trace line. Built for every line the first time the trace asks, so
+  // a traced loop copies its lines' heads instead of writing them out again at every turn.
+  const std::string& traceHead(size_t index) const {
+    if (traceHeads_.empty()) buildTraceHeads();
+    return traceHeads_[index];
+  }
 
  private:
   void parseLine(size_t index, const CommandIndex& commands);
   void indexReferences() const;
+  void buildTraceHeads() const;
 
   std::shared_ptr<const Lines> lines_;
   std::vector<ParsedLine> parsed_;
@@ -68,6 +76,7 @@ class ParsedScript {
   std::unordered_map<std::string_view, int> labels_;
 
   mutable std::optional<std::string> labelList_;
+  mutable std::vector<std::string> traceHeads_;
   // For each label name, the lines that mention it anywhere, in order; built once for all labels.
   mutable std::optional<std::unordered_map<std::string_view, std::vector<int>>> references_;
 };

@@ -1,21 +1,8 @@
-// Trace line prefix and the sink that writes the trace as UTF-8.
+// The trace line's prefix: the line's index.
 #include "script/trace_log.h"
 
-#include "base/text.h"
-
-#include <memory>
-#include <ostream>
 
 namespace taluvin {
-
-TraceLog::Sink TraceLog::utf8Sink(std::ostream& out) {
-  return [&out, buffer = std::make_shared<std::string>()](std::string_view line) {
-    buffer->clear();
-    appendCp1252AsUtf8(*buffer, line);
-    buffer->push_back('\n');
-    out.write(buffer->data(), static_cast<std::streamsize>(buffer->size()));
-  };
-}
 
 void TraceLog::appendPrefix(std::string& out, int lineIndex) {
   int n = lineIndex % 10000;

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <functional>
-#include <iosfwd>
 #include <string>
 #include <string_view>
 
@@ -24,10 +23,6 @@ class TraceLog {
   void flush() const {
     if (flush_) flush_();
   }
-
-  // A sink writing each line to out as UTF-8, followed by a line end. The conversion reuses one
-  // buffer, and the line goes out in one write.
-  static Sink utf8Sink(std::ostream& out);
 
   // Line index written right-aligned in four characters (only its last four digits), then ": ".
   static void appendPrefix(std::string& out, int lineIndex);

@@ -3,6 +3,7 @@
 
 #include "script/trace_log.h"
 
+#include <charconv>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,15 @@ class TraceText {
   }
   TraceText& operator+=(char c) {
     if (on()) text_ += c;
+    return *this;
+  }
+  // A number written out, in place: echoed operands cost no text of their own.
+  TraceText& appendNumber(long long value) {
+    if (on()) {
+      char digits[24];
+      const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+      text_.append(digits, static_cast<size_t>(end - digits));
+    }
     return *this;
   }
   TraceText& operator=(std::string_view text) {

@@ -57,7 +57,7 @@ Flow cmdPlayMusic(ScriptInterpreter& ip) {
 Flow cmdVolume(ScriptInterpreter& ip) {
   // slot 1 = volume 0..1000 (not a number: 0)
   const int32_t volume = toIntOr(ip.arg(1).empty() ? std::string("0") : ip.arg(1), 0);
-  if (ip.Trace.on()) ip.Trace += intToText(volume);
+  ip.Trace.appendNumber(volume);
   ip.context().audio().setMusicVolume(volume);
   return Flow::Done;
 }

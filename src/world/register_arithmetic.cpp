@@ -21,7 +21,7 @@ Flow applyOperation(ScriptInterpreter& ip, int32_t fallback, Operation operation
   if (!n) return Flow::Done;
   const int32_t operand = toIntOr(ip.arg(2), fallback);
   ip.Trace += ',';
-  if (ip.Trace.on()) ip.Trace += intToText(operand);
+  ip.Trace.appendNumber(operand);
   std::string& value = ip.session().registers.at(*n);
   assignIntText(value, operation(toIntOr(value, 0), operand));
   return Flow::Done;
@@ -50,7 +50,7 @@ Flow cmdRegDiv(ScriptInterpreter& ip) {
   if (!n) return Flow::Done;
   const int32_t divisor = toIntOr(ip.arg(2), 1);
   ip.Trace += ',';
-  if (ip.Trace.on()) ip.Trace += intToText(divisor);
+  ip.Trace.appendNumber(divisor);
   std::string& value = ip.session().registers.at(*n);
   if (divisor == 0) {
     ip.Trace += kDivisionByZero;
@@ -86,7 +86,7 @@ Flow cmdRegRandom(ScriptInterpreter& ip) {
   auto& s = ip.session();
   const int32_t maximum = toIntOr(ip.arg(2), 0);
   ip.Trace += ',';
-  if (ip.Trace.on()) ip.Trace += intToText(maximum);
+  ip.Trace.appendNumber(maximum);
   std::string& value = s.registers.at(*n);
   const auto range = static_cast<uint32_t>(wrapAdd(maximum, 1));
   const auto drawn = static_cast<int32_t>(s.random.draw(range));

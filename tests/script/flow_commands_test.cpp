@@ -1,6 +1,7 @@
 // Flow control: jumps, subroutines, chaining, ending and the model conditions.
 #include "support/test_game.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 using taluvin::testing::TestGame;
@@ -19,6 +20,36 @@ TEST(FlowCommands, GotoJumpsToLineAfterLabelAndMissingLabelGoesOn) {
   EXPECT_FALSE(game.traced("   1: nunca "));
   EXPECT_TRUE(game.traced("   4: goto nada <--- não existe este label"));
   EXPECT_TRUE(game.traced("   5: fim <-Encerrou a execução"));
+}
+
+TEST(FlowCommands, AJumpThatLandsLeavesNoTraceLineAndOneThatMissesKeepsItsEchoAndMarker) {
+  TestGame game;
+  game.write("start.scp",
+             "reg= 1,5\n"
+             "ifreg< 1,9,nada\n"
+             "ifreg< 1,9,alvo\n"
+             "nunca\n"
+             ":alvo\n"
+             "gosub :sub\n"
+             "fim\n"
+             ":sub\n"
+             "ret\n");
+  game.start();
+  EXPECT_TRUE(game.traced("   1: ifreg< 1 <- saltounada <--- não existe este label"));
+  EXPECT_FALSE(game.traced("   3: nunca "));
+  // The line that jumped, and the separator the subroutine's jump opened, give way to the lines
+  // run after the labels.
+  const std::vector<std::string>& lines = game.trace();
+  const auto from = std::find(lines.begin(), lines.end(), "   1: ifreg< 1 <- saltounada <--- não existe este label");
+  ASSERT_NE(from, lines.end());
+  const std::vector<std::string> expected = {
+      "   1: ifreg< 1 <- saltounada <--- não existe este label",
+      "   5: gosub sub <- label em subrotina!",
+      "   8: ret  <- retorno ao script start na linha: 5",
+      "------------------------------------------------",
+      "   6: fim <-Encerrou a execução",
+  };
+  EXPECT_EQ(std::vector<std::string>(from, from + std::min<std::ptrdiff_t>(lines.end() - from, 5)), expected);
 }
 
 TEST(FlowCommands, GosubLabelReturnsAfterCallAndRefusesASecondCall) {

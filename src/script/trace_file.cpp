@@ -1,0 +1,110 @@
+// The trace's file: a buffer of UTF-8 lines written out in large pieces.
+#include "script/trace_file.h"
+
+#include "base/text.h"
+
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <fcntl.h>
+#include <string>
+#include <unistd.h>
+
+namespace taluvin {
+
+namespace {
+
+// Nearly every trace line is ASCII, which goes over as it is: the test looks at eight bytes at a
+// time, the last eight overlapping the ones before.
+bool isAscii(std::string_view text) {
+  constexpr uint64_t kHighBits = 0x8080808080808080ULL;
+  const char* p = text.data();
+  const size_t n = text.size();
+  if (n < 8) {
+    unsigned all = 0;
+    for (size_t i = 0; i < n; ++i) all |= static_cast<unsigned char>(p[i]);
+    return all < 0x80;
+  }
+  uint64_t all = 0, eight;
+  for (size_t i = 0; i + 8 <= n; i += 8) {
+    std::memcpy(&eight, p + i, 8);
+    all |= eight;
+  }
+  std::memcpy(&eight, p + n - 8, 8);
+  return ((all | eight) & kHighBits) == 0;
+}
+
+}  // namespace
+
+std::unique_ptr<TraceFile> TraceFile::create(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) return nullptr;
+  return std::unique_ptr<TraceFile>(new TraceFile(fd, true, false));
+}
+
+std::unique_ptr<TraceFile> TraceFile::errorStream() {
+  return std::unique_ptr<TraceFile>(new TraceFile(STDERR_FILENO, false, true));
+}
+
+TraceFile::TraceFile(int fd, bool owned, bool eachLine)
+    : fd_(fd), owned_(owned), eachLine_(eachLine), buffer_(new char[kBufferSize]) {}
+
+TraceFile::~TraceFile() {
+  if (log_) {
+    log_->setSink(nullptr);
+    log_->setFlush(nullptr);
+  }
+  flush();
+  if (owned_) ::close(fd_);
+}
+
+void TraceFile::line(std::string_view cp1252) {
+  // One byte may become three; a line too long for the buffer goes out through a text of its own.
+  const size_t most = 3 * cp1252.size() + 1;
+  if (most > kBufferSize) {
+    flush();
+    std::string utf8 = cp1252ToUtf8(cp1252);
+    utf8 += '\n';
+    writeAll(utf8.data(), utf8.size());
+    return;
+  }
+  if (used_ + most > kBufferSize) flush();
+  char* at = buffer_.get() + used_;
+  char* end;
+  if (isAscii(cp1252)) {
+    std::memcpy(at, cp1252.data(), cp1252.size());
+    end = at + cp1252.size();
+  } else {
+    end = writeCp1252AsUtf8(at, cp1252);
+  }
+  *end++ = '\n';
+  used_ = static_cast<size_t>(end - buffer_.get());
+  if (eachLine_) flush();
+}
+
+void TraceFile::flush() {
+  writeAll(buffer_.get(), used_);
+  used_ = 0;
+}
+
+void TraceFile::attach(TraceLog& log) {
+  log_ = &log;
+  log.setSink([this](std::string_view text) { line(text); });
+  log.setFlush([this] { flush(); });
+}
+
+void TraceFile::writeAll(const char* data, size_t size) {
+  // A trace that cannot be written (a full disk) is given up quietly: the game goes on.
+  while (size > 0 && !failed_) {
+    const ssize_t written = ::write(fd_, data, size);
+    if (written < 0) {
+      if (errno == EINTR) continue;
+      failed_ = true;
+      return;
+    }
+    data += written;
+    size -= static_cast<size_t>(written);
+  }
+}
+
+}  // namespace taluvin

@@ -1,0 +1,72 @@
+// The trace's file: every line arrives whole, in order and as UTF-8, however long, once flushed.
+#include "base/text.h"
+#include "script/trace_file.h"
+#include "script/trace_log.h"
+#include "support/program_run.h"
+#include "support/test_game.h"
+
+#include <QString>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+
+using namespace taluvin;
+using taluvin::testing::TestGame;
+
+namespace {
+
+std::string readAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+TEST(TraceFile, LinesOfAnyLengthArriveWholeInOrderAsUtf8OnceFlushed) {
+  TestGame game;
+  const std::string path = game.folder() + "trace.txt";
+  auto file = TraceFile::create(path);
+  ASSERT_TRUE(file);
+  TraceLog log;
+  file->attach(log);
+  // Lines longer than the buffer, and enough short ones to fill it several times over.
+  const std::string huge(200 * 1024, '\xE3');
+  std::string expected;
+  for (int i = 0; i < 20000; ++i) {
+    const std::string line = i % 5000 == 7 ? huge : "   " + std::to_string(i) + ": reg= 1,S\xE3o " + std::string(i % 40, 'x');
+    log.line(line);
+    expected += cp1252ToUtf8(line) + "\n";
+  }
+  log.flush();
+  EXPECT_EQ(readAll(path), expected);
+  log.line("after the flush");
+  file.reset();
+  // A file gone leaves the log without a sink, and everything it held is written.
+  EXPECT_FALSE(log.enabled());
+  EXPECT_EQ(readAll(path), expected + "after the flush\n");
+}
+
+TEST(TraceFile, AFolderThatCannotHoldTheFileIsRefusedAtOnce) {
+  TestGame game;
+  EXPECT_FALSE(TraceFile::create(game.folder() + "no/such/folder/trace.txt"));
+  auto run = taluvin::testing::runProgram({game.folder(), "--headless", "--start", "--trace", game.folder() + "no/trace.txt"});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_NE(run.err.find("cannot write the trace file"), std::string::npos) << run.err;
+}
+
+TEST(Text, Windows1252ToUtf8MatchesQtWhereverTheHighByteFalls) {
+  // The ASCII runs are copied sixteen and eight bytes at a time: a high byte at every place of
+  // every length up to past two blocks must come out as Qt converts it.
+  for (unsigned high : {0x80u, 0x81u, 0x9Fu, 0xA0u, 0xE3u, 0xFFu}) {
+    for (size_t length = 1; length <= 40; ++length) {
+      for (size_t at = 0; at < length; ++at) {
+        std::string bytes(length, 'a');
+        for (size_t i = 0; i < length; ++i) bytes[i] = static_cast<char>('a' + i % 26);
+        bytes[at] = static_cast<char>(high);
+        std::string converted = "kept ";
+        appendCp1252AsUtf8(converted, bytes);
+        ASSERT_EQ(converted, "kept " + toQt(bytes).toStdString()) << "byte " << high << " at " << at << " of " << length;
+      }
+    }
+  }
+}
