@@ -19,6 +19,8 @@ constexpr std::array<char16_t, 32> kHighControls = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
+constexpr uint64_t kHighBits = 0x8080808080808080ULL;
+
 char32_t codePointOf(unsigned char byte) {
   if (byte >= 0x80 && byte < 0xA0) {
     char16_t mapped = kHighControls[byte - 0x80];
@@ -61,9 +63,12 @@ void appendCp1252AsUtf8(std::string& out, std::string_view bytes) {
 char* writeCp1252AsUtf8(char* out, std::string_view bytes) {
   const char* in = bytes.data();
   const char* const last = in + bytes.size();
+  // Every byte from here to in went over one for one, so the place of each in out is known and
+  // may be written again with the same byte.
+  const char* plainFrom = in;
   for (;;) {
     // Nearly every byte of a trace line or a page is ASCII: sixteen or eight at a time go over
-    // unchanged.
+    // unchanged, and the last few within a block that ends at the last byte.
 #if defined(__SSE2__)
     while (last - in >= 16) {
       const __m128i sixteen = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
@@ -72,14 +77,29 @@ char* writeCp1252AsUtf8(char* out, std::string_view bytes) {
       in += 16;
       out += 16;
     }
+    if (in < last && last - in < 16 && last - plainFrom >= 16) {
+      const __m128i tail = _mm_loadu_si128(reinterpret_cast<const __m128i*>(last - 16));
+      if (_mm_movemask_epi8(tail) == 0) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(out - (in - (last - 16))), tail);
+        return out + (last - in);
+      }
+    }
 #endif
     while (last - in >= 8) {
       uint64_t eight;
       std::memcpy(&eight, in, 8);
-      if (eight & 0x8080808080808080ULL) break;
+      if (eight & kHighBits) break;
       std::memcpy(out, in, 8);
       in += 8;
       out += 8;
+    }
+    if (in < last && last - in < 8 && last - plainFrom >= 8) {
+      uint64_t tail;
+      std::memcpy(&tail, last - 8, 8);
+      if ((tail & kHighBits) == 0) {
+        std::memcpy(out - (in - (last - 8)), &tail, 8);
+        return out + (last - in);
+      }
     }
     while (in < last && static_cast<unsigned char>(*in) < 0x80) *out++ = *in++;
     if (in == last) return out;
@@ -92,6 +112,7 @@ char* writeCp1252AsUtf8(char* out, std::string_view bytes) {
       *out++ = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
       *out++ = static_cast<char>(0x80 | (cp & 0x3F));
     }
+    plainFrom = in;
   }
 }
 

@@ -15,7 +15,13 @@ namespace taluvin {
 
 ScriptInterpreter::ScriptInterpreter(GameSession& session, TraceLog& trace, RunHooks& hooks,
                                      const CommandIndex& commands)
-    : Trace(trace), NextTrace(trace), session_(session), trace_(trace), hooks_(hooks), commands_(commands) {}
+    : Trace(trace),
+      NextTrace(trace),
+      session_(session),
+      scriptLines_(session.ScriptLines),
+      trace_(trace),
+      hooks_(hooks),
+      commands_(commands) {}
 
 void ScriptInterpreter::interpretLine() {
   traceHanded_ = false;
@@ -55,10 +61,9 @@ void ScriptInterpreter::interpretLine() {
   }
 }
 
-const ParsedScript& ScriptInterpreter::currentScript() {
+const ParsedScript& ScriptInterpreter::parseCurrentScript() {
   // Lines the runner loaded come with their parsed form; any others are parsed once, here.
-  if (!script_ || script_->lines() != session_.ScriptLines.shared())
-    script_ = std::make_shared<const ParsedScript>(session_.ScriptLines.shared(), commands_);
+  script_ = std::make_shared<const ParsedScript>(session_.ScriptLines.shared(), commands_);
   return *script_;
 }
 

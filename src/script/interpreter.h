@@ -7,6 +7,7 @@
 #include "script/run_hooks.h"
 #include "script/trace_log.h"
 #include "script/trace_text.h"
+#include "state/shared_lines.h"
 
 #include <array>
 #include <chrono>
@@ -42,8 +43,13 @@ class ScriptInterpreter {
   // The parsed form of lines the runner has just put in ScriptLines. Lines put there any other way
   // are parsed when they first run.
   void useScript(std::shared_ptr<const ParsedScript> script) { script_ = std::move(script); }
-  // The parsed form of ScriptLines as they are now.
-  const ParsedScript& currentScript();
+  // The parsed form of ScriptLines as they are now. Asked for by every line and every jump, so
+  // the usual answer (the lines are still those parsed) is inline.
+  const ParsedScript& currentScript() {
+    if (script_ && script_->lines() == scriptLines_.shared()) [[likely]]
+      return *script_;
+    return parseCurrentScript();
+  }
   // Index of the first line of ScriptLines whose trimmed text is ":" + name, or -1.
   int findLabel(std::string_view name) { return currentScript().findLabel(name); }
   // "goto": the line after the label runs next within this call; the name is echoed, and a missing
@@ -90,6 +96,7 @@ class ScriptInterpreter {
  private:
   // The checks before every line; false when the run stops here.
   bool lineMayRun();
+  const ParsedScript& parseCurrentScript();
   // Cuts the next argument off the front of rest into arg, resolving a "#N" register reference.
   // wholeRest: the message commands take the whole rest of the line as one argument.
   void takeArgument(std::string_view& rest, std::string& arg, bool wholeRest);
@@ -107,6 +114,7 @@ class ScriptInterpreter {
   bool letEventsRunWhenDue();
 
   GameSession& session_;
+  const SharedLines& scriptLines_;  // the session's ScriptLines
   TraceLog& trace_;
   RunHooks& hooks_;
   const CommandIndex& commands_;

@@ -14,8 +14,13 @@ struct GameSession;
 inline constexpr char kLineBreakSign = '\xA7';
 inline constexpr char kHardBlankSign = '~';
 inline constexpr char kCommaSign = '^';
-// All three, for a quick test whether a text needs expanding at all.
-inline constexpr const char* kMarkupSigns = "\xA7~^";
+// Whether text holds any of the three, so needs expanding at all: looked for byte by byte, since
+// the general search costs a call per byte and register texts are appended on every turn of a loop.
+inline bool holdsMarkupSign(std::string_view text) {
+  for (const char c : text)
+    if (c == kLineBreakSign || c == kHardBlankSign || c == kCommaSign) return true;
+  return false;
+}
 
 // Replaces every occurrence of sign as the screen model shows it.
 std::string expandMarkup(char sign, std::string_view text, ScreenModel model);

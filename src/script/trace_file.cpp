@@ -4,37 +4,11 @@
 #include "base/text.h"
 
 #include <cerrno>
-#include <cstdint>
-#include <cstring>
 #include <fcntl.h>
 #include <string>
 #include <unistd.h>
 
 namespace taluvin {
-
-namespace {
-
-// Nearly every trace line is ASCII, which goes over as it is: the test looks at eight bytes at a
-// time, the last eight overlapping the ones before.
-bool isAscii(std::string_view text) {
-  constexpr uint64_t kHighBits = 0x8080808080808080ULL;
-  const char* p = text.data();
-  const size_t n = text.size();
-  if (n < 8) {
-    unsigned all = 0;
-    for (size_t i = 0; i < n; ++i) all |= static_cast<unsigned char>(p[i]);
-    return all < 0x80;
-  }
-  uint64_t all = 0, eight;
-  for (size_t i = 0; i + 8 <= n; i += 8) {
-    std::memcpy(&eight, p + i, 8);
-    all |= eight;
-  }
-  std::memcpy(&eight, p + n - 8, 8);
-  return ((all | eight) & kHighBits) == 0;
-}
-
-}  // namespace
 
 std::unique_ptr<TraceFile> TraceFile::create(const std::string& path) {
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
@@ -59,24 +33,27 @@ TraceFile::~TraceFile() {
 }
 
 void TraceFile::line(std::string_view cp1252) {
-  // One byte may become three; a line too long for the buffer goes out through a text of its own.
+  // One byte may become three. The usual line fits the buffer's room and costs only its copy.
   const size_t most = 3 * cp1252.size() + 1;
-  if (most > kBufferSize) {
-    flush();
+  if (used_ + most > kBufferSize || eachLine_) [[unlikely]] {
+    lineWithoutRoom(cp1252);
+    return;
+  }
+  char* end = writeCp1252AsUtf8(buffer_.get() + used_, cp1252);
+  *end++ = '\n';
+  used_ = static_cast<size_t>(end - buffer_.get());
+}
+
+void TraceFile::lineWithoutRoom(std::string_view cp1252) {
+  flush();
+  // A line too long for the buffer goes out through a text of its own.
+  if (3 * cp1252.size() + 1 > kBufferSize) {
     std::string utf8 = cp1252ToUtf8(cp1252);
     utf8 += '\n';
     writeAll(utf8.data(), utf8.size());
     return;
   }
-  if (used_ + most > kBufferSize) flush();
-  char* at = buffer_.get() + used_;
-  char* end;
-  if (isAscii(cp1252)) {
-    std::memcpy(at, cp1252.data(), cp1252.size());
-    end = at + cp1252.size();
-  } else {
-    end = writeCp1252AsUtf8(at, cp1252);
-  }
+  char* end = writeCp1252AsUtf8(buffer_.get(), cp1252);
   *end++ = '\n';
   used_ = static_cast<size_t>(end - buffer_.get());
   if (eachLine_) flush();

@@ -29,6 +29,7 @@ class TraceFile {
 
  private:
   TraceFile(int fd, bool owned, bool eachLine);
+  void lineWithoutRoom(std::string_view cp1252);
   void writeAll(const char* data, size_t size);
 
   static constexpr size_t kBufferSize = 64 * 1024;

@@ -27,7 +27,7 @@ Flow cmdRegAppend(ScriptInterpreter& ip) {
   auto& s = ip.session();
   // Most appended texts hold no sign to expand: they are appended as they are, without a copy.
   const std::string& given = ip.arg(2);
-  const bool plain = given.find_first_of(kMarkupSigns) == std::string::npos;
+  const bool plain = !holdsMarkupSign(given);
   const std::string expanded = plain ? std::string() : expandAllMarkup(given, s.Modelo);
   const std::string& text = plain ? given : expanded;
   const bool whole = s.registers.append(*n, text);

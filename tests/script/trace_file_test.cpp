@@ -54,19 +54,27 @@ TEST(TraceFile, AFolderThatCannotHoldTheFileIsRefusedAtOnce) {
   EXPECT_NE(run.err.find("cannot write the trace file"), std::string::npos) << run.err;
 }
 
-TEST(Text, Windows1252ToUtf8MatchesQtWhereverTheHighByteFalls) {
-  // The ASCII runs are copied sixteen and eight bytes at a time: a high byte at every place of
-  // every length up to past two blocks must come out as Qt converts it.
+TEST(Text, Windows1252ToUtf8MatchesQtWhereverTheHighBytesFall) {
+  // ASCII runs are copied in blocks of sixteen and eight bytes, the last block overlapping bytes
+  // already written: one or two high bytes at every pair of places of every length up to past two
+  // blocks must come out as Qt converts them.
   for (unsigned high : {0x80u, 0x81u, 0x9Fu, 0xA0u, 0xE3u, 0xFFu}) {
     for (size_t length = 1; length <= 40; ++length) {
-      for (size_t at = 0; at < length; ++at) {
-        std::string bytes(length, 'a');
-        for (size_t i = 0; i < length; ++i) bytes[i] = static_cast<char>('a' + i % 26);
-        bytes[at] = static_cast<char>(high);
-        std::string converted = "kept ";
-        appendCp1252AsUtf8(converted, bytes);
-        ASSERT_EQ(converted, "kept " + toQt(bytes).toStdString()) << "byte " << high << " at " << at << " of " << length;
+      for (size_t first = 0; first < length; ++first) {
+        for (size_t second = first; second <= length; ++second) {
+          std::string bytes(length, 'a');
+          for (size_t i = 0; i < length; ++i) bytes[i] = static_cast<char>('a' + i % 26);
+          bytes[first] = static_cast<char>(high);
+          if (second < length) bytes[second] = '\x93';
+          std::string converted = "kept ";
+          appendCp1252AsUtf8(converted, bytes);
+          ASSERT_EQ(converted, "kept " + toQt(bytes).toStdString())
+              << "byte " << high << " at " << first << " and " << second << " of " << length;
+        }
       }
     }
   }
+  std::string plain(37, 'p');
+  EXPECT_EQ(cp1252ToUtf8(plain), plain);
+  EXPECT_EQ(cp1252ToUtf8(""), "");
 }
