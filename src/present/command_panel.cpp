@@ -4,6 +4,7 @@
 #include "base/text.h"
 #include "present/font_faces.h"
 #include "present/layout_settings.h"
+#include "present/shown_later.h"
 #include "state/game_session.h"
 
 namespace taluvin {
@@ -22,7 +23,8 @@ CommandPanel::CommandPanel(QWidget* page, GameSession& session) : buffer(session
   commandLine = new QLineEdit(page);
   commandLine->setObjectName("Input");
   commandLine->setGeometry(65, 382, 660, 30);
-  commandLine->setFont(pixelFont("Courier New", 24, true));
+  // The line is hidden in most games; its fonts are laid out only once it shows.
+  setFontWhenShown(commandLine, pixelFont("Courier New", 24, true));
   commandLine->setFrame(false);
   commandLine->hide();
   // The command line is upper case, whatever is typed.
@@ -51,11 +53,11 @@ void CommandPanel::layInput(GameSession& s) {
   const QColor colour = paintColor(s.settings.line(40), QColor(255, 255, 255));
   const QColor fontColour = paintColor(s.settings.line(43), QColor(0, 0, 0));
   paintWidgetText(commandLine, colour, fontColour);
-  QFont font = commandLine->font();
+  QFont font = shownFont(commandLine);
   const auto& face = s.settings.line(41);
   if (!face.empty()) font.setFamily(toQt(face));
   font.setPixelSize(pointsToPixels(lineFontSize(s, 42, 18)));
-  commandLine->setFont(font);
+  setFontWhenShown(commandLine, font);
 }
 
 void CommandPanel::layPanel(GameSession& s) {
@@ -68,11 +70,11 @@ void CommandPanel::layPanel(GameSession& s) {
 void CommandPanel::applyGameLayout(GameSession& s) {
   layInput(s);
   const auto letters = readStyleLetters(s.settings.line(68));
-  QFont font = commandLine->font();
+  QFont font = shownFont(commandLine);
   font.setBold(letters.bold);
   font.setItalic(letters.italic);
   font.setUnderline(letters.underline);
-  commandLine->setFont(font);
+  setFontWhenShown(commandLine, font);
   if (s.Modelo == ScreenModel::Console || s.Modelo == ScreenModel::PictureScreen) setInputShown(lineOn(s, 44));
   layPanel(s);
   const std::string& brush = s.settings.line(94).empty() ? s.settings.line(18) : s.settings.line(94);
@@ -102,7 +104,7 @@ void CommandPanel::applyRunLayout(GameSession& s, const std::string& styleLetter
   if (inputMayShow) setInputShown(lineOn(s, 44));
   // A "B" first sets bold alone; without it the previous style stays and italic and underline add.
   const auto letters = readStyleLetters(styleLetters);
-  QFont font = commandLine->font();
+  QFont font = shownFont(commandLine);
   if (letters.bold) {
     font.setBold(true);
     font.setItalic(false);
@@ -110,7 +112,7 @@ void CommandPanel::applyRunLayout(GameSession& s, const std::string& styleLetter
   }
   if (letters.italic) font.setItalic(true);
   if (letters.underline) font.setUnderline(true);
-  commandLine->setFont(font);
+  setFontWhenShown(commandLine, font);
 }
 
 void CommandPanel::showBuffer() {

@@ -6,6 +6,7 @@
 #include "present/extra_pages.h"
 #include "present/input_hold.h"
 #include "present/screen.h"
+#include "present/shown_later.h"
 #include "state/game_session.h"
 
 #include <QElapsedTimer>
@@ -51,7 +52,7 @@ QStringList displayLines(const QPlainTextEdit* console, const QString& text) {
   QStringList lines;
   const qreal width = console->viewport()->width() - 2 * console->document()->documentMargin();
   for (const QString& paragraph : QString(text).remove('\r').split('\n')) {
-    QTextLayout layout(paragraph, console->font());
+    QTextLayout layout(paragraph, shownFont(console));
     layout.beginLayout();
     bool any = false;
     for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
@@ -69,7 +70,7 @@ void scrollUp(Screen& screen, const QString& text, int delay) {
   const InputHold::Scope holdInput;
   ConsolePage& console = screen.console();
   QPlainTextEdit* work = screen.images().effectMemo;
-  work->setFont(console.consoleText->font());
+  work->setFont(shownFont(console.consoleText));
   work->resize(console.consoleText->width(), work->height());
   work->setPlainText(text);
   const QStringList incoming = displayLines(console.consoleText, text);

@@ -5,6 +5,7 @@
 #include "present/font_faces.h"
 #include "present/layout_settings.h"
 #include "present/memo_text.h"
+#include "present/shown_later.h"
 #include "state/game_session.h"
 
 #include <QPlainTextDocumentLayout>
@@ -23,7 +24,8 @@ ConsolePage::ConsolePage(QWidget* page, GameSession& session) : fontPoints_(sess
   consoleText->setFocusPolicy(Qt::NoFocus);
   consoleText->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   consoleText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  consoleText->setFont(pixelFont("Courier New", 21));
+  // Opening a game gives the console the game's font before its page is first shown.
+  setFontWhenShown(consoleText, pixelFont("Courier New", 21));
   consoleText->document()->setDocumentMargin(2);
   // Nobody edits the console: an undo history would only keep a second copy of everything typed.
   consoleText->setUndoRedoEnabled(false);
@@ -75,20 +77,20 @@ void ConsolePage::applyRunLayout(GameSession& s, QSize bookSize) {
 
 void ConsolePage::setFontFace(const std::string& face) {
   if (face.empty()) return;
-  QFont font = consoleText->font();
+  QFont font = shownFont(consoleText);
   font.setFamily(toQt(face));
   setConsoleFont(font);
 }
 
 void ConsolePage::setFontSize(int points) {
   fontPoints_ = points;
-  QFont font = consoleText->font();
+  QFont font = shownFont(consoleText);
   font.setPixelSize(pointsToPixels(points));
   setConsoleFont(font);
 }
 
 void ConsolePage::setStyle(bool bold, bool italic, bool underline) {
-  QFont font = consoleText->font();
+  QFont font = shownFont(consoleText);
   font.setBold(bold);
   font.setItalic(italic);
   font.setUnderline(underline);
@@ -96,7 +98,13 @@ void ConsolePage::setStyle(bool bold, bool italic, bool underline) {
 }
 
 void ConsolePage::setConsoleFont(const QFont& font) {
-  if (font == consoleText->font()) return;
+  if (font == shownFont(consoleText)) return;
+  // A hidden console with nothing written has nothing to lay out again: the font waits for the
+  // console's page to show (most games never use it), or for the first text written into it.
+  if (!consoleText->isVisible() && text_.isEmpty()) {
+    setFontWhenShown(consoleText, font);
+    return;
+  }
   consoleText->setFont(font);
   // The view stays on the line it showed, as it does when the memo itself lays out a new font.
   const int shownLine = consoleText->verticalScrollBar()->value();
@@ -155,6 +163,7 @@ QStringList ConsolePage::lines() const {
 void ConsolePage::setLines(const QStringList& lines) {
   // Like a memo whose lines are set anew, the view goes back to the first line.
   text_ = lines.join('\n');
+  applyPendingFont(consoleText);
   reflow();
 }
 
@@ -162,6 +171,7 @@ void ConsolePage::appendText(const QString& text) {
   QString plain = text;
   plain.remove('\r');
   text_ += plain;
+  applyPendingFont(consoleText);
   if (consoleText->viewport()->width() != splitWidth_) {
     reflow();
     cursorToEnd(consoleText);

@@ -3,6 +3,7 @@
 
 #include "base/text.h"
 #include "present/layout_settings.h"
+#include "present/shown_later.h"
 
 #include <QPainter>
 
@@ -89,7 +90,7 @@ DownloadPage::DownloadPage(QWidget* page) {
   font.setItalic(true);
   downloadLabel->setFont(font);
   downloadLabel->move(20, 20);
-  downloadLabel->adjustSize();
+  adjustSizeWhenShown(downloadLabel);
 }
 
 namespace {

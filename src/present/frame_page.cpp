@@ -6,6 +6,7 @@
 #include "present/layout_settings.h"
 #include "present/main_window.h"
 #include "present/picture_placement.h"
+#include "present/shown_later.h"
 #include "present/window_shape.h"
 #include "state/game_session.h"
 
@@ -30,7 +31,8 @@ FramePage::FramePage(QWidget* page, GameSession& session) : endButtonName_(sessi
   endCaption->setFont(pixelFont("Arial", 16, true));
   paintWidgetText(endCaption, QColor(0, 0, 0, 0), QColor(0, 0, 0));
   endCaption->setAutoFillBackground(false);
-  endCaption->adjustSize();
+  // The frame's page is hidden until a game opens, which sets the caption's own font.
+  adjustSizeWhenShown(endCaption);
   endCaption->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
@@ -72,7 +74,7 @@ void FramePage::applyGameLayout(MainWindow& window, GameSession& s) {
   endCaption->setAutoFillBackground(false);
   if (!s.settings.line(72).empty()) endCaption->setText(toQt(s.settings.line(72)));
   endCaption->move(endButton->x() + 45, endButton->y() + 3);
-  endCaption->adjustSize();
+  adjustSizeWhenShown(endCaption);
 }
 
 }  // namespace taluvin

@@ -4,6 +4,7 @@
 #include "present/font_faces.h"
 #include "present/layout_settings.h"
 #include "present/memo_box.h"
+#include "present/shown_later.h"
 #include "state/game_session.h"
 
 #include <QGuiApplication>
@@ -44,7 +45,8 @@ MonitorWindow::MonitorWindow(GameSession& session) : session_(session) {
   input = new QPlainTextEdit(panel);
   input->setObjectName("Inpt4");
   input->setGeometry(50, 5, 185, 26);
-  input->setFont(pixelFont("Courier New", 19, true));
+  // The input is shown only in model "4"; its font waits for that.
+  setFontWhenShown(input, pixelFont("Courier New", 19, true));
   input->setLineWrapMode(QPlainTextEdit::NoWrap);
   input->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   input->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -5,6 +5,7 @@
 #include "present/layout_settings.h"
 #include "present/memo_box.h"
 #include "present/memo_text.h"
+#include "present/shown_later.h"
 #include "state/game_session.h"
 
 
@@ -38,7 +39,8 @@ PicturePage::PicturePage(QWidget* page, GameSession& session) : buffer(session.b
   messageStrip->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   messageStrip->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   messageStrip->document()->setDocumentMargin(2);
-  messageStrip->setFont(pixelFont("Arial", 21));
+  // Opening a game gives the strip the game's font before its page is first shown.
+  setFontWhenShown(messageStrip, pixelFont("Arial", 21));
   paintWidgetText(messageStrip, QColor(255, 255, 255), QColor(0, 128, 0));
 
   memo = new MemoBox(page, session.screen.memoScroll);

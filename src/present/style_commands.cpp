@@ -8,6 +8,7 @@
 #include "present/font_faces.h"
 #include "present/picture_page.h"
 #include "present/screen.h"
+#include "present/shown_later.h"
 #include "present/surface_budget.h"
 #include "script/command_context.h"
 #include "state/game_session.h"
@@ -27,14 +28,14 @@ Flow setColour(ScriptInterpreter& ip, std::string& field, size_t settingsLine) {
 // console's whole font.
 void applyFaceToMessages(Screen& screen, const std::string& face) {
   screen.console().setFontFace(face);
-  QFont font = screen.messageStrip()->font();
+  QFont font = shownFont(screen.messageStrip());
   if (!face.empty()) font.setFamily(toQt(face));
   screen.messageStrip()->setFont(font);
 }
 
 void applySizeToMessages(Screen& screen, int points) {
   screen.console().setFontSize(points);
-  QFont font = screen.messageStrip()->font();
+  QFont font = shownFont(screen.messageStrip());
   font.setPixelSize(pointsToPixels(points));
   screen.messageStrip()->setFont(font);
 }
@@ -113,7 +114,7 @@ Flow cmdFontStyle(ScriptInterpreter& ip) {
   st.underline = flags.underline;
   Screen& screen = ip.context().screen();
   screen.console().setStyle(st.bold, st.italic, st.underline);
-  screen.messageStrip()->setFont(screen.consoleText()->font());
+  screen.messageStrip()->setFont(shownFont(screen.consoleText()));
   return Flow::Done;
 }
 
