@@ -8,6 +8,7 @@
 
 #include <QRegularExpression>
 #include <QUrl>
+#include <algorithm>
 
 namespace taluvin {
 
@@ -49,12 +50,43 @@ class PageBrowser : public QTextBrowser {
   const GameSession& session_;
 };
 
-std::string attribute(const QString& tag, const QString& name) {
-  // "link" is not the end of "vlink" or "alink".
-  const QRegularExpression pattern("(?<![A-Za-z])" + name + "\\s*=\\s*[\"']?#?([0-9A-Fa-f]{6})",
-                                   QRegularExpression::CaseInsensitiveOption);
-  const auto match = pattern.match(tag);
-  return match.hasMatch() ? match.captured(1).toUpper().toStdString() : std::string();
+bool isAsciiLetter(QChar c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+bool isWordChar(QChar c) { return isAsciiLetter(c) || (c >= '0' && c <= '9') || c == '_'; }
+bool isBlank(QChar c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v'; }
+bool isHexDigit(QChar c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
+
+// Scanned by hand: every page shown reads its body tag, and regular expressions built per page cost
+// more than the rest of an empty page.
+std::string attribute(QStringView tag, QStringView name) {
+  for (qsizetype at = tag.indexOf(name, 0, Qt::CaseInsensitive); at >= 0;
+       at = tag.indexOf(name, at + 1, Qt::CaseInsensitive)) {
+    // "link" is not the end of "vlink" or "alink".
+    if (at > 0 && isAsciiLetter(tag[at - 1])) continue;
+    qsizetype i = at + name.size();
+    while (i < tag.size() && isBlank(tag[i])) ++i;
+    if (i == tag.size() || tag[i] != '=') continue;
+    ++i;
+    while (i < tag.size() && isBlank(tag[i])) ++i;
+    if (i < tag.size() && (tag[i] == '"' || tag[i] == '\'')) ++i;
+    if (i < tag.size() && tag[i] == '#') ++i;
+    if (i + 6 > tag.size()) continue;
+    const QStringView digits = tag.mid(i, 6);
+    if (std::all_of(digits.begin(), digits.end(), isHexDigit)) return digits.toString().toUpper().toStdString();
+  }
+  return {};
+}
+
+// The first "<body" tag, up to its ">"; empty when there is none.
+QStringView bodyTag(QStringView html) {
+  for (qsizetype at = html.indexOf(u"<body", 0, Qt::CaseInsensitive); at >= 0;
+       at = html.indexOf(u"<body", at + 1, Qt::CaseInsensitive)) {
+    const qsizetype after = at + 5;
+    if (after < html.size() && isWordChar(html[after])) continue;
+    const qsizetype end = html.indexOf(u'>', after);
+    if (end < 0) return {};
+    return html.mid(at, end + 1 - at);
+  }
+  return {};
 }
 
 QColor colourOf(const std::string& rrggbb) { return QColor(QString::fromStdString("#" + rrggbb)); }
@@ -62,9 +94,9 @@ QColor colourOf(const std::string& rrggbb) { return QColor(QString::fromStdStrin
 }  // namespace
 
 BodyColours readBodyColours(const QString& html) {
-  static const QRegularExpression body("<body\\b[^>]*>", QRegularExpression::CaseInsensitiveOption);
-  const QString tag = body.match(html).captured(0);
-  return {attribute(tag, "bgcolor"), attribute(tag, "text"), attribute(tag, "link"), attribute(tag, "vlink")};
+  const QStringView tag = bodyTag(html);
+  if (tag.isEmpty()) return {};
+  return {attribute(tag, u"bgcolor"), attribute(tag, u"text"), attribute(tag, u"link"), attribute(tag, u"vlink")};
 }
 
 QString bodyStyleSheet(const BodyColours& colours) {

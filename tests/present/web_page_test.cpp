@@ -12,6 +12,8 @@
 #include <QApplication>
 #include <QImage>
 #include <QMouseEvent>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
@@ -255,6 +257,40 @@ TEST(WebPage, ReplayFollowsTheFirstLinkShowingItsText) {
   EXPECT_EQ(game.player().session().Script, "livro");
   game.run("start");
   EXPECT_EQ(link("Sala").error, "no link showing 'Sala' in WebB") << "letter case counts";
+}
+
+// The body tag reader as a regular expression, kept here as the reference the scanner must match.
+BodyColours bodyColoursByPattern(const QString& html) {
+  static const QRegularExpression body("<body\\b[^>]*>", QRegularExpression::CaseInsensitiveOption);
+  const QString tag = body.match(html).captured(0);
+  const auto attribute = [&tag](const QString& name) {
+    const QRegularExpression pattern("(?<![A-Za-z])" + name + "\\s*=\\s*[\"']?#?([0-9A-Fa-f]{6})",
+                                     QRegularExpression::CaseInsensitiveOption);
+    const auto match = pattern.match(tag);
+    return match.hasMatch() ? match.captured(1).toUpper().toStdString() : std::string();
+  };
+  return {attribute("bgcolor"), attribute("text"), attribute("link"), attribute("vlink")};
+}
+
+
+TEST(WebPage, TheBodyTagScannerReadsWhatThePatternReads) {
+  const QStringList pieces = {"<body", "<BODY", "<bodyx", "<b", ">", " ", "\t", "\r\n", "=", "\"", "'", "#",
+                              "bgcolor", "TEXT", "link", "vlink", "alink", "xlink", "Link", "00ff00", "ABCDEF",
+                              "12345", "g", "9", "<p>", "text=", "link =#", "é"};
+  QRandomGenerator random(14);
+  for (int i = 0; i < 20000; ++i) {
+    QString html;
+    const int count = random.bounded(1, 16);
+    for (int k = 0; k < count; ++k) html += pieces[random.bounded(int(pieces.size()))];
+    const auto scanned = readBodyColours(html);
+    const auto expected = bodyColoursByPattern(html);
+    ASSERT_EQ(scanned.background, expected.background) << html.toStdString();
+    ASSERT_EQ(scanned.text, expected.text) << html.toStdString();
+    ASSERT_EQ(scanned.link, expected.link) << html.toStdString();
+    ASSERT_EQ(scanned.visited, expected.visited) << html.toStdString();
+  }
+  EXPECT_EQ(readBodyColours("<body link = '#00ff00' vlink=#ff0000>").link, "00FF00");
+  EXPECT_EQ(readBodyColours("<body link=#00ff00").link, "") << "a tag never closed is no tag";
 }
 
 }  // namespace
