@@ -120,7 +120,6 @@ ImageStore::ImageStore(QWidget* page) {
   lineStoreMemo = new QPlainTextEdit(page);
   lineStoreMemo->setObjectName("Memo3");
   lineStoreMemo->hide();
-  for (auto& b : rain) resizeBuffer(b, 596, 271);
 }
 
 }  // namespace taluvin

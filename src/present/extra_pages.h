@@ -8,7 +8,6 @@
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <array>
 
 namespace taluvin {
 
@@ -54,7 +53,6 @@ struct ImageStore {
   QListWidget* objectList;         // Objs
   QPlainTextEdit* effectMemo;     // Memo1: the console effects' work memo
   QPlainTextEdit* lineStoreMemo;  // Memo3: shows the line store
-  std::array<Buffer, 4> rain;  // the rain effect's work bitmaps
 };
 
 }  // namespace taluvin
