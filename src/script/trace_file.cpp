@@ -2,8 +2,8 @@
 #include "script/trace_file.h"
 
 #include "base/text.h"
+#include "state/state_writer.h"
 
-#include <cerrno>
 #include <fcntl.h>
 #include <string>
 #include <unistd.h>
@@ -72,16 +72,7 @@ void TraceFile::attach(TraceLog& log) {
 
 void TraceFile::writeAll(const char* data, size_t size) {
   // A trace that cannot be written (a full disk) is given up quietly: the game goes on.
-  while (size > 0 && !failed_) {
-    const ssize_t written = ::write(fd_, data, size);
-    if (written < 0) {
-      if (errno == EINTR) continue;
-      failed_ = true;
-      return;
-    }
-    data += written;
-    size -= static_cast<size_t>(written);
-  }
+  if (!failed_ && size > 0 && !writeAllBytes(fd_, std::string_view(data, size))) failed_ = true;
 }
 
 }  // namespace taluvin

@@ -38,9 +38,29 @@ std::string folderName(const std::string& path) {
   return folder.empty() ? std::string("./") : folder;
 }
 
+void syncFolder(const std::string& folder) {
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+struct Temporary {
+  std::string target;  // native path
+  std::string path;
+};
+
+// find_first_of over a set of two searches the set once per character of the line; two memchr runs
+// are many times faster, and a save of a large game asks this of every register.
+bool hasLineBreak(const std::string& line) {
+  return std::memchr(line.data(), '\n', line.size()) || std::memchr(line.data(), '\r', line.size());
+}
+
+size_t hashOf(const std::string& bytes) { return std::hash<std::string_view>{}(bytes); }
+
 }  // namespace
 
-bool writeAllBytes(int fd, const std::string& bytes) {
+bool writeAllBytes(int fd, std::string_view bytes) {
   const char* p = bytes.data();
   size_t left = bytes.size();
   while (left > 0) {
@@ -54,32 +74,6 @@ bool writeAllBytes(int fd, const std::string& bytes) {
   }
   return true;
 }
-
-namespace {
-
-void syncFolder(const std::string& folder) {
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-
-struct Temporary {
-  std::string target;  // native path
-  std::string path;
-};
-
-}  // namespace
-
-namespace {
-
-// find_first_of over a set of two searches the set once per character of the line; two memchr runs
-// are many times faster, and a save of a large game asks this of every register.
-bool hasLineBreak(const std::string& line) {
-  return std::memchr(line.data(), '\n', line.size()) || std::memchr(line.data(), '\r', line.size());
-}
-
-}  // namespace
 
 std::string stateFileLine(const std::string& line) {
   if (!hasLineBreak(line)) return line;
@@ -183,12 +177,6 @@ void StateWriter::loop() {
     changed_.notify_all();
   }
 }
-
-namespace {
-
-size_t hashOf(const std::string& bytes) { return std::hash<std::string_view>{}(bytes); }
-
-}  // namespace
 
 bool StateWriter::alreadyOnDisk(const std::string& target, const std::string& bytes) {
   const auto stamp = fileStampOf(target);

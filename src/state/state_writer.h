@@ -9,6 +9,7 @@
 #include <map>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -89,7 +90,7 @@ class StateWriter {
 };
 
 // Writes every byte to the descriptor, again after an interrupted write; false on a failure (errno says).
-bool writeAllBytes(int fd, const std::string& bytes);
+bool writeAllBytes(int fd, std::string_view bytes);
 
 // Line text as a state file line: CR LF, CR and LF inside it become "§".
 std::string stateFileLine(const std::string& line);
