@@ -8,6 +8,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 
+using taluvin::testing::fileBytes;
 using taluvin::testing::runProgram;
 using taluvin::testing::TestGame;
 
@@ -33,8 +34,7 @@ TEST(CommandLine, StartWritesAUtf8TraceAndHeadlessQuitsThroughTheExitSteps) {
   const std::string trace = game.folder() + "trace.txt";
   auto run = runProgram({game.folder(), "--headless", "--start", "--trace", trace});
   EXPECT_EQ(run.exitCode, 0) << run.err;
-  std::ifstream in(trace);
-  std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string all = fileBytes(trace);
   EXPECT_NE(all.find("   0: retscp= não <- não existe este script\n"), std::string::npos) << all;
   EXPECT_EQ(game.readLines("jogo.ini").size(), 101u);
   EXPECT_EQ(game.readLines("jogo.ini")[8], "não");
@@ -60,8 +60,7 @@ TEST(CommandLine, ReplayTakesActionsInOrderAndTakesScreenshots) {
   EXPECT_EQ(run.exitCode, 0) << run.err;
   QImage shot(QString::fromStdString(game.folder() + "shot.png"));
   EXPECT_EQ(shot.size(), QSize(900, 420));
-  std::ifstream in(trace);
-  std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string all = fileBytes(trace);
   // "start" and "resume" each ran the start script once; the "start" after "quit" never ran.
   size_t runs = 0;
   for (size_t at = all.find("Executando script: start.scp"); at != std::string::npos;
@@ -120,8 +119,7 @@ TEST(CommandLine, AGameInAFolderNamedInAnyScriptPlaysAndSaves) {
   EXPECT_EQ(registers[1], "pronto");
   EXPECT_EQ(registers[2], "também");
   EXPECT_EQ(game.readLines("игра/taluvin.ini").size(), 101u);
-  std::ifstream in(trace);
-  const std::string all((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string all = fileBytes(trace);
   EXPECT_NE(all.find("   1: display= árvore.bmp,tel,0,0,0,0\n"), std::string::npos) << all;
 }
 

@@ -1,24 +1,21 @@
 // The authors' command reference: generated from the dispatch table and committed as docs/commands.md.
 #include "app/command_table.h"
 #include "support/program_run.h"
+#include "support/test_game.h"
 
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 
+using taluvin::testing::fileBytes;
 using taluvin::testing::runProgram;
 
 namespace {
 
-std::string readText(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
 TEST(CommandReference, CommittedFileIsWhatTheProgramPrints) {
   auto run = runProgram({"--list-commands", "--markdown"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
-  const std::string committed = readText(std::filesystem::path(TALUVIN_SOURCE_DIR) / "docs" / "commands.md");
+  const std::string committed = fileBytes(std::filesystem::path(TALUVIN_SOURCE_DIR) / "docs" / "commands.md");
   // On a difference: taluvin --list-commands --markdown > docs/commands.md
   EXPECT_TRUE(run.out == committed) << "docs/commands.md is out of date with the dispatch table";
 }

@@ -3,6 +3,7 @@
 #include "app/player.h"
 #include "present/screen.h"
 #include "support/program_run.h"
+#include "support/test_game.h"
 
 #include <QCoreApplication>
 #include <QPlainTextEdit>
@@ -15,20 +16,16 @@
 #include <gtest/gtest.h>
 #include <random>
 
+using taluvin::testing::fileBytes;
 using taluvin::testing::runProgram;
 
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string readText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
 std::vector<std::string> readCrLfLines(const fs::path& path) {
   std::vector<std::string> lines;
-  std::string text = readText(path);
+  std::string text = fileBytes(path);
   size_t start = 0;
   while (start < text.size()) {
     size_t end = text.find("\r\n", start);
@@ -59,7 +56,7 @@ TEST_F(DemoCopy, WalkthroughTakesTheKeyOpensTheGateAndEndsWithTheEndButton) {
                          "--trace", trace},
                         100000);
   ASSERT_EQ(run.exitCode, 0) << run.err;
-  const std::string all = readText(trace);
+  const std::string all = fileBytes(trace);
   auto traced = [&all](const std::string& line) { return all.find(line + "\n") != std::string::npos; };
 
   // Every room was entered through a door zone, and every picture kind was shown.
@@ -82,7 +79,7 @@ TEST_F(DemoCopy, WalkthroughTakesTheKeyOpensTheGateAndEndsWithTheEndButton) {
   // The letter was a web page, written to tmp.htm, and its word link was followed back.
   EXPECT_TRUE(traced("Executando script: carta.scp"));
   EXPECT_LT(all.find("Executando script: carta.scp"), all.find("pegobj chave"));
-  const std::string page = readText(folder_ / "tmp.htm");
+  const std::string page = fileBytes(folder_ / "tmp.htm");
   EXPECT_NE(page.find("<a href=Scp=biblioteca>Voltar \xE0 biblioteca</a>"), std::string::npos) << page;
   EXPECT_NE(page.find("<a href=Scp=biblioteca><img src="), std::string::npos) << "the key's picture links too";
   // The start shows its state in the trace: no moves yet, nothing carried.

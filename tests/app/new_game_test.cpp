@@ -1,6 +1,7 @@
 // `--new`: the template game for each screen model opens, plays a short replay, and refuses a used folder.
 #include "app/new_game.h"
 #include "support/program_run.h"
+#include "support/test_game.h"
 
 #include <filesystem>
 #include <fstream>
@@ -8,16 +9,12 @@
 #include <random>
 #include <set>
 
+using taluvin::testing::fileBytes;
 using taluvin::testing::runProgram;
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string readText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
 
 class NewGame : public ::testing::Test {
  protected:
@@ -42,8 +39,8 @@ class NewGame : public ::testing::Test {
     auto run = runProgram({folder.string(), "--headless", "--start", "--replay", (beside_ / "play.replay").string(),
                            "--trace", trace.string()});
     EXPECT_EQ(run.exitCode, 0) << run.err;
-    obx_ = readText(folder / (folder.filename().string() + ".obx"));
-    return readText(trace);
+    obx_ = fileBytes(folder / (folder.filename().string() + ".obx"));
+    return fileBytes(trace);
   }
 
   fs::path beside_;
@@ -123,7 +120,7 @@ TEST_F(NewGame, RefusesAFolderInUseAndAModelOutOfRange) {
   auto refused = runProgram({"--new", used.string()});
   EXPECT_EQ(refused.exitCode, 2);
   EXPECT_NE(refused.err.find("is not empty"), std::string::npos) << refused.err;
-  EXPECT_EQ(readText(used / "notes.txt"), "mine");
+  EXPECT_EQ(fileBytes(used / "notes.txt"), "mine");
   EXPECT_FALSE(fs::exists(used / "start.scp"));
 
   const fs::path file = beside_ / "file";
@@ -141,7 +138,7 @@ TEST_F(NewGame, RefusesAFolderInUseAndAModelOutOfRange) {
   EXPECT_EQ(runProgram({"--new", empty.string()}).exitCode, 0);
   EXPECT_TRUE(fs::exists(empty / "mycastle.ini"));
   EXPECT_TRUE(fs::exists(empty / "mycastle.obx"));
-  EXPECT_NE(readText(empty / "taluvin.ini").find("\r\nmycastle\r\n"), std::string::npos);
+  EXPECT_NE(fileBytes(empty / "taluvin.ini").find("\r\nmycastle\r\n"), std::string::npos);
 }
 
 }  // namespace

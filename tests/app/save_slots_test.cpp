@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 #include <map>
 
+using taluvin::testing::fileBytes;
 using taluvin::testing::runProgram;
 using taluvin::testing::TestGame;
 
@@ -41,16 +42,11 @@ class SavesHome {
   std::string old_;
 };
 
-std::string bytesOf(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
 // Every file of a folder by name, to see that a refused restore left each one as it was.
 std::map<std::string, std::string> filesOf(const std::string& folder) {
   std::map<std::string, std::string> files;
   for (const auto& entry : fs::directory_iterator(folder))
-    if (entry.is_regular_file()) files[entry.path().filename().string()] = bytesOf(entry.path().string());
+    if (entry.is_regular_file()) files[entry.path().filename().string()] = fileBytes(entry.path().string());
   return files;
 }
 
@@ -80,7 +76,7 @@ taluvin::testing::ProgramRun play(TestGame& game, const std::string& replay, boo
 }
 
 bool traceHolds(const TestGame& game, const std::string& text) {
-  return bytesOf(game.folder() + "trace.txt").find(text) != std::string::npos;
+  return fileBytes(game.folder() + "trace.txt").find(text) != std::string::npos;
 }
 
 }  // namespace
@@ -92,7 +88,7 @@ TEST(SaveSlots, ARestoredSlotBringsBackRegistersObjectsAndPlaceAndRunsThePlace) 
   const auto run = play(game, "key Ctrl+S\nclick 35 45\nkey Ctrl+L\nkey Return\nquit\n");
   ASSERT_EQ(run.exitCode, 0) << run.err;
 
-  EXPECT_TRUE(traceHolds(game, "saved to slot 1 (")) << bytesOf(game.folder() + "trace.txt");
+  EXPECT_TRUE(traceHolds(game, "saved to slot 1 (")) << fileBytes(game.folder() + "trace.txt");
   EXPECT_TRUE(traceHolds(game, "restored slot 1 ("));
   const auto regs = game.readLines("jogo.rgs");
   EXPECT_EQ(line(regs, 1), "antes");
@@ -103,8 +99,8 @@ TEST(SaveSlots, ARestoredSlotBringsBackRegistersObjectsAndPlaceAndRunsThePlace) 
 
   // The slot: the state files as they were at the save, a picture of the screen and the manifest.
   const std::string slot = home.slot("jogo", "1");
-  EXPECT_NE(bytesOf(slot + "jogo.rgs").find("antes\r\n"), std::string::npos);
-  EXPECT_NE(bytesOf(slot + "manifest.txt").find("posic=sala\n"), std::string::npos);
+  EXPECT_NE(fileBytes(slot + "jogo.rgs").find("antes\r\n"), std::string::npos);
+  EXPECT_NE(fileBytes(slot + "manifest.txt").find("posic=sala\n"), std::string::npos);
   const QImage thumbnail(QString::fromStdString(slot + "thumbnail.png"));
   ASSERT_FALSE(thumbnail.isNull());
   EXPECT_LT(thumbnail.width(), 900);

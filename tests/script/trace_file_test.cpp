@@ -11,16 +11,8 @@
 #include <gtest/gtest.h>
 
 using namespace taluvin;
+using taluvin::testing::fileBytes;
 using taluvin::testing::TestGame;
-
-namespace {
-
-std::string readAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
-}  // namespace
 
 TEST(TraceFile, LinesOfAnyLengthArriveWholeInOrderAsUtf8OnceFlushed) {
   TestGame game;
@@ -38,12 +30,12 @@ TEST(TraceFile, LinesOfAnyLengthArriveWholeInOrderAsUtf8OnceFlushed) {
     expected += cp1252ToUtf8(line) + "\n";
   }
   log.flush();
-  EXPECT_EQ(readAll(path), expected);
+  EXPECT_EQ(fileBytes(path), expected);
   log.line("after the flush");
   file.reset();
   // A file gone leaves the log without a sink, and everything it held is written.
   EXPECT_FALSE(log.enabled());
-  EXPECT_EQ(readAll(path), expected + "after the flush\n");
+  EXPECT_EQ(fileBytes(path), expected + "after the flush\n");
 }
 
 TEST(TraceFile, AFolderThatCannotHoldTheFileIsRefusedAtOnce) {

@@ -55,11 +55,14 @@ void TestGame::settings(const std::vector<std::pair<int, std::string>>& lines) {
   writeLines("jogo.ini", all);
 }
 
+std::string fileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
 std::string TestGame::read(const std::string& name) const {
   StateWriter::instance().drain();  // the player's saves are written off its thread
-  std::ifstream in(folder_ + name, std::ios::binary);
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  return cp1252ToUtf8(bytes);
+  return cp1252ToUtf8(fileBytes(folder_ + name));
 }
 
 std::vector<std::string> TestGame::readLines(const std::string& name) const {

@@ -12,6 +12,9 @@ class QObject;
 
 namespace taluvin::testing {
 
+// A file's bytes as they are on disk; empty when it cannot be read.
+std::string fileBytes(const std::string& path);
+
 class TestGame {
  public:
   // Writes a program settings file naming the game "jogo" and an empty "jogo.ini".
