@@ -227,6 +227,27 @@ class LuaBench {
   int chunk_ = 0;
 };
 
+const char* const kLuaAddLoop = R"(
+local r = {}
+for i = 0, 250 do r[i] = "" end
+r[1] = "0"
+r[2] = "0"
+repeat
+  r[1] = tostring((tonumber(r[1]) or 0) + 1)
+  r[2] = tostring((tonumber(r[2]) or 0) + 3)
+  r[2] = tostring((tonumber(r[2]) or 0) - 1)
+until not ((tonumber(r[1]) or 0) < 1000000)
+return r[1] .. "," .. r[2]
+)";
+
+void LuaAddLoop(benchmark::State& state) {
+  LuaBench lua(kLuaAddLoop);
+  for (auto _ : state)
+    if (lua.run() != "1000000,2000000") throw std::runtime_error("the Lua loop computed the wrong registers");
+  countLines(state, 4.0 * kLoopIterations);
+}
+BENCHMARK(LuaAddLoop)->Unit(benchmark::kMillisecond)->Iterations(3);
+
 const char* const kLuaConcatLoop = R"(
 local r = {}
 for i = 0, 250 do r[i] = "" end
