@@ -6,6 +6,7 @@
 #include "present/screen.h"
 #include "state/game_paths.h"
 #include "support/test_game.h"
+#include "support/test_pictures.h"
 #include "picture_samples.h"
 
 #include <QPainter>
@@ -13,16 +14,11 @@
 #include <gtest/gtest.h>
 #include <random>
 
+using taluvin::testing::solid;
 using taluvin::testing::TestGame;
 
 namespace taluvin {
 namespace {
-
-QImage solid(int width, int height, QRgb colour) {
-  QImage image(width, height, QImage::Format_RGB888);
-  image.fill(colour);
-  return image;
-}
 
 // How pictures were drawn before the rows were copied directly: the key turned into alpha on a
 // full-size copy, then the painter's nearest-pixel drawing. The new drawing must match it.

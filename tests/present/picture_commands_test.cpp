@@ -5,6 +5,7 @@
 #include "present/surface_budget.h"
 #include "state/game_session.h"
 #include "support/test_game.h"
+#include "support/test_pictures.h"
 #include "picture_samples.h"
 
 #include <QLabel>
@@ -13,16 +14,11 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
+using taluvin::testing::solid;
 using taluvin::testing::TestGame;
 
 namespace taluvin {
 namespace {
-
-QImage solid(int width, int height, QRgb colour) {
-  QImage image(width, height, QImage::Format_RGB888);
-  image.fill(colour);
-  return image;
-}
 
 Screen& screen(TestGame& game) { return game.player().mainWindow().screen(); }
 

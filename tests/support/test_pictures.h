@@ -12,6 +12,13 @@ namespace taluvin::testing {
 
 inline constexpr QRgb kMagenta = 0xFFFF00FF;
 
+// A picture of one colour, 24-bit like the decoded pictures of a game.
+inline QImage solid(int width, int height, QRgb colour) {
+  QImage image(width, height, QImage::Format_RGB888);
+  image.fill(colour);
+  return image;
+}
+
 // A picture of one colour whose top-left pixel is magenta, the colour drawing leaves out.
 inline void writePicture(TestGame& game, const std::string& name, int width, int height, QRgb colour) {
   QImage image(width, height, QImage::Format_RGB888);
