@@ -67,6 +67,13 @@ const ParsedScript& ScriptInterpreter::parseCurrentScript() {
   return *script_;
 }
 
+void ScriptInterpreter::readCommandLine(int index) {
+  const ParsedScript& script = currentScript();
+  const ParsedLine& line = script.line(static_cast<size_t>(index));
+  Cmd.assign(line.word);
+  takeArguments(script, line);
+}
+
 void ScriptInterpreter::takeArguments(const ParsedScript& script, const ParsedLine& line) {
   const ArgumentPiece* pieces = script.pieces(line);
   const int count = line.pieceCount;
@@ -141,36 +148,6 @@ bool ScriptInterpreter::lineMayRun() {
   // The player ending the program stops the run here, even one that loops without ever waiting.
   if (*stopFlag_) return stopRun();
   return !(runner_ && --linesUntilClock_ == 0 && !letEventsRunWhenDue());
-}
-
-std::string ScriptInterpreter::nextArgument() {
-  std::string_view rest = Rest;
-  std::string arg;
-  takeArgument(rest, arg, takesWholeRest(Cmd));
-  Rest.erase(0, Rest.size() - rest.size());
-  return arg;
-}
-
-void ScriptInterpreter::takeArgument(std::string_view& rest, std::string& arg, bool wholeRest) {
-  if (wholeRest) {
-    // The message commands read any register named, and a register the table lacks aborts the run.
-    if (!rest.empty() && rest[0] == '#')
-      arg = session_.registers.at(toIntOr(rest.substr(1), 0));
-    else
-      arg.assign(rest);
-    rest = {};
-    return;
-  }
-  std::string_view piece = cutArgument(rest);
-  if (!piece.empty() && piece[0] == '#') {
-    const int32_t k = toIntOr(piece.substr(1), 0);
-    if (k >= 0 && k < session_.RegCount) {
-      arg = session_.registers.at(k);
-      return;
-    }
-    piece.remove_prefix(1);
-  }
-  arg.assign(piece);
 }
 
 bool ScriptInterpreter::quoteText(std::string_view opening) {

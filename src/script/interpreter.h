@@ -56,8 +56,9 @@ class ScriptInterpreter {
   // label is a marker on the trace.
   Flow gotoLabel(const std::string& name);
 
-  // Takes the next argument off Rest, resolving a "#N" register reference.
-  std::string nextArgument();
+  // Puts line index of the current script in Cmd and the argument slots as running it would, "#N"
+  // references resolved, without running it: what a handler finds when it is called.
+  void readCommandLine(int index);
 
   // Jump style: a true condition jumps to label, a false one ends the line.
   Flow jumpIf(bool condition, const std::string& label);
@@ -79,9 +80,6 @@ class ScriptInterpreter {
   bool traceAlreadyHanded() const { return traceHanded_ && Trace.empty(); }
 
   std::string Cmd;
-  // What nextArgument takes arguments from. Lines the runner hands over come split already, so
-  // Rest holds no copy of them.
-  std::string Rest;
   // Slots 1 to 9; slot 0 is unused. Besides the interpreter, handlers write slots 1 and 2 only
   // (executeFrom moves text down): each line empties only the slots that may hold text.
   std::array<std::string, kSlots + 1> Args;
@@ -97,9 +95,6 @@ class ScriptInterpreter {
   // The checks before every line; false when the run stops here.
   bool lineMayRun();
   const ParsedScript& parseCurrentScript();
-  // Cuts the next argument off the front of rest into arg, resolving a "#N" register reference.
-  // wholeRest: the message commands take the whole rest of the line as one argument.
-  void takeArgument(std::string_view& rest, std::string& arg, bool wholeRest);
   // A piece cut when the line was read, with a "#N" register reference resolved now.
   void takePiece(const ArgumentPiece& piece, std::string& arg, bool wholeRest);
   void takeArguments(const ParsedScript& script, const ParsedLine& line);

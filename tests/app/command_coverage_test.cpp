@@ -308,11 +308,7 @@ TEST(CommandCoverage, AHandlerThatRewritesTheWordGoesOnToALaterEntry) {
     session.ScriptLines = std::move(lines);
     session.CurLine = 0;
     const std::string& line = session.ScriptLines.front();
-    const auto blank = line.find(' ');
-    ip.Cmd = line.substr(0, blank);
-    ip.Rest = blank == std::string::npos ? std::string() : line.substr(blank + 1);
-    for (size_t slot = 1; slot < ip.Args.size(); ++slot)
-      ip.Args[slot] = ip.Rest.empty() ? std::string() : ip.nextArgument();
+    ip.readCommandLine(0);
     ip.Trace = "   0: " + ip.Cmd + " ";
     taluvin::Flow flow = taluvin::Flow::Done;
     try {

@@ -52,11 +52,12 @@ TEST(Runner, ArgumentsSplitAtCommasUntrimmedWithRegisterReferences) {
   auto& s = game.player().session();
   s.registers.set(3, "tres");
   auto& ip = game.player().interpreter();
+  // Split as the line would be when run: the slots its handler finds.
   auto args = [&](const std::string& cmd, const std::string& rest) {
-    ip.Cmd = cmd;
-    ip.Rest = rest;
+    s.ScriptLines = taluvin::Lines{cmd + " " + rest};
+    ip.readCommandLine(0);
     std::vector<std::string> out;
-    while (!ip.Rest.empty()) out.push_back(ip.nextArgument());
+    for (int slot = 1; slot <= ip.currentScript().line(0).pieceCount; ++slot) out.push_back(ip.arg(slot));
     return out;
   };
   EXPECT_EQ(args("cortxt=", "#3,x"), (std::vector<std::string>{"tres", "x"}));
