@@ -2,15 +2,12 @@
 #pragma once
 
 #include "present/picture_file.h"
-
-#include "state/file_stamp.h"
+#include "state/path_cache.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <list>
 #include <mutex>
 #include <string>
-#include <unordered_map>
 
 namespace taluvin {
 
@@ -22,7 +19,7 @@ class PictureCache {
  public:
   static constexpr size_t kDefaultBudget = size_t{64} << 20;
 
-  explicit PictureCache(size_t byteBudget = kDefaultBudget) : budget_(byteBudget) {}
+  explicit PictureCache(size_t byteBudget = kDefaultBudget) : cache_(byteBudget) {}
   PictureCache(const PictureCache&) = delete;
   PictureCache& operator=(const PictureCache&) = delete;
 
@@ -40,23 +37,9 @@ class PictureCache {
   uint64_t decodes() const;
 
  private:
-  struct Entry {
-    std::string path;
-    FileStamp stamp;
-    QImage image;
-    size_t bytes = 0;
-  };
-  using Order = std::list<Entry>;  // most recently used first
-
-  void drop(Order::iterator entry);
-  void evictFor(size_t incoming);
-
   mutable std::mutex mutex_;
-  size_t budget_;
-  size_t bytes_ = 0;
+  PathCache<QImage> cache_;
   uint64_t decodes_ = 0;
-  Order order_;
-  std::unordered_map<std::string, Order::iterator> entries_;
 };
 
 // The cache every picture a game names is loaded through.

@@ -16,49 +16,28 @@ bool playingSomewhere(const MixerLibrary& mix, const Mix_Chunk* chunk) {
 
 }  // namespace
 
+// Only a loaded library makes chunks, so one is there to free them; a chunk still playing is
+// passed over, since freeing it would cut it off.
+SoundCache::SoundCache(size_t byteBudget)
+    : cache_(
+          byteBudget, [](Mix_Chunk*& chunk) { mixerLibrary()->FreeChunk(chunk); },
+          [](Mix_Chunk* const& chunk) { return !playingSomewhere(*mixerLibrary(), chunk); }) {}
+
 // One stat per use: cheap next to decoding, and it sees a file replaced or rewritten in place.
 Mix_Chunk* SoundCache::chunk(const std::string& path) {
-  const std::optional<FileStamp> looked = fileStampOf(path);
-  const bool readable = looked.has_value();
-  const FileStamp stamp = looked.value_or(FileStamp{});
-  if (auto found = entries_.find(path); found != entries_.end()) {
-    Order::iterator entry = found->second;
-    if (readable && entry->stamp == stamp) {
-      order_.splice(order_.begin(), order_, entry);
-      return entry->chunk;
-    }
-    drop(entry);
+  const std::optional<FileStamp> stamp = fileStampOf(path);
+  if (!stamp) {
+    cache_.forget(path);
+    return nullptr;
   }
+  if (Mix_Chunk** kept = cache_.find(path, *stamp)) return *kept;
   const MixerLibrary* mix = mixerLibrary();
-  if (!readable || !mix) return nullptr;
+  if (!mix) return nullptr;
   Mix_Chunk* decoded = mix->LoadWAV(path.c_str());
   if (!decoded) return nullptr;
-  evictFor(decoded->alen);
-  order_.push_front(Entry{path, stamp, decoded, decoded->alen});
-  entries_.emplace(path, order_.begin());
-  bytes_ += decoded->alen;
-  return decoded;
+  return cache_.keep(path, *stamp, decoded, decoded->alen);
 }
 
-// Only a loaded library makes chunks, so one is there to free them.
-void SoundCache::drop(Order::iterator entry) {
-  mixerLibrary()->FreeChunk(entry->chunk);
-  bytes_ -= entry->bytes;
-  entries_.erase(entry->path);
-  order_.erase(entry);
-}
-
-void SoundCache::evictFor(size_t incoming) {
-  auto entry = order_.end();
-  while (bytes_ + incoming > budget_ && entry != order_.begin()) {
-    --entry;
-    if (playingSomewhere(*mixerLibrary(), entry->chunk)) continue;
-    drop(entry++);
-  }
-}
-
-void SoundCache::clear() {
-  while (!order_.empty()) drop(order_.begin());
-}
+void SoundCache::clear() { cache_.clear(); }
 
 }  // namespace taluvin

@@ -1,13 +1,11 @@
 // SoundCache: effects decoded once into the device's format and kept by path, within a byte budget.
 #pragma once
 
-#include "state/file_stamp.h"
+#include "state/path_cache.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <list>
 #include <string>
-#include <unordered_map>
 
 struct Mix_Chunk;
 
@@ -18,8 +16,7 @@ namespace taluvin {
 // again, so a game that rewrites its sounds is heard as it is now.
 class SoundCache {
  public:
-  explicit SoundCache(size_t byteBudget) : budget_(byteBudget) {}
-  ~SoundCache() { clear(); }
+  explicit SoundCache(size_t byteBudget);
   SoundCache(const SoundCache&) = delete;
   SoundCache& operator=(const SoundCache&) = delete;
 
@@ -30,26 +27,12 @@ class SoundCache {
   // Frees every chunk; needed before the device closes, whose format the chunks are in.
   void clear();
 
-  size_t bytes() const { return bytes_; }
-  size_t count() const { return entries_.size(); }
-  bool holds(const std::string& path) const { return entries_.contains(path); }
+  size_t bytes() const { return cache_.bytes(); }
+  size_t count() const { return cache_.count(); }
+  bool holds(const std::string& path) const { return cache_.holds(path); }
 
  private:
-  struct Entry {
-    std::string path;
-    FileStamp stamp;
-    Mix_Chunk* chunk = nullptr;
-    size_t bytes = 0;
-  };
-  using Order = std::list<Entry>;  // most recently used first
-
-  void drop(Order::iterator entry);
-  void evictFor(size_t incoming);
-
-  size_t budget_;
-  size_t bytes_ = 0;
-  Order order_;
-  std::unordered_map<std::string, Order::iterator> entries_;
+  PathCache<Mix_Chunk*> cache_;
 };
 
 }  // namespace taluvin
