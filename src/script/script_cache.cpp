@@ -4,28 +4,23 @@
 #include "state/state_writer.h"
 #include "state/text_file.h"
 
+#include <algorithm>
 
 namespace taluvin {
-
-namespace {
-// A game keeps a few dozen scripts; a folder of thousands is read again once the cache is full.
-constexpr size_t kMaxScripts = 4096;
-}  // namespace
 
 std::shared_ptr<const ParsedScript> ScriptCache::load(const std::string& path) {
   // A file the state writer still holds must be seen as written.
   StateWriter::instance().drain(nativePath(path));
   const std::optional<FileStamp> stamp = fileStampOf(path);
   if (!stamp) {
-    entries_.erase(path);
+    entries_.forget(path);
     return nullptr;
   }
-  if (auto found = entries_.find(path); found != entries_.end() && found->second.stamp == *stamp)
-    return found->second.script;
+  if (const auto* kept = entries_.find(path, *stamp)) return *kept;
   ++reads_;
   auto script = parse(std::make_shared<const Lines>(readLines(path)));
-  if (entries_.size() >= kMaxScripts) entries_.clear();
-  entries_[path] = {*stamp, script};
+  // Weighed by the file's size: a folder of thousands of scripts keeps those last used.
+  entries_.keep(path, *stamp, script, static_cast<size_t>(std::max<int64_t>(stamp->size, 1)));
   return script;
 }
 

@@ -2,12 +2,11 @@
 #pragma once
 
 #include "script/parsed_script.h"
-#include "state/file_stamp.h"
+#include "state/path_cache.h"
 
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <unordered_map>
 
 namespace taluvin {
 
@@ -29,13 +28,12 @@ class ScriptCache {
   size_t reads() const { return reads_; }
 
  private:
-  struct Entry {
-    FileStamp stamp;
-    std::shared_ptr<const ParsedScript> script;
-  };
+  // Script text kept, in bytes of the files: more than a game's scripts come to, and its parsed
+  // form a few times that.
+  static constexpr size_t kBudget = size_t{8} << 20;
 
   const CommandIndex& commands_;
-  std::unordered_map<std::string, Entry> entries_;
+  PathCache<std::shared_ptr<const ParsedScript>> entries_{kBudget};
   size_t reads_ = 0;
 };
 
