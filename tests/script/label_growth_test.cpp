@@ -1,6 +1,7 @@
 // Labels cost what a script has, not its square: a jump finds its label, and a traced label its
 // mentions, without a scan of the script each time.
 #include "support/test_game.h"
+#include "support/thread_time.h"
 
 #include <gtest/gtest.h>
 
@@ -9,14 +10,9 @@
 #include <string>
 
 using taluvin::testing::TestGame;
+using taluvin::testing::threadCpuSeconds;
 
 namespace {
-
-double threadCpuSeconds() {
-  timespec now{};
-  clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
 
 // goto L0, :L0, goto L1, :L1, ...: every jump lands on a label of its own.
 std::string labelChain(int labels) {

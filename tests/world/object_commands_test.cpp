@@ -1,5 +1,6 @@
 // Objects: the catalogue order, properties, taking and dropping, conditions, lists and files.
 #include "support/test_game.h"
+#include "support/thread_time.h"
 
 #include "base/text.h"
 #include "present/object_link_listing.h"
@@ -275,11 +276,7 @@ TEST(ObjectIndex, SettingEveryObjectGrowsLinearlyWithTheirCount) {
     game.write("start.scp", "");
     game.start();
     // The thread's own CPU time: other processes on a loaded machine do not count in it.
-    auto cpuMicroseconds = [] {
-      timespec now{};
-      clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-      return qint64{now.tv_sec} * 1'000'000 + now.tv_nsec / 1000;
-    };
+    auto cpuMicroseconds = [] { return static_cast<qint64>(taluvin::testing::threadCpuSeconds() * 1e6); };
     const qint64 before = cpuMicroseconds();
     game.run("move");
     const qint64 elapsed = std::max<qint64>(cpuMicroseconds() - before, 1);
