@@ -197,7 +197,7 @@ Flow cmdLinkScreen(ScriptInterpreter& ip) {
   } else if (s.Modelo == ScreenModel::PictureScreen) {
     Buffer& buffer = ip.context().screen().pictureBuffer();
     HotZone z = zoneFor(r);
-    drawZoneFace(ip, buffer.image, z, true);
+    drawZoneFace(ip, buffer.image(), z, true);
     traceZone(ip, fillSlot(s, Surface::PictureScreen, z));
   } else if (s.Modelo == ScreenModel::WebPage) {
     addPageLink(ip, r);
@@ -222,7 +222,7 @@ Flow cmdLinkMonitor(ScriptInterpreter& ip) {
   z.top = scaled(z.top);
   z.width = scaled(z.width);
   z.height = scaled(z.height);
-  QImage& monitor = screen.monitorBuffer().image;
+  QImage& monitor = screen.monitorBuffer().image();
   if (r.picture) {
     std::string failure;
     const QImage& picture = loadIntoLoadingImage(screen, r.label, &failure);
@@ -249,7 +249,7 @@ Flow cmdLinkCommandPanel(ScriptInterpreter& ip) {
   if (screen.panel().panelBook->isHidden()) return Flow::Done;
   HotZone z = zoneFor(r);
   // Panel icons are opaque: their pictures were drawn for the panel's own background.
-  drawZoneFace(ip, screen.panelBuffer().image, z, false);
+  drawZoneFace(ip, screen.panelBuffer().image(), z, false);
   traceZone(ip, fillSlot(s, Surface::CommandPanel, z));
   return Flow::Done;
 }

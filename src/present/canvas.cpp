@@ -13,10 +13,14 @@ QFont canvasFont(const DrawStyle& style) {
   return gameFont(style.face, style.size, style.bold, style.italic, style.underline);
 }
 
-QImage blankImage(int width, int height, QColor fill) {
+QSize blankSize(int width, int height) {
   // The last guard of the budget: whatever asked for the size, no image outgrows it.
   const QSize size = boundedSurface(std::max(width, 1), std::max(height, 1));
-  QImage image(std::max(size.width(), 1), std::max(size.height(), 1), QImage::Format_RGB888);
+  return QSize(std::max(size.width(), 1), std::max(size.height(), 1));
+}
+
+QImage blankImage(int width, int height, QColor fill) {
+  QImage image(blankSize(width, height), QImage::Format_RGB888);
   image.fill(fill);
   return image;
 }
@@ -39,26 +43,43 @@ QImage withMagentaTransparent(const QImage& picture) {
 }
 
 void resizeBuffer(Buffer& buffer, int width, int height) {
-  buffer.image = blankImage(width, height, buffer.style.brush);
+  buffer.setBlank(blankSize(width, height), buffer.style.brush);
 }
 
 void growBuffer(Buffer& buffer, int width, int height, QColor fill) {
   width = std::max(width, 1);
   height = std::max(height, 1);
-  if (buffer.image.width() == width && buffer.image.height() == height) return;
+  if (buffer.width() == width && buffer.height() == height) return;
   QImage bigger = blankImage(width, height, fill);
-  drawImageOnto(bigger, buffer.image);
-  buffer.image = std::move(bigger);
+  drawImageOnto(bigger, buffer.image());
+  buffer.setImage(std::move(bigger));
+}
+
+void showBufferOn(CanvasView& view, const Buffer& buffer) {
+  // A blank that fills the picture leaves a blank of its colour: nothing need be made or drawn.
+  if (buffer.pendingBlank() && buffer.size() == view.pictureSize()) {
+    view.setPendingBlank(buffer.size(), buffer.blankColour());
+    return;
+  }
+  drawImageOnto(view.picture(), buffer.image());
+}
+
+void takeBackShownPicture(Buffer& buffer, const CanvasView& view) {
+  if (view.pendingBlank() && view.pictureSize() == buffer.size()) {
+    buffer.setBlank(buffer.size(), view.blankColour());
+    return;
+  }
+  drawImageOnto(buffer.image(), view.picture());
 }
 
 void CanvasView::fitPictureToWidget() {
-  if (picture().size() != size()) setPicture(blankImage(width(), height(), style.brush));
+  if (pictureSize() != size()) setPendingBlank(blankSize(width(), height()), style.brush);
 }
 
 void CanvasView::fillPicture(QColor colour) {
-  fitPictureToWidget();
-  picture().fill(colour);
-  update();
+  // The whole picture in one colour is a blank of that colour, made only if it is drawn on.
+  if (pictureSize() == size() && size().isEmpty()) return;
+  setPendingBlank(blankSize(width(), height()), colour);
 }
 
 }  // namespace taluvin

@@ -32,6 +32,12 @@ class CanvasView : public PictureView {
 };
 
 QImage blankImage(int width, int height, QColor fill = QColor(255, 255, 255));
+// The size blankImage makes for that size: at least one pixel each way, within the surface budget.
+QSize blankSize(int width, int height);
+// The buffer's pixels onto the view's picture at its top left, as a surface shows its buffer.
+void showBufferOn(CanvasView& view, const Buffer& buffer);
+// The view's picture back into the buffer, at its top left.
+void takeBackShownPicture(Buffer& buffer, const CanvasView& view);
 // The picture with its magenta pixels made transparent, for drawing through the loading image.
 QImage withMagentaTransparent(const QImage& picture);
 // Copies image onto target at point, keeping target's size.

@@ -65,7 +65,7 @@ Target targetOf(Screen& screen, Surface surface) {
   switch (surface) {
     case Surface::CommandPanel:
       screen.panelPicture()->fitPictureToWidget();
-      return {&screen.panelBuffer().image, &screen.panelPicture()->picture(), &screen.panelBuffer().style, screen.panelPicture()};
+      return {&screen.panelBuffer().image(), &screen.panelPicture()->picture(), &screen.panelBuffer().style, screen.panelPicture()};
     case Surface::FramePicture:
       screen.framePicture()->fitPictureToWidget();
       return {&screen.framePicture()->picture(), &screen.framePicture()->picture(), &screen.framePicture()->style, screen.framePicture()};
@@ -73,7 +73,7 @@ Target targetOf(Screen& screen, Surface surface) {
       return {&screen.pageImage()->picture(), &screen.pageImage()->picture(), &screen.pageImage()->style, nullptr};
     default:
       screen.pictureScreen()->fitPictureToWidget();
-      return {&screen.pictureBuffer().image, &screen.pictureScreen()->picture(), &screen.pictureBuffer().style, screen.pictureScreen()};
+      return {&screen.pictureBuffer().image(), &screen.pictureScreen()->picture(), &screen.pictureBuffer().style, screen.pictureScreen()};
   }
 }
 
@@ -213,7 +213,7 @@ void drawMonitorTextBox(Screen& screen, const std::string& rawText) {
   const int lineHeight = lineHeightFor(size);
   int r = 0;
   int row = 0;
-  QPainter painter(&buffer.image);
+  QPainter painter(&buffer.image());
   painter.setFont(font);
   for (const std::string& token : splitBoxTokens(text)) {
     if (int64_t{m.boxY} + row > kMaxCoordinate) break;

@@ -95,7 +95,7 @@ void CommandPanel::applyRunLayout(GameSession& s, const std::string& styleLetter
   d.fontColor = paintColor(s.settings.line(19), QColor(0, 0, 0));
   const auto panelLetters = readStyleLetters(s.settings.line(67));
   d.setStyleFlags(panelLetters.bold, panelLetters.italic, panelLetters.underline);
-  if (buffer.image.size() != panelPicture->size()) resizeBuffer(buffer, panelPicture->width(), panelPicture->height());
+  if (buffer.size() != panelPicture->size()) resizeBuffer(buffer, panelPicture->width(), panelPicture->height());
   panelPicture->style = d;
   panelPicture->fitPictureToWidget();
 
@@ -117,7 +117,7 @@ void CommandPanel::applyRunLayout(GameSession& s, const std::string& styleLetter
 
 void CommandPanel::showBuffer() {
   panelPicture->fitPictureToWidget();
-  drawImageOnto(panelPicture->picture(), buffer.image);
+  showBufferOn(*panelPicture, buffer);
   panelPicture->update();
 }
 

@@ -36,12 +36,12 @@ QImage* greyTarget(Screen& screen, const std::string& target, PictureView*& repa
   const ScreenModel model = screen.session().Modelo.kind();
   repaint = nullptr;
   if (target == "tel") {
-    if (model == ScreenModel::PictureScreen) return &screen.pictureBuffer().image;
+    if (model == ScreenModel::PictureScreen) return &screen.pictureBuffer().image();
     if (model != ScreenModel::ScrollPage) return nullptr;
     repaint = screen.pictureScreen();
     return &screen.pictureScreen()->picture();
   }
-  if (target == "fnc") return &screen.panelBuffer().image;
+  if (target == "fnc") return &screen.panelBuffer().image();
   repaint = screen.framePicture();
   return &frameCanvas(screen);
 }

@@ -136,10 +136,10 @@ Flow cmdPicMap(ScriptInterpreter& ip) {
   if (!thumbnailSurface(m.thumbnailTarget, surface)) return Flow::Done;
 
   Screen& screen = ip.context().screen();
-  QImage* target = &screen.pictureBuffer().image;
+  QImage* target = &screen.pictureBuffer().image();
   DrawStyle style = screen.pictureBuffer().style;
   if (surface == Surface::CommandPanel) {
-    target = &screen.panelBuffer().image;
+    target = &screen.panelBuffer().image();
     style = screen.panelBuffer().style;
   } else if (surface == Surface::FramePicture) {
     target = &frameCanvas(screen);

@@ -285,7 +285,7 @@ void MemoLayout::run() {
   lineHeight_ = request_.lineHeight ? scaled(request_.lineHeight) : lineHeightFor(style_.size);
   box_.memoImage->setGeometry(
       QRect(QPoint(0, 0), boundedSurface(std::max(panel->width() - 10, 1), std::max(panel->height(), 1))));
-  box_.memoImage->setPicture(blankImage(box_.memoImage->width(), box_.memoImage->height(), panelColour_));
+  box_.memoImage->setPendingBlank(blankSize(box_.memoImage->width(), box_.memoImage->height()), panelColour_);
   height_ = image().height();
 
   const QColor track = paintColor(request_.trackColour);

@@ -74,11 +74,11 @@ void MonitorWindow::enterModel(const GameSession& s) {
 
 void MonitorWindow::showBuffer() {
   monitorPicture->fitPictureToWidget();
-  drawImageOnto(monitorPicture->picture(), session_.buffers.monitor.image);
+  showBufferOn(*monitorPicture, session_.buffers.monitor);
   monitorPicture->update();
 }
 
-void MonitorWindow::takeBackShownPicture() { drawImageOnto(session_.buffers.monitor.image, monitorPicture->picture()); }
+void MonitorWindow::takeBackShownPicture() { taluvin::takeBackShownPicture(session_.buffers.monitor, *monitorPicture); }
 
 void MonitorWindow::resetInteraction() {
   input->hide();

@@ -37,9 +37,9 @@ void showObjectPicture(ScriptInterpreter& ip, const std::string& shape, const st
                    toIntOr(ip.arg(7), kDefaultShapeSize));
   const QImage& picture = loadIntoLoadingImage(screen, shape);
   if (target == "tel") {
-    drawPicture(screen.pictureBuffer().image, picture, rect);
+    drawPicture(screen.pictureBuffer().image(), picture, rect);
   } else if (target == "fnc") {
-    drawPicture(screen.panelBuffer().image, picture, rect);
+    drawPicture(screen.panelBuffer().image(), picture, rect);
   } else if (target == "pan") {
     drawPicture(frameCanvas(screen), picture, rect);
     screen.framePicture()->update();
@@ -53,7 +53,7 @@ void showObjectTitleOnBuffer(ScriptInterpreter& ip, Buffer& buffer, const std::s
   QFont font = styleFont(s);
   font.setPixelSize(std::max(1, font.pixelSize() + toIntOr(ip.arg(8), 0)));
   const QColor colour = ip.arg(9).empty() ? paintColor(s.screen.style.text) : paintColor(ip.arg(9));
-  QPainter painter(&buffer.image);
+  QPainter painter(&buffer.image());
   if (clipped) painter.setClipRect(clip);
   painter.setFont(font);
   painter.setPen(colour);
@@ -132,12 +132,12 @@ Flow cmdObjectGrid(ScriptInterpreter& ip) {
   QImage* surface = nullptr;
   Surface zoneSurface = Surface::PictureScreen;
   if (s.Modelo == ScreenModel::Monitor) {
-    surface = &screen.monitorBuffer().image;
+    surface = &screen.monitorBuffer().image();
   } else if (target == "tel") {
     if (s.Modelo == ScreenModel::Console) return Flow::Done;
-    surface = &screen.pictureBuffer().image;
+    surface = &screen.pictureBuffer().image();
   } else if (target == "fnc") {
-    surface = &screen.panelBuffer().image;
+    surface = &screen.panelBuffer().image();
     zoneSurface = Surface::CommandPanel;
   } else if (target == "pan") {
     surface = &frameCanvas(screen);
@@ -186,7 +186,7 @@ Flow cmdShape(ScriptInterpreter& ip) {
   HotZone zone;
   zone.left = scaled(toIntOr(ip.arg(2), 0));
   zone.top = scaled(toIntOr(ip.arg(3), 0));
-  QImage& monitor = screen.monitorBuffer().image;
+  QImage& monitor = screen.monitorBuffer().image();
   if (namesPicture(name)) {
     if (!gameFileExists(s.GameFolder, name)) {
       ip.Trace += kMissing;

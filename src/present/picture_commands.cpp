@@ -152,12 +152,12 @@ void placePicture(Screen& screen, Surface target, const std::string& name, int x
   QImage* surface = nullptr;
   PictureView* shown = nullptr;
   if (target == Surface::CommandPanel) {
-    surface = &screen.panelBuffer().image;
+    surface = &screen.panelBuffer().image();
   } else if (target == Surface::FramePicture) {
     surface = &frameCanvas(screen);
     shown = screen.framePicture();
   } else if (s.Modelo == ScreenModel::PictureScreen) {
-    surface = &screen.pictureBuffer().image;
+    surface = &screen.pictureBuffer().image();
   } else if (s.Modelo == ScreenModel::ScrollPage) {
     CanvasView* page = screen.pageImage();
     if (rect.bottom() + 1 > page->picture().height()) {
@@ -179,7 +179,7 @@ void drawHudIntoBuffer(Screen& screen) {
   const HudState& hud = screen.session().hud;
   if (!hud.on || !hud.loaded) return;
   const QImage& picture = hud.picture;
-  drawPicture(screen.pictureBuffer().image, picture, QRect(QPoint(hud.x, hud.y), picture.size()));
+  drawPicture(screen.pictureBuffer().image(), picture, QRect(QPoint(hud.x, hud.y), picture.size()));
 }
 
 Flow cmdDisplay(ScriptInterpreter& ip) {

@@ -49,7 +49,7 @@ PicturePage::PicturePage(QWidget* page, GameSession& session) : buffer(session.b
 
 void PicturePage::fitToTela() {
   pictureScreen->fitPictureToWidget();
-  if (buffer.image.size() != pictureScreen->size()) resizeBuffer(buffer, pictureScreen->width(), pictureScreen->height());
+  if (buffer.size() != pictureScreen->size()) resizeBuffer(buffer, pictureScreen->width(), pictureScreen->height());
 }
 
 void PicturePage::setStripFont(const QFont& font, QColor colour) {
@@ -80,7 +80,7 @@ void PicturePage::applyGameLayout(GameSession& s) {
   takeTextStyle(pictureScreen->style, s, background);
   takeTextStyle(buffer.style, s, background);
   resizeBuffer(buffer, pictureScreen->width(), pictureScreen->height());
-  pictureScreen->setPicture(blankImage(pictureScreen->width(), pictureScreen->height(), background));
+  pictureScreen->setPendingBlank(blankSize(pictureScreen->width(), pictureScreen->height()), background);
 }
 
 void PicturePage::applyRunLayout(GameSession& s) {

@@ -26,20 +26,40 @@ PictureView::PictureView(QWidget* parent) : QWidget(parent) {
 
 void PictureView::setPicture(QImage image) {
   pending_ = nullptr;
+  blankSize_ = QSize();
   picture_ = std::move(image);
   update();
 }
 
 void PictureView::clearPicture() {
   pending_ = nullptr;
+  blankSize_ = QSize();
   picture_ = QImage();
   update();
 }
 
 void PictureView::setPendingPicture(std::function<QImage()> make) {
   pending_ = std::move(make);
+  blankSize_ = QSize();
   picture_ = QImage();
   update();
+}
+
+void PictureView::setPendingBlank(QSize size, QColor colour) {
+  pending_ = [size, colour] {
+    QImage blank(size, QImage::Format_RGB888);
+    blank.fill(colour);
+    return blank;
+  };
+  blankSize_ = size;
+  blankColour_ = colour;
+  picture_ = QImage();
+  update();
+}
+
+QSize PictureView::pictureSize() const {
+  if (pending_ && blankSize_.isValid()) return blankSize_;
+  return picture().size();
 }
 
 void PictureView::makePendingPicture() const {
@@ -47,10 +67,18 @@ void PictureView::makePendingPicture() const {
   // Cleared first: whatever make does, it is asked once.
   const auto make = std::move(pending_);
   pending_ = nullptr;
+  blankSize_ = QSize();
   picture_ = make();
 }
 
 void PictureView::paintEvent(QPaintEvent*) {
+  if (pending_ && blankSize_.isValid()) {
+    // The picture would hold only this colour, which has no alpha once in the picture.
+    QColor opaque = blankColour_;
+    opaque.setAlpha(255);
+    QPainter(this).fillRect(stretch_ ? rect() : QRect(QPoint(0, 0), blankSize_), opaque);
+    return;
+  }
   makePendingPicture();
   if (picture_.isNull()) return;
   QPainter painter(this);

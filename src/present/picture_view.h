@@ -1,6 +1,7 @@
 // PictureView: a widget showing one picture, optionally stretched, reporting pointer events.
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QWidget>
 #include <functional>
@@ -26,6 +27,14 @@ class PictureView : public QWidget {
   // The picture is made by make only when it is first painted or asked for; a picture set before
   // that means make never runs. Drawing a picture nobody may see can cost more than a click.
   void setPendingPicture(std::function<QImage()> make);
+  // A blank picture of that size and colour, made only when something draws on it or asks for it;
+  // until then a paint fills the colour. Most pages start blank and many are never drawn on.
+  void setPendingBlank(QSize size, QColor colour);
+  // The picture's size, without making a pending blank.
+  QSize pictureSize() const;
+  // Still a blank that was never made, and its colour.
+  bool pendingBlank() const { return pending_ && blankSize_.isValid(); }
+  QColor blankColour() const { return blankColour_; }
 
   void setStretch(bool stretch) { stretch_ = stretch; update(); }
   bool stretch() const { return stretch_; }
@@ -50,6 +59,9 @@ class PictureView : public QWidget {
 
   mutable QImage picture_;
   mutable std::function<QImage()> pending_;
+  // Set while a pending blank is the picture (pending_ makes it).
+  mutable QSize blankSize_;
+  QColor blankColour_;
   bool stretch_ = false;
 };
 

@@ -26,9 +26,9 @@ void showOnPictureScreen(Screen& screen, const QImage& picture) {
   CanvasView* tela = screen.pictureScreen();
   Buffer& buffer = screen.pictureBuffer();
   growBuffer(buffer, tela->width(), tela->height(), backgroundColour(screen.session()));
-  drawPicture(buffer.image, picture, QRect(0, 0, tela->width(), tela->height()));
+  drawPicture(buffer.image(), picture, QRect(0, 0, tela->width(), tela->height()));
   tela->fitPictureToWidget();
-  drawImageOnto(tela->picture(), buffer.image);
+  drawImageOnto(tela->picture(), buffer.image());
   tela->update();
 }
 
@@ -63,7 +63,7 @@ void showOnMonitor(Screen& screen, const QImage& picture) {
   const int height = picture.width() > 0
                          ? boundedCoordinate(int64_t{width} * picture.height() / picture.width())
                          : 0;
-  drawPicture(monitor.image, picture, QRect(0, 0, width, height));
+  drawPicture(monitor.image(), picture, QRect(0, 0, width, height));
   m.boxX = scaledBounded(m.scale * 5);
   m.boxY = boundedCoordinate(int64_t{scaledBounded(m.scale * 8)} + height);
   m.boxWidth = width - scaledBounded(m.scale * 8);
@@ -110,7 +110,7 @@ Flow cmdPlacePicture(ScriptInterpreter& ip) {
     addToScrollPage(screen, picture);
   } else if (model == ScreenModel::Monitor) {
     showOnMonitor(screen, picture);
-    surface = screen.monitorBuffer().image.size();
+    surface = screen.monitorBuffer().size();
   }
   releaseLargerThan(screen, name, surface);
   return Flow::Done;

@@ -33,7 +33,7 @@ bool RainEffect::start(std::string* failure) {
   if (!loadGamePicture(s.GameFolder, rain.picture, layer, failure)) return false;
   QImage mask;
   const bool masked = !rain.mask.empty() && loadGamePicture(s.GameFolder, rain.mask, mask);
-  prepareRain(rain, s.buffers.pictureScreen.image, screen_.pictureScreen()->size(), layer, masked ? &mask : nullptr);
+  prepareRain(rain, s.buffers.pictureScreen.image(), screen_.pictureScreen()->size(), layer, masked ? &mask : nullptr);
   rain.on = true;
   timer_.start();
   return true;

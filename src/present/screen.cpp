@@ -224,7 +224,7 @@ void Screen::updateScreen() {
   drawHudIntoBuffer(*this);
   if (session_.Modelo == ScreenModel::PictureScreen) {
     picture_->pictureScreen->fitPictureToWidget();
-    drawImageOnto(picture_->pictureScreen->picture(), session_.buffers.pictureScreen.image);
+    showBufferOn(*picture_->pictureScreen, session_.buffers.pictureScreen);
     // The scene stays around a view smaller than the screen.
     if (session_.visor.defined) showVisorView(*this);
     picture_->pictureScreen->update();

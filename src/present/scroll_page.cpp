@@ -87,7 +87,7 @@ void ScrollPage::enterModel(GameSession& s, QSize bookSize) {
   d.face = st.face.empty() ? std::string("Arial") : st.face;
   d.size = st.size;
   d.fontColor = textColour(s);
-  pageImage->setPicture(blankImage(pageImage->width(), pageImage->height(), background));
+  pageImage->setPendingBlank(blankSize(pageImage->width(), pageImage->height()), background);
   // Bold alone when the flag is set; italic and underline are then added by theirs.
   if (st.bold) d.setStyleFlags(true, false, false);
   if (st.italic) d.italic = true;

@@ -129,7 +129,7 @@ Flow cmdRefresh(ScriptInterpreter& ip) {
   const ScreenModel model = ip.session().Modelo.kind();
   if (model == ScreenModel::PictureScreen) {
     screen.pictureScreen()->fitPictureToWidget();
-    drawImageOnto(screen.pictureScreen()->picture(), screen.pictureBuffer().image);
+    showBufferOn(*screen.pictureScreen(), screen.pictureBuffer());
     screen.pictureScreen()->update();
   } else if (model == ScreenModel::ScrollPage) {
     screen.scrollPage().showPageImage();
@@ -145,7 +145,7 @@ Flow cmdSaveBuffer(ScriptInterpreter& ip) {
   Screen& screen = ip.context().screen();
   const ScreenModel model = ip.session().Modelo.kind();
   if (model == ScreenModel::PictureScreen)
-    drawImageOnto(screen.pictureBuffer().image, screen.pictureScreen()->picture());
+    takeBackShownPicture(screen.pictureBuffer(), *screen.pictureScreen());
   else if (model == ScreenModel::ScrollPage)
     screen.scrollPage().takeBackShownImage();
   else if (model == ScreenModel::Monitor)
@@ -179,7 +179,7 @@ Flow cmdScroll(ScriptInterpreter& ip) {
     shown = QSize(s.screen.monitor.scaledWidth, s.screen.monitor.scaledHeight);
   }
   if (buffer) {
-    image = &buffer->image;
+    image = &buffer->image();
     brush = buffer->style.brush;
   }
   const bool widthGiven = w != 0, heightGiven = h != 0;

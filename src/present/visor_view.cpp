@@ -122,8 +122,8 @@ CanvasView* visorTarget(Screen& screen) {
 
 void drawVisorView(Screen& screen, CanvasView& target, QRect source) {
   VisorState& visor = screen.session().visor;
+  if (target.picture().isNull()) target.fitPictureToWidget();
   QImage& shown = target.picture();
-  if (shown.isNull()) target.fitPictureToWidget();
   const QRect view(visor.x, visor.y, visor.width, visor.height);
   QImage work(shown.size(), QImage::Format_RGB888);
   work.fill(target.style.brush);

@@ -3,21 +3,63 @@
 
 #include "state/draw_style.h"
 
+#include <QColor>
 #include <QImage>
+#include <QSize>
 
 namespace taluvin {
 
 // A 24-bit image and its canvas style. Making it a new size goes through the surface budget, which
-// the drawing side keeps (resizeBuffer, growBuffer).
-struct Buffer {
-  QImage image;
+// the drawing side keeps (resizeBuffer, growBuffer). A blank buffer is held as its size and colour
+// until something draws on it or reads its pixels: most start blank, and many are never drawn on.
+class Buffer {
+ public:
   DrawStyle style;
 
-  void fill(QColor colour) {
-    if (!image.isNull()) image.fill(colour);
+  // The pixels; a pending blank is made now.
+  QImage& image() {
+    makeBlank();
+    return image_;
   }
-  int width() const { return image.width(); }
-  int height() const { return image.height(); }
+  const QImage& image() const {
+    makeBlank();
+    return image_;
+  }
+  void setImage(QImage image) {
+    image_ = std::move(image);
+    blankSize_ = QSize();
+  }
+  // A blank of that size (not empty) and colour, made when first needed.
+  void setBlank(QSize size, QColor colour) {
+    image_ = QImage();
+    blankSize_ = size;
+    blankColour_ = colour;
+  }
+  // Still a blank that was never made, and its colour.
+  bool pendingBlank() const { return blankSize_.isValid(); }
+  QColor blankColour() const { return blankColour_; }
+
+  void fill(QColor colour) {
+    if (pendingBlank())
+      blankColour_ = colour;
+    else if (!image_.isNull())
+      image_.fill(colour);
+  }
+  QSize size() const { return pendingBlank() ? blankSize_ : image_.size(); }
+  int width() const { return size().width(); }
+  int height() const { return size().height(); }
+
+ private:
+  void makeBlank() const {
+    if (!pendingBlank()) return;
+    image_ = QImage(blankSize_, QImage::Format_RGB888);
+    image_.fill(blankColour_);
+    blankSize_ = QSize();
+  }
+
+  mutable QImage image_;
+  mutable QSize blankSize_;  // valid while a blank is pending
+  QColor blankColour_;
 };
 
 // What the picture screen, the command panel and the monitor show after each run; each is drawn into

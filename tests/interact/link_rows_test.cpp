@@ -120,7 +120,7 @@ TEST(LinkRows, LinkfuncDoesNothingWhileThePanelIsHidden) {
   game.start();
   EXPECT_TRUE(game.traced("   1: linkfunc= icone.bmp,sala3"));
   for (int i = 20; i < 40; ++i) EXPECT_FALSE(slot(game, i).active) << i;
-  EXPECT_EQ(screenOf(game).panelBuffer().image.pixel(45, 10), 0xFF0000FFu);
+  EXPECT_EQ(screenOf(game).panelBuffer().image().pixel(45, 10), 0xFF0000FFu);
 }
 
 TEST(LinkRows, ClickMakesScaledZonesOnTheMonitorInModel4Only) {
@@ -150,7 +150,7 @@ TEST(LinkRows, ClickMakesScaledZonesOnTheMonitorInModel4Only) {
   EXPECT_EQ(door.width, scaled(16));
   EXPECT_EQ(door.height, scaled(16));
   EXPECT_EQ(door.cursorType, 1);
-  const QImage& monitor = screenOf(game).monitorBuffer().image;
+  const QImage& monitor = screenOf(game).monitorBuffer().image();
   // Stretched into the zone, magenta left out.
   EXPECT_EQ(monitor.pixel(door.left + door.width - 1, door.top + door.height - 1), 0xFF00FF00u);
   EXPECT_EQ(monitor.pixel(door.left, door.top), 0xFF0000FFu);

@@ -38,6 +38,6 @@ TEST(BufferCopies, OnThePictureScreenSavebufTakesTheScreenIntoTheBuffer) {
              "clearbuf FF0000\n"
              "savebuf\n");
   game.start();
-  EXPECT_EQ(taluvin::testing::screenOf(game).pictureBuffer().image.pixel(20, 20), 0xFF00FF00u);
+  EXPECT_EQ(taluvin::testing::screenOf(game).pictureBuffer().image().pixel(20, 20), 0xFF00FF00u);
   EXPECT_EQ(pictureOf(game, "Tela").pixel(20, 20), 0xFF00FF00u);
 }

@@ -64,7 +64,7 @@ TEST(CanvasText, BoxDrawsItsColourAndEmptyTextStillDrawsSomething) {
   game.write("start.scp",
              "btxt= ,10,10,200,50,FFFFFF,,FF0000,12\n");
   game.start();
-  const QImage& buffer = screenOf(game).pictureBuffer().image;
+  const QImage& buffer = screenOf(game).pictureBuffer().image();
   EXPECT_EQ(buffer.pixelColor(205, 55), QColor(255, 0, 0));
   EXPECT_EQ(buffer.pixelColor(211, 61), QColor(0, 0, 0));
   bool white = false;

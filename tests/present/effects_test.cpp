@@ -43,7 +43,7 @@ TEST(GreyFilter, LevelsShiftTheLuminanceAndStopAtTheEnds) {
   game.write("claro.scp", "cinza= tel,000000,40,0,0,3,1\n");
   game.write("escuro.scp", "gray= tel,0,-40\n");
   game.start();
-  QImage& buffer = screenOf(game).pictureBuffer().image;
+  QImage& buffer = screenOf(game).pictureBuffer().image();
   paintSamples(buffer);
   game.run("claro");
   EXPECT_TRUE(game.traced("   0: cinza= tel,000000,40,0,0,3,1"));
@@ -69,7 +69,7 @@ TEST(GreyFilter, TintCapsEachChannelAndAPositiveLevelSetsAFloor) {
   game.write("azul.scp", "cinza= fnc,0000FF,0,0,0,2,2\n");
   game.write("tom.scp", "cinza= fnc,804020,30,0,0,2,2\n");
   game.start();
-  QImage& panel = screenOf(game).panelBuffer().image;
+  QImage& panel = screenOf(game).panelBuffer().image();
   paintSamples(panel);
   game.run("azul");
   EXPECT_EQ(at(panel, 0, 0), qRgb(0, 0, 30));
@@ -103,7 +103,7 @@ TEST(GreyFilter, FramePictureBadNumbersAndBadTargets) {
   EXPECT_EQ(at(frame, 0, 1), qRgb(15, 15, 15));
 
   // A rectangle reaching past every edge touches only what lies inside.
-  QImage& panel = screenOf(game).panelBuffer().image;
+  QImage& panel = screenOf(game).panelBuffer().image();
   paintSamples(panel);
   panel.setPixel(3, 0, qRgb(200, 100, 40));
   game.run("longe");
@@ -118,7 +118,7 @@ TEST(GreyFilter, ThePictureScreenActsOnlyInModelsOneAndThree) {
   game.write("pagina.scp", "modo= 3\n");
   game.write("tela.scp", "cinza= tel,000000,0,0,0,2,1\n");
   game.start();
-  QImage& buffer = screenOf(game).pictureBuffer().image;
+  QImage& buffer = screenOf(game).pictureBuffer().image();
   paintSamples(buffer);
   game.run("console");
   EXPECT_EQ(at(buffer, 1, 0), qRgb(200, 100, 40)) << "model 0 leaves the picture screen alone";
@@ -174,7 +174,7 @@ TEST(Rain, FallsOverTheFrozenSceneBehindTheMaskWithTheHudOnTop) {
   ASSERT_TRUE(rain.running());
   EXPECT_EQ(rain.intervalMs(), 100000);
 
-  const QImage buffer = screen.pictureBuffer().image.copy();
+  const QImage buffer = screen.pictureBuffer().image().copy();
   const QImage& tela = screen.pictureScreen()->picture();
   rain.tick();
   EXPECT_EQ(at(tela, 0, 0), kBlue) << "rain where the mask is magenta";
@@ -191,7 +191,7 @@ TEST(Rain, FallsOverTheFrozenSceneBehindTheMaskWithTheHudOnTop) {
   EXPECT_EQ(at(tela, 0, 5), kYellow) << "the HUD over the rain";
   for (int i = 0; i < 7; ++i) rain.tick();
   EXPECT_EQ(at(tela, 2, 0), kBlue) << "the bottom rows come back on top";
-  EXPECT_EQ(screen.pictureBuffer().image, buffer) << "the buffer is never drawn into";
+  EXPECT_EQ(screen.pictureBuffer().image(), buffer) << "the buffer is never drawn into";
 
   // Every run starts without rain.
   game.run("outra");

@@ -95,9 +95,9 @@ TEST(LayoutSettings, SizesAndPositionsPastTheBudgetAreCutAndSaid) {
   taluvin::Screen& screen = screenOf(game);
   EXPECT_LE(game.player().mainWindow().width(), taluvin::kMaxSurfaceSide);
   EXPECT_LE(screen.panel().panelBook->height(), taluvin::kMaxSurfaceSide);
-  EXPECT_TRUE(withinBudget(screen.panelBuffer().image));
+  EXPECT_TRUE(withinBudget(screen.panelBuffer().image()));
   EXPECT_TRUE(withinBudget(screen.panelPicture()->picture()));
-  EXPECT_TRUE(withinBudget(screen.pictureBuffer().image));
+  EXPECT_TRUE(withinBudget(screen.pictureBuffer().image()));
   EXPECT_TRUE(withinBudget(screen.pictureScreen()->picture()));
   EXPECT_EQ(screen.pictureScreen()->width(), 16384);  // 16384 x 16384 is past the pixels, not the side
   EXPECT_EQ(screen.pictureScreen()->height(), taluvin::kMaxSurfacePixels / 16384);

@@ -74,7 +74,7 @@ TEST(MapThumbnail, CopiesTheMapRegionInsideABlackFrameAndRemembersItsCorner) {
   }
   game.run("outra");
   EXPECT_TRUE(game.traced("   0: picmap= 5,9")) << "the corner is remembered from one run to the next";
-  EXPECT_EQ(screenOf(game).pictureBuffer().image.pixel(100, 50), qRgb(5, 9, 0));
+  EXPECT_EQ(screenOf(game).pictureBuffer().image().pixel(100, 50), qRgb(5, 9, 0));
   game.run("start");
 
   const ZoneTable& zones = game.player().session().zones.table;

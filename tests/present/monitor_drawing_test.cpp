@@ -61,7 +61,7 @@ TEST(MonitorDrawing, ShapeDrawsPicturesAndTextsOnTheMonitorAndLinksThemToAScript
   EXPECT_EQ(zone.height, scaled(game, 40));
   EXPECT_FALSE(slot(game, 1).active) << "a shape without a script makes no zone";
 
-  const QImage& monitor = screenOf(game).monitorBuffer().image;
+  const QImage& monitor = screenOf(game).monitorBuffer().image();
   // Stretched into the zone.
   EXPECT_EQ(monitor.pixel(zone.left, zone.top), 0xFFFF0000u);
   EXPECT_EQ(monitor.pixel(zone.left + zone.width - 1, zone.top + zone.height - 1), 0xFFFF0000u);
@@ -114,7 +114,7 @@ TEST(MonitorDrawing, IconGridCellsOnTheMonitorAreOnePixelLargerThanTheScaledCell
   EXPECT_EQ(slot(game, 1).action, "obj2");
   EXPECT_EQ(slot(game, 3).left, origin);
   EXPECT_EQ(slot(game, 3).top, origin + cell) << "the fourth icon starts the second row";
-  const QImage& monitor = screenOf(game).monitorBuffer().image;
+  const QImage& monitor = screenOf(game).monitorBuffer().image();
   EXPECT_EQ(monitor.pixel(origin + cell - 1, origin + cell - 1), 0xFF884422u);
   EXPECT_EQ(monitor.pixel(origin + 3 * cell - 1, origin), 0xFF884422u);
   EXPECT_EQ(monitor.pixel(origin + 3 * cell, origin), 0xFF0000FFu);

@@ -52,9 +52,9 @@ TEST(MonitorWindow, ModelFourShowsTheWindowMaximizedWithTheScreenCentredAndTheBu
   EXPECT_EQ(monitor.monitorPicture->size(), QSize(m.scaledWidth, m.scaledHeight));
 
   // The run's end shows the buffer on the picture: red from "cleartela", then green from the buffer only.
-  const QImage& shown = monitor.monitorPicture->picture();
-  EXPECT_EQ(shown.pixel(m.scaledWidth - 1, m.scaledHeight - 1), 0xFFFF0000u);
+  EXPECT_EQ(monitor.monitorPicture->picture().pixel(m.scaledWidth - 1, m.scaledHeight - 1), 0xFFFF0000u);
   game.run("verde");
+  const QImage& shown = monitor.monitorPicture->picture();
   EXPECT_EQ(shown.pixel(0, 0), 0xFF00FF00u);
   EXPECT_EQ(shown.pixel(m.scaledWidth - 1, m.scaledHeight - 1), 0xFF00FF00u);
 
@@ -85,7 +85,7 @@ TEST(MonitorWindow, RefreshAndSavebufMoveThePictureBetweenBufferAndMonitorDuring
   EXPECT_EQ(shown.pixel(5, 5), 0xFF0000FFu);
   // "savebuf" takes the blue picture back into the green buffer, which the run's end then shows.
   game.run("salva");
-  EXPECT_EQ(screenOf(game).monitorBuffer().image.pixel(5, 5), 0xFF0000FFu);
+  EXPECT_EQ(screenOf(game).monitorBuffer().image().pixel(5, 5), 0xFF0000FFu);
   EXPECT_EQ(shown.pixel(5, 5), 0xFF0000FFu);
 }
 

@@ -168,7 +168,7 @@ TEST(PictureCacheInPlay, APictureLargerThanItsScreenIsLetGoOnceDrawnAndReadAgain
   game.write("start.scp", "display= pequena.bmp,tel,0,0\ndisplay= grande.bmp,tel,-100,-20\n");
   game.start();
   Screen& screen = game.player().mainWindow().screen();
-  EXPECT_EQ(screen.pictureBuffer().image.pixel(595, 270), 0xFF204060u);
+  EXPECT_EQ(screen.pictureBuffer().image().pixel(595, 270), 0xFF204060u);
   EXPECT_TRUE(pictureCache().holds(*resolveInFolder(game.folder(), "pequena.bmp")));
   EXPECT_FALSE(pictureCache().holds(*resolveInFolder(game.folder(), "grande.bmp")));
   // The loading image reads it again when something asks for it.

@@ -15,7 +15,7 @@ using taluvin::testing::TestGame;
 
 namespace {
 taluvin::Screen& screenOf(TestGame& game) { return game.player().mainWindow().screen(); }
-QColor bufferPixel(TestGame& game, int x, int y) { return screenOf(game).pictureBuffer().image.pixelColor(x, y); }
+QColor bufferPixel(TestGame& game, int x, int y) { return screenOf(game).pictureBuffer().image().pixelColor(x, y); }
 }  // namespace
 
 TEST(ScreenModels, ColourIsReorderedAndMalformedColourAbortsWithItsPlatformText) {
@@ -35,7 +35,7 @@ TEST(ScreenModels, EveryComponentIsFoundByItsName) {
     EXPECT_NE(window.findChild<QWidget*>(name), nullptr) << name;
   EXPECT_EQ(screenOf(game).pictureScreen()->size(), QSize(596, 271));
   EXPECT_EQ(screenOf(game).pictureScreen()->grab().size(), QSize(596, 271));
-  EXPECT_EQ(screenOf(game).pictureBuffer().image.format(), QImage::Format_RGB888);
+  EXPECT_EQ(screenOf(game).pictureBuffer().image().format(), QImage::Format_RGB888);
 }
 
 TEST(ScreenModels, ModoKeepsTheSameModelWhileModeSwitchesAgain) {
@@ -81,7 +81,7 @@ TEST(ScreenModels, EachModelShowsItsPageAndMonitorIsScaledAndCentred) {
   EXPECT_EQ(m.left, (client.width() - m.scaledWidth) / 2);
   EXPECT_EQ(m.top, (client.height() - m.scaledHeight) / 2);
   EXPECT_EQ(m.boxX, static_cast<int>(m.scale * 5));
-  EXPECT_EQ(screen.monitorBuffer().image.size(), QSize(m.scaledWidth, m.scaledHeight));
+  EXPECT_EQ(screen.monitorBuffer().image().size(), QSize(m.scaledWidth, m.scaledHeight));
 }
 
 TEST(ScreenModels, CleartelaPaintsBufferAndScreenAndABadColourStopsTheRun) {
@@ -171,7 +171,7 @@ TEST(ScreenModels, CleartotalEmptiesTextsAndFillsEverySurface) {
   auto& screen = screenOf(game);
   EXPECT_EQ(screen.messageStrip()->toPlainText(), "");
   EXPECT_EQ(screen.pageImage()->picture().pixelColor(3, 3), QColor(0x12, 0x34, 0x56));
-  EXPECT_EQ(screen.panelBuffer().image.pixelColor(3, 3), QColor(0x12, 0x34, 0x56));
+  EXPECT_EQ(screen.panelBuffer().image().pixelColor(3, 3), QColor(0x12, 0x34, 0x56));
 }
 
 TEST(ScreenModels, WindowRegionLeavesOutMagentaPixels) {
@@ -213,5 +213,5 @@ TEST(ScreenModels, ClearbufLeavesTheScreenAndClearfuncFillsThePanelShownAtTheEnd
   EXPECT_EQ(bufferPixel(game, 1, 1), QColor(0, 255, 0));
   EXPECT_EQ(screen.panelPicture()->picture().pixelColor(1, 1), QColor(255, 0, 0));
   game.run("monitor");
-  EXPECT_EQ(screen.monitorBuffer().image.pixelColor(1, 1), QColor(0, 255, 0));
+  EXPECT_EQ(screen.monitorBuffer().image().pixelColor(1, 1), QColor(0, 255, 0));
 }

@@ -76,8 +76,8 @@ TEST(SurfaceBudget, HugeMemoScrollAndMonitorSizesAreCut) {
   EXPECT_EQ(game.reg(1), "fim");
   taluvin::Screen& screen = screenOf(game);
   EXPECT_TRUE(withinBudget(screen.memoBox().memoImage->picture()));
-  EXPECT_TRUE(withinBudget(screen.pictureBuffer().image));
-  EXPECT_TRUE(withinBudget(screen.monitorBuffer().image));
+  EXPECT_TRUE(withinBudget(screen.pictureBuffer().image()));
+  EXPECT_TRUE(withinBudget(screen.monitorBuffer().image()));
   const auto& margins = game.player().session().screen.memoMargins;
   EXPECT_EQ(margins.left, taluvin::kMaxCoordinate);
   EXPECT_EQ(margins.top, -taluvin::kMaxCoordinate);

@@ -50,7 +50,7 @@ TEST(ZoneReveal, CtrlHeldOutlinesEveryActiveZoneOverTheScreenAndLeavesTheBuffers
   game.start();
   Screen& screen = game.player().mainWindow().screen();
   const QImage before = windowShot(game);
-  const QImage bufferBefore = screen.pictureBuffer().image;
+  const QImage bufferBefore = screen.pictureBuffer().image();
   const QImage shownBefore = screen.pictureScreen()->picture();
   const QImage frameBefore = screen.framePicture()->picture();
 
@@ -66,7 +66,7 @@ TEST(ZoneReveal, CtrlHeldOutlinesEveryActiveZoneOverTheScreenAndLeavesTheBuffers
   EXPECT_EQ(revealed.pixel(onScreen(game, 51, 35)), before.pixel(onScreen(game, 51, 35)));
   const QPoint frameZone = screen.framePicture()->mapTo(&game.player().mainWindow(), QPoint(2, 100));
   EXPECT_EQ(revealed.pixel(frameZone), kEdge) << "the frame picture's zones too";
-  EXPECT_EQ(screen.pictureBuffer().image, bufferBefore) << "nothing is drawn into a buffer";
+  EXPECT_EQ(screen.pictureBuffer().image(), bufferBefore) << "nothing is drawn into a buffer";
   EXPECT_EQ(screen.pictureScreen()->picture(), shownBefore);
   EXPECT_EQ(screen.framePicture()->picture(), frameBefore);
 

@@ -109,7 +109,7 @@ TEST(ResolverOutside, PicturesAndSoundsFromOutsideAreNotShownOrPlayed) {
   EXPECT_TRUE(game.traced("  12: shape= ../fora.png <--- arquivo inexistente!"));
   const QImage& tela = pictureOf(game, "Tela");
   for (int x : {2, 22, 42, 62, 82}) EXPECT_NE(tela.pixel(x, 2), 0xFF00FF00u) << x;
-  EXPECT_NE(taluvin::testing::screenOf(game).monitorBuffer().image.pixel(2, 2), 0xFF00FF00u);
+  EXPECT_NE(taluvin::testing::screenOf(game).monitorBuffer().image().pixel(2, 2), 0xFF00FF00u);
 }
 
 }  // namespace

@@ -261,7 +261,7 @@ TEST(PlacePicture, ShowsThePictureAsEachModelShowsPicturesAndSetsTheClickScript)
   EXPECT_EQ(m.boxY, static_cast<int>(m.scale * 8) + height);
   EXPECT_EQ(m.boxWidth, width - static_cast<int>(m.scale * 8));
   EXPECT_EQ(m.boxHeight, m.scaledHeight - m.boxY - static_cast<int>(m.scale * 5));
-  const QImage& monitor = s.buffers.monitor.image;
+  const QImage& monitor = s.buffers.monitor.image();
   EXPECT_EQ(monitor.pixelColor(width - 1, height - 1), kRed);
   EXPECT_EQ(monitor.pixelColor(1, height + 1), QColor(0, 255, 0)) << "filled with the background colour";
 }
