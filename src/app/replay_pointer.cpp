@@ -5,6 +5,7 @@
 #include "base/numbers.h"
 #include "present/main_window.h"
 #include "present/monitor_window.h"
+#include "present/screen.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -26,7 +27,13 @@ QWidget* surfaceNamed(Player& player, const std::string& name) {
   if (monitor.isVisible())
     if (auto* widget = monitor.findChild<QWidget*>(objectName)) return widget;
   if (auto* widget = player.mainWindow().findChild<QWidget*>(objectName)) return widget;
-  return monitor.findChild<QWidget*>(objectName);
+  if (auto* widget = monitor.findChild<QWidget*>(objectName)) return widget;
+  // The map page and the hidden stores are made when a game first uses them; a replay naming one
+  // of their parts is such a use.
+  Screen& screen = player.mainWindow().screen();
+  screen.mapPage();
+  screen.images();
+  return player.mainWindow().findChild<QWidget*>(objectName);
 }
 
 namespace {

@@ -30,10 +30,7 @@ void dragMarker(MapPage& page, const MapState& map, QPoint at) {
   page.placeMarker(now.x() + (at.x() - map.dragX), now.y() + (at.y() - map.dragY));
 }
 
-}  // namespace
-
-void connectMapPointer(CommandContext& context) {
-  MapPage& page = context.screen().mapPage();
+void connectMapPage(CommandContext& context, MapPage& page) {
   MapState& map = context.session().map;
   page.mapPicture->onPress = [&map](QPoint at, Qt::MouseButton) { startDrag(map, at); };
   page.mapPicture->onMove = [&page, &map](QPoint at) { dragMap(page, map, at); };
@@ -49,6 +46,12 @@ void connectMapPointer(CommandContext& context) {
     const std::string script = context.session().RetScp;
     context.runScript(script);
   };
+}
+
+}  // namespace
+
+void connectMapPointer(CommandContext& context) {
+  context.screen().whenMapPageMade([&context](MapPage& page) { connectMapPage(context, page); });
 }
 
 }  // namespace taluvin

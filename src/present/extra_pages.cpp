@@ -34,10 +34,6 @@ MapPage::MapPage(QWidget* page) {
       "QScrollBar::handle:horizontal { background: rgb(0, 206, 103); min-width: 16px; }");
 }
 
-void MapPage::applyGameLayout(GameSession& s) {
-  mapScroll->resize(lineSurface(s, 96, 97, mapScroll->size()));
-}
-
 void MapPage::setMap(QImage picture) {
   const QSize size = picture.isNull() ? QSize(1, 1) : picture.size();
   mapPicture->setPicture(std::move(picture));

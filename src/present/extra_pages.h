@@ -11,16 +11,12 @@
 
 namespace taluvin {
 
-struct GameSession;
-
 // The map page's widgets; what the map shows is laid out by the map's own code.
 struct MapPage {
   explicit MapPage(QWidget* page);
   QScrollArea* mapScroll;   // Sbc1
   PictureView* mapPicture;  // MapJog
   PictureView* youAreHere;  // Voce
-  // Lines 96 and 97.
-  void applyGameLayout(GameSession& session);
 
   // The map picture, with the scroll box's range made to fit it; a null picture empties the map.
   void setMap(QImage picture);

@@ -44,8 +44,8 @@ Screen::Screen(MainWindow& window, GameSession& session) : window_(window), sess
   console_ = std::make_unique<ConsolePage>(gameBook_->addPage("0"), session);
   web_ = std::make_unique<WebPageView>(gameBook_->addPage("2"), session);
   webPage_ = std::make_unique<WebPageComposer>(session);
-  map_ = std::make_unique<MapPage>(gameBook_->addPage("Mapa"));
-  images_ = std::make_unique<ImageStore>(window.imagesPage());
+  mapPageWidget_ = gameBook_->addPage("Mapa");
+  imagesPage_ = window.imagesPage();
   rain_ = std::make_unique<RainEffect>(*this);
   scroll_ = std::make_unique<ScrollPage>(gameBook_->addPage("3"), window.imagesPage());
   download_ = std::make_unique<DownloadPage>(gameBook_->addPage("Down"));
@@ -69,7 +69,28 @@ Buffer& Screen::panelBuffer() { return session_.buffers.commandPanel; }
 Buffer& Screen::monitorBuffer() { return session_.buffers.monitor; }
 CanvasView* Screen::framePicture() const { return frame_->framePicture; }
 PictureView* Screen::endButton() const { return frame_->endButton; }
-CanvasView* Screen::loadingImage() const { return images_->loadingImage; }
+CanvasView* Screen::loadingImage() const { return images().loadingImage; }
+
+MapPage& Screen::mapPage() {
+  if (!map_) {
+    map_ = std::make_unique<MapPage>(mapPageWidget_);
+    map_->mapScroll->resize(mapSize_);
+    // Made after its page may have been shown, the box shows with it all the same.
+    map_->mapScroll->show();
+    for (const auto& made : mapPageMade_) made(*map_);
+  }
+  return *map_;
+}
+
+void Screen::whenMapPageMade(std::function<void(MapPage&)> made) {
+  if (map_) made(*map_);
+  mapPageMade_.push_back(std::move(made));
+}
+
+ImageStore& Screen::images() const {
+  if (!images_) images_ = std::make_unique<ImageStore>(imagesPage_);
+  return *images_;
+}
 CanvasView* Screen::pageImage() const { return scroll_->pageImage; }
 CanvasView* Screen::scrollPicture() const { return scroll_->scrollPicture; }
 QLabel* Screen::caption() const { return picture_->caption; }
@@ -139,7 +160,8 @@ void Screen::applyGameLayout() {
   gameBook_->showPage("3");
   scroll_->applyGameLayout(s);
   scroll_->paintBox(background, textColour(s));
-  map_->applyGameLayout(s);
+  mapSize_ = lineSurface(s, 96, 97, mapSize_);
+  if (map_) map_->mapScroll->resize(mapSize_);
 
   panel_->applyGameLayout(s);
   showModelPage();
@@ -273,17 +295,17 @@ void Screen::finishWebPage() {
 
 void Screen::appendLineStore(const std::string& line) {
   session_.screen.lineStore.push_back(line);
-  images_->lineStoreMemo->appendPlainText(toQt(line));
+  images().lineStoreMemo->appendPlainText(toQt(line));
 }
 
 void Screen::setLineStore(const std::string& text) {
   session_.screen.lineStore.assign(1, text);
-  images_->lineStoreMemo->setPlainText(toQt(text));
+  images().lineStoreMemo->setPlainText(toQt(text));
 }
 
 void Screen::clearLineStore() {
   session_.screen.lineStore.clear();
-  images_->lineStoreMemo->clear();
+  images().lineStoreMemo->clear();
 }
 
 std::string Screen::lineStoreText(const char* separator) const {

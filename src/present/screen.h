@@ -8,6 +8,7 @@
 #include <QRect>
 #include <functional>
 #include <memory>
+#include <vector>
 #include <string>
 
 class QLabel;
@@ -75,8 +76,12 @@ class Screen {
   WebPageView& web() { return *web_; }
   WebPageComposer& webPage() { return *webPage_; }
   ScrollPage& scrollPage() { return *scroll_; }
-  MapPage& mapPage() { return *map_; }
-  ImageStore& images() { return *images_; }
+  // The map page and the hidden stores are made the first time a game uses them: most games use
+  // neither, and their widgets would cost every start.
+  MapPage& mapPage();
+  ImageStore& images() const;
+  // Runs made on the map page once it is made (at once if it is).
+  void whenMapPageMade(std::function<void(MapPage&)> made);
   RainEffect& rain() { return *rain_; }
   MemoBox& memoBox();
 
@@ -136,9 +141,13 @@ class Screen {
   std::unique_ptr<WebPageView> web_;
   std::unique_ptr<WebPageComposer> webPage_;
   std::unique_ptr<ScrollPage> scroll_;
+  QWidget* mapPageWidget_;  // page "Mapa"; its widgets wait in map_
+  QSize mapSize_{596, 323};  // the map's scroll box, from lines 96 and 97
   std::unique_ptr<MapPage> map_;
+  std::vector<std::function<void(MapPage&)>> mapPageMade_;
   std::unique_ptr<DownloadPage> download_;
-  std::unique_ptr<ImageStore> images_;
+  QWidget* imagesPage_;
+  mutable std::unique_ptr<ImageStore> images_;
   std::unique_ptr<RainEffect> rain_;
   std::function<bool()> quitCheck_;
 };

@@ -1,4 +1,5 @@
 // Screen models and surfaces: switching, clearing, scrolling, the console's top bar, the window tree.
+#include "app/replay_pointer.h"
 #include "present/main_window.h"
 #include "present/canvas.h"
 #include "present/colors.h"
@@ -30,9 +31,14 @@ TEST(ScreenModels, EveryComponentIsFoundByItsName) {
   TestGame game;
   auto& window = game.player().mainWindow();
   for (const char* name : {"Abok0", "Imp", "btFim", "lbFim", "Abok2", "TelCmd", "Abok1", "Input", "InputReg", "Tela",
-                           "Msg", "MsgMd0", "BarraTop", "WebB", "Sbox2", "Tela3", "Memo1", "Memo3", "Objs",
-                           "TelMod3", "BufShp", "Hud", "moSbx", "moImg", "moLb0", "moLb1", "Legda", "Sombra"})
+                           "Msg", "MsgMd0", "BarraTop", "WebB", "Sbox2", "Tela3", "TelMod3", "moSbx", "moImg",
+                           "moLb0", "moLb1", "Legda", "Sombra"})
     EXPECT_NE(window.findChild<QWidget*>(name), nullptr) << name;
+  // The map page and the hidden stores are made when first used; the replay naming one is a use.
+  const auto lazyParts = {"Sbc1", "MapJog", "Voce", "Memo1", "Memo3", "Objs", "BufShp", "GrpTmp", "BkTel", "Hud", "VzrBuf"};
+  for (const char* name : lazyParts) EXPECT_EQ(window.findChild<QWidget*>(name), nullptr) << name;
+  EXPECT_NE(taluvin::surfaceNamed(game.player(), "Voce"), nullptr);
+  for (const char* name : lazyParts) EXPECT_NE(window.findChild<QWidget*>(name), nullptr) << name;
   EXPECT_EQ(screenOf(game).pictureScreen()->size(), QSize(596, 271));
   EXPECT_EQ(screenOf(game).pictureScreen()->grab().size(), QSize(596, 271));
   EXPECT_EQ(screenOf(game).pictureBuffer().image().format(), QImage::Format_RGB888);
