@@ -19,6 +19,14 @@ namespace {
 const std::string kDashes(48, '-');
 const std::string kEquals(48, '=');
 
+// A script's name is a few bytes: compared here, it costs less than a call to the library's compare.
+bool sameText(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i)
+    if (a[i] != b[i]) return false;
+  return true;
+}
+
 Flow ifModel(ScriptInterpreter& ip, ScreenModel model) {
   // slot 1 = command word, slots 2.. = its arguments
   if (ip.session().Modelo != model) return Flow::Done;
@@ -38,7 +46,7 @@ void waitSteps(ScriptInterpreter& ip, long long count, int stepMs) {
 Flow cmdEnd(ScriptInterpreter& ip) {
   static const std::string kEnded = w("<-Encerrou a execução");
   ip.Trace += kEnded;
-  ip.NextTrace = kEquals;
+  ip.NextTrace.startWith(kEquals);
   return Flow::endRun().handingOn();
 }
 
@@ -110,7 +118,7 @@ Flow cmdGosub(ScriptInterpreter& ip) {
     // with the rest of its line's trace.
     if (const int label = ip.findLabel(name); label >= 0) return Flow::lineAt(label + 1).handingOn();
     // A missing one goes on to "goto", whose marker follows the separator.
-    ip.NextTrace = kDashes;
+    ip.NextTrace.startWith(kDashes);
     ip.Args[1].assign(name);
     ip.Cmd = kGoto;
     // The entry goes on, so testing reaches "goto" with the rewritten word.
@@ -119,7 +127,7 @@ Flow cmdGosub(ScriptInterpreter& ip) {
   s.Script = target;
   ip.Trace += target;
   ip.Trace += kScriptCall;
-  ip.NextTrace = kDashes;
+  ip.NextTrace.startWith(kDashes);
   return Flow::resumeAfter(-1).withScriptHeader();
 }
 
@@ -132,23 +140,25 @@ Flow cmdReturn(ScriptInterpreter& ip) {
     ip.Trace += kNoCall;
     return Flow::Done;
   }
-  if (s.Script != s.GosubScript) {
+  if (!sameText(s.Script, s.GosubScript)) {
     ip.runner().load(s.GosubScript);
     s.Script = s.GosubScript;
   }
   const int callLine = s.GosubLine;
   s.GosubLine = -1;
   if (ip.Trace.on()) {
-    // A traced subroutine returns to the same script turn after turn: its words are kept.
+    // A traced subroutine returns to the same line of the same script turn after turn: its whole
+    // marker is kept.
     static std::string backTo, backText;
-    if (backText.empty() || backTo != s.Script) {
+    static int backLine = -1;
+    if (backLine != callLine || !sameText(backTo, s.Script)) {
       backTo = s.Script;
-      backText = kBack + s.Script + kAtLine;
+      backLine = callLine;
+      backText = kBack + s.Script + kAtLine + std::to_string(callLine);
     }
     ip.Trace += backText;
-    ip.Trace.appendNumber(callLine);
   }
-  ip.NextTrace = kDashes;
+  ip.NextTrace.startWith(kDashes);
   return Flow::resumeAfter(callLine).handingOn();
 }
 

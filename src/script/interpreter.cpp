@@ -225,10 +225,10 @@ void ScriptInterpreter::handOn(const Flow& flow) {
     NextTrace.clear();
     return;
   }
-  trace_.line(Trace);
+  Trace.write();
   Trace.takeFrom(NextTrace);
   if (flow.tracesHeader()) {
-    trace_.line(Trace);
+    Trace.write();
     Trace.clear();
     runner_->traceHeader(session_.Script);
   }

@@ -107,13 +107,13 @@ void ScriptRunner::interpretAll() {
   try {
     while (session_.CurLine < static_cast<int>(session_.ScriptLines.size())) {
       interpreter_.interpretLine();
-      if (!interpreter_.traceAlreadyHanded()) trace_.line(interpreter_.Trace);
+      if (!interpreter_.traceAlreadyHanded()) interpreter_.Trace.write();
       ++session_.CurLine;
     }
   } catch (const RunAbort&) {
     // The failing line's trace, as far as it got, goes before the message.
     abortWhere_ = abortLocation();
-    if (!interpreter_.traceAlreadyHanded()) trace_.line(interpreter_.Trace);
+    if (!interpreter_.traceAlreadyHanded()) interpreter_.Trace.write();
     throw;
   }
 }

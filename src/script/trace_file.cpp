@@ -1,7 +1,7 @@
 // The trace's file: a buffer of UTF-8 lines written out in large pieces.
 #include "script/trace_file.h"
 
-#include "base/text.h"
+#include "script/trace_log.h"
 #include "state/state_writer.h"
 
 #include <fcntl.h>
@@ -21,27 +21,12 @@ std::unique_ptr<TraceFile> TraceFile::errorStream() {
 }
 
 TraceFile::TraceFile(int fd, bool owned, bool eachLine)
-    : fd_(fd), owned_(owned), eachLine_(eachLine), buffer_(new char[kBufferSize]) {}
+    : fd_(fd), owned_(owned), eachLine_(eachLine), buffer_(new char[kBufferSize]), room_(eachLine ? 0 : kBufferSize) {}
 
 TraceFile::~TraceFile() {
-  if (log_) {
-    log_->setSink(nullptr);
-    log_->setFlush(nullptr);
-  }
+  if (log_) log_->setFile(nullptr);
   flush();
   if (owned_) ::close(fd_);
-}
-
-void TraceFile::line(std::string_view cp1252) {
-  // One byte may become three. The usual line fits the buffer's room and costs only its copy.
-  const size_t most = 3 * cp1252.size() + 1;
-  if (used_ + most > kBufferSize || eachLine_) [[unlikely]] {
-    lineWithoutRoom(cp1252);
-    return;
-  }
-  char* end = writeCp1252AsUtf8(buffer_.get() + used_, cp1252);
-  *end++ = '\n';
-  used_ = static_cast<size_t>(end - buffer_.get());
 }
 
 void TraceFile::lineWithoutRoom(std::string_view cp1252) {
@@ -66,8 +51,7 @@ void TraceFile::flush() {
 
 void TraceFile::attach(TraceLog& log) {
   log_ = &log;
-  log.setSink([this](std::string_view text) { line(text); });
-  log.setFlush([this] { flush(); });
+  log.setFile(this);
 }
 
 void TraceFile::writeAll(const char* data, size_t size) {

@@ -1,13 +1,15 @@
 // TraceFile: where `--trace` writes, a file or the error stream, as UTF-8 lines.
 #pragma once
 
-#include "script/trace_log.h"
+#include "base/text.h"
 
 #include <memory>
 #include <string>
 #include <string_view>
 
 namespace taluvin {
+
+class TraceLog;
 
 // A traced loop writes a line for every script line it runs, so the line's way out must cost
 // little beside the line itself: lines are converted straight into one buffer, which goes out in
@@ -22,7 +24,17 @@ class TraceFile {
   TraceFile(const TraceFile&) = delete;
   TraceFile& operator=(const TraceFile&) = delete;
 
-  void line(std::string_view cp1252);
+  void line(std::string_view cp1252) {
+    // One byte may become three. The usual line fits the buffer's room and costs only its copy;
+    // the error stream has no room, so each of its lines goes out at once.
+    if (3 * cp1252.size() + 1 > room_ - used_) [[unlikely]] {
+      lineWithoutRoom(cp1252);
+      return;
+    }
+    char* end = writeCp1252AsUtf8(buffer_.get() + used_, cp1252);
+    *end++ = '\n';
+    used_ = static_cast<size_t>(end - buffer_.get());
+  }
   void flush();
   // Sends log's lines here and flushes here when log is flushed, until this file is gone.
   void attach(TraceLog& log);
@@ -39,6 +51,7 @@ class TraceFile {
   bool eachLine_;
   bool failed_ = false;
   std::unique_ptr<char[]> buffer_;
+  size_t room_;  // what line() may fill: the buffer, or nothing for a file written line by line
   size_t used_ = 0;
 };
 

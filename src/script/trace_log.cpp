@@ -1,7 +1,6 @@
 // The trace line's prefix: the line's index.
 #include "script/trace_log.h"
 
-
 namespace taluvin {
 
 void TraceLog::appendPrefix(std::string& out, int lineIndex) {

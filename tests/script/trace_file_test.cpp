@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 using namespace taluvin;
 using taluvin::testing::fileBytes;
@@ -36,6 +38,47 @@ TEST(TraceFile, LinesOfAnyLengthArriveWholeInOrderAsUtf8OnceFlushed) {
   // A file gone leaves the log without a sink, and everything it held is written.
   EXPECT_FALSE(log.enabled());
   EXPECT_EQ(fileBytes(path), expected + "after the flush\n");
+}
+
+TEST(TraceFile, TheFileTheErrorStreamAndATestSinkTakeTheSameSubroutineLines) {
+  // Returns from two lines of one script, from another script to the same line number, and a
+  // separator something is added to: each line's own words, whichever way the trace goes out.
+  TestGame game;
+  game.write("start.scp", "gosub :sub\ngosub :sub\ngosub outro\ngosub :nada\nret\nscript outro2\n:sub\nret\n");
+  game.write("outro.scp", "ret\n");
+  game.write("outro2.scp", "/ outro2\n/ -\ngosub :y\nfim\n:y\nret\n");
+  const std::string dashes(48, '-');
+  const std::vector<std::string> expected = {
+      "Executando script: start.scp", "Labels neste script...", ":sub ", "",
+      "   0: gosub sub <- label em subrotina!",
+      "   7: ret  <- retorno ao script start na linha: 0", dashes,
+      "   1: gosub sub <- label em subrotina!",
+      "   7: ret  <- retorno ao script start na linha: 1", dashes,
+      "   2: gosub outro <- script em subrotina", dashes,
+      "Executando script: outro.scp", "Labels neste script...", "Este script não tem labels!", "",
+      "   0: ret  <- retorno ao script start na linha: 2", dashes,
+      "   3: gosub nada <- label em subrotina!",
+      dashes + "nada <--- não existe este label",
+      "   4: ret  <- retorno ao script start na linha: 3", dashes,
+      "   4: ret  <--- não há gosub em execução!",
+      "   5: script outro2",
+      "   0: / outro2",
+      "   1: / -",
+      "   2: gosub y <- label em subrotina!",
+      "   5: ret  <- retorno ao script outro2 na linha: 2", dashes,
+      "   3: fim <-Encerrou a execução", std::string(48, '=')};
+  std::string text;
+  for (const std::string& line : expected) text += line + "\n";
+
+  const std::string path = game.folder() + "trace.txt";
+  auto toFile = taluvin::testing::runProgram({game.folder(), "--headless", "--start", "--trace", path});
+  EXPECT_EQ(toFile.exitCode, 0) << toFile.err;
+  EXPECT_EQ(fileBytes(path), text);
+  auto toErrors = taluvin::testing::runProgram({game.folder(), "--headless", "--start", "--trace", "-"});
+  EXPECT_EQ(toErrors.exitCode, 0) << toErrors.err;
+  EXPECT_NE(toErrors.err.find(text), std::string::npos) << toErrors.err;
+  game.start();
+  EXPECT_EQ(game.trace(), expected);
 }
 
 TEST(TraceFile, AFolderThatCannotHoldTheFileIsRefusedAtOnce) {
