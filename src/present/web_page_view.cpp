@@ -116,30 +116,72 @@ QString inFlowPositions(QString html) {
   return html.replace(absolute, "margin-left:\\1px;");
 }
 
-QString quotedAttributes(const QString& html) {
-  static const QRegularExpression tag("<[A-Za-z][^>]*>");
-  static const QRegularExpression bare("(\\s[A-Za-z-]+)=([^\\s\"'>]+)");
-  QString result;
-  qsizetype done = 0;
-  for (auto tags = tag.globalMatch(html); tags.hasNext();) {
-    const auto match = tags.next();
-    result += html.mid(done, match.capturedStart() - done);
-    QString quoted;
-    const QString text = match.captured(0);
-    qsizetype copied = 0;
-    for (auto values = bare.globalMatch(text); values.hasNext();) {
-      const auto value = values.next();
-      QString escaped = value.captured(2);
-      escaped.replace("&", "&amp;");
-      quoted += text.mid(copied, value.capturedStart() - copied);
-      // A colour left empty in the settings ("color=#") is no colour: the page's own stays.
-      if (escaped != "#") quoted += value.captured(1) + "=\"" + escaped + "\"";
-      copied = value.capturedEnd();
+namespace {
+
+bool isNameChar(QChar c) { return isAsciiLetter(c) || c == '-'; }
+bool endsBareValue(QChar c) { return isBlank(c) || c == '"' || c == '\'' || c == '>'; }
+
+// One tag's bare values (` name=value`, the value without quotes) put in quotes, ampersands escaped.
+void appendQuotedTag(QString& out, QStringView tag) {
+  qsizetype copied = 0;
+  qsizetype i = 0;
+  while (i < tag.size()) {
+    if (!isBlank(tag[i])) {
+      ++i;
+      continue;
     }
-    result += quoted + text.mid(copied);
-    done = match.capturedEnd();
+    qsizetype nameEnd = i + 1;
+    while (nameEnd < tag.size() && isNameChar(tag[nameEnd])) ++nameEnd;
+    qsizetype valueEnd = nameEnd + 1;
+    if (nameEnd == i + 1 || nameEnd >= tag.size() || tag[nameEnd] != '=') {
+      ++i;
+      continue;
+    }
+    while (valueEnd < tag.size() && !endsBareValue(tag[valueEnd])) ++valueEnd;
+    if (valueEnd == nameEnd + 1) {
+      ++i;
+      continue;
+    }
+    const QStringView value = tag.sliced(nameEnd + 1, valueEnd - nameEnd - 1);
+    out += tag.sliced(copied, i - copied);
+    // A colour left empty in the settings ("color=#") is no colour: the page's own stays.
+    if (value != u"#") {
+      out += tag.sliced(i, nameEnd - i);
+      out += u"=\"";
+      for (const QChar c : value) {
+        if (c == '&')
+          out += u"&amp;";
+        else
+          out += c;
+      }
+      out += u'"';
+    }
+    copied = i = valueEnd;
   }
-  return result + html.mid(done);
+  out += tag.sliced(copied);
+}
+
+}  // namespace
+
+QString quotedAttributes(const QString& html) {
+  // Tags are "<", a letter, and everything up to the next ">"; a tag never closed is text.
+  QString result;
+  result.reserve(html.size() + html.size() / 8);
+  qsizetype done = 0;
+  qsizetype at = 0;
+  while ((at = html.indexOf(u'<', at)) >= 0) {
+    if (at + 1 >= html.size() || !isAsciiLetter(html[at + 1])) {
+      ++at;
+      continue;
+    }
+    const qsizetype close = html.indexOf(u'>', at + 1);
+    if (close < 0) break;
+    result += QStringView(html).sliced(done, at - done);
+    appendQuotedTag(result, QStringView(html).sliced(at, close + 1 - at));
+    done = at = close + 1;
+  }
+  result += QStringView(html).sliced(done);
+  return result;
 }
 
 WebPageView::WebPageView(QWidget* page, const GameSession& session) : session_(session) {

@@ -293,5 +293,44 @@ TEST(WebPage, TheBodyTagScannerReadsWhatThePatternReads) {
   EXPECT_EQ(readBodyColours("<body link=#00ff00").link, "") << "a tag never closed is no tag";
 }
 
+// Bare attribute values put in quotes by regular expressions, kept as the reference the scanner must match.
+QString quotedAttributesByPattern(const QString& html) {
+  static const QRegularExpression tag("<[A-Za-z][^>]*>");
+  static const QRegularExpression bare("(\\s[A-Za-z-]+)=([^\\s\"'>]+)");
+  QString result;
+  qsizetype done = 0;
+  for (auto tags = tag.globalMatch(html); tags.hasNext();) {
+    const auto match = tags.next();
+    result += html.mid(done, match.capturedStart() - done);
+    QString quoted;
+    const QString text = match.captured(0);
+    qsizetype copied = 0;
+    for (auto values = bare.globalMatch(text); values.hasNext();) {
+      const auto value = values.next();
+      QString escaped = value.captured(2);
+      escaped.replace("&", "&amp;");
+      quoted += text.mid(copied, value.capturedStart() - copied);
+      if (escaped != "#") quoted += value.captured(1) + "=\"" + escaped + "\"";
+      copied = value.capturedEnd();
+    }
+    result += quoted + text.mid(copied);
+    done = match.capturedEnd();
+  }
+  return result + html.mid(done);
+}
+
+TEST(WebPage, TheAttributeQuoterWritesWhatThePatternsWrite) {
+  const QStringList pieces = {"<a", "<font", "<1", "<", ">", " ", "\t", "\r\n", "\v", "=", "\"", "'", "#", "&",
+                              "href", "color", "data-x", "-", "x_y", "Scp=sala", "Prm=a=b", "00ff00", "é", "<p>",
+                              " size=3", " face=A&B", "=#", "=="};
+  QRandomGenerator random(15);
+  for (int i = 0; i < 20000; ++i) {
+    QString html;
+    const int count = random.bounded(1, 18);
+    for (int k = 0; k < count; ++k) html += pieces[random.bounded(int(pieces.size()))];
+    ASSERT_EQ(quotedAttributes(html), quotedAttributesByPattern(html)) << html.toStdString();
+  }
+}
+
 }  // namespace
 }  // namespace taluvin
