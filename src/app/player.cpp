@@ -46,15 +46,13 @@ Player::Player(const Options& options, const std::string& programFolder, const s
     : options_(options) {
   main_ = std::make_unique<MainWindow>(session_);
   interpreterWindow_ = std::make_unique<InterpreterWindow>(session_, trace_, *this);
-  monitor_ = std::make_unique<MonitorWindow>(session_);
   interpreterWindow_->interpreter().setContext(this);
   interpreterWindow_->interpreter().setStopFlag(&ending_);
   connectPointerHandlers(*this);
   connectKeyboardHandlers(*this);
   connectPageLinks(*this);
-  connectMonitorHandlers(*this);
   connectSaveSlotKeys(*this);
-  zoneReveal_ = std::make_unique<ZoneReveal>(main_->screen(), *monitor_);
+  zoneReveal_ = std::make_unique<ZoneReveal>(main_->screen());
   watchRevealKey(*zoneReveal_, main_.get());
   // The writer reports from its own thread; the player says it once, on its own thread.
   StateWriter::instance().setFailureReport([this](const std::string& message) {
@@ -183,14 +181,27 @@ void Player::shutdown() {
   QCoreApplication::sendPostedEvents(main_.get(), QEvent::MetaCall);
 }
 
+MonitorWindow& Player::monitor() {
+  if (!monitor_) {
+    // Only model "4" shows the monitor, which most games never enter: it is made at its first use,
+    // as each run would leave it.
+    monitor_ = std::make_unique<MonitorWindow>(session_);
+    monitor_->resetInteraction();
+    monitor_->clearCaptions();
+    connectMonitorHandlers(*this);
+    if (zoneReveal_) zoneReveal_->addMonitor(*monitor_);
+  }
+  return *monitor_;
+}
+
 void Player::resetInteraction() {
   main_->screen().resetInteraction();
-  monitor_->resetInteraction();
+  if (monitor_) monitor_->resetInteraction();
 }
 
 void Player::applyRunLayout() {
   main_->screen().applyRunLayout();
-  monitor_->clearCaptions();
+  if (monitor_) monitor_->clearCaptions();
   sayLayoutNotes(false);
 }
 
@@ -199,7 +210,7 @@ std::string Player::quoteFormForPage(const std::string& line) { return expandQuo
 
 void Player::updateScreen() {
   main_->screen().updateScreen();
-  if (session_.Modelo == ScreenModel::Monitor) monitor_->showBuffer();
+  if (session_.Modelo == ScreenModel::Monitor) monitor().showBuffer();
 }
 
 void Player::leaveMonitor() {
@@ -208,12 +219,12 @@ void Player::leaveMonitor() {
   Screen& screen = main_->screen();
   CanvasView* tela = screen.pictureScreen();
   tela->fitPictureToWidget();
-  const QImage shown = monitor_->monitorPicture->picture().scaled(std::max(session_.model4Width, 1),
+  const QImage shown = monitor().monitorPicture->picture().scaled(std::max(session_.model4Width, 1),
                                                                   std::max(session_.model4Height, 1));
   drawImageOnto(tela->picture(), shown);
   tela->update();
   screen.gameBook()->setCurrentIndex(0);
-  monitor_->hide();
+  monitor().hide();
 }
 
 void Player::settleAfterRun() { main_->screen().settleAfterRun(); }

@@ -22,7 +22,8 @@ class ScriptRunner;
 
 class Player : public RunHooks, public CommandContext {
  public:
-  // Creates the main, interpreter and monitor windows in that order and starts up the session.
+  // Creates the main and interpreter windows and starts up the session; the monitor window is made
+  // at its first use.
   Player(const Options& options, const std::string& programFolder, const std::string& programName);
   ~Player() override;
 
@@ -53,7 +54,9 @@ class Player : public RunHooks, public CommandContext {
   TraceLog& trace() { return trace_; }
   MainWindow& mainWindow() { return *main_; }
   InterpreterWindow& interpreterWindow() { return *interpreterWindow_; }
-  MonitorWindow& monitorWindow() { return *monitor_; }
+  MonitorWindow& monitorWindow() { return monitor(); }
+  // The monitor window if a game (or a replay) has used it; it is made at its first use.
+  MonitorWindow* madeMonitor() { return monitor_.get(); }
   ZoneReveal& zoneReveal() { return *zoneReveal_; }
   ScriptInterpreter& interpreter();
   ScriptRunner& runner();
@@ -62,7 +65,7 @@ class Player : public RunHooks, public CommandContext {
   // CommandContext
   MainWindow& window() override { return *main_; }
   Screen& screen() override;
-  MonitorWindow& monitor() override { return *monitor_; }
+  MonitorWindow& monitor() override;
   void leaveMonitor() override;
   WebPageComposer& webPage() override;
   AudioService& audio() override;

@@ -17,8 +17,8 @@ namespace {
 // one) the control the main window last focused.
 QWidget* keyTarget(Player& player) {
   if (QWidget* focused = QApplication::focusWidget()) return focused;
-  if (MonitorWindow& monitor = player.monitorWindow(); monitor.isVisible())
-    return monitor.focusWidget() ? monitor.focusWidget() : &monitor;
+  if (MonitorWindow* monitor = player.madeMonitor(); monitor && monitor->isVisible())
+    return monitor->focusWidget() ? monitor->focusWidget() : monitor;
   if (QWidget* focused = player.mainWindow().focusWidget()) return focused;
   return &player.mainWindow();
 }

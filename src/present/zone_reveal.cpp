@@ -86,14 +86,10 @@ class ZoneOutlines : public QWidget {
   Screen* screen_;
 };
 
-ZoneReveal::ZoneReveal(Screen& screen, MonitorWindow& monitor) {
+ZoneReveal::ZoneReveal(Screen& screen) : screen_(&screen) {
   const GameSession* s = &screen.session();
-  auto inMonitor = [s] { return s->Modelo.kind() == ScreenModel::Monitor; };
   auto notInMonitor = [s] { return s->Modelo.kind() != ScreenModel::Monitor; };
   auto always = [] { return true; };
-  auto add = [&](QWidget* surface, Surface range, std::function<bool()> holds, CanvasView* visorView = nullptr) {
-    layers_.push_back(new ZoneOutlines(surface, *s, ZoneTable::range(range), std::move(holds), visorView, &screen));
-  };
   add(screen.pictureScreen(), Surface::PictureScreen, notInMonitor, screen.pictureScreen());
   add(screen.panelPicture(), Surface::CommandPanel, always);
   add(screen.framePicture(), Surface::FramePicture, always);
@@ -101,10 +97,25 @@ ZoneReveal::ZoneReveal(Screen& screen, MonitorWindow& monitor) {
   add(screen.window().openingPicture(), Surface::FramePicture, always);
   add(screen.scrollPicture(), Surface::ScrollPage, always, screen.scrollPicture());
   add(screen.memoBox().memoImage, Surface::Memo, notInMonitor);
-  add(monitor.monitorPicture, Surface::Monitor, inMonitor);
-  add(monitor.memo->memoImage, Surface::Memo, inMonitor);
   refresh_.setInterval(kRefreshMs);
   QObject::connect(&refresh_, &QTimer::timeout, [this] { follow(); });
+}
+
+void ZoneReveal::addMonitor(MonitorWindow& monitor) {
+  const GameSession* s = &screen_->session();
+  auto inMonitor = [s] { return s->Modelo.kind() == ScreenModel::Monitor; };
+  add(monitor.monitorPicture, Surface::Monitor, inMonitor);
+  add(monitor.memo->memoImage, Surface::Memo, inMonitor);
+}
+
+void ZoneReveal::add(QWidget* surface, Surface range, std::function<bool()> holds, CanvasView* visorView) {
+  auto* layer = new ZoneOutlines(surface, screen_->session(), ZoneTable::range(range), std::move(holds), visorView, screen_);
+  layers_.push_back(layer);
+  // A surface made while the outlines show has them too.
+  if (shown_) {
+    layer->follow();
+    layer->setVisible(true);
+  }
 }
 
 ZoneReveal::~ZoneReveal() = default;

@@ -5,7 +5,9 @@
 #include "present/memo_box.h"
 #include "present/monitor_window.h"
 #include "present/picture_file.h"
+#include "present/zone_reveal.h"
 #include "state/game_session.h"
+#include "support/event_wait.h"
 #include "support/named_widgets.h"
 #include "support/test_game.h"
 
@@ -69,6 +71,31 @@ TEST(MonitorWindow, ModelFourShowsTheWindowMaximizedWithTheScreenCentredAndTheBu
 
   game.run("volta");
   EXPECT_FALSE(monitor.isVisible()) << "another model is not hidden behind the monitor";
+}
+
+TEST(MonitorWindow, IsMadeAtItsFirstUseAndTakesTheZoneOutlinesAlreadyShown) {
+  TestGame game;
+  game.write("start.scp", "fim\n");
+  game.write("monitor.scp",
+             "mode= 4\n"
+             "shape= porta,100,50,60,40,abre\n");
+  game.start();
+  EXPECT_EQ(game.player().madeMonitor(), nullptr) << "a game that has not entered model 4 has no monitor";
+
+  // Ctrl held before the monitor exists: its zones are outlined as soon as it shows them.
+  game.player().zoneReveal().setShown(true);
+  game.run("monitor");
+  MonitorWindow* monitor = game.player().madeMonitor();
+  ASSERT_NE(monitor, nullptr);
+  EXPECT_TRUE(monitor->isVisible());
+  const HotZone& zone = game.player().session().zones.table.slot(0);
+  ASSERT_TRUE(zone.active);
+  const auto outlined = [&] {
+    return monitor->monitorPicture->grab().toImage().pixel(zone.left, zone.top) == qRgb(255, 221, 0);
+  };
+  EXPECT_TRUE(taluvin::testing::waitUntil(outlined));
+  game.player().zoneReveal().setShown(false);
+  EXPECT_FALSE(outlined());
 }
 
 TEST(MonitorWindow, RefreshAndSavebufMoveThePictureBetweenBufferAndMonitorDuringTheRun) {
