@@ -153,13 +153,15 @@ void Screen::applyGameLayout() {
   gameBook_->showPage("1");
   picture_->applyGameLayout(s);
   if (s.Modelo == ScreenModel::Monitor) gameBook_->resize(picture_->pictureScreen->size());
-  web_->showEmptyPage(s.screen.style.background);
+  // The web and scroll pages are painted for the game when its model is entered; a game that
+  // opens in one of them enters it here.
+  if (s.Modelo == ScreenModel::WebPage) web_->showEmptyPage(s.screen.style.background);
   gameBook_->showPage("2");
   const QSize webPage = lineSurface(s, 51, 52, gameBook_->size());
   web_->fitToPage(webPage.width(), webPage.height());
   gameBook_->showPage("3");
   scroll_->applyGameLayout(s);
-  scroll_->paintBox(background, textColour(s));
+  if (s.Modelo == ScreenModel::ScrollPage) scroll_->paintBox(background, textColour(s));
   mapSize_ = lineSurface(s, 96, 97, mapSize_);
   if (map_) map_->mapScroll->resize(mapSize_);
 
