@@ -4,6 +4,7 @@
 #include "app/player.h"
 #include "base/numbers.h"
 #include "present/main_window.h"
+#include "present/command_panel.h"
 #include "present/monitor_window.h"
 #include "present/screen.h"
 
@@ -28,11 +29,12 @@ QWidget* surfaceNamed(Player& player, const std::string& name) {
     if (auto* widget = monitor.findChild<QWidget*>(objectName)) return widget;
   if (auto* widget = player.mainWindow().findChild<QWidget*>(objectName)) return widget;
   if (auto* widget = monitor.findChild<QWidget*>(objectName)) return widget;
-  // The map page and the hidden stores are made when a game first uses them; a replay naming one
-  // of their parts is such a use.
+  // The map page, the hidden stores and the register input are made when a game first uses them;
+  // a replay naming one of their parts is such a use.
   Screen& screen = player.mainWindow().screen();
   screen.mapPage();
   screen.images();
+  screen.panel().registerInput();
   return player.mainWindow().findChild<QWidget*>(objectName);
 }
 

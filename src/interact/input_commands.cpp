@@ -39,7 +39,7 @@ const std::string kOutOfRange = " <--- registrador fora de faixa";
 Flow cmdRegisterInput(ScriptInterpreter& ip) {
   // slot 1 = register or "off", slots 2-5 = x, y, width, height, slot 6 = script run after Enter
   GameSession& s = ip.session();
-  QPlainTextEdit* box = ip.context().screen().panel().registerInput;
+  QPlainTextEdit* box = ip.context().screen().panel().registerInput();
   QPlainTextEdit* monitorInput = ip.context().monitor().input;
   if (ip.arg(1) == "off") {
     box->hide();
@@ -80,7 +80,7 @@ Flow cmdRegisterInputStyle(ScriptInterpreter& ip) {
   // slot 1 = face, 2 = background RRGGBB, 3 = font colour RRGGBB, 4 = size, 5 = "1" for a border,
   // 6 = style letters ("biu": none)
   GameSession& s = ip.session();
-  QPlainTextEdit* box = ip.context().screen().panel().registerInput;
+  QPlainTextEdit* box = ip.context().screen().panel().registerInput();
   const auto letters = readStyleLetters(ip.arg(6).empty() ? std::string("biu") : ip.arg(6));
   const int size = toIntOr(ip.arg(4), s.screen.style.size);
   QFont font = gameFont(ip.arg(1).empty() ? fromQt(box->font().family()) : ip.arg(1), size, letters.bold,

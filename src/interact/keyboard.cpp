@@ -228,8 +228,8 @@ void connectKeyboardHandlers(CommandContext& context) {
   Screen& screen = context.screen();
   QLineEdit* line = screen.commandLine();
   line->installEventFilter(new CommandLineKeys(line, context));
-  QPlainTextEdit* box = screen.panel().registerInput;
-  box->installEventFilter(new RegisterInputKeys(box, context));
+  screen.panel().whenRegisterInputMade(
+      [&context](QPlainTextEdit* box) { box->installEventFilter(new RegisterInputKeys(box, context)); });
   QPlainTextEdit* console = screen.consoleText();
   console->installEventFilter(new ConsoleFocus(console, line));
   // Installed last, so it sees a key before the held-key watcher and can keep it from the game.

@@ -106,7 +106,7 @@ void enterCommandLine(CommandContext& context) {
 
 void enterRegisterInput(CommandContext& context) {
   GameSession& s = context.session();
-  QPlainTextEdit* box = context.screen().panel().registerInput;
+  QPlainTextEdit* box = context.screen().panel().registerInput();
   const RegisterInput target = s.typing.registerInput;
   if (s.registers.has(target.reg)) s.registers.set(target.reg, fromQt(box->toPlainText()));
   box->hide();

@@ -9,7 +9,7 @@
 
 namespace taluvin {
 
-CommandPanel::CommandPanel(QWidget* page, GameSession& session) : buffer(session.buffers.commandPanel) {
+CommandPanel::CommandPanel(QWidget* page, GameSession& session) : buffer(session.buffers.commandPanel), page_(page) {
   panelBook = new PagedBook(page);
   panelBook->setObjectName("Abok2");
   panelBook->setGeometry(675, 45, 210, 266);
@@ -37,10 +37,24 @@ CommandPanel::CommandPanel(QWidget* page, GameSession& session) : buffer(session
     }
   });
 
-  registerInput = new QPlainTextEdit(page);
-  registerInput->setObjectName("InputReg");
-  registerInput->setGeometry(50, 5, 185, 26);
-  registerInput->hide();
+}
+
+QPlainTextEdit* CommandPanel::registerInput() {
+  if (!registerInput_) {
+    registerInput_ = new QPlainTextEdit(page_);
+    registerInput_->setObjectName("InputReg");
+    registerInput_->setGeometry(50, 5, 185, 26);
+    registerInput_->hide();
+    // Over the game screen and the command line, as in the window's design.
+    registerInput_->raise();
+    for (const auto& made : registerInputMade_) made(registerInput_);
+  }
+  return registerInput_;
+}
+
+void CommandPanel::whenRegisterInputMade(std::function<void(QPlainTextEdit*)> made) {
+  if (registerInput_) made(registerInput_);
+  registerInputMade_.push_back(std::move(made));
 }
 
 void CommandPanel::showPanelBySettings(const GameSession& s) { panelBook->setVisible(lineOn(s, 53)); }

@@ -6,6 +6,8 @@
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <functional>
+#include <vector>
 
 namespace taluvin {
 
@@ -20,7 +22,11 @@ class CommandPanel {
   CanvasView* panelPicture;       // TelCmd: the command panel's picture
   Buffer& buffer;                 // the command-panel buffer
   QLineEdit* commandLine;         // Input: the typed-command line
-  QPlainTextEdit* registerInput;  // InputReg
+  // InputReg: made when a script first asks for a register's text, which most games never do.
+  QPlainTextEdit* registerInput();
+  bool registerInputMade() const { return registerInput_ != nullptr; }
+  // Runs on the register input once it is made (at once if it is).
+  void whenRegisterInputMade(std::function<void(QPlainTextEdit*)> made);
 
   // Lines 36 to 48, 53 and 68 when a game is opened.
   void applyGameLayout(GameSession& session);
@@ -36,6 +42,10 @@ class CommandPanel {
  private:
   void layInput(GameSession& session);
   void layPanel(GameSession& session);
+
+  QWidget* page_;
+  QPlainTextEdit* registerInput_ = nullptr;
+  std::vector<std::function<void(QPlainTextEdit*)>> registerInputMade_;
 };
 
 }  // namespace taluvin

@@ -53,7 +53,6 @@ Screen::Screen(MainWindow& window, GameSession& session) : window_(window), sess
 
   // The command line lies over the game screen book, as in the window's design.
   panel_->commandLine->raise();
-  panel_->registerInput->raise();
   window.installEventFilter(picture_->memo);
   frame_->loadEndButton(session.ProgramFolder, "bot1.bmp");
   resizeBuffer(session.buffers.monitor, 640, 420);
@@ -188,7 +187,7 @@ void Screen::showFirstPages() {
 }
 
 void Screen::resetInteraction() {
-  panel_->registerInput->hide();
+  if (panel_->registerInputMade()) panel_->registerInput()->hide();
   picture_->memo->reset();
   window_.outerBook()->showPage("Default");
   // Platforms without a window stack (the offscreen one) have nothing to raise the window above.
@@ -260,7 +259,7 @@ void Screen::settleAfterRun() {
   const ScreenModel model = session_.Modelo.kind();
   // A register input box the run opened keeps the keyboard: the player is to answer it first.
   if ((model == ScreenModel::Console || model == ScreenModel::PictureScreen) && panel_->commandLine->isVisible() &&
-      !panel_->registerInput->isVisible())
+      !(panel_->registerInputMade() && panel_->registerInput()->isVisible()))
     panel_->commandLine->setFocus();
   if (gameBook_->currentPageName() == "Mapa") refreshMap(*this);
   if (model == ScreenModel::ScrollPage) {

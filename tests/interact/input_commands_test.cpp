@@ -19,7 +19,7 @@ using taluvin::testing::screenOf;
 namespace taluvin {
 namespace {
 
-QPlainTextEdit* registerBox(TestGame& game) { return screenOf(game).panel().registerInput; }
+QPlainTextEdit* registerBox(TestGame& game) { return screenOf(game).panel().registerInput(); }
 
 void sendKey(TestGame& game, QEvent::Type type, int key) {
   QKeyEvent event(type, key, Qt::NoModifier);
