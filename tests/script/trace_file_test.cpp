@@ -113,3 +113,20 @@ TEST(Text, Windows1252ToUtf8MatchesQtWhereverTheHighBytesFall) {
   EXPECT_EQ(cp1252ToUtf8(plain), plain);
   EXPECT_EQ(cp1252ToUtf8(""), "");
 }
+
+TEST(Text, AsciiCopiedInBlocksStillConvertsAHighByteOnlyTheLastBlockSees) {
+  // ASCII texts are copied a block at a time and checked once at the end; a high byte anywhere,
+  // the last byte included (seen only by the overlapping last block), sends the text through the
+  // conversion from its start.
+  for (size_t length = 0; length <= 100; ++length) {
+    std::string bytes(length, 'a');
+    for (size_t i = 0; i < length; ++i) bytes[i] = static_cast<char>('a' + i % 26);
+    ASSERT_EQ(cp1252ToUtf8(bytes), bytes) << length;
+    for (size_t at : {size_t{0}, length / 2, length - 1}) {
+      if (length == 0) break;
+      std::string high = bytes;
+      high[at] = '\x80';
+      ASSERT_EQ(cp1252ToUtf8(high), toQt(high).toStdString()) << "at " << at << " of " << length;
+    }
+  }
+}
