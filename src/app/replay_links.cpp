@@ -56,7 +56,7 @@ std::vector<PageLink> pageLinks(const QTextDocument& document) {
 
 ReplayOutcome replayLink(Player& player, const ReplayStep& s) {
   const QString wanted = QString::fromUtf8(s.rest.data(), static_cast<qsizetype>(s.rest.size()));
-  QTextBrowser* view = player.screen().web().browser;
+  QTextBrowser* view = player.screen().web().browser();
   for (const PageLink& link : pageLinks(*view->document())) {
     if (!link.text.contains(wanted)) continue;
     // The view reports a clicked link with this signal and nothing else: the same road a click takes.

@@ -7,6 +7,7 @@
 #include "present/command_panel.h"
 #include "present/monitor_window.h"
 #include "present/screen.h"
+#include "present/web_page_view.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -35,6 +36,7 @@ QWidget* surfaceNamed(Player& player, const std::string& name) {
   screen.mapPage();
   screen.images();
   screen.panel().registerInput();
+  screen.web().browser();
   return player.mainWindow().findChild<QWidget*>(objectName);
 }
 

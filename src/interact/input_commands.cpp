@@ -111,7 +111,7 @@ Flow cmdSetFocus(ScriptInterpreter& ip) {
   // Platforms without a window stack (the offscreen one) have nothing to raise the window above.
   if (QGuiApplication::platformName() != "offscreen") window.raise();
   if (target == "web") {
-    screen.web().browser->setFocus();
+    screen.web().browser()->setFocus();
   } else if (target == "inp") {
     screen.commandLine()->setFocus();
   } else if (target == "fnc") {

@@ -50,7 +50,7 @@ void enterWebPage(CommandContext& context, Screen& screen, GameSession& s) {
   screen.web().fitToPage(screen.gameBook()->width(), screen.gameBook()->height());
   screen.letEventsRun();
   context.webPage().startPage();
-  screen.web().browser->setFocus();
+  screen.web().browser()->setFocus();
 }
 
 void enterScrollPage(Screen& screen, GameSession& s) {

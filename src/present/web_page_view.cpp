@@ -184,16 +184,32 @@ QString quotedAttributes(const QString& html) {
   return result;
 }
 
-WebPageView::WebPageView(QWidget* page, const GameSession& session) : session_(session) {
-  browser = new PageBrowser(page, session);
-  browser->setObjectName("WebB");
-  browser->setGeometry(-2, -2, 616, 327);
-  // Links are the game's to follow: the view only reports them.
-  browser->setOpenLinks(false);
-  browser->setOpenExternalLinks(false);
+WebPageView::WebPageView(QWidget* page, const GameSession& session) : page_(page), session_(session) {}
+
+QTextBrowser* WebPageView::browser() {
+  if (!browser_) {
+    browser_ = new PageBrowser(page_, session_);
+    browser_->setObjectName("WebB");
+    browser_->setGeometry(geometry_);
+    // Links are the game's to follow: the view only reports them.
+    browser_->setOpenLinks(false);
+    browser_->setOpenExternalLinks(false);
+    // Made after its page may have been shown, the view shows with it all the same.
+    browser_->show();
+    for (const auto& made : browserMade_) made(browser_);
+  }
+  return browser_;
 }
 
-void WebPageView::fitToPage(int width, int height) { browser->setGeometry(-2, -2, width + 20, height + 4); }
+void WebPageView::whenBrowserMade(std::function<void(QTextBrowser*)> made) {
+  if (browser_) made(browser_);
+  browserMade_.push_back(std::move(made));
+}
+
+void WebPageView::fitToPage(int width, int height) {
+  geometry_ = QRect(-2, -2, width + 20, height + 4);
+  if (browser_) browser_->setGeometry(geometry_);
+}
 
 void WebPageView::showEmptyPage(const std::string& background) {
   const std::string colour = background.empty() ? std::string("FFFFFF") : background;
@@ -208,17 +224,18 @@ void WebPageView::showEmptyPage(const std::string& background) {
 void WebPageView::showPage(const std::string& html) { showHtml(inFlowPositions(toQt(html))); }
 
 void WebPageView::showHtml(const QString& html) {
+  QTextBrowser* view = browser();
   const BodyColours colours = readBodyColours(html);
   // The space below a short page is the view's own, painted in the page's colours too.
-  QPalette palette = browser->palette();
+  QPalette palette = view->palette();
   if (!colours.background.empty()) palette.setColor(QPalette::Base, colourOf(colours.background));
   if (!colours.text.empty()) palette.setColor(QPalette::Text, colourOf(colours.text));
   if (!colours.link.empty()) palette.setColor(QPalette::Link, colourOf(colours.link));
   if (!colours.visited.empty()) palette.setColor(QPalette::LinkVisited, colourOf(colours.visited));
-  browser->setPalette(palette);
+  view->setPalette(palette);
   // The style sheet is read while the page is parsed, so it comes first.
-  browser->document()->setDefaultStyleSheet(bodyStyleSheet(colours));
-  browser->setHtml(quotedAttributes(html));
+  view->document()->setDefaultStyleSheet(bodyStyleSheet(colours));
+  view->setHtml(quotedAttributes(html));
 }
 
 }  // namespace taluvin

@@ -1,9 +1,12 @@
 // Page "2" of the game screen: the web view WebB, which reports links instead of following them.
 #pragma once
 
+#include <QRect>
 #include <QString>
 #include <QTextBrowser>
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace taluvin {
 
@@ -35,7 +38,10 @@ class WebPageView {
  public:
   WebPageView(QWidget* page, const GameSession& session);
 
-  QTextBrowser* browser;  // WebB
+  // WebB: made when a game first shows a page, which most games never do.
+  QTextBrowser* browser();
+  // Runs on the view once it is made (at once if it is).
+  void whenBrowserMade(std::function<void(QTextBrowser*)> made);
 
   // Lines 51 and 52: the view sits at -2,-2 and is 20 px wider and 4 px taller than the page,
   // so its border and scroll bar fall outside what the player sees.
@@ -48,7 +54,11 @@ class WebPageView {
  private:
   void showHtml(const QString& html);
 
+  QWidget* page_;
   const GameSession& session_;
+  QTextBrowser* browser_ = nullptr;
+  QRect geometry_{-2, -2, 616, 327};
+  std::vector<std::function<void(QTextBrowser*)>> browserMade_;
 };
 
 }  // namespace taluvin

@@ -31,11 +31,11 @@ TEST(ScreenModels, EveryComponentIsFoundByItsName) {
   TestGame game;
   auto& window = game.player().mainWindow();
   for (const char* name : {"Abok0", "Imp", "btFim", "lbFim", "Abok2", "TelCmd", "Abok1", "Input", "Tela",
-                           "Msg", "MsgMd0", "BarraTop", "WebB", "Sbox2", "Tela3", "TelMod3", "moSbx", "moImg",
+                           "Msg", "MsgMd0", "BarraTop", "Sbox2", "Tela3", "TelMod3", "moSbx", "moImg",
                            "moLb0", "moLb1", "Legda", "Sombra"})
     EXPECT_NE(window.findChild<QWidget*>(name), nullptr) << name;
   // The map page and the hidden stores are made when first used; the replay naming one is a use.
-  const auto lazyParts = {"InputReg", "Sbc1", "MapJog", "Voce", "Memo1", "Memo3", "Objs", "BufShp", "GrpTmp", "BkTel", "Hud", "VzrBuf"};
+  const auto lazyParts = {"InputReg", "WebB", "Sbc1", "MapJog", "Voce", "Memo1", "Memo3", "Objs", "BufShp", "GrpTmp", "BkTel", "Hud", "VzrBuf"};
   for (const char* name : lazyParts) EXPECT_EQ(window.findChild<QWidget*>(name), nullptr) << name;
   EXPECT_NE(taluvin::surfaceNamed(game.player(), "Voce"), nullptr);
   for (const char* name : lazyParts) EXPECT_NE(window.findChild<QWidget*>(name), nullptr) << name;

@@ -32,7 +32,7 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
-QTextBrowser* view(TestGame& game) { return screenOf(game).web().browser; }
+QTextBrowser* view(TestGame& game) { return screenOf(game).web().browser(); }
 
 Lines pageFile(TestGame& game) {
   StateWriter::instance().drain();
