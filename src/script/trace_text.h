@@ -39,37 +39,37 @@ class TraceText {
     return *this;
   }
   TraceText& operator=(std::string_view text) {
-    fixed_ = {};
-    if (on()) added_.assign(text);
-    else added_.clear();
+    constant_ = {};
+    if (on()) text_.assign(text);
+    else text_.clear();
     return *this;
   }
   // The trace becomes a constant of the program, which lives as long as the program.
-  void startWith(const std::string& fixed) {
-    added_.clear();
-    fixed_ = on() ? fixed : std::string_view();
+  void startWith(const std::string& constant) {
+    text_.clear();
+    constant_ = on() ? std::string_view(constant) : std::string_view();
   }
   // Takes other's text, leaving other empty (and keeping the buffers of both).
   void takeFrom(TraceText& other) {
-    fixed_ = other.fixed_;
-    other.fixed_ = {};
+    constant_ = other.constant_;
+    other.constant_ = {};
     // Most lines hand on an empty trace or a separator: a swap would cost more than emptying.
-    if (other.added_.empty()) {
-      added_.clear();
+    if (other.text_.empty()) {
+      text_.clear();
       return;
     }
-    added_.swap(other.added_);
-    other.added_.clear();
+    text_.swap(other.text_);
+    other.text_.clear();
   }
   // The line goes out to the trace's sink.
-  void write() const { log_->line(fixed_.empty() ? std::string_view(added_) : fixed_); }
+  void write() const { log_->line(constant_.empty() ? std::string_view(text_) : constant_); }
 
   void clear() {
-    fixed_ = {};
-    added_.clear();
+    constant_ = {};
+    text_.clear();
   }
-  bool empty() const { return fixed_.empty() && added_.empty(); }
-  size_t size() const { return fixed_.empty() ? added_.size() : fixed_.size(); }
+  bool empty() const { return constant_.empty() && text_.empty(); }
+  size_t size() const { return constant_.empty() ? text_.size() : constant_.size(); }
   void resize(size_t size) { own().resize(size); }
   // The helpers that clamp a number append their markers to a plain text; without a sink what
   // they append is dropped with the line.
@@ -77,16 +77,16 @@ class TraceText {
 
  private:
   std::string& own() {
-    if (!fixed_.empty()) [[unlikely]] {
-      added_.assign(fixed_);
-      fixed_ = {};
+    if (!constant_.empty()) [[unlikely]] {
+      text_.assign(constant_);
+      constant_ = {};
     }
-    return added_;
+    return text_;
   }
 
   const TraceLog* log_;
-  std::string_view fixed_;  // the line while it is a constant; added_ is empty meanwhile
-  std::string added_;
+  std::string_view constant_;  // the line while it is a constant; text_ is empty meanwhile
+  std::string text_;
 };
 
 }  // namespace taluvin
