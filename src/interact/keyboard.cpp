@@ -229,7 +229,7 @@ void connectKeyboardHandlers(CommandContext& context) {
   QLineEdit* line = screen.commandLine();
   line->installEventFilter(new CommandLineKeys(line, context));
   screen.panel().whenRegisterInputMade(
-      [&context](QPlainTextEdit* box) { box->installEventFilter(new RegisterInputKeys(box, context)); });
+      [&context](QPlainTextEdit& box) { box.installEventFilter(new RegisterInputKeys(&box, context)); });
   QPlainTextEdit* console = screen.consoleText();
   console->installEventFilter(new ConsoleFocus(console, line));
   // Installed last, so it sees a key before the held-key watcher and can keep it from the game.

@@ -40,8 +40,8 @@ void followPageLink(CommandContext& context, const std::string& address) {
 }
 
 void connectPageLinks(CommandContext& context) {
-  context.screen().web().whenBrowserMade([&context](QTextBrowser* view) {
-    QObject::connect(view, &QTextBrowser::anchorClicked, view, [&context](const QUrl& url) {
+  context.screen().web().whenBrowserMade([&context](QTextBrowser& view) {
+    QObject::connect(&view, &QTextBrowser::anchorClicked, &view, [&context](const QUrl& url) {
       // The address as the page wrote it: the view hands it over percent-encoded.
       followPageLink(context, fromQt(QUrl::fromPercentEncoding(url.toEncoded())));
     });

@@ -9,7 +9,8 @@
 
 namespace taluvin {
 
-CommandPanel::CommandPanel(QWidget* page, GameSession& session) : buffer(session.buffers.commandPanel), page_(page) {
+CommandPanel::CommandPanel(QWidget* page, GameSession& session)
+    : buffer(session.buffers.commandPanel), page_(page), registerInput_([this] { return makeRegisterInput(); }) {
   panelBook = new PagedBook(page);
   panelBook->setObjectName("Abok2");
   panelBook->setGeometry(675, 45, 210, 266);
@@ -39,22 +40,14 @@ CommandPanel::CommandPanel(QWidget* page, GameSession& session) : buffer(session
 
 }
 
-QPlainTextEdit* CommandPanel::registerInput() {
-  if (!registerInput_) {
-    registerInput_ = new QPlainTextEdit(page_);
-    registerInput_->setObjectName("InputReg");
-    registerInput_->setGeometry(50, 5, 185, 26);
-    registerInput_->hide();
-    // Over the game screen and the command line, as in the window's design.
-    registerInput_->raise();
-    for (const auto& made : registerInputMade_) made(registerInput_);
-  }
-  return registerInput_;
-}
-
-void CommandPanel::whenRegisterInputMade(std::function<void(QPlainTextEdit*)> made) {
-  if (registerInput_) made(registerInput_);
-  registerInputMade_.push_back(std::move(made));
+QPlainTextEdit* CommandPanel::makeRegisterInput() {
+  auto* box = new QPlainTextEdit(page_);
+  box->setObjectName("InputReg");
+  box->setGeometry(50, 5, 185, 26);
+  box->hide();
+  // Over the game screen and the command line, as in the window's design.
+  box->raise();
+  return box;
 }
 
 void CommandPanel::showPanelBySettings(const GameSession& s) { panelBook->setVisible(lineOn(s, 53)); }

@@ -2,12 +2,12 @@
 #pragma once
 
 #include "present/canvas.h"
+#include "present/first_use.h"
 #include "present/paged_book.h"
 
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <functional>
-#include <vector>
 
 namespace taluvin {
 
@@ -23,10 +23,10 @@ class CommandPanel {
   Buffer& buffer;                 // the command-panel buffer
   QLineEdit* commandLine;         // Input: the typed-command line
   // InputReg: made when a script first asks for a register's text, which most games never do.
-  QPlainTextEdit* registerInput();
-  bool registerInputMade() const { return registerInput_ != nullptr; }
+  QPlainTextEdit* registerInput() { return &registerInput_.get(); }
+  bool registerInputMade() const { return registerInput_.ifMade() != nullptr; }
   // Runs on the register input once it is made (at once if it is).
-  void whenRegisterInputMade(std::function<void(QPlainTextEdit*)> made);
+  void whenRegisterInputMade(std::function<void(QPlainTextEdit&)> made) { registerInput_.whenMade(std::move(made)); }
 
   // Lines 36 to 48, 53 and 68 when a game is opened.
   void applyGameLayout(GameSession& session);
@@ -43,9 +43,10 @@ class CommandPanel {
   void layInput(GameSession& session);
   void layPanel(GameSession& session);
 
+  QPlainTextEdit* makeRegisterInput();
+
   QWidget* page_;
-  QPlainTextEdit* registerInput_ = nullptr;
-  std::vector<std::function<void(QPlainTextEdit*)>> registerInputMade_;
+  FirstUse<QPlainTextEdit> registerInput_;
 };
 
 }  // namespace taluvin

@@ -31,7 +31,8 @@
 
 namespace taluvin {
 
-Screen::Screen(MainWindow& window, GameSession& session) : window_(window), session_(session) {
+Screen::Screen(MainWindow& window, GameSession& session)
+    : window_(window), session_(session), mapPage_([this] { return makeMapPage(); }) {
   installFontSubstitutes();
   QWidget* page = window.defaultPage();
   frame_ = std::make_unique<FramePage>(page, session);
@@ -70,20 +71,16 @@ CanvasView* Screen::framePicture() const { return frame_->framePicture; }
 PictureView* Screen::endButton() const { return frame_->endButton; }
 CanvasView* Screen::loadingImage() const { return images().loadingImage; }
 
-MapPage& Screen::mapPage() {
-  if (!map_) {
-    map_ = std::make_unique<MapPage>(mapPageWidget_);
-    map_->mapScroll->resize(mapSize_);
-    // Made after its page may have been shown, the box shows with it all the same.
-    map_->mapScroll->show();
-    for (const auto& made : mapPageMade_) made(*map_);
-  }
-  return *map_;
-}
+MapPage& Screen::mapPage() { return mapPage_.get(); }
 
-void Screen::whenMapPageMade(std::function<void(MapPage&)> made) {
-  if (map_) made(*map_);
-  mapPageMade_.push_back(std::move(made));
+void Screen::whenMapPageMade(std::function<void(MapPage&)> made) { mapPage_.whenMade(std::move(made)); }
+
+MapPage* Screen::makeMapPage() {
+  map_ = std::make_unique<MapPage>(mapPageWidget_);
+  map_->mapScroll->resize(mapSize_);
+  // Made after its page may have been shown, the box shows with it all the same.
+  map_->mapScroll->show();
+  return map_.get();
 }
 
 ImageStore& Screen::images() const {
@@ -162,7 +159,7 @@ void Screen::applyGameLayout() {
   scroll_->applyGameLayout(s);
   if (s.Modelo == ScreenModel::ScrollPage) scroll_->paintBox(background, textColour(s));
   mapSize_ = lineSurface(s, 96, 97, mapSize_);
-  if (map_) map_->mapScroll->resize(mapSize_);
+  if (MapPage* map = mapPage_.ifMade()) map->mapScroll->resize(mapSize_);
 
   panel_->applyGameLayout(s);
   showModelPage();

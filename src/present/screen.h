@@ -2,13 +2,13 @@
 #pragma once
 
 #include "present/canvas.h"
+#include "present/first_use.h"
 #include "present/paged_book.h"
 #include "state/surface.h"
 
 #include <QRect>
 #include <functional>
 #include <memory>
-#include <vector>
 #include <string>
 
 class QLabel;
@@ -130,6 +130,7 @@ class Screen {
   // The end of a run in model "2": the page's end tags, the page file, and the page in WebB.
   void finishWebPage();
   void layGameBookSize(size_t widthLine, size_t heightLine);
+  MapPage* makeMapPage();
 
   MainWindow& window_;
   GameSession& session_;
@@ -144,7 +145,7 @@ class Screen {
   QWidget* mapPageWidget_;  // page "Mapa"; its widgets wait in map_
   QSize mapSize_{596, 323};  // the map's scroll box, from lines 96 and 97
   std::unique_ptr<MapPage> map_;
-  std::vector<std::function<void(MapPage&)>> mapPageMade_;
+  FirstUse<MapPage> mapPage_;  // made into map_
   std::unique_ptr<DownloadPage> download_;
   QWidget* imagesPage_;
   mutable std::unique_ptr<ImageStore> images_;

@@ -184,31 +184,24 @@ QString quotedAttributes(const QString& html) {
   return result;
 }
 
-WebPageView::WebPageView(QWidget* page, const GameSession& session) : page_(page), session_(session) {}
+WebPageView::WebPageView(QWidget* page, const GameSession& session)
+    : page_(page), session_(session), browser_([this] { return makeBrowser(); }) {}
 
-QTextBrowser* WebPageView::browser() {
-  if (!browser_) {
-    browser_ = new PageBrowser(page_, session_);
-    browser_->setObjectName("WebB");
-    browser_->setGeometry(geometry_);
-    // Links are the game's to follow: the view only reports them.
-    browser_->setOpenLinks(false);
-    browser_->setOpenExternalLinks(false);
-    // Made after its page may have been shown, the view shows with it all the same.
-    browser_->show();
-    for (const auto& made : browserMade_) made(browser_);
-  }
-  return browser_;
-}
-
-void WebPageView::whenBrowserMade(std::function<void(QTextBrowser*)> made) {
-  if (browser_) made(browser_);
-  browserMade_.push_back(std::move(made));
+QTextBrowser* WebPageView::makeBrowser() {
+  auto* view = new PageBrowser(page_, session_);
+  view->setObjectName("WebB");
+  view->setGeometry(geometry_);
+  // Links are the game's to follow: the view only reports them.
+  view->setOpenLinks(false);
+  view->setOpenExternalLinks(false);
+  // Made after its page may have been shown, the view shows with it all the same.
+  view->show();
+  return view;
 }
 
 void WebPageView::fitToPage(int width, int height) {
   geometry_ = QRect(-2, -2, width + 20, height + 4);
-  if (browser_) browser_->setGeometry(geometry_);
+  if (QTextBrowser* view = browser_.ifMade()) view->setGeometry(geometry_);
 }
 
 void WebPageView::showEmptyPage(const std::string& background) {

@@ -1,12 +1,13 @@
 // Page "2" of the game screen: the web view WebB, which reports links instead of following them.
 #pragma once
 
+#include "present/first_use.h"
+
 #include <QRect>
 #include <QString>
 #include <QTextBrowser>
 #include <functional>
 #include <string>
-#include <vector>
 
 namespace taluvin {
 
@@ -39,9 +40,9 @@ class WebPageView {
   WebPageView(QWidget* page, const GameSession& session);
 
   // WebB: made when a game first shows a page, which most games never do.
-  QTextBrowser* browser();
+  QTextBrowser* browser() { return &browser_.get(); }
   // Runs on the view once it is made (at once if it is).
-  void whenBrowserMade(std::function<void(QTextBrowser*)> made);
+  void whenBrowserMade(std::function<void(QTextBrowser&)> made) { browser_.whenMade(std::move(made)); }
 
   // Lines 51 and 52: the view sits at -2,-2 and is 20 px wider and 4 px taller than the page,
   // so its border and scroll bar fall outside what the player sees.
@@ -54,11 +55,12 @@ class WebPageView {
  private:
   void showHtml(const QString& html);
 
+  QTextBrowser* makeBrowser();
+
   QWidget* page_;
   const GameSession& session_;
-  QTextBrowser* browser_ = nullptr;
   QRect geometry_{-2, -2, 616, 327};
-  std::vector<std::function<void(QTextBrowser*)>> browserMade_;
+  FirstUse<QTextBrowser> browser_;
 };
 
 }  // namespace taluvin
