@@ -53,6 +53,10 @@ void PictureView::setPendingBlank(QSize size, QColor colour) {
   };
   blankSize_ = size;
   blankColour_ = colour;
+  // Painted as the made picture would show it: a colour with alpha loses it in a 24-bit picture.
+  QImage pixel(1, 1, QImage::Format_RGB888);
+  pixel.fill(colour);
+  blankShown_ = pixel.pixelColor(0, 0);
   picture_ = QImage();
   update();
 }
@@ -72,11 +76,8 @@ void PictureView::makePendingPicture() const {
 }
 
 void PictureView::paintEvent(QPaintEvent*) {
-  if (pending_ && blankSize_.isValid()) {
-    // The picture would hold only this colour, which has no alpha once in the picture.
-    QColor opaque = blankColour_;
-    opaque.setAlpha(255);
-    QPainter(this).fillRect(stretch_ ? rect() : QRect(QPoint(0, 0), blankSize_), opaque);
+  if (pendingBlank()) {
+    QPainter(this).fillRect(stretch_ ? rect() : QRect(QPoint(0, 0), blankSize_), blankShown_);
     return;
   }
   makePendingPicture();

@@ -62,6 +62,7 @@ class PictureView : public QWidget {
   // Set while a pending blank is the picture (pending_ makes it).
   mutable QSize blankSize_;
   QColor blankColour_;
+  QColor blankShown_;
   bool stretch_ = false;
 };
 

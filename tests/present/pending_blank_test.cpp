@@ -43,6 +43,12 @@ TEST(PendingBlanks, ABlankPictureIsPaintedInItsColourAndMadeOnlyWhenAskedFor) {
   view.fitPictureToWidget();
   EXPECT_TRUE(view.pendingBlank()) << "a new size is a new blank";
   EXPECT_EQ(view.picture().pixel(3, 4), qRgb(10, 20, 30));
+
+  // A colour with alpha shows as the 24-bit picture made from it would.
+  view.fillPicture(QColor(200, 100, 50, 128));
+  const QRgb painted = view.grab().toImage().pixel(5, 5);
+  EXPECT_TRUE(view.pendingBlank());
+  EXPECT_EQ(painted, view.picture().pixel(5, 5));
 }
 
 TEST(PendingBlanks, ABufferStaysBlankThroughFillsAndCopiesUntilDrawnOn) {
