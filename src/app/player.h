@@ -55,8 +55,6 @@ class Player : public RunHooks, public CommandContext {
   MainWindow& mainWindow() { return *main_; }
   InterpreterWindow& interpreterWindow() { return *interpreterWindow_; }
   MonitorWindow& monitorWindow() { return monitor(); }
-  // The monitor window if a game (or a replay) has used it; it is made at its first use.
-  MonitorWindow* madeMonitor() { return monitor_.get(); }
   ZoneReveal& zoneReveal() { return *zoneReveal_; }
   ScriptInterpreter& interpreter();
   ScriptRunner& runner();
@@ -66,6 +64,7 @@ class Player : public RunHooks, public CommandContext {
   MainWindow& window() override { return *main_; }
   Screen& screen() override;
   MonitorWindow& monitor() override;
+  MonitorWindow* madeMonitor() override { return monitor_.get(); }
   void leaveMonitor() override;
   WebPageComposer& webPage() override;
   AudioService& audio() override;

@@ -19,25 +19,30 @@ namespace {
 
 constexpr int kWheelNotch = 120;
 
+QWidget* findSurface(Player& player, const QString& objectName) {
+  MonitorWindow* monitor = player.madeMonitor();
+  if (monitor && monitor->objectName() == objectName) return monitor;
+  // Both windows have captions and a text box by the same names: the one the player sees wins.
+  if (monitor && monitor->isVisible())
+    if (auto* widget = monitor->findChild<QWidget*>(objectName)) return widget;
+  if (auto* widget = player.mainWindow().findChild<QWidget*>(objectName)) return widget;
+  return monitor ? monitor->findChild<QWidget*>(objectName) : nullptr;
+}
+
 }  // namespace
 
 QWidget* surfaceNamed(Player& player, const std::string& name) {
   const QString objectName = QString::fromStdString(name);
-  MonitorWindow& monitor = player.monitorWindow();
-  if (monitor.objectName() == objectName) return &monitor;
-  // Both windows have captions and a text box by the same names: the one the player sees wins.
-  if (monitor.isVisible())
-    if (auto* widget = monitor.findChild<QWidget*>(objectName)) return widget;
-  if (auto* widget = player.mainWindow().findChild<QWidget*>(objectName)) return widget;
-  if (auto* widget = monitor.findChild<QWidget*>(objectName)) return widget;
-  // The map page, the hidden stores and the register input are made when a game first uses them;
-  // a replay naming one of their parts is such a use.
+  if (QWidget* found = findSurface(player, objectName)) return found;
+  // The monitor window, the map page, the hidden stores, the register input and the web view are
+  // made when a game first uses them; a replay naming one of their parts is such a use.
+  player.monitorWindow();
   Screen& screen = player.mainWindow().screen();
   screen.mapPage();
   screen.images();
   screen.panel().registerInput();
   screen.web().browser();
-  return player.mainWindow().findChild<QWidget*>(objectName);
+  return findSurface(player, objectName);
 }
 
 namespace {

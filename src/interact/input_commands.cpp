@@ -39,11 +39,11 @@ const std::string kOutOfRange = " <--- registrador fora de faixa";
 Flow cmdRegisterInput(ScriptInterpreter& ip) {
   // slot 1 = register or "off", slots 2-5 = x, y, width, height, slot 6 = script run after Enter
   GameSession& s = ip.session();
-  QPlainTextEdit* box = ip.context().screen().panel().registerInput();
-  QPlainTextEdit* monitorInput = ip.context().monitor().input;
+  CommandPanel& panel = ip.context().screen().panel();
   if (ip.arg(1) == "off") {
-    box->hide();
-    monitorInput->hide();
+    // A box never made shows nothing to hide.
+    if (panel.registerInputMade()) panel.registerInput()->hide();
+    if (MonitorWindow* monitor = ip.context().madeMonitor()) monitor->input->hide();
     return Flow::Done;
   }
   const int32_t reg = registerNumber(ip.arg(1));
@@ -53,6 +53,7 @@ Flow cmdRegisterInput(ScriptInterpreter& ip) {
     return Flow::Done;
   }
   s.typing.registerInput = {reg, resolveScriptAlias(s, ip.arg(6))};
+  QPlainTextEdit* box = panel.registerInput();
   box->setPlainText(toQt(s.registers.at(reg)));
   box->setGeometry(toIntOr(ip.arg(2), 0), toIntOr(ip.arg(3), 0), toIntOr(ip.arg(4), 0), toIntOr(ip.arg(5), 0));
   box->moveCursor(QTextCursor::End);
@@ -62,6 +63,7 @@ Flow cmdRegisterInput(ScriptInterpreter& ip) {
     const double scale = s.screen.monitor.scale;
     const auto scaled = [scale](int v) { return scaledBounded(v * scale); };
     if (ip.Cmd == "inptcmd=") s.typing.monitorInputMode = Mode::Command;
+    QPlainTextEdit* monitorInput = ip.context().monitor().input;
     monitorInput->setPlainText(toQt(s.registers.at(reg)));
     monitorInput->setGeometry(scaled(box->x()), scaled(box->y()), scaled(box->width()), scaled(box->height()));
     monitorInput->moveCursor(QTextCursor::End);

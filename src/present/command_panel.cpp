@@ -37,7 +37,6 @@ CommandPanel::CommandPanel(QWidget* page, GameSession& session)
       commandLine->setCursorPosition(cursor);
     }
   });
-
 }
 
 QPlainTextEdit* CommandPanel::makeRegisterInput() {

@@ -112,8 +112,8 @@ Flow cmdMode(ScriptInterpreter& ip) {
   s.Modelo = model;
   // Left maximized over the main window, the monitor would hide the model that replaces it; the
   // keyboard goes back to the main window with it.
-  if (MonitorWindow& monitor = ip.context().monitor(); kind != ScreenModel::Monitor && monitor.isVisible()) {
-    monitor.hide();
+  if (MonitorWindow* monitor = ip.context().madeMonitor(); kind != ScreenModel::Monitor && monitor && monitor->isVisible()) {
+    monitor->hide();
     ip.context().window().activateWindow();
   }
   screen.panel().showPanelBySettings(s);

@@ -80,7 +80,7 @@ class Screen {
   // neither, and their widgets would cost every start.
   MapPage& mapPage();
   ImageStore& images() const;
-  // Runs made on the map page once it is made (at once if it is).
+  // Runs made once the map page is made (at once if it is).
   void whenMapPageMade(std::function<void(MapPage&)> made);
   RainEffect& rain() { return *rain_; }
   MemoBox& memoBox();

@@ -21,8 +21,10 @@ class CommandContext {
   // The main window: its outer book (opening picture, game pages) and the game's pages in it.
   virtual MainWindow& window() = 0;
   virtual Screen& screen() = 0;
-  // The monitor window of model "4".
+  // The monitor window of model "4", made at its first use.
   virtual MonitorWindow& monitor() = 0;
+  // The monitor window if it has been made, else null: one never made has nothing shown to change.
+  virtual MonitorWindow* madeMonitor() = 0;
   // The program's end in model "4": the monitor's last picture goes onto the picture screen of the
   // main window, which shows its first page again, and the monitor window is hidden.
   virtual void leaveMonitor() = 0;

@@ -31,6 +31,7 @@ TEST(RegisterInput, EnterStoresTheTextAsTypedHidesTheBoxAndRunsItsScript) {
   game.write("start.scp", "mode= 1\nreg= 5,velho\ninptreg= 5,10,20,150,24,depois\n");
   game.write("depois.scp", "fim\n");
   game.start();
+  EXPECT_EQ(game.player().madeMonitor(), nullptr) << "outside model 4 the monitor's input is not asked for";
   QPlainTextEdit* box = registerBox(game);
   ASSERT_TRUE(box->isVisible());
   EXPECT_EQ(box->geometry(), QRect(10, 20, 150, 24));
@@ -52,6 +53,14 @@ TEST(RegisterInput, EnterStoresTheTextAsTypedHidesTheBoxAndRunsItsScript) {
   game.write("some.scp", "input= 6,0,0,50,20,\ninptcmd= off\n");
   game.run("some");
   EXPECT_FALSE(box->isVisible());
+}
+
+TEST(RegisterInput, OffBeforeAnyBoxWasAskedForMakesNone) {
+  TestGame game;
+  game.write("start.scp", "inptreg= off\n");
+  game.start();
+  EXPECT_FALSE(screenOf(game).panel().registerInputMade());
+  EXPECT_EQ(game.player().madeMonitor(), nullptr);
 }
 
 TEST(RegisterInput, StyleLettersSetBoldItalicAndUnderlineByPlace) {
