@@ -171,6 +171,7 @@ int main(int argc, char* argv[]) {
     };
   }
 
+  if (options.headless) player.leaveWindowsUnpainted();
   player.show();
   if (options.start) {
     QTimer::singleShot(0, [&] {

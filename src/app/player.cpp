@@ -3,6 +3,7 @@
 
 #include "app/interpreter_window.h"
 #include "app/save_slot_actions.h"
+#include "app/unpainted_windows.h"
 #include "base/text.h"
 #include "interact/keyboard.h"
 #include "interact/monitor_pointer.h"
@@ -91,6 +92,13 @@ Screen& Player::screen() { return main_->screen(); }
 WebPageComposer& Player::webPage() { return main_->screen().webPage(); }
 AudioService& Player::audio() { return interpreterWindow_->audio(); }
 ScriptRunner& Player::runner() { return interpreterWindow_->runner(); }
+
+void Player::leaveWindowsUnpainted() {
+  if (unpainted_) return;
+  unpainted_ = true;
+  leaveUnpainted(*main_);
+  if (monitor_) leaveUnpainted(*monitor_);
+}
 
 void Player::show() {
   main_->centreOnScreen();
@@ -186,6 +194,7 @@ MonitorWindow& Player::monitor() {
     // Only model "4" shows the monitor, which most games never enter: it is made at its first use,
     // as each run would leave it.
     monitor_ = std::make_unique<MonitorWindow>(session_);
+    if (unpainted_) leaveUnpainted(*monitor_);
     monitor_->resetInteraction();
     monitor_->clearCaptions();
     connectMonitorHandlers(*this);

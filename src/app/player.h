@@ -28,6 +28,8 @@ class Player : public RunHooks, public CommandContext {
   ~Player() override;
 
   void show();
+  // Under --headless: no window of the player is ever painted to the screen, which is not there.
+  void leaveWindowsUnpainted();
 
   // The opening picture's actions.
   void startClick();
@@ -97,6 +99,7 @@ class Player : public RunHooks, public CommandContext {
   std::unique_ptr<InterpreterWindow> interpreterWindow_;
   std::unique_ptr<MonitorWindow> monitor_;
   bool quitRequested_ = false;
+  bool unpainted_ = false;
   int exitCode_ = 0;  // kept by every later request to quit
   volatile std::sig_atomic_t ending_ = 0;
   int openingGame_ = 0;  // start clicks and resumes in progress
