@@ -5,6 +5,7 @@
 #include "present/command_panel.h"
 #include "present/console_output.h"
 #include "present/console_page.h"
+#include "present/picture_page.h"
 #include "present/screen.h"
 #include "script/command_context.h"
 #include "script/script_file.h"
@@ -34,7 +35,7 @@ void answerUnknownPhrase(CommandContext& context) {
       break;
     }
     case ScreenModel::PictureScreen:
-      screen.messageStrip()->setPlainText(toQt(s.settings.line(73)).remove('\r'));
+      screen.picturePage().setStripText(toQt(s.settings.line(73)).remove('\r'));
       break;
     case ScreenModel::WebPage:
       if (const std::string script = s.settings.line(75); !script.empty()) context.runScript(script);

@@ -21,7 +21,7 @@ CommandPanel::CommandPanel(QWidget* page, GameSession& session)
   panelPicture->fitPictureToWidget();
   resizeBuffer(buffer, 210, 266);
 
-  commandLine = new QLineEdit(page);
+  commandLine = newTextWidget<QLineEdit>(page, startFace());
   commandLine->setObjectName("Input");
   commandLine->setGeometry(65, 382, 660, 30);
   // The line is hidden in most games; its fonts are laid out only once it shows.

@@ -16,7 +16,7 @@
 namespace taluvin {
 
 ConsolePage::ConsolePage(QWidget* page, GameSession& session) : fontPoints_(session.screen.consoleFontPoints) {
-  consoleText = new QPlainTextEdit(page);
+  consoleText = newTextWidget<QPlainTextEdit>(page, startFace());
   consoleText->setObjectName("MsgMd0");
   consoleText->setGeometry(5, 5, 586, 313);
   consoleText->setFrameShape(QFrame::NoFrame);

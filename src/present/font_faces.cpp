@@ -60,6 +60,8 @@ QFont gameFont(const std::string& face, int points, bool bold, bool italic, bool
   return font;
 }
 
+QFont startFace() { return gameFont("Arial", 12, true); }
+
 QFont pixelFont(const char* face, int pixels, bool bold) {
   installFontSubstitutes();
   QFont font(face);

@@ -14,6 +14,9 @@ void installFontSubstitutes();
 int pointsToPixels(int points);
 
 QFont gameFont(const std::string& face, int points, bool bold = false, bool italic = false, bool underline = false);
+// The face a start shows whatever the game: the end button's caption as games leave it (Arial,
+// 12 points, bold). Text widgets made before a game opens are made in it.
+QFont startFace();
 // Built-in component fonts given in pixels (the strip, the console, the command line).
 QFont pixelFont(const char* face, int pixels, bool bold = false);
 

@@ -28,7 +28,7 @@ FramePage::FramePage(QWidget* page, GameSession& session) : endButtonName_(sessi
   endCaption = new QLabel(QString::fromUtf8("Encerrar"), page);
   endCaption->setObjectName("lbFim");
   endCaption->move(805, 368);
-  endCaption->setFont(pixelFont("Arial", 16, true));
+  endCaption->setFont(startFace());
   paintWidgetText(endCaption, QColor(0, 0, 0, 0), QColor(0, 0, 0));
   endCaption->setAutoFillBackground(false);
   // The frame's page is hidden until a game opens, which sets the caption's own font.

@@ -39,7 +39,7 @@ Flow cmdMsgSet(ScriptInterpreter& ip) {
   if (model == ScreenModel::Console) {
     consoleOutput(screen, text);
   } else if (model == ScreenModel::PictureScreen) {
-    screen.messageStrip()->setPlainText(toQt(text).remove('\r'));
+    screen.picturePage().setStripText(toQt(text).remove('\r'));
   } else if (model == ScreenModel::WebPage) {
     ip.context().webPage().addMessage(text);
   } else if (model == ScreenModel::ScrollPage) {

@@ -8,6 +8,7 @@
 #include "present/console_output.h"
 #include "present/picture_file.h"
 #include "present/picture_placement.h"
+#include "present/picture_page.h"
 #include "present/screen.h"
 #include "present/surface_budget.h"
 #include "present/web_page_composer.h"
@@ -28,7 +29,7 @@ constexpr int kDefaultShapeSize = 180;
 
 // Model "1" titles and descriptions in the message strip, as lines of their own.
 void addStripLine(Screen& screen, const std::string& text) {
-  screen.messageStrip()->appendPlainText(toQt(text));
+  screen.picturePage().appendStripLine(toQt(text));
 }
 
 void showObjectPicture(ScriptInterpreter& ip, const std::string& shape, const std::string& target) {

@@ -25,12 +25,14 @@ PicturePage::PicturePage(QWidget* page, GameSession& session) : buffer(session.b
 
   captionShadow = new QLabel(picturePanel);
   captionShadow->setObjectName("Sombra");
-  captionShadow->move(75, 234);
+  captionShadow->setGeometry(75, 234, 0, 0);
   caption = new QLabel(picturePanel);
   caption->setObjectName("Legda");
-  caption->move(70, 224);
+  // Empty until a caption sizes them. Sized, they are not measured when first shown, which would
+  // load a font face for their empty text.
+  caption->setGeometry(70, 224, 0, 0);
 
-  messageStrip = new QPlainTextEdit(page);
+  messageStrip = newTextWidget<QPlainTextEdit>(page, startFace());
   messageStrip->setObjectName("Msg");
   messageStrip->setGeometry(5, 276, 586, 42);
   messageStrip->setReadOnly(true);
@@ -53,13 +55,33 @@ void PicturePage::fitToTela() {
 }
 
 void PicturePage::setStripFont(const QFont& font, QColor colour) {
-  messageStrip->setFont(font);
+  setStripFont(font);
   QPalette p = messageStrip->palette();
   p.setColor(QPalette::Text, colour);
   messageStrip->setPalette(p);
 }
 
-void PicturePage::appendToStrip(const QString& text) { appendToMemo(messageStrip, text); }
+void PicturePage::setStripFont(const QFont& font) {
+  if (!messageStrip->isVisible() && messageStrip->document()->isEmpty())
+    setFontWhenShown(messageStrip, font);
+  else
+    messageStrip->setFont(font);
+}
+
+void PicturePage::appendToStrip(const QString& text) {
+  applyPendingFont(messageStrip);
+  appendToMemo(messageStrip, text);
+}
+
+void PicturePage::appendStripLine(const QString& line) {
+  applyPendingFont(messageStrip);
+  messageStrip->appendPlainText(line);
+}
+
+void PicturePage::setStripText(const QString& text) {
+  applyPendingFont(messageStrip);
+  messageStrip->setPlainText(text);
+}
 
 void PicturePage::layStrip(GameSession& s) {
   messageStrip->setGeometry(QRect(QPoint(linePosition(s, 27, messageStrip->x()), linePosition(s, 28, messageStrip->y())),

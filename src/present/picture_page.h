@@ -31,7 +31,13 @@ class PicturePage {
   void applyRunLayout(GameSession& session);
 
   void setStripFont(const QFont& font, QColor colour);
+  // A hidden strip with nothing written has nothing to lay out again: the font waits for its show
+  // (many games never show the strip), or for the first text written into it.
+  void setStripFont(const QFont& font);
+  // What is written into the strip, in its font.
   void appendToStrip(const QString& text);
+  void appendStripLine(const QString& line);
+  void setStripText(const QString& text);
   // Buffer and screen made the size of Tela (blank where they change size).
   void fitToTela();
 

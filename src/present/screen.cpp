@@ -100,7 +100,7 @@ void Screen::showNotice(const std::string& text) {
     console_->appendText(toQt(text) + "\n");
     return;
   }
-  picture_->messageStrip->appendPlainText(toQt(text));
+  picture_->appendStripLine(toQt(text));
   picture_->messageStrip->show();
 }
 

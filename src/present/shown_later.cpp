@@ -1,6 +1,7 @@
 // Size and font changes held back until a hidden widget is shown.
 #include "present/shown_later.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QWidget>
 #include <optional>
@@ -95,6 +96,15 @@ void setFontWhenShown(QWidget* widget, const QFont& font) {
 void applyPendingFont(QWidget* widget) {
   if (ShownLater* pending = ShownLater::of(widget)) pending->applyFont();
 }
+
+MadeInFont::MadeInFont(const QFont& font) : applicationFont_(QApplication::font()) {
+  QApplication::setFont(font);
+  holder_.setFont(font);
+}
+
+// The application's font given back as it was: from here on it counts as set by the program, so a
+// later change of the desktop's font would not reach it, which a game's window never follows anyway.
+MadeInFont::~MadeInFont() { QApplication::setFont(applicationFont_); }
 
 QFont shownFont(const QWidget* widget) {
   if (const ShownLater* pending = ShownLater::of(widget); pending && pending->font) return *pending->font;

@@ -2,8 +2,7 @@
 #pragma once
 
 #include <QFont>
-
-class QWidget;
+#include <QWidget>
 
 namespace taluvin {
 
@@ -21,5 +20,35 @@ void applyPendingFont(QWidget* widget);
 
 // The font the widget shows: the pending one while it waits for its show, else its own.
 QFont shownFont(const QWidget* widget);
+
+// While it lives, text widgets made under holder() lay their empty text out in `font` instead of
+// the application's font. A text box or line lays its text out as it is made, in the application's
+// font and then in the one it inherits, and each face laid out costs a font lookup; the
+// application's face is one no page of the player shows.
+class MadeInFont {
+ public:
+  explicit MadeInFont(const QFont& font);
+  ~MadeInFont();
+  MadeInFont(const MadeInFont&) = delete;
+  MadeInFont& operator=(const MadeInFont&) = delete;
+  QWidget* holder() { return &holder_; }
+
+ private:
+  QFont applicationFont_;
+  QWidget holder_;
+};
+
+// A new text box or line in `parent` with `font` as its own, made without laying anything out in
+// another face: give it a face the start shows anyway.
+template <class TextWidget>
+TextWidget* newTextWidget(QWidget* parent, const QFont& font) {
+  MadeInFont made(font);
+  auto* widget = new TextWidget(made.holder());
+  // Its own font, the one it inherited so far: moving it to its parent, and the application's font
+  // given back, change nothing it would lay out again.
+  widget->setFont(font);
+  widget->setParent(parent);
+  return widget;
+}
 
 }  // namespace taluvin

@@ -30,14 +30,14 @@ void applyFaceToMessages(Screen& screen, const std::string& face) {
   screen.console().setFontFace(face);
   QFont font = shownFont(screen.messageStrip());
   if (!face.empty()) font.setFamily(toQt(face));
-  screen.messageStrip()->setFont(font);
+  screen.picturePage().setStripFont(font);
 }
 
 void applySizeToMessages(Screen& screen, int points) {
   screen.console().setFontSize(points);
   QFont font = shownFont(screen.messageStrip());
   font.setPixelSize(pointsToPixels(points));
-  screen.messageStrip()->setFont(font);
+  screen.picturePage().setStripFont(font);
 }
 
 }  // namespace
@@ -114,7 +114,7 @@ Flow cmdFontStyle(ScriptInterpreter& ip) {
   st.underline = flags.underline;
   Screen& screen = ip.context().screen();
   screen.console().setStyle(st.bold, st.italic, st.underline);
-  screen.messageStrip()->setFont(shownFont(screen.consoleText()));
+  screen.picturePage().setStripFont(shownFont(screen.consoleText()));
   return Flow::Done;
 }
 

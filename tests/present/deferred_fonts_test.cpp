@@ -5,6 +5,7 @@
 #include "present/shown_later.h"
 #include "support/named_widgets.h"
 
+#include <QApplication>
 #include <QFontMetricsF>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -72,4 +73,47 @@ TEST(DeferredFonts, ConsoleTextWrittenAfterAHiddenStartIsBrokenAtTheGamesFont) {
   for (QTextBlock block = console->document()->begin(); block.isValid(); block = block.next(), ++lines)
     EXPECT_LE(metrics.horizontalAdvance(block.text().trimmed()), width) << block.text().toStdString();
   EXPECT_GT(lines, 2);
+}
+
+TEST(DeferredFonts, AHiddenStripTakesTheGamesFontWithItsFirstText) {
+  TestGame game;
+  // Line 35 off: the strip stays hidden, and the game's font waits for its show or its text.
+  game.settings({{15, "Courier New"}, {16, "14"}});
+  game.write("start.scp", "fim\n");
+  game.write("escreve.scp", "msg= ola\n");
+  game.start();
+  QPlainTextEdit* strip = screenOf(game).messageStrip();
+  ASSERT_FALSE(strip->isVisible());
+  EXPECT_NE(strip->font().family(), "Courier New");
+  EXPECT_EQ(taluvin::shownFont(strip).family(), "Courier New");
+
+  // Text written into the hidden strip is laid out in the game's font, not the built-in one.
+  game.run("escreve");
+  ASSERT_FALSE(strip->isVisible());
+  EXPECT_EQ(strip->toPlainText(), "ola");
+  EXPECT_EQ(strip->font().family(), "Courier New");
+  EXPECT_EQ(strip->font().pixelSize(), taluvin::pointsToPixels(14));
+}
+
+TEST(DeferredFonts, ATextWidgetMadeInAFaceKeepsItAndLeavesTheApplicationsFontAsItWas) {
+  const QFont before = QApplication::font();
+  QWidget page;
+  auto* sibling = new QWidget(&page);
+  const QFont face = taluvin::startFace();
+  auto* line = taluvin::newTextWidget<QLineEdit>(&page, face);
+  auto* box = taluvin::newTextWidget<QPlainTextEdit>(&page, face);
+  EXPECT_EQ(QApplication::font(), before);
+  EXPECT_EQ(QApplication::font().resolveMask(), before.resolveMask());
+  // In the page, above what was made before them, and shown with it as any child made there.
+  EXPECT_EQ(page.children().indexOf(sibling), 0);
+  EXPECT_EQ(page.children().indexOf(line), 1);
+  EXPECT_EQ(page.children().indexOf(box), 2);
+  EXPECT_FALSE(line->isHidden());
+  page.show();
+  EXPECT_TRUE(line->isVisible() && box->isVisible());
+  EXPECT_EQ(line->font(), face);
+  EXPECT_EQ(box->font(), face);
+  EXPECT_EQ(box->document()->defaultFont(), face);
+  // What the page inherits is still the application's font.
+  EXPECT_EQ(sibling->font(), before);
 }

@@ -89,11 +89,12 @@ TEST(MessageStyle, FntstyReadsOnlyCapitalLettersInTheirPlaces) {
   const auto& st = game.player().session().screen.style;
   game.start();
   EXPECT_TRUE(st.bold && !st.italic && !st.underline);
-  // The console's page is hidden in this model: its font waits there for the page to show.
+  // The console's page is hidden in this model, and so is the strip in this game: their fonts
+  // wait there for them to show.
   EXPECT_TRUE(taluvin::shownFont(screenOf(game).consoleText()).bold());
   game.run("lower");
   EXPECT_TRUE(!st.bold && st.italic && st.underline);
-  EXPECT_TRUE(screenOf(game).messageStrip()->font().italic());
+  EXPECT_TRUE(taluvin::shownFont(screenOf(game).messageStrip()).italic());
   game.run("all");
   EXPECT_TRUE(st.bold && st.italic && st.underline);
 }
