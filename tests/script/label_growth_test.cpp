@@ -49,8 +49,9 @@ double secondsToRun(const std::string& script) {
 
 // Three times the labels cost three times as much when each costs the same; a scan of the script
 // per jump or per note makes it nine times. The bound sits between the two, so a loaded machine
-// does not fail a linear cost while a scan still fails.
-constexpr double kMostGrowth = 4.5;
+// does not fail a linear cost while a scan still fails: the larger script also falls out of the
+// caches, more so while other processes run, which alone has measured 4.6 times.
+constexpr double kMostGrowth = 6;
 
 }  // namespace
 
