@@ -102,8 +102,9 @@ MadeInFont::MadeInFont(const QFont& font) : applicationFont_(QApplication::font(
   holder_.setFont(font);
 }
 
-// The application's font given back as it was: from here on it counts as set by the program, so a
-// later change of the desktop's font would not reach it, which a game's window never follows anyway.
+// The application's font given back as it was. From here on it counts as set by the program: a
+// later change of the desktop's font no longer reaches it, where the player's pages, which set
+// fonts of their own, would not follow it anyway.
 MadeInFont::~MadeInFont() { QApplication::setFont(applicationFont_); }
 
 QFont shownFont(const QWidget* widget) {
