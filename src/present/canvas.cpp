@@ -3,6 +3,7 @@
 
 #include "present/font_faces.h"
 #include "present/surface_budget.h"
+#include "state/blank_picture.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -19,11 +20,7 @@ QSize blankSize(int width, int height) {
   return QSize(std::max(size.width(), 1), std::max(size.height(), 1));
 }
 
-QImage blankImage(int width, int height, QColor fill) {
-  QImage image(blankSize(width, height), QImage::Format_RGB888);
-  image.fill(fill);
-  return image;
-}
+QImage blankImage(int width, int height, QColor fill) { return BlankPicture{blankSize(width, height), fill}.make(); }
 
 void drawImageOnto(QImage& target, const QImage& image, QPoint at) {
   if (target.isNull() || image.isNull()) return;

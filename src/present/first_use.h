@@ -19,6 +19,7 @@ class FirstUse {
     if (!part_) {
       part_ = make_();
       for (const auto& work : waiting_) work(*part_);
+      waiting_.clear();
     }
     return *part_;
   }
@@ -26,8 +27,10 @@ class FirstUse {
   Part* ifMade() const { return part_; }
   // Runs work on the part once it is made: at once if it is.
   void whenMade(std::function<void(Part&)> work) {
-    if (part_) work(*part_);
-    waiting_.push_back(std::move(work));
+    if (part_)
+      work(*part_);
+    else
+      waiting_.push_back(std::move(work));
   }
 
  private:

@@ -26,43 +26,36 @@ PictureView::PictureView(QWidget* parent) : QWidget(parent) {
 
 void PictureView::setPicture(QImage image) {
   pending_ = nullptr;
-  blankSize_ = QSize();
+  blank_ = {};
   picture_ = std::move(image);
   update();
 }
 
 void PictureView::clearPicture() {
   pending_ = nullptr;
-  blankSize_ = QSize();
+  blank_ = {};
   picture_ = QImage();
   update();
 }
 
 void PictureView::setPendingPicture(std::function<QImage()> make) {
   pending_ = std::move(make);
-  blankSize_ = QSize();
+  blank_ = {};
   picture_ = QImage();
   update();
 }
 
 void PictureView::setPendingBlank(QSize size, QColor colour) {
-  pending_ = [size, colour] {
-    QImage blank(size, QImage::Format_RGB888);
-    blank.fill(colour);
-    return blank;
-  };
-  blankSize_ = size;
-  blankColour_ = colour;
-  // Painted as the made picture would show it: a colour with alpha loses it in a 24-bit picture.
-  QImage pixel(1, 1, QImage::Format_RGB888);
-  pixel.fill(colour);
-  blankShown_ = pixel.pixelColor(0, 0);
+  blank_ = {size, colour};
+  pending_ = [blank = blank_] { return blank.make(); };
+  // Painted as the made picture would show it.
+  blankShown_ = blank_.shownColour();
   picture_ = QImage();
   update();
 }
 
 QSize PictureView::pictureSize() const {
-  if (pending_ && blankSize_.isValid()) return blankSize_;
+  if (pendingBlank()) return blank_.size;
   return picture().size();
 }
 
@@ -71,13 +64,13 @@ void PictureView::makePendingPicture() const {
   // Cleared first: whatever make does, it is asked once.
   const auto make = std::move(pending_);
   pending_ = nullptr;
-  blankSize_ = QSize();
+  blank_ = {};
   picture_ = make();
 }
 
 void PictureView::paintEvent(QPaintEvent*) {
   if (pendingBlank()) {
-    QPainter(this).fillRect(stretch_ ? rect() : QRect(QPoint(0, 0), blankSize_), blankShown_);
+    QPainter(this).fillRect(stretch_ ? rect() : QRect(QPoint(0, 0), blank_.size), blankShown_);
     return;
   }
   makePendingPicture();

@@ -1,6 +1,8 @@
 // PictureView: a widget showing one picture, optionally stretched, reporting pointer events.
 #pragma once
 
+#include "state/blank_picture.h"
+
 #include <QColor>
 #include <QImage>
 #include <QWidget>
@@ -33,8 +35,8 @@ class PictureView : public QWidget {
   // The picture's size, without making a pending blank.
   QSize pictureSize() const;
   // Still a blank that was never made, and its colour.
-  bool pendingBlank() const { return pending_ && blankSize_.isValid(); }
-  QColor blankColour() const { return blankColour_; }
+  bool pendingBlank() const { return pending_ && blank_.pending(); }
+  QColor blankColour() const { return blank_.colour; }
 
   void setStretch(bool stretch) { stretch_ = stretch; update(); }
   bool stretch() const { return stretch_; }
@@ -59,9 +61,8 @@ class PictureView : public QWidget {
 
   mutable QImage picture_;
   mutable std::function<QImage()> pending_;
-  // Set while a pending blank is the picture (pending_ makes it).
-  mutable QSize blankSize_;
-  QColor blankColour_;
+  // Pending while a blank is the picture (pending_ makes it).
+  mutable BlankPicture blank_;
   QColor blankShown_;
   bool stretch_ = false;
 };

@@ -1,6 +1,7 @@
 // Buffer and SurfaceBuffers: the off-screen images scripts draw into before a surface shows them.
 #pragma once
 
+#include "state/blank_picture.h"
 #include "state/draw_style.h"
 
 #include <QColor>
@@ -27,39 +28,36 @@ class Buffer {
   }
   void setImage(QImage image) {
     image_ = std::move(image);
-    blankSize_ = QSize();
+    blank_ = {};
   }
   // A blank of that size (not empty) and colour, made when first needed.
   void setBlank(QSize size, QColor colour) {
     image_ = QImage();
-    blankSize_ = size;
-    blankColour_ = colour;
+    blank_ = {size, colour};
   }
   // Still a blank that was never made, and its colour.
-  bool pendingBlank() const { return blankSize_.isValid(); }
-  QColor blankColour() const { return blankColour_; }
+  bool pendingBlank() const { return blank_.pending(); }
+  QColor blankColour() const { return blank_.colour; }
 
   void fill(QColor colour) {
     if (pendingBlank())
-      blankColour_ = colour;
+      blank_.colour = colour;
     else if (!image_.isNull())
       image_.fill(colour);
   }
-  QSize size() const { return pendingBlank() ? blankSize_ : image_.size(); }
+  QSize size() const { return pendingBlank() ? blank_.size : image_.size(); }
   int width() const { return size().width(); }
   int height() const { return size().height(); }
 
  private:
   void makeBlank() const {
     if (!pendingBlank()) return;
-    image_ = QImage(blankSize_, QImage::Format_RGB888);
-    image_.fill(blankColour_);
-    blankSize_ = QSize();
+    image_ = blank_.make();
+    blank_ = {};
   }
 
   mutable QImage image_;
-  mutable QSize blankSize_;  // valid while a blank is pending
-  QColor blankColour_;
+  mutable BlankPicture blank_;
 };
 
 // What the picture screen, the command panel and the monitor show after each run; each is drawn into
