@@ -32,6 +32,25 @@ for f in "$here"/games/demo/*; do
   esac
 done
 if [ "$headless" = yes ] && [ "$replay" = no ]; then
-  exec "$player" "$save" --replay "$save/walkthrough.replay" "$@"
+  # The walkthrough with a screenshot at the end of each scene (a scene starts at a comment), so
+  # what it did can be looked at afterwards.
+  shots="$save/screenshots"
+  rm -rf "$shots"
+  mkdir -p "$shots"
+  awk -v shots="$shots" '
+    /^#/ && acted { n++; printf "screenshot %s/%02d.png\n", shots, n; acted = 0 }
+    { print }
+    /^[a-z]/ { acted = 1 }
+  ' "$save/walkthrough.replay" >"$save/walkthrough-shots.replay"
+  echo "Playing the demo's walkthrough without a display ($save)"
+  status=0
+  "$player" "$save" --replay "$save/walkthrough-shots.replay" --verbose "$@" || status=$?
+  count=$(find "$shots" -name '*.png' | wc -l)
+  if [ "$status" -ne 0 ]; then
+    echo "play-demo.sh: the walkthrough stopped with exit code $status" >&2
+    exit "$status"
+  fi
+  echo "The walkthrough finished: $count screenshots are in $shots"
+  exit 0
 fi
 exec "$player" "$save" "$@"

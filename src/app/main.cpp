@@ -156,6 +156,7 @@ int main(int argc, char* argv[]) {
   std::unique_ptr<Replay> replay;
   if (!options.replayFile.empty()) {
     replay = std::make_unique<Replay>(player, options.replayFile);
+    if (options.verbose) replay->narrateTo(std::cout);
     if (!replay->load()) {
       std::cerr << "taluvin: " << replay->error() << '\n';
       return 2;

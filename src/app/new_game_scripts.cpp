@@ -206,10 +206,12 @@ reg+ 1,1
 return)",
 };
 
-// Model 4: the monitor window over the whole screen, drawn in a 640 x 420 virtual screen.
+// Model 4: the monitor window over the whole screen, drawn in a 640 x 420 virtual screen. The game opens
+// in model 4 already, where "modo= 4" would only empty the buffer and never show the window: the
+// rooms say "mode= 4".
 const ModelScripts kMonitor = {
     R"(/ The hall. A place is a script: it says where the player is, draws the room and declares its exits.
-modo= 4
+mode= 4
 setpos= sala1
 cleartela 101828
 shape= sala1.png,22,12
@@ -220,7 +222,7 @@ click vazio.bmp,@norte,272,72,96,150
 btxt= A quiet hall with bare stone walls. A door leads @north|@norte| to a study.,22,290,596,40
 gosub inventario)",
     R"(/ The study: the lamp lies on the table until the player takes it.
-modo= 4
+mode= 4
 setpos= sala2
 cleartela 101828
 shape= sala2.png,22,12

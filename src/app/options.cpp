@@ -13,6 +13,8 @@ const char* usageText() {
          "  --trace FILE    write every trace line to FILE (UTF-8; \"-\" for standard error)\n"
          "  --start         act as the start click as soon as the window shows\n"
          "  --replay FILE   play the player actions listed in FILE, one per line\n"
+         "  --verbose       with --replay: print each action as it is taken, after the comments\n"
+         "                  written above it, and a last line when the replay is over\n"
          "  --headless      no display and no sound device; errors go to standard error\n"
          "  --scale N       draw the whole window N times its size (1, 1.5, 2, 3 ... up to 8), or auto:\n"
          "                  the largest whole factor whose window fits in 80% of the screen (the\n"
@@ -81,6 +83,8 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
       o.start = true;
     } else if (a == "--headless") {
       o.headless = true;
+    } else if (a == "--verbose") {
+      o.verbose = true;
     } else if (a == "--help" || a == "-h") {
       o.help = true;
     } else if (a == "--check") {

@@ -15,6 +15,7 @@ struct Options {
   std::string loadSave;         // --load-save: restore this slot and reopen the game at its place
   bool start = false;
   bool headless = false;
+  bool verbose = false;  // --verbose: a replay says each action on standard output as it takes it
   bool help = false;
   bool version = false;
   bool listCommands = false;

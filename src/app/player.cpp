@@ -14,6 +14,7 @@
 #include "present/main_window.h"
 #include "present/monitor_window.h"
 #include "present/picture_placement.h"
+#include "present/player_notice.h"
 #include "present/quote_forms.h"
 #include "present/screen.h"
 #include "present/zone_reveal.h"
@@ -63,7 +64,7 @@ Player::Player(const Options& options, const std::string& programFolder, const s
           const std::string text = utf8ToCp1252(message);
           trace_.line(text);
           trace_.flush();
-          main_->screen().showNotice(text);
+          tellPlayer(text);
         },
         Qt::QueuedConnection);
   });
@@ -134,10 +135,11 @@ void Player::startClick() {
   runScript("start");
 }
 
-void Player::resume() {
+void Player::resume(const std::function<void()>& afterOpening) {
   OpeningGuard opening(openingGame_);
   if (session_.GameName.empty()) return;
   if (!openGame(session_.GameName)) return;
+  if (afterOpening) afterOpening();
   session_.Script = session_.Posic.empty() ? std::string("start") : session_.Posic;
   runScript(session_.Script);
 }
@@ -234,6 +236,13 @@ void Player::leaveMonitor() {
   tela->update();
   screen.gameBook()->setCurrentIndex(0);
   monitor().hide();
+}
+
+void Player::tellPlayer(const std::string& text) {
+  const QString shown = toQt(text);
+  noticeOf(main_.get()).say(shown);
+  // In model "4" the monitor covers the main window: the notice goes over what the player sees.
+  if (monitor_ && monitor_->isVisible()) noticeOf(monitor_.get()).say(shown);
 }
 
 void Player::settleAfterRun() { main_->screen().settleAfterRun(); }

@@ -8,6 +8,7 @@
 #include "state/game_session.h"
 
 #include <csignal>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -31,9 +32,10 @@ class Player : public RunHooks, public CommandContext {
   // Under --headless: no window of the player is ever painted to the screen, which is not there.
   void leaveWindowsUnpainted();
 
-  // The opening picture's actions.
+  // The opening picture's actions. Resuming from a save slot puts the slot's screen back between
+  // opening the game and running its place (afterOpening).
   void startClick();
-  void resume();
+  void resume(const std::function<void()>& afterOpening = {});
   // False, with a message and the program ending, when the game's files could lie outside the folder.
   bool openGame(const std::string& name);
   void runScript(const std::string& name) override;
@@ -71,6 +73,7 @@ class Player : public RunHooks, public CommandContext {
   WebPageComposer& webPage() override;
   AudioService& audio() override;
   void traceLine(const std::string& text) override { trace_.line(text); }
+  void tellPlayer(const std::string& text) override;
 
   // RunHooks
   void resetInteraction() override;

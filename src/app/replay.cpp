@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <fstream>
 #include <sstream>
+#include <utility>
 
 namespace taluvin {
 
@@ -15,13 +16,23 @@ Replay::Replay(Player& player, std::string path) : player_(player), path_(std::m
 bool parseReplay(std::istream& in, const std::string& path, std::vector<ReplayStep>& steps, std::string& error) {
   std::string line;
   int number = 0;
+  std::vector<std::string> comments;
   while (std::getline(in, line)) {
     ++number;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     std::istringstream words(line);
     ReplayStep step;
     step.lineNumber = number;
-    if (!(words >> step.action) || step.action[0] == '#') continue;
+    if (!(words >> step.action)) {
+      comments.clear();  // a blank line parts a comment from the actions below it
+      continue;
+    }
+    if (step.action[0] == '#') {
+      const size_t text = line.find_first_not_of(" \t", line.find('#') + 1);
+      comments.push_back(text == std::string::npos ? std::string() : line.substr(text));
+      continue;
+    }
+    step.comments = std::exchange(comments, {});
     for (std::string word; words >> word;) step.args.push_back(word);
     const size_t actionEnd = line.find(step.action) + step.action.size();
     step.rest = line.substr(std::min(line.size(), actionEnd + 1));
@@ -70,10 +81,15 @@ void Replay::step() {
     return;
   }
   if (next_ >= steps_.size()) {
+    if (narration_) *narration_ << "replay finished: " << steps_.size() << " actions taken" << std::endl;
     if (onFinished) onFinished();
     return;
   }
   const ReplayStep& s = steps_[next_++];
+  if (narration_) {
+    for (const std::string& comment : s.comments) *narration_ << "# " << comment << '\n';
+    *narration_ << "  " << s.action << (s.rest.empty() ? "" : " ") << s.rest << std::endl;
+  }
   for (const auto& a : replayActions()) {
     if (s.action != a.name) continue;
     ReplayOutcome outcome = a.run(player_, s);

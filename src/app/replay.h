@@ -4,6 +4,7 @@
 #include <QObject>
 #include <functional>
 #include <istream>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,8 @@ struct ReplayStep {
   std::vector<std::string> args;
   // The line after the action word and the blank that ends it, as written (blanks kept).
   std::string rest = {};
+  // The comment lines just above the action, without their "#": what the file says it does.
+  std::vector<std::string> comments = {};
 };
 
 // What an action does; it returns the milliseconds of events to let run before the next one,
@@ -52,6 +55,8 @@ class Replay : public QObject {
 
   // Starts taking actions from the event loop; each, and the end, waits until the player is not busy.
   void begin();
+  // Each action, with the comments above it, is written here as it is taken, and the end too.
+  void narrateTo(std::ostream& out) { narration_ = &out; }
 
   // Called when the file ends without "quit" (with the number of actions taken) or fails.
   std::function<void()> onFinished;
@@ -66,6 +71,7 @@ class Replay : public QObject {
   std::string error_;
   std::vector<ReplayStep> steps_;
   size_t next_ = 0;
+  std::ostream* narration_ = nullptr;
 };
 
 }  // namespace taluvin

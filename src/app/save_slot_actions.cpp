@@ -3,9 +3,11 @@
 
 #include "app/player.h"
 #include "app/save_slot_list.h"
+#include "app/save_slot_screen.h"
 #include "base/date_time.h"
 #include "base/text.h"
 #include "present/main_window.h"
+#include "present/monitor_window.h"
 #include "present/screen.h"
 #include "state/save_slots.h"
 
@@ -26,7 +28,7 @@ void say(Player& player, const std::string& message, bool onScreen = true) {
   const std::string text = utf8ToCp1252(message);
   player.trace().line(text);
   player.trace().flush();
-  if (onScreen) player.screen().showNotice(text);
+  if (onScreen) player.tellPlayer(text);
   if (player.headless()) std::cerr << "taluvin: " << message << '\n';
 }
 
@@ -43,11 +45,28 @@ std::string thumbnailPng(Player& player) {
 
 std::string placeOf(const SlotManifest& m) { return m.posic.empty() ? std::string("no place") : cp1252ToUtf8(m.posic); }
 
+// The window the player looks at: the monitor in model "4", which covers the main window.
+QWidget& windowInFront(Player& player) {
+  MonitorWindow* monitor = player.madeMonitor();
+  if (monitor && monitor->isVisible()) return *monitor;
+  return player.mainWindow();
+}
+
+SaveSlotList* madeSlotList(Player& player) {
+  if (MonitorWindow* monitor = player.madeMonitor())
+    if (auto* list = monitor->findChild<SaveSlotList*>("SaveSlots")) return list;
+  return player.mainWindow().findChild<SaveSlotList*>("SaveSlots");
+}
+
 SaveSlotList& slotList(Player& player) {
-  MainWindow& window = player.mainWindow();
-  if (auto* list = window.findChild<SaveSlotList*>("SaveSlots")) return *list;
-  auto* list = new SaveSlotList(&window);
-  list->onChoose = [&player](const std::string& slot) { restoreGameFromSlot(player, slot); };
+  QWidget& window = windowInFront(player);
+  SaveSlotList* list = madeSlotList(player);
+  if (!list) {
+    list = new SaveSlotList(&window);
+    list->onChoose = [&player](const std::string& slot) { restoreGameFromSlot(player, slot); };
+  } else if (list->parentWidget() != &window) {
+    list->setParent(&window);
+  }
   return *list;
 }
 
@@ -90,15 +109,14 @@ void saveGameToNextSlot(Player& player) {
   const GameSession& session = player.session();
   const DateTime now = localNow();
   const std::string time = formatDate(now) + " " + formatTime(now);
-  const SlotSaved saved = saveToNextSlot(session, time, thumbnailPng(player));
+  const SlotSaved saved = saveToNextSlot(session, time, thumbnailPng(player), screenToKeep(player));
   if (!saved.error.empty()) {
     say(player, saved.error);
     return;
   }
   say(player, "saved to slot " + saved.name + " (" + time + ", " +
                   (session.Posic.empty() ? std::string("no place") : cp1252ToUtf8(session.Posic)) + ")");
-  if (auto* list = player.mainWindow().findChild<SaveSlotList*>("SaveSlots"); list && list->isVisible())
-    openSaveSlotList(player);
+  if (SaveSlotList* list = madeSlotList(player); list && list->isVisible()) openSaveSlotList(player);
 }
 
 bool restoreGameFromSlot(Player& player, const std::string& ref) {
@@ -114,10 +132,10 @@ bool restoreGameFromSlot(Player& player, const std::string& ref) {
   }
   const std::string message =
       "restored " + restored.label + " (" + restored.manifest.time + ", " + placeOf(restored.manifest) + ")";
-  // In the trace before the place's script; on the screen after it, which may clear the message strip.
+  // In the trace before the place's script, on the screen after it.
   say(player, message, false);
-  player.resume();
-  player.screen().showNotice(utf8ToCp1252(message));
+  player.resume([&player, &restored] { putScreenBack(player, restored); });
+  player.tellPlayer(utf8ToCp1252(message));
   return true;
 }
 

@@ -6,6 +6,7 @@
 #include "present/colors.h"
 #include "present/command_panel.h"
 #include "present/frame_page.h"
+#include "present/monitor_window.h"
 #include "present/picture_page.h"
 #include "present/picture_placement.h"
 #include "present/screen.h"
@@ -222,15 +223,19 @@ Flow cmdLinkMonitor(ScriptInterpreter& ip) {
   z.top = scaled(z.top);
   z.width = scaled(z.width);
   z.height = scaled(z.height);
-  QImage& monitor = screen.monitorBuffer().image();
   if (r.picture) {
     std::string failure;
     const QImage& picture = loadIntoLoadingImage(screen, r.label, &failure);
     if (ip.Trace.on()) ip.Trace += unreadablePictureMarker(failure);
     if (z.width == 0) z.width = scaled(picture.width());
     if (z.height == 0) z.height = scaled(picture.height());
-    drawPicture(monitor, picture, QRect(z.left, z.top, z.width, z.height));
+    // Straight onto the picture the player sees: "savebuf" takes it into the buffer, and a run's
+    // end draws the buffer over it as it draws over everything else on the monitor.
+    CanvasView* shown = ip.context().monitor().monitorPicture;
+    drawPicture(shown->picture(), picture, QRect(z.left, z.top, z.width, z.height));
+    shown->update();
   } else {
+    QImage& monitor = screen.monitorBuffer().image();
     const QSize extent = writeLabel(monitor, z.left, z.top, toQt(expandAllMarkup(r.label, s.Modelo)),
                                     styleFont(s, scale), paintColor(s.screen.style.text, QColor(0, 0, 0)));
     z.width = extent.width();

@@ -92,7 +92,7 @@ void enterCommandLine(CommandContext& context) {
     // The player's phrase stays in the line, so it is not lost while the game is mended.
     const std::string message = missingVocabularyMessage(s);
     context.traceLine(message);
-    screen.showNotice(message);
+    context.tellPlayer(message);
     return;
   }
   const std::string script = lookupPhrase(*vocabulary, phrase);

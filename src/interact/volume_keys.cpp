@@ -15,9 +15,15 @@ namespace taluvin {
 
 namespace {
 
+// What the player hears now, said over the window: the keys change nothing else that can be seen.
+std::string volumeNotice(const PlayerVolume& volume) {
+  if (volume.muted) return "sound muted (Ctrl+M brings it back)";
+  return "volume " + std::to_string(volume.level * 100 / PlayerVolume::kSteps) + "%";
+}
+
 class VolumeKeys : public QObject {
  public:
-  VolumeKeys(QObject* owner, AudioService& audio) : QObject(owner), audio_(audio) {}
+  VolumeKeys(QObject* owner, CommandContext& context) : QObject(owner), context_(context), audio_(context.audio()) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -52,11 +58,15 @@ class VolumeKeys : public QObject {
 
  private:
   void change(const PlayerVolume& volume) {
-    if (volume == audio_.playerVolume()) return;
-    audio_.setPlayerVolume(volume);
-    savePlayerVolume(playerVolumeFile(), volume);
+    // At either end the level stays, and saying so shows the key was heard.
+    if (volume != audio_.playerVolume()) {
+      audio_.setPlayerVolume(volume);
+      savePlayerVolume(playerVolumeFile(), volume);
+    }
+    context_.tellPlayer(volumeNotice(volume));
   }
 
+  CommandContext& context_;
   AudioService& audio_;
   std::set<int> held_;
 };
@@ -67,7 +77,7 @@ void connectVolumeKeys(CommandContext& context) {
   AudioService& audio = context.audio();
   audio.setPlayerVolume(loadPlayerVolume(playerVolumeFile()));
   // Owned by the main window, so the filter never outlives the audio it changes.
-  qApp->installEventFilter(new VolumeKeys(&context.window(), audio));
+  qApp->installEventFilter(new VolumeKeys(&context.window(), context));
 }
 
 }  // namespace taluvin

@@ -27,7 +27,10 @@ MapPage::MapPage(QWidget* page) {
   setMarker(defaultMarkerPicture());
   mapScroll->setWidget(content);
   paintWidget(mapScroll->viewport(), QColor(192, 192, 192));
+  // A style sheet replaces the palettes of everything it styles, the viewport's silver included:
+  // the silver around a map smaller than the view is said again here.
   mapScroll->setStyleSheet(
+      "QScrollArea#Sbc1 { background: rgb(192, 192, 192); }"
       "QScrollBar:vertical { width: 8px; background: silver; }"
       "QScrollBar:horizontal { height: 8px; background: silver; }"
       "QScrollBar::handle:vertical { background: rgb(0, 206, 103); min-height: 16px; }"

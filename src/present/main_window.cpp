@@ -8,6 +8,7 @@
 #include <QCloseEvent>
 #include <QScreen>
 #include <QTimer>
+#include <utility>
 
 namespace taluvin {
 
@@ -39,10 +40,15 @@ MainWindow::MainWindow(GameSession& session) {
     if (onStartClick) onStartClick();
   });
   openingPicture_->onRelease = [this](QPoint, Qt::MouseButton button) {
-    if (button == Qt::LeftButton) pendingStart_->start(QApplication::doubleClickInterval());
+    if (button != Qt::LeftButton) return;
+    // The release that ends a double click is not a click of its own: it would start a new game
+    // over the one just resumed.
+    if (std::exchange(doubleClickHeld_, false)) return;
+    pendingStart_->start(QApplication::doubleClickInterval());
   };
   openingPicture_->onDoubleClick = [this](QPoint) {
     pendingStart_->stop();
+    doubleClickHeld_ = true;
     if (onResume) onResume();
   };
 

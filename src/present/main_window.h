@@ -47,6 +47,7 @@ class MainWindow : public QWidget {
   PagedBook* outerBook_;         // Abok0
   PictureView* openingPicture_;  // TelAber
   QTimer* pendingStart_;
+  bool doubleClickHeld_ = false;  // the button of a double click is still down
   std::unique_ptr<Screen> screen_;
 };
 

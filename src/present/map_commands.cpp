@@ -98,7 +98,13 @@ Flow cmdLoadMap(ScriptInterpreter& ip) {
   // slot 1 = map picture (empty: no map), 2 = marker picture
   GameSession& s = ip.session();
   MapPage& map = ip.context().screen().mapPage();
-  map.setMap(readGamePicture(s, ip.arg(1)));
+  // An empty name empties the map; a picture that cannot be read leaves the map it had, so a later
+  // "addmap=" still has something to reveal pieces on.
+  if (ip.arg(1).empty()) {
+    map.setMap(QImage());
+  } else if (QImage picture = readGamePicture(s, ip.arg(1)); !picture.isNull()) {
+    map.setMap(std::move(picture));
+  }
   if (!ip.arg(2).empty() && gameFileExists(s.GameFolder, ip.arg(2))) {
     const QImage marker = readGamePicture(s, ip.arg(2));
     if (!marker.isNull()) map.setMarker(marker);

@@ -95,15 +95,6 @@ QPlainTextEdit* Screen::messageStrip() const { return picture_->messageStrip; }
 QPlainTextEdit* Screen::consoleText() const { return console_->consoleText; }
 QLineEdit* Screen::commandLine() const { return panel_->commandLine; }
 
-void Screen::showNotice(const std::string& text) {
-  if (session_.Modelo == ScreenModel::Console) {
-    console_->appendText(toQt(text) + "\n");
-    return;
-  }
-  picture_->appendStripLine(toQt(text));
-  picture_->messageStrip->show();
-}
-
 void Screen::letEventsRun() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 void Screen::applyStyleFromSettings() {

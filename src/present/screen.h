@@ -113,8 +113,6 @@ class Screen {
 
   // Every surface cleared to the background colour ("cleartotal").
   void clearAllSurfaces();
-  // A word from the player itself (a save that failed), shown where the current model shows text.
-  void showNotice(const std::string& text);
   void letEventsRun();
   // Whether the program is ending: waits on the screen (typed-out text, scrolling) stop early.
   void setQuitCheck(std::function<bool()> check) { quitCheck_ = std::move(check); }

@@ -35,6 +35,9 @@ class CommandContext {
   virtual void runScript(const std::string& name) = 0;
   // A line of the player's own in the trace, outside any script line (a typed phrase's failure).
   virtual void traceLine(const std::string& text) = 0;
+  // A short message of the player's own (Windows-1252) shown over the window the player looks at for
+  // a few seconds, never in a game surface: a save, the volume, a failure the player must see.
+  virtual void tellPlayer(const std::string& text) = 0;
   // Lets the window's events run once, as between the short sleeps of a waiting command.
   virtual void letEventsRun() = 0;
   // The player ends the program: any run stops at its next line and the exit steps follow.

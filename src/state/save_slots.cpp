@@ -174,7 +174,8 @@ std::vector<SlotListing> listSlots(const std::string& folder) {
   return found;
 }
 
-SlotSaved saveToNextSlot(const GameSession& s, const std::string& time, const std::string& thumbnailPng) {
+SlotSaved saveToNextSlot(const GameSession& s, const std::string& time, const std::string& thumbnailPng,
+                         const std::vector<SlotExtra>& extras) {
   SlotSaved saved;
   if (!s.gameOpen()) {
     saved.error = "nothing to save: no game is open";
@@ -216,6 +217,8 @@ SlotSaved saveToNextSlot(const GameSession& s, const std::string& time, const st
   manifest.posic = s.Posic;
   if (!thumbnailPng.empty()) manifest.thumbnail = kThumbnailName;
   for (const auto& [name, bytes] : files) manifest.files.push_back({name, bytes.size(), slotChecksum(bytes)});
+  for (const SlotExtra& extra : extras)
+    manifest.files.push_back({extra.name, extra.bytes.size(), slotChecksum(extra.bytes)});
 
   std::string temporary = folder + kTempMark + "XXXXXX";
   if (!::mkdtemp(temporary.data())) {
@@ -231,6 +234,8 @@ SlotSaved saveToNextSlot(const GameSession& s, const std::string& time, const st
   };
   for (const auto& [name, bytes] : files)
     if (std::string why = writeNewFile(temporary + name, bytes); !why.empty()) return fail(name, why);
+  for (const SlotExtra& extra : extras)
+    if (std::string why = writeNewFile(temporary + extra.name, extra.bytes); !why.empty()) return fail(extra.name, why);
   if (!thumbnailPng.empty())
     if (std::string why = writeNewFile(temporary + kThumbnailName, thumbnailPng); !why.empty())
       return fail(kThumbnailName, why);
@@ -277,6 +282,7 @@ SlotRestore restoreSlot(const std::string& gameFolder, const std::string& progra
   std::error_code ec;
   if (!fs::is_directory(slotFolder, ec))
     return refuse("there is no " + r.label + " of \"" + game + "\" (looked in " + slotFolder + ")");
+  r.folder = slotFolder;
 
   std::string text;
   if (const std::string why = readPlainFile(slotFolder + kSlotManifestName, kMaxSlotManifestBytes, text); !why.empty())
@@ -322,6 +328,15 @@ SlotRestore restoreSlot(const std::string& gameFolder, const std::string& progra
   set.submit();
   StateWriter::instance().drain();
   return r;
+}
+
+std::string slotExtra(const SlotRestore& restored, const std::string& name) {
+  const SlotFileEntry* entry = restored.manifest.file(name);
+  if (!entry || restored.folder.empty() || !isPlainSlotFileName(name)) return {};
+  std::string bytes;
+  if (!readPlainFile(restored.folder + name, kMaxSlotFileBytes, bytes).empty()) return {};
+  if (bytes.size() != entry->size || slotChecksum(bytes) != entry->checksum) return {};
+  return bytes;
 }
 
 }  // namespace taluvin

@@ -30,19 +30,28 @@ std::vector<SlotListing> listSlots(const std::string& gameSavesFolder);
 // Whether two folders are the same folder, however each is spelled.
 bool sameFolder(const std::string& a, const std::string& b);
 
+// A file a slot keeps beside the game's state: what the screen showed (pictures of its surfaces).
+struct SlotExtra {
+  std::string name;   // a plain file name in the slot
+  std::string bytes;
+};
+
 struct SlotSaved {
   std::string name;   // the slot written
   std::string error;  // why nothing was saved
 };
 
 // Copies the open game's state as the exit steps would write it (the game's settings with lines 4
-// to 10 from the session, registers, object table and catalogue), the thumbnail PNG and a manifest
-// into the game's next slot. The slot is built in a temporary folder, flushed, and renamed into
-// place, so a slot is either whole or not there.
-SlotSaved saveToNextSlot(const GameSession& session, const std::string& time, const std::string& thumbnailPng);
+// to 10 from the session, registers, object table and catalogue), the thumbnail PNG, the extras
+// (recorded in the manifest with their sizes and checksums) and a manifest into the game's next slot.
+// The slot is built in a temporary folder, flushed, and renamed into place, so a slot is either whole
+// or not there.
+SlotSaved saveToNextSlot(const GameSession& session, const std::string& time, const std::string& thumbnailPng,
+                         const std::vector<SlotExtra>& extras = {});
 
 struct SlotRestore {
   std::string label;  // "slot 3", or "the slot FOLDER" for a slot named by its folder
+  std::string folder;  // the slot's folder, ending with "/"
   SlotManifest manifest;
   std::string error;  // why the slot is refused; nothing was written then
 };
@@ -54,5 +63,9 @@ struct SlotRestore {
 // this returns.
 SlotRestore restoreSlot(const std::string& gameFolder, const std::string& programName, const std::string& gameName,
                         const std::string& ref, bool write);
+
+// The bytes of an extra the restored slot lists, when it is there whole as the manifest recorded it;
+// empty otherwise (slots saved before it was kept have none).
+std::string slotExtra(const SlotRestore& restored, const std::string& name);
 
 }  // namespace taluvin

@@ -69,6 +69,27 @@ TEST(CommandLine, ReplayTakesActionsInOrderAndTakesScreenshots) {
   EXPECT_EQ(runs, 2u);
 }
 
+TEST(CommandLine, DoubleClickOnTheOpeningPictureResumesWithoutStartingAgain) {
+  TestGame game;
+  game.settings({{10, "sala"}});
+  game.write("start.scp", "reg= 1,novo\n");
+  game.write("sala.scp", "reg= 2,retomado\n");
+  const std::string trace = game.folder() + "trace.txt";
+  game.write("resume.replay", "dblclick 450 200 TelAber\n");
+  auto resumed = runProgram({game.folder(), "--headless", "--replay", game.folder() + "resume.replay", "--trace", trace});
+  EXPECT_EQ(resumed.exitCode, 0) << resumed.err;
+  const std::string all = fileBytes(trace);
+  EXPECT_NE(all.find("Executando script: sala.scp"), std::string::npos) << all;
+  EXPECT_EQ(all.find("Executando script: start.scp"), std::string::npos) << all;
+  EXPECT_EQ(game.readLines("jogo.rgs").at(1), "");
+
+  game.write("start.replay", "click 450 200 TelAber\n");
+  auto started = runProgram({game.folder(), "--headless", "--replay", game.folder() + "start.replay", "--trace", trace});
+  EXPECT_EQ(started.exitCode, 0) << started.err;
+  EXPECT_NE(fileBytes(trace).find("Executando script: start.scp"), std::string::npos);
+  EXPECT_EQ(game.readLines("jogo.rgs").at(1), "novo");
+}
+
 TEST(CommandLine, MalformedReplayLinesStopWithFileLineAndReason) {
   TestGame game;
   game.write("start.scp", "");

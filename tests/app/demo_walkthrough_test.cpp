@@ -136,6 +136,7 @@ TEST_F(DemoCopy, WalkthroughTakesTheKeyOpensTheGateAndEndsWithTheEndButton) {
 // The demo's own launcher, as a newcomer runs it: without a display it says so in one line; with
 // --headless the walkthrough plays the game to its end and the program ends by itself.
 TEST_F(DemoCopy, PlayDemoScriptNeedsADisplayOrPlaysTheWalkthroughHeadless) {
+  std::string lastOut;
   auto play = [&](const QStringList& args) {
     QProcess process;
     auto env = QProcessEnvironment::systemEnvironment();
@@ -150,6 +151,7 @@ TEST_F(DemoCopy, PlayDemoScriptNeedsADisplayOrPlaysTheWalkthroughHeadless) {
       process.kill();
       process.waitForFinished();
     }
+    lastOut = process.readAllStandardOutput().toStdString();
     return std::make_pair(ended ? process.exitCode() : -1, process.readAllStandardError().toStdString());
   };
   const auto [noDisplayCode, noDisplayErr] = play({});
@@ -162,6 +164,12 @@ TEST_F(DemoCopy, PlayDemoScriptNeedsADisplayOrPlaysTheWalkthroughHeadless) {
   const auto registers = readCrLfLines(folder_ / "taluvin" / "demo" / "demo.rgs");
   ASSERT_GT(registers.size(), 3u) << headlessErr;
   EXPECT_EQ(registers[3], "venceu") << "the walkthrough reached the end";
+  // A newcomer sees what it did: each scene and action, and where its pictures went.
+  EXPECT_NE(lastOut.find("# The garden first: its gate is locked.\n  click 520 150\n"), std::string::npos) << lastOut;
+  const fs::path shots = folder_ / "taluvin" / "demo" / "screenshots";
+  EXPECT_NE(lastOut.find("The walkthrough finished: "), std::string::npos) << lastOut;
+  EXPECT_NE(lastOut.find(shots.string()), std::string::npos) << lastOut;
+  EXPECT_TRUE(fs::exists(shots / "01.png"));
 }
 
 // Every text the demo shows in its two-line message strip must be read whole, without scrolling:

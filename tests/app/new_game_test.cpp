@@ -1,5 +1,6 @@
 // `--new`: the template game for each screen model opens, plays a short replay, and refuses a used folder.
 #include "app/new_game.h"
+#include "present/monitor_window.h"
 #include "support/program_run.h"
 #include "support/test_game.h"
 
@@ -85,9 +86,19 @@ TEST_F(NewGame, ScrollPageGameIsPlayedByClickingLinkWords) {
 }
 
 TEST_F(NewGame, MonitorGameIsPlayedByClickingTheDoorAndTheLamp) {
-  // The monitor fills the (offscreen) screen at a scale near 1: these points lie inside the zones.
-  const std::string all = playTemplate(4, "click 330 150 Monitor\nclick 465 195 Monitor\n");
+  // The monitor fills the offscreen screen of 800 x 600 at a scale of 1.25: these points are the
+  // middles of the door and of the lamp.
+  const std::string all = playTemplate(4, "click 400 184 Monitor\nclick 565 235 Monitor\n");
   expectWalkedAndTookTheLamp(all, obx_);
+}
+
+TEST(NewGameMonitor, TheFirstRoomShowsTheMonitorWindowOfAGameThatOpensInModel4) {
+  // The game opens in model 4 already, where "modo= 4" would leave the monitor hidden.
+  taluvin::testing::TestGame game;
+  game.writeLines("jogo.ini", taluvin::templateSettings("jogo", 4));
+  for (const auto& file : taluvin::templateTextFiles("jogo", 4)) game.writeLines(file.name, file.lines);
+  game.start();
+  EXPECT_TRUE(game.player().monitorWindow().isVisible());
 }
 
 TEST(NewGameSettings, EveryLineThePlayerReadsHasAValueAndTheSwitchesAreOn) {

@@ -1,6 +1,9 @@
 // Save slots through the real program: Ctrl+S and Ctrl+L in replays, --list-saves and --load-save,
 // and the slots a restore refuses.
+#include "app/save_slot_actions.h"
+#include "present/command_panel.h"
 #include "present/main_window.h"
+#include "support/named_widgets.h"
 #include "support/program_run.h"
 #include "support/test_game.h"
 
@@ -16,6 +19,7 @@
 
 using taluvin::testing::fileBytes;
 using taluvin::testing::runProgram;
+using taluvin::testing::screenOf;
 using taluvin::testing::TestGame;
 
 namespace {
@@ -106,6 +110,27 @@ TEST(SaveSlots, ARestoredSlotBringsBackRegistersObjectsAndPlaceAndRunsThePlace) 
   EXPECT_LT(thumbnail.width(), 900);
   for (const auto& entry : fs::directory_iterator(slot.substr(0, slot.size() - 2)))
     EXPECT_EQ(entry.path().filename().string().rfind(".tmp-", 0), std::string::npos) << "a temporary was left";
+}
+
+// A room that draws the inventory on the command panel, then a room told on the console that leaves
+// the panel as it was: the slot saved there shows the panel, and so does the game it restores.
+TEST(SaveSlots, ARestoredSlotLooksAsTheScreenDidWhenItWasSaved) {
+  TestGame game;
+  SavesHome home(game);
+  game.settings({{53, "*"}});
+  game.write("start.scp", "modo= 1\nsetpos= sala\nclearfunc 0000FF\nclearbuf 00FF00\nscript escada\n");
+  game.write("escada.scp", "modo= 0\nsetpos= escada\nmsg= Uma escada.\n");
+  game.start();
+  auto panelPixel = [&] { return screenOf(game).panel().panelPicture->picture().pixel(5, 5); };
+  ASSERT_EQ(panelPixel(), qRgb(0, 0, 255));
+  taluvin::saveGameToNextSlot(game.player());
+
+  game.restart();
+  game.clearTrace();
+  ASSERT_TRUE(taluvin::restoreGameFromSlot(game.player(), "1"));
+  EXPECT_TRUE(game.traced("Executando script: escada.scp"));
+  EXPECT_EQ(panelPixel(), qRgb(0, 0, 255)) << "the inventory panel the player saw";
+  EXPECT_EQ(screenOf(game).pictureBuffer().image().pixel(5, 5), qRgb(0, 255, 0));
 }
 
 TEST(SaveSlots, ListSavesPrintsEachSlotAndLoadSaveRestoresOneFromTheCommandLine) {

@@ -1,4 +1,5 @@
 // "linksoff", "linkfunc=" and "click" as script lines: which zones they make, clear and draw.
+#include "present/monitor_window.h"
 #include "present/picture_file.h"
 #include "state/game_session.h"
 #include "support/named_widgets.h"
@@ -133,7 +134,12 @@ TEST(LinkRows, ClickMakesScaledZonesOnTheMonitorInModel4Only) {
              "mode= 4\n"
              "cleartela 0000FF\n"
              "click porta.bmp,sala2,10,20,16,16\n"
+             "savebuf\n"
              "click Sair,fim,100,40\n");
+  // Without "savebuf" the run's end draws the buffer over the picture the zone put on the monitor.
+  game.write("passa.scp",
+             "cleartela 0000FF\n"
+             "click porta.bmp,sala2,10,20,16,16\n");
   game.start();
   EXPECT_TRUE(game.traced("   0: click porta.bmp,sala2"));
   EXPECT_TRUE(game.traced("   1: click falta.bmp <--- arquivo não existe"));
@@ -150,16 +156,24 @@ TEST(LinkRows, ClickMakesScaledZonesOnTheMonitorInModel4Only) {
   EXPECT_EQ(door.width, scaled(16));
   EXPECT_EQ(door.height, scaled(16));
   EXPECT_EQ(door.cursorType, 1);
-  const QImage& monitor = screenOf(game).monitorBuffer().image();
-  // Stretched into the zone, magenta left out.
-  EXPECT_EQ(monitor.pixel(door.left + door.width - 1, door.top + door.height - 1), 0xFF00FF00u);
-  EXPECT_EQ(monitor.pixel(door.left, door.top), 0xFF0000FFu);
-  EXPECT_EQ(monitor.pixel(door.left + door.width + 1, door.top), 0xFF0000FFu);
+  // Stretched into the zone on the monitor picture, magenta left out; "savebuf" kept it in the buffer,
+  // which the run's end showed again.
+  for (const QImage* monitor : {&screenOf(game).monitorBuffer().image(),
+                                &game.player().monitorWindow().monitorPicture->picture()}) {
+    EXPECT_EQ(monitor->pixel(door.left + door.width - 1, door.top + door.height - 1), 0xFF00FF00u);
+    EXPECT_EQ(monitor->pixel(door.left, door.top), 0xFF0000FFu);
+    EXPECT_EQ(monitor->pixel(door.left + door.width + 1, door.top), 0xFF0000FFu);
+  }
   const HotZone& text = slot(game, 1);
   EXPECT_TRUE(text.active);
   EXPECT_EQ(text.firstValue, "Sair");
   EXPECT_EQ(text.left, scaled(100));
   EXPECT_GT(text.width, 0);
+
+  game.run("passa");
+  EXPECT_EQ(game.player().monitorWindow().monitorPicture->picture().pixel(door.left + door.width - 1,
+                                                                           door.top + door.height - 1),
+            0xFF0000FFu);
 }
 
 }  // namespace

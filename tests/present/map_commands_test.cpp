@@ -168,6 +168,13 @@ TEST(MapReveal, ThePieceIsPastedAndTheWholeMapSavedAsBmpForLoadmapToReadBack) {
   EXPECT_EQ(shown.pixel(105, 55), qRgb(0, 200, 0));
   EXPECT_EQ(mapPage(game).mapPicture->size(), QSize(200, 120));
 
+  // A map that cannot be read leaves the one shown, and a piece still lands on it.
+  game.write("perdido.scp", "loadmap= sumiu.bmp\naddmap= 20,20,sala.bmp,revelado.bmp\n");
+  game.run("perdido");
+  EXPECT_EQ(mapPage(game).mapPicture->size(), QSize(200, 120));
+  EXPECT_EQ(mapPage(game).mapPicture->picture().pixel(25, 25), qRgb(0, 200, 0));
+  EXPECT_EQ(mapPage(game).mapPicture->picture().pixel(105, 55), qRgb(0, 200, 0));
+
   game.write("nenhum.scp", "loadmap=\n");
   game.run("nenhum");
   EXPECT_TRUE(mapPage(game).mapPicture->picture().isNull()) << "an empty name empties the map";
@@ -228,6 +235,18 @@ TEST(MapPageRefresh, ASmallMapScrollsOnlyAsFarAsItReaches) {
   EXPECT_TRUE(game.traced("   4: msg= ainda..."));
   EXPECT_EQ(map.scrollOffset(), QPoint(map.mapScroll->horizontalScrollBar()->maximum(),
                                        map.mapScroll->verticalScrollBar()->maximum()));
+}
+
+TEST(MapPageRefresh, AMapSmallerThanTheViewLiesOnSilver) {
+  TestGame game;
+  writeSolid(game, "mapa.bmp", 100, 60, 0xFF204080);
+  game.write("start.scp", "loadmap= mapa.bmp\nshowmap on\n");
+  game.start();
+  MapPage& map = mapPage(game);
+  const QImage shot = map.mapScroll->grab().toImage();
+  ASSERT_GT(shot.width(), 300);
+  EXPECT_EQ(shot.pixel(60, 40), qRgb(0x20, 0x40, 0x80));
+  EXPECT_EQ(shot.pixel(250, 200), qRgb(192, 192, 192));
 }
 
 TEST(MapPageOnOff, OffRestoresEachModelsLayout) {
