@@ -15,6 +15,7 @@ packages=(
   fonts-liberation2 fonts-dejavu-core
   clang libclang-rt-14-dev  # the fuzz targets: clang and its libFuzzer runtime
   python3
+  xvfb xdotool openbox imagemagick  # the checks on a real X server (tests/x11)
 )
 
 missing=()
