@@ -179,12 +179,7 @@ void Player::endProgram() {
 void Player::shutdown() {
   if (shutDown_) return;
   shutDown_ = true;
-  ExitGeometry geometry;
-  geometry.left = main_->x();
-  geometry.top = main_->y();
-  geometry.contentWidth = main_->outerBook()->width();
-  geometry.contentHeight = main_->outerBook()->height();
-  writeExitFiles(session_, geometry);
+  writeExitFiles(session_, windowGeometry());
   // A save that failed since the event loop last ran is still said before the program ends.
   QCoreApplication::sendPostedEvents(main_.get(), QEvent::MetaCall);
 }
@@ -234,6 +229,15 @@ void Player::leaveMonitor() {
   tela->update();
   screen.gameBook()->setCurrentIndex(0);
   monitor().hide();
+}
+
+ExitGeometry Player::windowGeometry() const {
+  ExitGeometry geometry;
+  geometry.left = main_->x();
+  geometry.top = main_->y();
+  geometry.contentWidth = main_->outerBook()->width();
+  geometry.contentHeight = main_->outerBook()->height();
+  return geometry;
 }
 
 void Player::settleAfterRun() { main_->screen().settleAfterRun(); }
