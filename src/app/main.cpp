@@ -151,7 +151,14 @@ int main(int argc, char* argv[]) {
       return 2;
     }
   }
-  if (traceFile) traceFile->attach(player.trace());
+  if (traceFile) {
+    // The player's own line, not a game's marker: English, like its other messages.
+    const long long megabytes = options.traceLimitMb;
+    traceFile->setLimit(static_cast<unsigned long long>(megabytes) * 1024 * 1024,
+                        "taluvin: the trace stops here, at its limit of " + std::to_string(megabytes) +
+                            " MB (--trace-limit)");
+    traceFile->attach(player.trace());
+  }
 
   std::unique_ptr<Replay> replay;
   if (!options.replayFile.empty()) {
