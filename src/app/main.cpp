@@ -12,6 +12,8 @@
 #include "base/text.h"
 #include "script/trace_file.h"
 #include "services/audio_service.h"
+#include "state/folder_lock.h"
+#include "state/state_writer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -29,6 +31,8 @@
 using namespace taluvin;
 
 namespace {
+
+constexpr int kSaveFailedExitCode = 3;
 
 // Folders are native paths: their bytes go to the file system as they are, whatever letters they
 // spell. Only the names scripts give are Windows-1252 text, converted where they are joined.
@@ -130,6 +134,15 @@ int main(int argc, char* argv[]) {
   const std::string programName =
       QFile::encodeName(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName()).toStdString();
 
+  // Playing and restoring a slot write the game's files, so a second program doing either on the
+  // same folder is refused before it reads or writes anything; the other modes only read the
+  // folder, or write elsewhere, and ended above. The lock is held until the program's last save.
+  FolderLock folderLock;
+  if (const std::string inUse = folderLock.take(programFolder); !inUse.empty()) {
+    std::cerr << "taluvin: " << inUse << '\n';
+    return 2;
+  }
+
   // A slot that cannot be restored is refused before anything is shown or written.
   if (!options.loadSave.empty()) {
     if (const std::string refusal = checkSlotToLoad(programFolder, programName, options.loadSave); !refusal.empty()) {
@@ -151,7 +164,14 @@ int main(int argc, char* argv[]) {
       return 2;
     }
   }
-  if (traceFile) traceFile->attach(player.trace());
+  if (traceFile) {
+    // The player's own line, not a game's marker: English, like its other messages.
+    const long long megabytes = options.traceLimitMb;
+    traceFile->setLimit(static_cast<unsigned long long>(megabytes) * 1024 * 1024,
+                        "taluvin: the trace stops here, at its limit of " + std::to_string(megabytes) +
+                            " MB (--trace-limit)");
+    traceFile->attach(player.trace());
+  }
 
   std::unique_ptr<Replay> replay;
   if (!options.replayFile.empty()) {
@@ -195,6 +215,10 @@ int main(int argc, char* argv[]) {
   // Closing the device would wait on the audio thread; the process's end closes it at no cost.
   player.audio().stopForExit();
   if (traceFile) traceFile->flush();
+  // A save that failed was said when it happened; whoever started the program learns it here too,
+  // even when a later save went through, and before learning that a signal ended it: state may be
+  // lost. A program that could not do what it was asked keeps saying that.
+  if (StateWriter::instance().failedWrites() > 0 && code != 2) return kSaveFailedExitCode;
   // Ended by a signal: say so in the exit code, as a shell would for a process the signal killed.
   if (quitSignals.received() != 0) return 128 + quitSignals.received();
   return code;

@@ -11,6 +11,7 @@ const char* usageText() {
          "\n"
          "Options:\n"
          "  --trace FILE    write every trace line to FILE (UTF-8; \"-\" for standard error)\n"
+         "  --trace-limit MB  stop the trace at MB megabytes, with a last line saying so (default 1024)\n"
          "  --start         act as the start click as soon as the window shows\n"
          "  --replay FILE   play the player actions listed in FILE, one per line\n"
          "  --verbose       with --replay: print each action as it is taken, after the comments\n"
@@ -48,6 +49,16 @@ bool readScale(const std::string& text, double& scale) {
   return true;
 }
 
+// A whole number of megabytes within the bounds, nothing after it.
+bool readTraceLimit(const std::string& text, long long& megabytes) {
+  long long value = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, value);
+  if (error != std::errc() || stop != end || value < 1 || value > kMaxTraceLimitMb) return false;
+  megabytes = value;
+  return true;
+}
+
 }  // namespace
 
 ParsedOptions parseOptions(const std::vector<std::string>& args) {
@@ -65,6 +76,15 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
     };
     if (a == "--trace") {
       if (!value(o.traceFile)) return parsed;
+    } else if (a == "--trace-limit") {
+      std::string size;
+      if (!value(size, "a size in megabytes")) return parsed;
+      if (!readTraceLimit(size, o.traceLimitMb)) {
+        parsed.error = "--trace-limit takes a whole number of megabytes from 1 to " + std::to_string(kMaxTraceLimitMb) +
+                       ", not '" + size + "'";
+        parsed.showUsage = false;
+        return parsed;
+      }
     } else if (a == "--replay") {
       if (!value(o.replayFile)) return parsed;
     } else if (a == "--scale") {

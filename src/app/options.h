@@ -10,6 +10,7 @@ namespace taluvin {
 struct Options {
   std::string gameFolder;  // empty: the program's own folder
   std::string traceFile;   // empty: no trace; "-": standard error
+  long long traceLimitMb = 1024;  // --trace-limit: the trace stops growing past this many MB
   std::string replayFile;
   std::string listSavesFolder;  // --list-saves: print that game's save slots and end
   std::string loadSave;         // --load-save: restore this slot and reopen the game at its place
@@ -27,6 +28,9 @@ struct Options {
   // fits the screen, 1 under --headless.
   double scale = 0;
 };
+
+// The sizes --trace-limit accepts, in MB of 1 048 576 bytes: up to a terabyte.
+inline constexpr long long kMaxTraceLimitMb = 1024 * 1024;
 
 // The factors --scale accepts besides "auto".
 inline constexpr double kMinScale = 1;

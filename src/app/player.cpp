@@ -181,12 +181,7 @@ void Player::endProgram() {
 void Player::shutdown() {
   if (shutDown_) return;
   shutDown_ = true;
-  ExitGeometry geometry;
-  geometry.left = main_->x();
-  geometry.top = main_->y();
-  geometry.contentWidth = main_->outerBook()->width();
-  geometry.contentHeight = main_->outerBook()->height();
-  writeExitFiles(session_, geometry);
+  writeExitFiles(session_, windowGeometry());
   // A save that failed since the event loop last ran is still said before the program ends.
   QCoreApplication::sendPostedEvents(main_.get(), QEvent::MetaCall);
 }
@@ -243,6 +238,15 @@ void Player::tellPlayer(const std::string& text) {
   noticeOf(main_.get()).say(shown);
   // In model "4" the monitor covers the main window: the notice goes over what the player sees.
   if (monitor_ && monitor_->isVisible()) noticeOf(monitor_.get()).say(shown);
+}
+
+ExitGeometry Player::windowGeometry() const {
+  ExitGeometry geometry;
+  geometry.left = main_->x();
+  geometry.top = main_->y();
+  geometry.contentWidth = main_->outerBook()->width();
+  geometry.contentHeight = main_->outerBook()->height();
+  return geometry;
 }
 
 void Player::settleAfterRun() { main_->screen().settleAfterRun(); }

@@ -81,6 +81,7 @@ class Player : public RunHooks, public CommandContext {
   void showQuoteText(const std::string& text) override;
   std::string quoteFormForPage(const std::string& line) override;
   void updateScreen() override;
+  ExitGeometry windowGeometry() const override;
   void settleAfterRun() override;
   void letEventsRun() override;
   void showRunAbort(const std::string& message) override;

@@ -1,6 +1,8 @@
 // What a script run asks of the windows; the engine itself never touches a widget.
 #pragma once
 
+#include "state/lifecycle.h"
+
 #include <string>
 
 namespace taluvin {
@@ -20,6 +22,8 @@ class RunHooks {
   virtual std::string quoteFormForPage(const std::string& line) { return line; }
   // End of a run: buffers copied to the visible surfaces.
   virtual void updateScreen() {}
+  // Where the window is and how big its content: the settings lines 0, 1, 11 and 12 a save writes.
+  virtual ExitGeometry windowGeometry() const { return {}; }
   // End of a run, after saving: focus, map refresh, page file and the like.
   virtual void settleAfterRun() {}
   // Waiting commands call this between their short sleeps.

@@ -6,6 +6,7 @@
 #include "script/markup.h"
 #include "script/script_file.h"
 #include "state/game_session.h"
+#include "state/lifecycle.h"
 #include "state/state_writer.h"
 
 namespace taluvin {
@@ -35,10 +36,11 @@ void ScriptRunner::traceHeader(const std::string& name) {
 
 void ScriptRunner::saveState() {
   if (!session_.gameOpen()) return;
-  // Registers and objects of one run land together or not at all.
+  // Registers, objects and the settings naming the place of one run land together or not at all.
   StateSet set;
   set.add(session_.gameFile(".rgs"), session_.registers.lines());
   set.add(session_.gameFile(".obx"), session_.objects.table());
+  addRunSettings(set, session_, hooks_.windowGeometry());
   set.submit();
 }
 

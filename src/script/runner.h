@@ -28,7 +28,7 @@ class ScriptRunner {
   size_t scriptReads() const { return cache_.reads(); }
   // The "Executando script: " header a fresh load writes to the trace.
   void traceHeader(const std::string& name);
-  // Registers and object table written to the game's files, as after every run.
+  // Registers, object table and both settings files written, as after every run.
   void saveState();
 
  private:

@@ -4,6 +4,7 @@
 #include "script/trace_log.h"
 #include "state/state_writer.h"
 
+#include <algorithm>
 #include <fcntl.h>
 #include <string>
 #include <unistd.h>
@@ -54,9 +55,37 @@ void TraceFile::attach(TraceLog& log) {
   log.setFile(this);
 }
 
+void TraceFile::setLimit(unsigned long long bytes, std::string stopLine) {
+  limit_ = bytes;
+  stopLine_ = std::move(stopLine) + '\n';
+}
+
 void TraceFile::writeAll(const char* data, size_t size) {
+  if (failed_ || size == 0) return;
+  if (size + stopLine_.size() > limit_ - written_) [[unlikely]] {
+    writeUpToLimit(data, size);
+    return;
+  }
   // A trace that cannot be written (a full disk) is given up quietly: the game goes on.
-  if (!failed_ && size > 0 && !writeAllBytes(fd_, std::string_view(data, size))) failed_ = true;
+  if (!writeAllBytes(fd_, std::string_view(data, size))) failed_ = true;
+  written_ += size;
+}
+
+void TraceFile::writeUpToLimit(const char* data, size_t size) {
+  // Whole lines up to the room the last line leaves, so the file ends on a line of its own.
+  const unsigned long long left = limit_ - written_;
+  const size_t room =
+      left > stopLine_.size() ? static_cast<size_t>(std::min<unsigned long long>(left - stopLine_.size(), size)) : 0;
+  const size_t lastBreak = std::string_view(data, room).rfind('\n');
+  const size_t whole = lastBreak == std::string_view::npos ? 0 : lastBreak + 1;
+  if (writeAllBytes(fd_, std::string_view(data, whole)) && writeAllBytes(fd_, stopLine_))
+    written_ += whole + stopLine_.size();
+  failed_ = true;
+  // The interpreter need not build lines nobody reads: the log lets the file go.
+  if (log_) {
+    log_->setFile(nullptr);
+    log_ = nullptr;
+  }
 }
 
 }  // namespace taluvin

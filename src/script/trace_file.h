@@ -36,6 +36,9 @@ class TraceFile {
     used_ = static_cast<size_t>(end - buffer_.get());
   }
   void flush();
+  // A loop traced for minutes writes gigabytes: past this many bytes the file gets a last line
+  // saying it stopped, and nothing more. The check is made where the buffer goes out, never per line.
+  void setLimit(unsigned long long bytes, std::string stopLine);
   // Sends log's lines here and flushes here when log is flushed, until this file is gone.
   void attach(TraceLog& log);
 
@@ -43,13 +46,17 @@ class TraceFile {
   TraceFile(int fd, bool owned, bool eachLine);
   void lineWithoutRoom(std::string_view cp1252);
   void writeAll(const char* data, size_t size);
+  void writeUpToLimit(const char* data, size_t size);
 
   static constexpr size_t kBufferSize = 64 * 1024;
   int fd_;
   TraceLog* log_ = nullptr;
   bool owned_;
   bool eachLine_;
-  bool failed_ = false;
+  bool failed_ = false;  // or stopped at the limit: nothing more is written
+  unsigned long long limit_ = ~0ULL;
+  unsigned long long written_ = 0;
+  std::string stopLine_;  // UTF-8, with its line break
   std::unique_ptr<char[]> buffer_;
   size_t room_;  // what line() may fill: the buffer, or nothing for a file written line by line
   size_t used_ = 0;

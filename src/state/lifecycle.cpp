@@ -117,17 +117,37 @@ void putSessionLines(Settings& settings, const GameSession& s) {
   settings.set(95, s.carriedLine95);
 }
 
-void writeExitFiles(GameSession& s, const ExitGeometry& g) {
-  // A folder holding no game (neither the program's settings file nor a start script) was named
-  // by mistake: it is left exactly as it was.
-  if (!fileExists(s.programSettingsPath()) && !fileExists(s.ProgramFolder + "start.scp")) return;
-  auto& st = s.settings;
+namespace {
+
+void putExitLines(Settings& st, const GameSession& s, const ExitGeometry& g) {
   st.padForWriting();
   st.set(0, std::to_string(g.left));
   st.set(1, std::to_string(g.top));
   putSessionLines(st, s);
   st.set(11, std::to_string(g.contentWidth));
   st.set(12, std::to_string(g.contentHeight));
+}
+
+}  // namespace
+
+void addRunSettings(StateSet& set, const GameSession& s, const ExitGeometry& g) {
+  // A "defini=" change lasts until the game is opened again, and opening reads this very file: it
+  // keeps the lines it was opened with, and gets those the exit steps fill in. The program's own
+  // settings file is the exit steps' alone; a resume reads the game's.
+  Settings written;
+  written.assign(s.settings.loadedLines());
+  putExitLines(written, s, g);
+  // The writer leaves the file alone when it already holds these bytes, so a run that changed none
+  // of the lines does not write it; one whose save failed is written again by the next run.
+  set.add(s.gameFile(".ini"), written.lines());
+}
+
+void writeExitFiles(GameSession& s, const ExitGeometry& g) {
+  // A folder holding no game (neither the program's settings file nor a start script) was named
+  // by mistake: it is left exactly as it was.
+  if (!fileExists(s.programSettingsPath()) && !fileExists(s.ProgramFolder + "start.scp")) return;
+  auto& st = s.settings;
+  putExitLines(st, s, g);
   StateSet files;
   files.add(s.programSettingsPath(), st.lines());
   // Before a game is opened its folder is unknown; its files are left alone rather than

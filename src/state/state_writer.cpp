@@ -135,6 +135,11 @@ void StateWriter::setFailureReport(std::function<void(const std::string&)> repor
   report_ = std::move(report);
 }
 
+long long StateWriter::failedWrites() {
+  std::lock_guard lock(mutex_);
+  return failures_;
+}
+
 void StateWriter::submit(StateSet set) {
   {
     std::lock_guard lock(mutex_);
@@ -167,6 +172,7 @@ void StateWriter::loop() {
     inFlight_.clear();
     writing_ = false;
     // A full disk fails every save until space is made: the player hears of it once, not per run.
+    if (!failure.empty()) ++failures_;
     if (failure.empty()) {
       failing_ = false;
     } else if (!failing_) {

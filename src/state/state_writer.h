@@ -51,6 +51,9 @@ class StateWriter {
   // Called on the writer's thread with a one-line message when a set could not be written; once, until
   // a set is written again.
   void setFailureReport(std::function<void(const std::string&)> report);
+  // Writes that failed since the program started, the ones not reported again included: a program
+  // that lost a save must not end as if it had saved everything.
+  long long failedWrites();
 
   // A set a killed program left half renamed is completed; temporaries it left beside the given state
   // files (all in one folder) are removed.
@@ -87,6 +90,7 @@ class StateWriter {
   std::thread thread_;
   std::function<void(const std::string&)> report_;
   bool failing_ = false;  // the last set failed and was reported
+  long long failures_ = 0;
 };
 
 // Writes every byte to the descriptor, again after an interrupted write; false on a failure (errno says).

@@ -89,6 +89,65 @@ TEST(TraceFile, AFolderThatCannotHoldTheFileIsRefusedAtOnce) {
   EXPECT_NE(run.err.find("cannot write the trace file"), std::string::npos) << run.err;
 }
 
+TEST(TraceFile, ALimitEndsTheFileWithWholeLinesAndALastLineAndLetsTheLogGo) {
+  TestGame game;
+  const std::string path = game.folder() + "trace.txt";
+  auto file = TraceFile::create(path);
+  ASSERT_TRUE(file);
+  file->setLimit(100000, "stopped");
+  TraceLog log;
+  file->attach(log);
+  std::string expected;
+  for (int i = 0; log.enabled() && i < 100000; ++i) {
+    const std::string line = "   " + std::to_string(i) + ": reg+ 1,1";
+    log.line(line);
+    expected += line + "\n";
+  }
+  log.flush();
+  // Lines go out a buffer at a time; the one that would pass the limit was cut at a line's end.
+  EXPECT_FALSE(log.enabled());
+  const std::string written = fileBytes(path);
+  EXPECT_LE(written.size(), 100000u);
+  EXPECT_GT(written.size(), 90000u);
+  const std::string last = "stopped\n";
+  ASSERT_GE(written.size(), last.size());
+  EXPECT_EQ(written.substr(written.size() - last.size()), last);
+  const std::string lines = written.substr(0, written.size() - last.size());
+  EXPECT_EQ(expected.compare(0, lines.size(), lines), 0);
+  EXPECT_EQ(lines.back(), '\n');
+  log.line("after the limit");
+  file.reset();
+  EXPECT_EQ(fileBytes(path), written);
+}
+
+TEST(TraceFile, TraceLimitKeepsALoopingTraceNearItAndRefusesBadSizes) {
+  TestGame game;
+  // About fifteen bytes of trace a turn: some nine megabytes in all.
+  game.write("start.scp", ":volta\nreg+ 1,1\nifreg< 1,600000,volta\nreg= 2,fim\n");
+  const std::string path = game.folder() + "trace.txt";
+  const auto run = taluvin::testing::runProgram({game.folder(), "--headless", "--start", "--trace", path, "--trace-limit", "5"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(game.readLines("jogo.rgs")[2], "fim");  // the game ran to its end, untraced past the limit
+  const std::string written = fileBytes(path);
+  constexpr size_t kLimit = 5 * 1024 * 1024;
+  EXPECT_LE(written.size(), kLimit);
+  EXPECT_GT(written.size(), kLimit - 70 * 1024);
+  const std::string last = "taluvin: the trace stops here, at its limit of 5 MB (--trace-limit)\n";
+  ASSERT_GT(written.size(), last.size());
+  EXPECT_EQ(written.substr(written.size() - last.size()), last);
+
+  for (const char* bad : {"0", "-3", "abc", "1.5", "", "5MB", "1048577"}) {
+    SCOPED_TRACE(bad);
+    const auto refused = taluvin::testing::runProgram({game.folder(), "--headless", "--trace-limit", bad});
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_NE(refused.err.find("--trace-limit takes a whole number of megabytes from 1 to 1048576, not '" +
+                               std::string(bad) + "'"),
+              std::string::npos)
+        << refused.err;
+  }
+  EXPECT_EQ(taluvin::testing::runProgram({game.folder(), "--trace-limit"}).exitCode, 2);
+}
+
 TEST(Text, Windows1252ToUtf8MatchesQtWhereverTheHighBytesFall) {
   // ASCII runs are copied in blocks of sixteen and eight bytes, the last block overlapping bytes
   // already written: one or two high bytes at every pair of places of every length up to past two

@@ -2,10 +2,12 @@
 #include "present/main_window.h"
 #include "present/picture_file.h"
 #include "state/lifecycle.h"
+#include "state/state_writer.h"
 #include "support/test_game.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using taluvin::testing::TestGame;
 
@@ -34,6 +36,52 @@ TEST(Lifecycle, ExitWritesBothSettingsFilesWith101LinesAndCarriesLine95) {
   EXPECT_EQ(game.readLines("jogo.rgs").size(), 21u);
 }
 
+TEST(Lifecycle, EachRunSavesTheGamesSettingsAsTheExitWouldButForDefiniAndTheExitWritesAsBefore) {
+  TestGame game;
+  std::vector<std::string> program(96);
+  program[4] = "jogo";
+  program[95] = "guardado";
+  game.writeLines("taluvin.ini", program);
+  std::vector<std::string> own(96);
+  own[4] = "jogo";
+  own[5] = "20";
+  own[10] = "sala";
+  own[95] = "do jogo";
+  game.writeLines("jogo.ini", own);
+  game.write("start.scp", "setpos= sala2\nretscp= volta\ndefini= 60,azul\n");
+  game.write("sala2.scp", "/ sala2\n");
+  game.start();
+  taluvin::StateWriter::instance().drain();
+  auto afterRun = game.readLines("jogo.ini");
+  ASSERT_EQ(afterRun.size(), 101u);
+  EXPECT_EQ(afterRun[10], "sala2");
+  EXPECT_EQ(afterRun[8], "volta");
+  EXPECT_EQ(afterRun[7], "start");
+  EXPECT_EQ(afterRun[95], "guardado");
+  EXPECT_EQ(afterRun[11], "900");
+  // A "defini=" change lasts until the game is opened again, which reads this file.
+  EXPECT_EQ(afterRun[60], "");
+  // The program's own settings are the exit steps' to write.
+  EXPECT_EQ(game.readLines("taluvin.ini"), program);
+  // Nor are the settings in memory padded or filled by a run.
+  EXPECT_EQ(game.player().session().settings.lines().size(), 96u);
+  EXPECT_EQ(game.player().session().settings.line(10), "sala");
+
+  // A run that leaves every line as it was does not write the file again.
+  struct stat before {};
+  ASSERT_EQ(::stat((game.folder() + "jogo.ini").c_str(), &before), 0);
+  game.run("start");
+  taluvin::StateWriter::instance().drain();
+  struct stat after {};
+  ASSERT_EQ(::stat((game.folder() + "jogo.ini").c_str(), &after), 0);
+  EXPECT_EQ(after.st_ino, before.st_ino);
+
+  game.quit();
+  afterRun[60] = "azul";
+  EXPECT_EQ(game.readLines("jogo.ini"), afterRun);
+  EXPECT_EQ(game.readLines("taluvin.ini"), afterRun);
+}
+
 TEST(Lifecycle, ShortOrMissingSettingsReadAsEmptyLines) {
   TestGame game;
   game.writeLines("jogo.ini", {"", "", "", "", "jogo"});
@@ -51,6 +99,8 @@ TEST(Lifecycle, ResumeRunsThePlaceOrStartWhenThereIsNone) {
   game.write("sala.scp", "nasala\n");
   game.player().resume();
   EXPECT_TRUE(game.traced("   0: inicio "));
+  // The start run's save, settings included, is on disk before the place is written over it.
+  taluvin::StateWriter::instance().drain();
   game.settings({{10, "sala"}});
   game.clearTrace();
   game.player().resume();
