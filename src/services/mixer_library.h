@@ -13,6 +13,8 @@ struct MixerLibrary {
   decltype(&::SDL_InitSubSystem) InitSubSystem;
   decltype(&::SDL_QuitSubSystem) QuitSubSystem;
   decltype(&::SDL_GetError) GetError;
+  decltype(&::SDL_GetMemoryFunctions) GetMemoryFunctions;
+  decltype(&::SDL_SetMemoryFunctions) SetMemoryFunctions;
   decltype(&::Mix_OpenAudio) OpenAudio;
   decltype(&::Mix_CloseAudio) CloseAudio;
   decltype(&::Mix_AllocateChannels) AllocateChannels;
