@@ -106,16 +106,26 @@ std::optional<uint32_t> waveSampleRate(const std::string& path) {
 }
 
 Mix_Chunk* loadBoundedEffect(const MixerLibrary& mix, const std::string& path, std::string* problem) {
+  std::string reason;
+  Mix_Chunk* chunk = nullptr;
   if (const auto rate = waveSampleRate(path); rate && (*rate < kLeastEffectRate || *rate > kMostEffectRate)) {
-    if (problem) *problem = rateProblem(*rate);
-    return nullptr;
+    reason = rateProblem(*rate);
+  } else if (SDL_RWops* file = mix.RWFromFile(path.c_str(), "rb"); !file) {
+    reason = mix.GetError();
+  } else {
+    bool refused = false;
+    {
+      const EffectLoadScope scope;
+      chunk = mix.LoadWAV_RW(file, 0);
+      refused = scope.refused();
+    }
+    // Closed here: asked to close it, the library leaves a file of a kind it does not know open.
+    mix.RWclose(file);
+    if (!chunk)
+      reason = refused ? "converted for playing it would take more than " + std::to_string(kMostEffectBytes >> 20) + " MB"
+                       : std::string(mix.GetError());
   }
-  const EffectLoadScope scope;
-  Mix_Chunk* chunk = mix.LoadWAV(path.c_str());
-  if (!chunk && problem)
-    *problem = scope.refused() ? "converted for playing it would take more than " +
-                                     std::to_string(kMostEffectBytes >> 20) + " MB"
-                               : std::string(mix.GetError());
+  if (problem) *problem = reason;
   return chunk;
 }
 

@@ -34,7 +34,9 @@ bool resolveAll(void* library, MixerLibrary& m, std::string& missing) {
   all &= resolve(library, "Mix_OpenAudio", m.OpenAudio, missing);
   all &= resolve(library, "Mix_CloseAudio", m.CloseAudio, missing);
   all &= resolve(library, "Mix_AllocateChannels", m.AllocateChannels, missing);
-  all &= resolve(library, "Mix_LoadWAV", m.LoadWAV, missing);
+  all &= resolve(library, "SDL_RWFromFile", m.RWFromFile, missing);
+  all &= resolve(library, "SDL_RWclose", m.RWclose, missing);
+  all &= resolve(library, "Mix_LoadWAV_RW", m.LoadWAV_RW, missing);
   all &= resolve(library, "Mix_FreeChunk", m.FreeChunk, missing);
   all &= resolve(library, "Mix_PlayChannel", m.PlayChannel, missing);
   all &= resolve(library, "Mix_HaltChannel", m.HaltChannel, missing);
