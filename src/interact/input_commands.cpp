@@ -55,7 +55,9 @@ Flow cmdRegisterInput(ScriptInterpreter& ip) {
   s.typing.registerInput = {reg, resolveScriptAlias(s, ip.arg(6))};
   QPlainTextEdit* box = panel.registerInput();
   box->setPlainText(toQt(s.registers.at(reg)));
-  box->setGeometry(toIntOr(ip.arg(2), 0), toIntOr(ip.arg(3), 0), toIntOr(ip.arg(4), 0), toIntOr(ip.arg(5), 0));
+  // Cut to the budget: the box's far edges are computed from its corner and size.
+  box->setGeometry(commandPosition(ip.Trace, toIntOr(ip.arg(2), 0)), commandPosition(ip.Trace, toIntOr(ip.arg(3), 0)),
+                   commandSide(ip.Trace, toIntOr(ip.arg(4), 0)), commandSide(ip.Trace, toIntOr(ip.arg(5), 0)));
   box->moveCursor(QTextCursor::End);
   using Mode = TypingState::MonitorInputMode;
   s.typing.monitorInputMode = Mode::Register;

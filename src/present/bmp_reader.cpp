@@ -1,4 +1,4 @@
-// Our own reader for uncompressed Windows and OS/2 BMP files of 1, 4, 8, 16, 24 and 32 bits.
+// Our own reader for Windows and OS/2 BMP files of 1, 4, 8, 16, 24 and 32 bits, run-length ones too.
 #include "present/picture_decoders.h"
 
 #include <array>
@@ -20,6 +20,11 @@ constexpr uint32_t kOs2HeaderSize = 12;
 constexpr uint32_t kWindowsHeaderSize = 40;
 // Colour tables beyond what 8 bits can index are never used, only skipped.
 constexpr uint32_t kMaxPaletteEntries = 256;
+// A run of two bytes paints at most 255 pixels, and an end of picture leaves the rest blank, so a
+// run-length picture up to this size is allowed whatever the file's length; a larger one must be
+// one its data could paint with runs alone.
+constexpr int64_t kRunLengthPixelsAlwaysAllowed = int64_t{4} << 20;
+constexpr int64_t kRunLengthPixelsPerByte = 255 / 2;
 
 uint32_t le16(const uint8_t* bytes) { return bytes[0] | uint32_t{bytes[1]} << 8; }
 uint32_t le32(const uint8_t* bytes) { return le16(bytes) | le16(bytes + 2) << 16; }
@@ -92,10 +97,12 @@ std::string readLayout(FILE* file, BmpLayout& layout) {
   }
   layout.paletteOffset = int64_t{14} + infoSize;
 
-  if (layout.compression == kRunLength8 || layout.compression == kRunLength4)
-    return "BMP: run-length compressed files are not supported";
   const bool bitFields = layout.compression == kBitFields || layout.compression == kAlphaBitFields;
-  if (layout.compression != kUncompressed && !bitFields) return "BMP: unsupported compression";
+  const bool runLength = layout.compression == kRunLength8 || layout.compression == kRunLength4;
+  if (layout.compression != kUncompressed && !bitFields && !runLength) return "BMP: unsupported compression";
+  if ((layout.compression == kRunLength8 && layout.bitsPerPixel != 8) ||
+      (layout.compression == kRunLength4 && layout.bitsPerPixel != 4))
+    return "BMP: unsupported compression";
 
   switch (layout.bitsPerPixel) {
     case 1: case 4: case 8: {
@@ -180,6 +187,104 @@ void convertRow(const uint8_t* source, const BmpLayout& layout, const std::vecto
   }
 }
 
+// Rows are padded to whole 32-bit words.
+int64_t rowStride(const BmpLayout& layout) { return (layout.width * layout.bitsPerPixel + 31) / 32 * 4; }
+
+bool runLength(const BmpLayout& layout) {
+  return layout.compression == kRunLength8 || layout.compression == kRunLength4;
+}
+
+// Why a file is too short for the picture it declares, asked before its rows are allocated.
+std::string dataError(const BmpLayout& layout, int64_t height, int64_t fileBytes) {
+  const int64_t pixels = layout.width * height;
+  if (!runLength(layout))
+    return pictureDataError(layout.width, height, fileBytes, layout.pixelOffset + rowStride(layout) * height);
+  if (pixels <= kRunLengthPixelsAlwaysAllowed) return {};
+  return pictureDataError(layout.width, height, fileBytes, layout.pixelOffset + pixels / kRunLengthPixelsPerByte);
+}
+
+std::string readUncompressedRows(FILE* file, const BmpLayout& layout, const std::vector<RgbColour>& palette,
+                                 QImage& image) {
+  const bool topDown = layout.height < 0;
+  const int64_t height = topDown ? -layout.height : layout.height;
+  std::vector<uint8_t> row(static_cast<size_t>(rowStride(layout)));
+  for (int64_t stored = 0; stored < height; ++stored) {
+    if (!readExactly(file, row.data(), row.size())) return "BMP: the file is truncated";
+    const int64_t y = topDown ? stored : height - 1 - stored;
+    convertRow(row.data(), layout, palette, image.scanLine(static_cast<int>(y)));
+  }
+  return {};
+}
+
+// Run-length rows: pairs of a count and a colour index (two indices in 4 bits), or a zero and a
+// code: 0 ends the row, 1 the picture, 2 moves by the two bytes after it, and from 3 on that many
+// indices follow as they are, padded to an even number of bytes. Pixels no run paints keep the
+// first palette colour, as in a picture decoded into a fresh index plane. Runs past the row's end
+// are cut there and a move past the last row ends the picture; data ending before the picture does
+// is a truncated file, refused like an uncompressed one.
+std::string readRunLengthRows(FILE* file, const BmpLayout& layout, const std::vector<RgbColour>& palette,
+                              QImage& image) {
+  const int64_t width = layout.width;
+  const bool topDown = layout.height < 0;
+  const int64_t height = topDown ? -layout.height : layout.height;
+  const bool nibbles = layout.compression == kRunLength4;
+  const auto colourAt = [&palette](uint32_t index) { return index < palette.size() ? palette[index] : RgbColour{}; };
+  const RgbColour blank = colourAt(0);
+  image.fill(QColor(blank.red, blank.green, blank.blue));
+
+  int64_t x = 0;
+  int64_t stored = 0;  // rows in the file's order
+  uchar* row = nullptr;
+  const auto startRow = [&] {
+    row = stored < height ? image.scanLine(static_cast<int>(topDown ? stored : height - 1 - stored)) : nullptr;
+  };
+  const auto paint = [&](uint32_t index) {
+    if (x >= width) return;
+    const RgbColour colour = colourAt(index);
+    putRgb(row + 3 * x, colour.red, colour.green, colour.blue);
+    ++x;
+  };
+  const auto indexOf = [nibbles](uint8_t byte, int i) -> uint32_t {
+    if (!nibbles) return byte;
+    return i % 2 == 0 ? byte >> 4 : byte & 0x0F;
+  };
+  const std::string truncated = "BMP: the file is truncated";
+  std::array<uint8_t, 256> literal{};
+  startRow();
+  while (row) {
+    uint8_t pair[2];
+    if (!readExactly(file, pair, sizeof pair)) return truncated;
+    if (pair[0] > 0) {
+      for (int i = 0; i < pair[0]; ++i) paint(indexOf(pair[1], i));
+      continue;
+    }
+    switch (pair[1]) {
+      case 0:
+        x = 0;
+        ++stored;
+        startRow();
+        break;
+      case 1:
+        return {};
+      case 2: {
+        uint8_t move[2];
+        if (!readExactly(file, move, sizeof move)) return truncated;
+        x = std::min<int64_t>(x + move[0], width);
+        stored += move[1];
+        startRow();
+        break;
+      }
+      default: {
+        const int count = pair[1];
+        const size_t bytes = nibbles ? size_t(count + 1) / 2 : size_t(count);
+        if (!readExactly(file, literal.data(), bytes + bytes % 2)) return truncated;
+        for (int i = 0; i < count; ++i) paint(indexOf(literal[size_t(nibbles ? i / 2 : i)], i));
+      }
+    }
+  }
+  return {};
+}
+
 }  // namespace
 
 PictureLoad readBmpFile(const std::string& utf8Path) {
@@ -187,29 +292,19 @@ PictureLoad readBmpFile(const std::string& utf8Path) {
   if (!file) return openFailure("BMP");
   BmpLayout layout;
   if (std::string error = readLayout(file.get(), layout); !error.empty()) return pictureFailure(error);
-
-  const bool topDown = layout.height < 0;
-  const int64_t height = topDown ? -layout.height : layout.height;
-  // Rows are padded to whole 32-bit words. Nothing is compressed, so a file too short for its rows
-  // is refused before they are allocated.
-  const size_t stride = static_cast<size_t>((layout.width * layout.bitsPerPixel + 31) / 32 * 4);
-  if (std::string error = pictureDataError(layout.width, height, pictureFileBytes(utf8Path),
-                                           layout.pixelOffset + static_cast<int64_t>(stride) * height);
-      !error.empty())
+  const int64_t height = layout.height < 0 ? -layout.height : layout.height;
+  if (std::string error = dataError(layout, height, pictureFileBytes(utf8Path)); !error.empty())
     return pictureFailure("BMP: " + error);
   std::vector<RgbColour> palette;
   if (std::string error = readPalette(file.get(), layout, palette); !error.empty()) return pictureFailure(error);
   PictureLoad loaded;
   if (std::string error = allocatePicture(loaded.image, layout.width, height); !error.empty())
     return pictureFailure("BMP: " + error);
-  std::vector<uint8_t> row(stride);
   if (std::fseek(file.get(), static_cast<long>(layout.pixelOffset), SEEK_SET) != 0)
     return pictureFailure("BMP: the file is truncated");
-  for (int64_t stored = 0; stored < height; ++stored) {
-    if (!readExactly(file.get(), row.data(), stride)) return pictureFailure("BMP: the file is truncated");
-    const int64_t y = topDown ? stored : height - 1 - stored;
-    convertRow(row.data(), layout, palette, loaded.image.scanLine(static_cast<int>(y)));
-  }
+  const std::string error = runLength(layout) ? readRunLengthRows(file.get(), layout, palette, loaded.image)
+                                              : readUncompressedRows(file.get(), layout, palette, loaded.image);
+  if (!error.empty()) return pictureFailure(error);
   return loaded;
 }
 

@@ -32,10 +32,15 @@ void addStripLine(Screen& screen, const std::string& text) {
   screen.picturePage().appendStripLine(toQt(text));
 }
 
+// Slots 4..7 cut to the position budget, so the far edges computed from them stay in the int range.
+int boundedSlot(ScriptInterpreter& ip, int slot, int fallback) {
+  return boundedCoordinate(toIntOr(ip.arg(slot), fallback));
+}
+
 void showObjectPicture(ScriptInterpreter& ip, const std::string& shape, const std::string& target) {
   Screen& screen = ip.context().screen();
-  const QRect rect(toIntOr(ip.arg(4), 0), toIntOr(ip.arg(5), 0), toIntOr(ip.arg(6), kDefaultShapeSize),
-                   toIntOr(ip.arg(7), kDefaultShapeSize));
+  const QRect rect(boundedSlot(ip, 4, 0), boundedSlot(ip, 5, 0), boundedSlot(ip, 6, kDefaultShapeSize),
+                   boundedSlot(ip, 7, kDefaultShapeSize));
   const QImage& picture = loadIntoLoadingImage(screen, shape);
   if (target == "tel") {
     drawPicture(screen.pictureBuffer().image(), picture, rect);
@@ -49,10 +54,10 @@ void showObjectPicture(ScriptInterpreter& ip, const std::string& shape, const st
 
 void showObjectTitleOnBuffer(ScriptInterpreter& ip, Buffer& buffer, const std::string& title, bool clipped) {
   GameSession& s = ip.session();
-  const int x = toIntOr(ip.arg(4), 0), y = toIntOr(ip.arg(5), 0);
-  const QRect clip(x, y, toIntOr(ip.arg(6), buffer.width()), toIntOr(ip.arg(7), buffer.height()));
+  const int x = boundedSlot(ip, 4, 0), y = boundedSlot(ip, 5, 0);
+  const QRect clip(x, y, boundedSlot(ip, 6, buffer.width()), boundedSlot(ip, 7, buffer.height()));
   QFont font = styleFont(s);
-  font.setPixelSize(std::max(1, font.pixelSize() + toIntOr(ip.arg(8), 0)));
+  font.setPixelSize(std::max(1, boundedFontSize(int64_t{font.pixelSize()} + toIntOr(ip.arg(8), 0))));
   const QColor colour = ip.arg(9).empty() ? paintColor(s.screen.style.text) : paintColor(ip.arg(9));
   QPainter painter(&buffer.image());
   if (clipped) painter.setClipRect(clip);

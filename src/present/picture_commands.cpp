@@ -99,11 +99,13 @@ void displayText(ScriptInterpreter& ip) {
     ip.Trace += kNoTarget;
     return;
   }
-  const int x = numberOrAbort(ip.arg(3), 0);
-  const int y = numberOrAbort(ip.arg(4), 0);
-  if (ip.Trace.on()) ip.Trace += "," + std::to_string(x) + "," + std::to_string(y);
+  const int givenX = numberOrAbort(ip.arg(3), 0);
+  const int givenY = numberOrAbort(ip.arg(4), 0);
+  if (ip.Trace.on()) ip.Trace += "," + std::to_string(givenX) + "," + std::to_string(givenY);
+  // Cut to the budget before the box's width and rows are computed from them.
+  const int x = commandPosition(ip.Trace, givenX), y = commandPosition(ip.Trace, givenY);
   const TextStyle& style = s.screen.style;
-  const int size = numberOrAbort(ip.arg(7), style.size);
+  const int size = commandFontSize(ip.Trace, numberOrAbort(ip.arg(7), style.size));
   const std::string colour = ip.arg(8).empty() ? style.text : ip.arg(8);
   const std::string letters = ip.arg(9).empty() ? std::string("biu") : ip.arg(9);
   const bool screenTarget = target == Surface::PictureScreen;
@@ -231,9 +233,11 @@ Flow cmdHud(ScriptInterpreter& ip) {
     drawHudIntoBuffer(screen);
     return Flow::Done;
   }
-  hud.x = toIntOr(what, 0);
-  hud.y = toIntOr(ip.arg(2), 0);
-  if (ip.Trace.on()) ip.Trace += std::to_string(hud.x) + "," + std::to_string(hud.y);
+  const int x = toIntOr(what, 0), y = toIntOr(ip.arg(2), 0);
+  if (ip.Trace.on()) ip.Trace += std::to_string(x) + "," + std::to_string(y);
+  // The HUD's far corner is computed from its position whenever it is drawn.
+  hud.x = commandPosition(ip.Trace, x);
+  hud.y = commandPosition(ip.Trace, y);
   return Flow::Done;
 }
 

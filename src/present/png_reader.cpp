@@ -14,8 +14,10 @@ namespace {
 
 // Deflate never expands one byte of compressed data into more than 1032 bytes.
 constexpr int64_t kDeflateMostBytesPerByte = 1032;
-// Text and profile chunks are read whole; none of a game picture's needs more.
+// The chunks still read whole (the palette and its transparency) are far smaller than this.
 constexpr png_alloc_size_t kMostChunkBytes = 8'000'000;
+// Skipped chunks are never kept, so none counts against this; it bounds libpng's own list anyway.
+constexpr png_uint_32 kMostKeptChunks = 64;
 
 // libpng leaves by longjmp, which skips destructors, so everything owning memory lives here,
 // in the caller's frame, and is released by this destructor whichever way decoding ends.
@@ -60,6 +62,11 @@ bool decodePng(PngDecode& decode, int64_t fileBytes) {
   png_init_io(decode.png, decode.file);
   png_set_user_limits(decode.png, kMaxPictureSide, kMaxPictureSide);
   png_set_chunk_malloc_max(decode.png, kMostChunkBytes);
+  png_set_chunk_cache_max(decode.png, kMostKeptChunks);
+  // Only the header, palette, transparency and pixels make the picture. Text, profiles and the
+  // rest are skipped unread: libpng only warns of a chunk longer than the limit and would still
+  // allocate the length a few bytes of header claim.
+  png_set_keep_unknown_chunks(decode.png, PNG_HANDLE_CHUNK_NEVER, nullptr, -1);
   png_read_info(decode.png, decode.info);
 
   // Judged on the file's own pixel layout, before transformations widen it.

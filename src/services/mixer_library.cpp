@@ -1,6 +1,8 @@
 // Loading SDL_mixer by name and resolving the entries the player calls.
 #include "services/mixer_library.h"
 
+#include "services/effect_limits.h"
+
 #include <dlfcn.h>
 
 #include <cstdio>
@@ -27,10 +29,14 @@ bool resolveAll(void* library, MixerLibrary& m, std::string& missing) {
   all &= resolve(library, "SDL_InitSubSystem", m.InitSubSystem, missing);
   all &= resolve(library, "SDL_QuitSubSystem", m.QuitSubSystem, missing);
   all &= resolve(library, "SDL_GetError", m.GetError, missing);
+  all &= resolve(library, "SDL_GetMemoryFunctions", m.GetMemoryFunctions, missing);
+  all &= resolve(library, "SDL_SetMemoryFunctions", m.SetMemoryFunctions, missing);
   all &= resolve(library, "Mix_OpenAudio", m.OpenAudio, missing);
   all &= resolve(library, "Mix_CloseAudio", m.CloseAudio, missing);
   all &= resolve(library, "Mix_AllocateChannels", m.AllocateChannels, missing);
-  all &= resolve(library, "Mix_LoadWAV", m.LoadWAV, missing);
+  all &= resolve(library, "SDL_RWFromFile", m.RWFromFile, missing);
+  all &= resolve(library, "SDL_RWclose", m.RWclose, missing);
+  all &= resolve(library, "Mix_LoadWAV_RW", m.LoadWAV_RW, missing);
   all &= resolve(library, "Mix_FreeChunk", m.FreeChunk, missing);
   all &= resolve(library, "Mix_PlayChannel", m.PlayChannel, missing);
   all &= resolve(library, "Mix_HaltChannel", m.HaltChannel, missing);
@@ -62,6 +68,7 @@ const MixerLibrary* load() {
   // program handles them, so Ctrl-C and a polite kill end it through its exit steps.
   if (auto setHint = reinterpret_cast<decltype(&::SDL_SetHint)>(dlsym(handle, "SDL_SetHint")))
     setHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  boundEffectAllocations(library);
   return &library;
 }
 

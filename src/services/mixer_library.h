@@ -13,10 +13,14 @@ struct MixerLibrary {
   decltype(&::SDL_InitSubSystem) InitSubSystem;
   decltype(&::SDL_QuitSubSystem) QuitSubSystem;
   decltype(&::SDL_GetError) GetError;
+  decltype(&::SDL_GetMemoryFunctions) GetMemoryFunctions;
+  decltype(&::SDL_SetMemoryFunctions) SetMemoryFunctions;
   decltype(&::Mix_OpenAudio) OpenAudio;
   decltype(&::Mix_CloseAudio) CloseAudio;
   decltype(&::Mix_AllocateChannels) AllocateChannels;
-  decltype(&::Mix_LoadWAV) LoadWAV;
+  decltype(&::SDL_RWFromFile) RWFromFile;
+  decltype(&::SDL_RWclose) RWclose;
+  decltype(&::Mix_LoadWAV_RW) LoadWAV_RW;
   decltype(&::Mix_FreeChunk) FreeChunk;
   decltype(&::Mix_PlayChannel) PlayChannel;
   decltype(&::Mix_HaltChannel) HaltChannel;

@@ -1,11 +1,16 @@
 // Decoded effects kept by path, checked against the file at each use, least recently used evicted first.
 #include "services/sound_cache.h"
 
+#include "services/effect_limits.h"
 #include "services/mixer_library.h"
 
 namespace taluvin {
 
 namespace {
+
+// What remembering a file that cannot be played counts against the budget: it holds no sound, but
+// must be let go like the rest.
+constexpr size_t kRefusalBytes = 256;
 
 bool playingSomewhere(const MixerLibrary& mix, const Mix_Chunk* chunk) {
   const int channels = mix.AllocateChannels(-1);
@@ -17,11 +22,14 @@ bool playingSomewhere(const MixerLibrary& mix, const Mix_Chunk* chunk) {
 }  // namespace
 
 // Only a loaded library makes chunks, so one is there to free them; a chunk still playing is
-// passed over, since freeing it would cut it off.
+// passed over, since freeing it would cut it off. A file that cannot be played is kept as no chunk.
 SoundCache::SoundCache(size_t byteBudget)
     : cache_(
-          byteBudget, [](Mix_Chunk*& chunk) { mixerLibrary()->FreeChunk(chunk); },
-          [](Mix_Chunk* const& chunk) { return !playingSomewhere(*mixerLibrary(), chunk); }) {}
+          byteBudget,
+          [](Mix_Chunk*& chunk) {
+            if (chunk) mixerLibrary()->FreeChunk(chunk);
+          },
+          [](Mix_Chunk* const& chunk) { return !chunk || !playingSomewhere(*mixerLibrary(), chunk); }) {}
 
 // One stat per use: cheap next to decoding, and it sees a file replaced or rewritten in place.
 Mix_Chunk* SoundCache::chunk(const std::string& path) {
@@ -33,9 +41,10 @@ Mix_Chunk* SoundCache::chunk(const std::string& path) {
   if (Mix_Chunk** kept = cache_.find(path, *stamp)) return *kept;
   const MixerLibrary* mix = mixerLibrary();
   if (!mix) return nullptr;
-  Mix_Chunk* decoded = mix->LoadWAV(path.c_str());
-  if (!decoded) return nullptr;
-  return cache_.keep(path, *stamp, decoded, decoded->alen);
+  // A refusal is remembered as well: the key click is asked for at every press, and a file refused
+  // once is not read again until it changes.
+  Mix_Chunk* decoded = loadBoundedEffect(*mix, path);
+  return cache_.keep(path, *stamp, decoded, decoded ? decoded->alen : kRefusalBytes);
 }
 
 void SoundCache::clear() { cache_.clear(); }

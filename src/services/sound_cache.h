@@ -20,9 +20,10 @@ class SoundCache {
   SoundCache(const SoundCache&) = delete;
   SoundCache& operator=(const SoundCache&) = delete;
 
-  // The chunk of a native path, decoded now or kept from before; null when it cannot be read. The
-  // chunk stays valid until the next chunk() or clear(); a chunk still playing is never evicted
-  // for another, since freeing it would cut it off.
+  // The chunk of a native path, decoded now or kept from before; null when it cannot be read or is
+  // past the effect limits (services/effect_limits.h). The chunk stays valid until the next
+  // chunk() or clear(); a chunk still playing is never evicted for another, since freeing it
+  // would cut it off.
   Mix_Chunk* chunk(const std::string& path);
   // Frees every chunk; needed before the device closes, whose format the chunks are in.
   void clear();

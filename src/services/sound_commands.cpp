@@ -80,17 +80,16 @@ Flow cmdPlaySound(ScriptInterpreter& ip) {
   }
   if (mode == "on") ip.Trace += "," + mode;
   if (!mode.empty() && mode != "on") return Flow::Done;
-  auto path = existingGameFile(ip.session(), name);
-  if (!path) {
-    ip.Trace += kMissingFile;
-    return Flow::Done;
-  }
+  // The name is handed on unchecked, so the trace says nothing of a missing file: it (or one
+  // outside the game folder) plays nothing and leaves a playing effect alone. --check names it.
+  const auto path = existingGameFile(ip.session(), name);
   if (mode.empty()) {
-    audio.playEffect(*path);
+    if (path) audio.playEffect(*path);
     return Flow::Done;
   }
   RunHooks& hooks = ip.hooks();
-  audio.playEffectAndWait(*path, [&hooks] { hooks.letEventsRun(); }, [&hooks] { return hooks.quitting(); });
+  if (path)
+    audio.playEffectAndWait(*path, [&hooks] { hooks.letEventsRun(); }, [&hooks] { return hooks.quitting(); });
   hooks.letEventsRun();
   return Flow::Done;
 }

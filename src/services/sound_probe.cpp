@@ -1,6 +1,7 @@
 // Opening sound files with the same SDL_mixer loaders as play, then letting them go.
 #include "services/sound_probe.h"
 
+#include "services/effect_limits.h"
 #include "services/mixer_library.h"
 
 namespace taluvin {
@@ -28,8 +29,9 @@ std::string soundFileProblem(const std::string& path, SoundUse use) {
   const MixerLibrary* mix = openMixer();
   if (!mix) return {};
   if (use == SoundUse::Effect) {
-    Mix_Chunk* chunk = mix->LoadWAV(path.c_str());
-    if (!chunk) return mix->GetError();
+    std::string problem;
+    Mix_Chunk* chunk = loadBoundedEffect(*mix, path, &problem);
+    if (!chunk) return problem;
     mix->FreeChunk(chunk);
     return {};
   }

@@ -168,12 +168,14 @@ TEST(GameCheck, SoundsAndPicturesThatExistAreDecodedLikeThePlayerDecodesThem) {
   taluvin::testing::writeMidiTune(game.folder() + "tema.mid", 2);
   writeRaw(game.folder() + "mudo.wav", "RIFF....no sound here");
   game.writeLines("start.scp", {"playsnd tom.wav", "playmusic tema.mid", "playsnd mudo.wav", "playsnd off",
-                                "display chave.bmp,tel,0,0", "hud= chave.bmp"});
+                                "display chave.bmp,tel,0,0", "hud= chave.bmp", "playsnd naoha.wav"});
   auto run = runProgram({"--check", game.folder()});
   EXPECT_EQ(run.exitCode, 1);
   const auto lines = outputLines(run.out);
-  ASSERT_EQ(lines.size(), 1u) << run.out;
+  ASSERT_EQ(lines.size(), 2u) << run.out;
   EXPECT_EQ(lines[0].rfind("start.scp:3: sound \"mudo.wav\" cannot be read: ", 0), 0u) << lines[0];
+  // The player says nothing of a missing effect, so the check is where its author learns of it.
+  EXPECT_EQ(lines[1], "start.scp:7: sound \"naoha.wav\" does not exist");
 }
 
 TEST(GameCheck, EveryDescribedRowIsARowOfTheTableAndSlipsFindTheirKeyword) {

@@ -1,34 +1,18 @@
 // The memory a huge picture costs the whole program: its decoded rows, and no full-size copy beside them.
+#include "support/peak_memory.h"
 #include "support/test_game.h"
 #include "picture_samples.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using taluvin::testing::TestGame;
 
 namespace taluvin {
 namespace {
 
-// The program's own peak resident memory in MiB for a headless start of the game; -1 when it
-// failed. Its own process, waited for alone, so nothing the test process holds counts.
 double peakMiBOfStart(TestGame& game) {
   game.write("inicio.replay", "start\n");
-  const std::string folder = game.folder();
-  const std::string replay = folder + "inicio.replay";
-  const pid_t child = fork();
-  if (child == 0) {
-    execl(TALUVIN_BINARY, TALUVIN_BINARY, folder.c_str(), "--headless", "--replay", replay.c_str(),
-          static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  int status = 0;
-  rusage usage{};
-  if (child < 0 || wait4(child, &status, 0, &usage) != child || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-    return -1;
-  return usage.ru_maxrss / 1024.0;
+  return taluvin::testing::peakMiBOfProgram({game.folder(), "--headless", "--replay", game.folder() + "inicio.replay"});
 }
 
 test::Bytes gradient(int width, int height) {
@@ -59,6 +43,31 @@ TEST(PictureMemory, AHugeJpegCostsLittleMoreThanItsDecodedRows) {
   ASSERT_GT(hugePeak, 0);
   // A full-size ARGB32 copy for drawing would add another 46 MiB on top of the 34 MiB of rows.
   EXPECT_LT(hugePeak - smallPeak, kDecodedMiB * 1.25) << "small " << smallPeak << " MiB, huge " << hugePeak << " MiB";
+}
+
+// The peak of the whole program must stay far below what the chunk claims, and the run goes on.
+TEST(PictureMemory, AChunkClaimingGigabytesInATinyPngCostsNothing) {
+#ifdef __SANITIZE_ADDRESS__
+  GTEST_SKIP() << "AddressSanitizer's own memory says nothing of the program's";
+#endif
+  TestGame game;
+  test::writePngHeaderOnly(game.folder() + "enorme.png", 1, 1);
+  test::Bytes png = test::readBytes(game.folder() + "enorme.png");
+  const test::Bytes textChunk = {0x7F, 0xFF, 0xFF, 0xF0, 't', 'E', 'X', 't', 'C', 'o', 'm', 'm',
+                                 'e',  'n',  't',  0,    'a', 'b', 'c', 'd', 'e', 'f', 'g', 'h'};
+  png.insert(png.end(), textChunk.begin(), textChunk.end());
+  ASSERT_EQ(png.size(), 57u);
+  test::writeBytes(game.folder() + "enorme.png", png);
+  game.write("start.scp", "display= enorme.png,pan,0,0\nmsg= depois\n");
+  game.write("inicio.replay", "start\n");
+  const std::string trace = game.beside() + "trace.txt";
+  const double peak = taluvin::testing::peakMiBOfProgram(
+      {game.folder(), "--headless", "--replay", game.folder() + "inicio.replay", "--trace", trace});
+  ASSERT_GT(peak, 0);
+  EXPECT_LT(peak, 300) << "MiB";
+  const std::string lines = taluvin::testing::fileBytes(trace);
+  EXPECT_NE(lines.find("display= enorme.png,pan,0,0,0,0 <--- imagem ilegível: PNG:"), std::string::npos) << lines;
+  EXPECT_NE(lines.find("   1: msg= depoi..."), std::string::npos) << lines;
 }
 
 }  // namespace

@@ -170,4 +170,17 @@ Bytes bmpFile(int width, int height, int bitsPerPixel, const std::vector<uint32_
   return out;
 }
 
+Bytes runLengthBmpFile(int width, int height, int bitsPerPixel, const std::vector<uint32_t>& palette,
+                       const Bytes& runs) {
+  Bytes out = bmpFile(width, height, bitsPerPixel, palette, {}, false);
+  const auto setLe = [&out](size_t at, uint32_t value) {
+    for (size_t i = 0; i < 4; ++i) out[at + i] = static_cast<uint8_t>(value >> (8 * i));
+  };
+  setLe(30, bitsPerPixel == 8 ? 1 : 2);
+  setLe(34, static_cast<uint32_t>(runs.size()));
+  out.insert(out.end(), runs.begin(), runs.end());
+  setLe(2, static_cast<uint32_t>(out.size()));
+  return out;
+}
+
 }  // namespace taluvin::test

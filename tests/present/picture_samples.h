@@ -44,5 +44,8 @@ void writeGif(const std::string& path, int screenWidth, int screenHeight,
 // unless topDown. masks (red, green, blue) select BI_BITFIELDS.
 Bytes bmpFile(int width, int height, int bitsPerPixel, const std::vector<uint32_t>& palette,
               const Bytes& rows, bool topDown, const std::vector<uint32_t>& masks = {});
+// A run-length BMP (BI_RLE8 at 8 bits, BI_RLE4 at 4) holding the run data exactly as given.
+Bytes runLengthBmpFile(int width, int height, int bitsPerPixel, const std::vector<uint32_t>& palette,
+                       const Bytes& runs);
 
 }  // namespace taluvin::test

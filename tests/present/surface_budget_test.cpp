@@ -137,3 +137,53 @@ TEST(SurfaceBudget, FontSizesPastTheBudgetAreCutAndMarked) {
   EXPECT_TRUE(game.traced("   2: telafntalt= " + marker + "99999"));
   EXPECT_EQ(screenOf(game).pictureBuffer().style.size, taluvin::kMaxFontPoints);
 }
+
+// Lines the sanitizer build stopped at: a script number at an end of the int range added to a
+// width, made into a rectangle's far edge, a text box's row or a font size. Each is cut (and marked
+// where the command has a trace); ordinary numbers keep their trace as it was.
+TEST(SurfaceBudget, NumbersAtTheEndsOfTheIntRangeLeaveNoSumOutOfRange) {
+  TestGame game;
+  QImage picture(4, 4, QImage::Format_RGB888);
+  picture.fill(Qt::red);
+  ASSERT_TRUE(picture.save(QString::fromStdString(game.folder() + "p.bmp")));
+  game.writeLines("jogo.obz", {"chave"});
+  game.writeLines("jogo.obx", {"chave", "chave", "uma chave", "jog", "p.bmp", "", "", ""});
+  game.write("start.scp",
+             "modo= 1\n"
+             "display= hello,pan,-2147483648,0\n"
+             "display= hello,tel,2147483647,-2147483648,0,0,2147483647\n"
+             "hud= p.bmp\n"
+             "hud= 2147483647,-2147483648\n"
+             "hud= on\n"
+             "inptreg= 1,0,-2147483648,100,0\n"
+             "inptreg= 1,2147483647,2147483647,2147483647,-2147483648\n"
+             "borda= 2147483647\n"
+             "modo= 3\n"
+             "display= hello,tel,0,2147483647,100,12\n"
+             "modo= 4\n"
+             "inptreg= 1,-2147483648,2147483647,-2147483648,2147483647\n"
+             "display= hello,pan,10,20,0,0,12\n"
+             "inptreg= 1,10,20,30,40\n"
+             "modo= 1\n"
+             "showobj= chave,tit,tel,2147483647,2147483647,2147483647,2147483647,2147483647\n"
+             "showobj= chave,shp,tel,2147483647,-2147483648,2147483647,2147483647\n"
+             "showobj= chave,tit,fnc,-2147483648,0,0,0,-2147483648\n"
+             "inptdef= Arial,FFFFFF,000000,2147483647,1\n"
+             "modo= 4\n"
+             "inptdef= Arial,FFFFFF,000000,-2147483648,1\n"
+             "reg= 1,fim\n");
+  game.start();
+  EXPECT_EQ(game.reg(1), "fim");
+  const std::string marker = " <--- tamanho fora do limite: ";
+  EXPECT_TRUE(game.traced("   1: display= hello,pan,-2147483648,0" + marker + "-2147483648"));
+  EXPECT_TRUE(game.traced("   2: display= hello,tel,2147483647,-2147483648" + marker + "2147483647" + marker +
+                          "-2147483648" + marker + "2147483647"));
+  EXPECT_TRUE(game.traced("   4: hud= 2147483647,-2147483648" + marker + "2147483647" + marker + "-2147483648"));
+  EXPECT_TRUE(game.traced("   6: inptreg= " + marker + "-2147483648"));
+  EXPECT_TRUE(game.traced("  10: display= hello,tel,0,2147483647" + marker + "2147483647"));
+  EXPECT_TRUE(game.traced("  13: display= hello,pan,10,20"));
+  EXPECT_TRUE(game.traced("  14: inptreg= "));
+  const taluvin::HudState& hud = game.player().session().hud;
+  EXPECT_EQ(hud.x, taluvin::kMaxCoordinate);
+  EXPECT_EQ(hud.y, -taluvin::kMaxCoordinate);
+}

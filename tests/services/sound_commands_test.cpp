@@ -4,6 +4,7 @@
 #include "support/test_game.h"
 
 #include <gtest/gtest.h>
+#include <SDL2/SDL_mixer.h>
 
 #include <chrono>
 
@@ -56,18 +57,28 @@ TEST(SoundCommands, PlaySoundOffStopsTheEffectAWaitingScriptIsPlaying) {
   EXPECT_TRUE(game.traced("   0: playsnd off,"));
 }
 
-TEST(SoundCommands, PlaySoundRefusesMissingNamesAndNamesOutsideTheGame) {
+// The name is used without an existence check: a missing file, or one outside the game, leaves the
+// trace with the name alone, plays nothing, keeps the playing effect and waits for nothing.
+TEST(SoundCommands, PlaySoundOfAMissingFileTracesTheNameAloneAndPlaysNothing) {
   TestGame game;
+  writeToneWav(game.folder() + "longo.wav", kLongSound);
+  writeToneWav(game.beside() + "fora.wav", kLongSound);
   game.write("start.scp",
+             "playsnd longo.wav\n"
              "playsnd\n"
-             "playsnd nada.wav\n"
+             "playsnd naoha.wav\n"
              "playsnd ../fora.wav\n"
-             "playsnd /tmp/fora.wav,on\n");
-  game.start();
-  EXPECT_TRUE(game.traced("   0: playsnd  <--- não definiu nome de arquivo .wav"));
-  EXPECT_TRUE(game.traced("   1: playsnd nada.wav <--- arquivo não existe"));
-  EXPECT_TRUE(game.traced("   2: playsnd ../fora.wav <--- arquivo não existe"));
-  EXPECT_TRUE(game.traced("   3: playsnd /tmp/fora.wav,on <--- arquivo não existe"));
+             "playsnd " + game.beside() + "fora.wav,on\n"
+             "playsnd naoha.wav,on\n");
+  EXPECT_LT(secondsOf([&] { game.start(); }), kNoWait);
+  EXPECT_TRUE(game.traced("   1: playsnd  <--- não definiu nome de arquivo .wav"));
+  EXPECT_TRUE(game.traced("   2: playsnd naoha.wav"));
+  EXPECT_TRUE(game.traced("   3: playsnd ../fora.wav"));
+  EXPECT_TRUE(game.traced("   4: playsnd " + game.beside() + "fora.wav,on"));
+  EXPECT_TRUE(game.traced("   5: playsnd naoha.wav,on"));
+  ASSERT_NE(Mix_GetChunk(0), nullptr);
+  EXPECT_EQ(Mix_Playing(0), 1) << "the effect playing before goes on";
+  EXPECT_GT(Mix_GetChunk(0)->alen, 44100u * 4 * 10) << "and it is the game's long sound";
 }
 
 TEST(SoundCommands, MusicMustExistInTheGameAndASecondTrackReplacesTheFirst) {
