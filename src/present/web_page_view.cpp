@@ -121,7 +121,9 @@ namespace {
 bool isNameChar(QChar c) { return isAsciiLetter(c) || c == '-'; }
 bool endsBareValue(QChar c) { return isBlank(c) || c == '"' || c == '\'' || c == '>'; }
 
-// One tag's bare values (` name=value`, the value without quotes) put in quotes, ampersands escaped.
+// One tag's bare values (` name=value`, the value without quotes, blanks allowed around the "=")
+// put in quotes, ampersands escaped. A quote text's link is written "<a href= " + address, and an
+// address left bare would reach the parser with the blank before it.
 void appendQuotedTag(QString& out, QStringView tag) {
   qsizetype copied = 0;
   qsizetype i = 0;
@@ -132,17 +134,21 @@ void appendQuotedTag(QString& out, QStringView tag) {
     }
     qsizetype nameEnd = i + 1;
     while (nameEnd < tag.size() && isNameChar(tag[nameEnd])) ++nameEnd;
-    qsizetype valueEnd = nameEnd + 1;
-    if (nameEnd == i + 1 || nameEnd >= tag.size() || tag[nameEnd] != '=') {
+    qsizetype equals = nameEnd;
+    while (equals < tag.size() && isBlank(tag[equals])) ++equals;
+    if (nameEnd == i + 1 || equals >= tag.size() || tag[equals] != '=') {
       ++i;
       continue;
     }
+    qsizetype valueStart = equals + 1;
+    while (valueStart < tag.size() && isBlank(tag[valueStart])) ++valueStart;
+    qsizetype valueEnd = valueStart;
     while (valueEnd < tag.size() && !endsBareValue(tag[valueEnd])) ++valueEnd;
-    if (valueEnd == nameEnd + 1) {
+    if (valueEnd == valueStart) {
       ++i;
       continue;
     }
-    const QStringView value = tag.sliced(nameEnd + 1, valueEnd - nameEnd - 1);
+    const QStringView value = tag.sliced(valueStart, valueEnd - valueStart);
     out += tag.sliced(copied, i - copied);
     // A colour left empty in the settings ("color=#") is no colour: the page's own stays.
     if (value != u"#") {

@@ -31,8 +31,9 @@ QString bodyStyleSheet(const BodyColours& colours);
 // lies over other lines.
 QString inFlowPositions(QString html);
 
-// The page's tags with every bare attribute value in quotes ("&" written "&amp;"): the view's
-// parser ends a bare value at its first "=", and a link's address is "Scp=" + script.
+// The page's tags with every bare attribute value in quotes ("&" written "&amp;", blanks around
+// the "=" dropped): the view's parser ends a bare value at its first "=", and a link's address is
+// "Scp=" + script.
 QString quotedAttributes(const QString& html);
 
 class WebPageView {

@@ -152,6 +152,25 @@ TEST(WebPage, AClickedLinkRunsItsScriptWithItsParameters) {
   EXPECT_TRUE(view(game)->toPlainText().contains("Sala dois"));
 }
 
+TEST(WebPage, AQuoteTextsLinkReachesTheLinkProtocolWhole) {
+  // "#lnk" writes "<a href= " + the folder's address + "Scp=" + script, unquoted and after a blank.
+  EXPECT_EQ(quotedAttributes("<a href= file:///j/Scp=sala2&Pry=9>ir</a><a href =x title= \"t\">"),
+            "<a href=\"file:///j/Scp=sala2&amp;Pry=9\">ir</a><a href=\"x\" title= \"t\">");
+
+  TestGame game;
+  game.write("start.scp", "modo= 2\n'Você pode\n#lnk,sala2&Pry=9,ir à sala\nagora.'\nfim\n");
+  game.write("sala2.scp", "msg+ Sala dois\n");
+  game.start();
+  const auto& session = game.player().session();
+  const QString href = QString::fromStdString(session.FolderUrl + "Scp=sala2&Pry=9");
+  ASSERT_TRUE(linkFragment(game, href).isValid()) << view(game)->toHtml().toStdString();
+  clickLink(game, href);
+  EXPECT_TRUE(game.traced("Executando script: sala2.scp"));
+  EXPECT_EQ(session.Script, "sala2");
+  EXPECT_EQ(session.Pry, "9");
+  EXPECT_FALSE(game.traced("Link not followed (no script or web address in it): " + session.FolderUrl + "Scp"));
+}
+
 TEST(WebPage, AddressesWithoutAScriptStartNothing) {
   TestGame game;
   writePageGame(game);
@@ -296,7 +315,7 @@ TEST(WebPage, TheBodyTagScannerReadsWhatThePatternReads) {
 // Bare attribute values put in quotes by regular expressions, kept as the reference the scanner must match.
 QString quotedAttributesByPattern(const QString& html) {
   static const QRegularExpression tag("<[A-Za-z][^>]*>");
-  static const QRegularExpression bare("(\\s[A-Za-z-]+)=([^\\s\"'>]+)");
+  static const QRegularExpression bare("(\\s[A-Za-z-]+)\\s*=\\s*([^\\s\"'>]+)");
   QString result;
   qsizetype done = 0;
   for (auto tags = tag.globalMatch(html); tags.hasNext();) {
@@ -322,7 +341,7 @@ QString quotedAttributesByPattern(const QString& html) {
 TEST(WebPage, TheAttributeQuoterWritesWhatThePatternsWrite) {
   const QStringList pieces = {"<a", "<font", "<1", "<", ">", " ", "\t", "\r\n", "\v", "=", "\"", "'", "#", "&",
                               "href", "color", "data-x", "-", "x_y", "Scp=sala", "Prm=a=b", "00ff00", "é", "<p>",
-                              " size=3", " face=A&B", "=#", "=="};
+                              " size=3", " face=A&B", "=#", "==", " = ", "= ", " =", "href= file:///j/Scp=a&Pry=9"};
   QRandomGenerator random(15);
   for (int i = 0; i < 20000; ++i) {
     QString html;
