@@ -20,15 +20,16 @@ class PageBrowser : public QTextBrowser {
  public:
   PageBrowser(QWidget* parent, const GameSession& session) : QTextBrowser(parent), session_(session) {}
 
-  // A refused or missing picture is an empty image, not nothing: given nothing, the document would
-  // open the file itself, wherever it lies.
+  // Every picture asked for is answered with one: a refused, missing or unreadable name gets a
+  // picture that draws nothing. Given nothing, or an empty picture, the document opens the name
+  // itself as a path, wherever it leads. Nothing else (style sheets) is read: an empty text.
   QVariant loadResource(int type, const QUrl& url) override {
     if (type != QTextDocument::ImageResource) return QVariant(QString());
     const std::string name = session_.GameFolder.empty() ? std::string() : nameInFolder(url);
     const auto path = name.empty() ? std::nullopt : resolveInFolder(session_.GameFolder, name);
-    if (!path) return QVariant(QImage());
+    if (!path) return QVariant(drawsNothing());
     PictureLoad picture = pictureCache().load(*path);
-    return QVariant(picture.ok() ? picture.image : QImage());
+    return QVariant(picture.ok() && !picture.image.isNull() ? picture.image : drawsNothing());
   }
 
  private:
@@ -45,6 +46,15 @@ class PageBrowser : public QTextBrowser {
       return {};
     }
     return fromQt(QUrl::fromPercentEncoding(QByteArray::fromStdString(name)));
+  }
+
+  static const QImage& drawsNothing() {
+    static const QImage nothing = [] {
+      QImage image(1, 1, QImage::Format_ARGB32);
+      image.fill(Qt::transparent);
+      return image;
+    }();
+    return nothing;
   }
 
   const GameSession& session_;

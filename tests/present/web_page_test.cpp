@@ -47,6 +47,16 @@ QTextFragment linkFragment(TestGame& game, const QString& href) {
   return {};
 }
 
+// A picture the view draws as nothing: not empty (the view would then open the name itself), and
+// every pixel transparent.
+bool drawsNothing(const QImage& image) {
+  if (image.isNull()) return false;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixelColor(x, y).alpha() != 0) return false;
+  return true;
+}
+
 QTextFragment fragmentWith(TestGame& game, const QString& text) {
   for (QTextBlock block = view(game)->document()->begin(); block.isValid(); block = block.next())
     for (auto piece = block.begin(); !piece.atEnd(); ++piece)
@@ -247,9 +257,50 @@ TEST(WebPage, TheViewReadsBareAddressesWholeAndPicturesOnlyFromTheGameFolder) {
   const std::string folderUrl = game.player().session().FolderUrl;
   EXPECT_EQ(image(QUrl(QString::fromStdString(folderUrl + "quadro.bmp"))).size(), QSize(4, 3));
   EXPECT_EQ(image(QUrl("quadro.bmp")).size(), QSize(4, 3)) << "a name beside the page file";
-  EXPECT_TRUE(image(QUrl::fromLocalFile(QString::fromStdString(game.beside() + "/fora.bmp"))).isNull());
-  EXPECT_TRUE(image(QUrl(QString::fromStdString(folderUrl + "../fora.bmp"))).isNull());
-  EXPECT_TRUE(image(QUrl("../fora.bmp")).isNull());
+  // Refused, each is a picture that draws nothing: the document reads no file of its own then.
+  EXPECT_TRUE(drawsNothing(image(QUrl::fromLocalFile(QString::fromStdString(game.beside() + "/fora.bmp")))));
+  EXPECT_TRUE(drawsNothing(image(QUrl(QString::fromStdString(folderUrl + "../fora.bmp")))));
+  EXPECT_TRUE(drawsNothing(image(QUrl("../fora.bmp"))));
+  EXPECT_TRUE(drawsNothing(image(QUrl("falta.bmp")))) << "a picture the folder lacks";
+}
+
+TEST(WebPage, NoPictureFromOutsideTheFolderIsShownHoweverThePageNamesIt) {
+  TestGame game;
+  game.settings({{18, "FFFFFF"}, {19, "000000"}});
+  QImage red(24, 24, QImage::Format_RGB32);
+  red.fill(Qt::red);
+  QImage blue(24, 24, QImage::Format_RGB32);
+  blue.fill(Qt::blue);
+  const fs::path here = fs::current_path();
+  fs::create_directories(here / "fora");
+  ASSERT_TRUE(red.save(QString::fromStdString((here / "fora" / "vermelho.png").string())));
+  ASSERT_TRUE(red.save(QString::fromStdString(game.beside() + "vermelho.png")));
+  ASSERT_TRUE(blue.save(QString::fromStdString(game.folder() + "azul.png")));
+  fs::create_symlink(game.beside() + "vermelho.png", game.folder() + "ligado.png");
+  // An absolute path, a file address, names climbing out through the working folder, a name only
+  // the working folder holds, and a link in the folder leading out of it; the one picture inside
+  // the folder is shown.
+  const std::string cwdName = here.filename().string();
+  game.write("start.scp", "modo= 2\n"
+                          "msg+ <img src=\"" + game.beside() + "vermelho.png\">\n"
+                          "msg+ <img src=\"file://" + game.beside() + "vermelho.png\">\n"
+                          "msg+ <img src=\"../" + cwdName + "/fora/vermelho.png\">\n"
+                          "msg+ <img src=fora/vermelho.png width=24 height=24>\n"
+                          "msg+ <img src=ligado.png><img src=azul.png>\n"
+                          "msg+ <table background=\"" + game.beside() + "vermelho.png\"><tr><td>x</td></tr></table>\n");
+  game.start();
+  QTextBrowser* web = view(game);
+  ASSERT_TRUE(web->toHtml().contains("azul.png"));
+  const QImage shown = web->viewport()->grab().toImage();
+  int reds = 0, blues = 0;
+  for (int y = 0; y < shown.height(); ++y)
+    for (int x = 0; x < shown.width(); ++x) {
+      const QColor c = shown.pixelColor(x, y);
+      reds += c == QColor(Qt::red);
+      blues += c == QColor(Qt::blue);
+    }
+  EXPECT_EQ(reds, 0);
+  EXPECT_EQ(blues, 24 * 24);
 }
 
 TEST(WebPage, ReplayFollowsTheFirstLinkShowingItsText) {
