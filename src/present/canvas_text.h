@@ -24,7 +24,8 @@ struct TextBox {
 };
 
 // Words of a box text: a link token runs from "@" to the second "|", each leading line-break sign is
-// a token of its own, other tokens keep their trailing space.
+// a token of its own (a link after them is still a link token), other tokens keep their trailing
+// space.
 std::vector<std::string> splitBoxTokens(const std::string& text);
 
 // A box text's source: empty is "Sem texto.", "$" the line store; trimmed.
