@@ -10,6 +10,7 @@
 #include "present/markup_tokens.h"
 #include "present/picture_page.h"
 #include "present/scroll_page.h"
+#include "present/shown_text.h"
 #include "script/markup.h"
 
 #include <QFontMetrics>
@@ -54,8 +55,8 @@ std::vector<std::string> splitBoxTokens(const std::string& text) {
 std::string boxSourceText(Screen& screen, const std::string& text) {
   static const std::string kNoText = "Sem texto.";
   if (text.empty()) return kNoText;
-  if (text == "$") return trim(screen.lineStoreText(" "));
-  return trim(text);
+  if (text == "$") return shownWithinBudget(trim(screen.lineStoreText(" ")));
+  return shownWithinBudget(trim(text));
 }
 
 namespace {

@@ -28,7 +28,8 @@ struct TextBox {
 // space.
 std::vector<std::string> splitBoxTokens(const std::string& text);
 
-// A box text's source: empty is "Sem texto.", "$" the line store; trimmed.
+// A box text's source: empty is "Sem texto.", "$" the line store; trimmed and cut to the budget of
+// a shown text.
 std::string boxSourceText(Screen& screen, const std::string& text);
 
 // False when the scroll page would have had to grow past the surface budget (it stops there).

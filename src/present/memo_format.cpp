@@ -9,6 +9,7 @@
 #include "present/memo_box.h"
 #include "present/picture_cache.h"
 #include "present/picture_drawing.h"
+#include "present/shown_text.h"
 #include "present/surface_budget.h"
 #include "script/markup.h"
 #include "state/game_paths.h"
@@ -298,7 +299,7 @@ void MemoLayout::run() {
   box_.memoThumb->raise();
   box_.position = 0;
 
-  const std::string text = trim(request_.text) + " ";
+  const std::string text = shownWithinBudget(trim(request_.text)) + " ";
   y_ = scaled(s_.screen.memoMargins.top);
   marginLeft_ = scaled(s_.screen.memoMargins.left);
   marginRight_ = scaled(s_.screen.memoMargins.right);
