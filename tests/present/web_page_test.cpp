@@ -277,11 +277,14 @@ TEST(WebPage, NoPictureFromOutsideTheFolderIsShownHoweverThePageNamesIt) {
   ASSERT_TRUE(red.save(QString::fromStdString(game.beside() + "vermelho.png")));
   ASSERT_TRUE(blue.save(QString::fromStdString(game.folder() + "azul.png")));
   fs::create_symlink(game.beside() + "vermelho.png", game.folder() + "ligado.png");
+  std::ofstream(game.beside() + "vermelho.css") << "p, td { background-color: #ff0000; }";
   // An absolute path, a file address, names climbing out through the working folder, a name only
-  // the working folder holds, and a link in the folder leading out of it; the one picture inside
-  // the folder is shown.
+  // the working folder holds, and a link in the folder leading out of it; a style sheet is never
+  // read. The one picture inside the folder is shown.
   const std::string cwdName = here.filename().string();
   game.write("start.scp", "modo= 2\n"
+                          "msg+ <link rel=stylesheet type=text/css href=\"" + game.beside() + "vermelho.css\"/>\n"
+                          "msg+ <p>um parágrafo</p>\n"
                           "msg+ <img src=\"" + game.beside() + "vermelho.png\">\n"
                           "msg+ <img src=\"file://" + game.beside() + "vermelho.png\">\n"
                           "msg+ <img src=\"../" + cwdName + "/fora/vermelho.png\">\n"
@@ -290,7 +293,7 @@ TEST(WebPage, NoPictureFromOutsideTheFolderIsShownHoweverThePageNamesIt) {
                           "msg+ <table background=\"" + game.beside() + "vermelho.png\"><tr><td>x</td></tr></table>\n");
   game.start();
   QTextBrowser* web = view(game);
-  ASSERT_TRUE(web->toHtml().contains("azul.png"));
+  ASSERT_TRUE(web->toHtml().contains("azul.png")) << web->toHtml().toStdString();
   const QImage shown = web->viewport()->grab().toImage();
   int reds = 0, blues = 0;
   for (int y = 0; y < shown.height(); ++y)
