@@ -10,6 +10,7 @@
 #include "present/markup_tokens.h"
 #include "present/picture_page.h"
 #include "present/scroll_page.h"
+#include "present/shown_text.h"
 #include "script/markup.h"
 
 #include <QFontMetrics>
@@ -22,34 +23,40 @@ void textOut(QPainter& painter, int x, int y, const QString& text) {
 
 std::vector<std::string> splitBoxTokens(const std::string& text) {
   std::vector<std::string> tokens;
-  std::string rest = text;
-  while (rest.find(' ') != std::string::npos) {
-    if (rest[0] == '@' && rest.find('|') != std::string::npos) {
-      const auto first = rest.find('|');
-      const auto second = rest.find('|', first + 1);
-      const auto end = second == std::string::npos ? rest.size() : second + 1;
-      tokens.push_back(rest.substr(0, end));
-      rest.erase(0, end);
-      continue;
+  // Positions instead of cut copies, and the next blank and bar remembered until passed, keep a
+  // long text linear.
+  size_t at = 0;
+  size_t blank = text.find(' ');
+  size_t bar = text.find('|');
+  while (blank != std::string::npos) {
+    if (text[at] == '@' && bar != std::string::npos) {
+      const auto second = text.find('|', bar + 1);
+      const auto end = second == std::string::npos ? text.size() : second + 1;
+      tokens.push_back(text.substr(at, end - at));
+      at = end;
+    } else {
+      while (text[at] == kLineBreakSign) {
+        tokens.emplace_back(1, kLineBreakSign);
+        ++at;
+      }
+      // A link right after the signs is a link too: taken as a word, it would lose the blank
+      // after it, since a link draws only its label.
+      if (text[at] == '@' && bar != std::string::npos) continue;
+      tokens.push_back(text.substr(at, blank + 1 - at));
+      at = blank + 1;
     }
-    while (!rest.empty() && rest[0] == kLineBreakSign) {
-      tokens.emplace_back(1, kLineBreakSign);
-      rest.erase(0, 1);
-    }
-    const auto blank = rest.find(' ');
-    if (blank == std::string::npos) break;
-    tokens.push_back(rest.substr(0, blank + 1));
-    rest.erase(0, blank + 1);
+    if (blank < at) blank = text.find(' ', at);
+    if (bar != std::string::npos && bar < at) bar = text.find('|', at);
   }
-  if (!rest.empty()) tokens.push_back(rest);
+  if (at < text.size()) tokens.push_back(text.substr(at));
   return tokens;
 }
 
 std::string boxSourceText(Screen& screen, const std::string& text) {
   static const std::string kNoText = "Sem texto.";
   if (text.empty()) return kNoText;
-  if (text == "$") return trim(screen.lineStoreText(" "));
-  return trim(text);
+  if (text == "$") return shownWithinBudget(trim(screen.lineStoreText(" ")));
+  return shownWithinBudget(trim(text));
 }
 
 namespace {

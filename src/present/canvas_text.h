@@ -24,10 +24,12 @@ struct TextBox {
 };
 
 // Words of a box text: a link token runs from "@" to the second "|", each leading line-break sign is
-// a token of its own, other tokens keep their trailing space.
+// a token of its own (a link after them is still a link token), other tokens keep their trailing
+// space.
 std::vector<std::string> splitBoxTokens(const std::string& text);
 
-// A box text's source: empty is "Sem texto.", "$" the line store; trimmed.
+// A box text's source: empty is "Sem texto.", "$" the line store; trimmed and cut to the budget of
+// a shown text.
 std::string boxSourceText(Screen& screen, const std::string& text);
 
 // False when the scroll page would have had to grow past the surface budget (it stops there).

@@ -7,6 +7,7 @@
 #include "present/input_hold.h"
 #include "present/screen.h"
 #include "present/shown_later.h"
+#include "present/shown_text.h"
 #include "state/game_session.h"
 
 #include <QElapsedTimer>
@@ -80,6 +81,8 @@ void scrollUp(Screen& screen, const QString& text, int delay) {
   for (const QString& line : incoming) {
     for (int k = 0; k + 1 < n; ++k) lines[k] = lines[k + 1];
     lines[n - 1] = line;
+    // A program that is ending takes the rest in at once instead of scrolling it in.
+    if (screen.quitting()) continue;
     console.setLines(lines);
     console.consoleText->viewport()->repaint();
     pauseFor(screen, delay);
@@ -95,12 +98,13 @@ void consoleOutput(Screen& screen, const std::string& text) {
   screen.letEventsRun();
   const std::string& effect = screen.session().screen.consoleEffect;
   const int delay = screen.session().typingSpeed;
+  const QString shown = toQt(shownWithinBudget(text));
   if (effect.empty())
-    typewriter(screen, toQt(text), delay);
+    typewriter(screen, shown, delay);
   else if (effect == kDirect)
-    screen.console().appendText(toQt(text));
+    screen.console().appendText(shown);
   else if (effect == kScrollUp)
-    scrollUp(screen, toQt(text), delay);
+    scrollUp(screen, shown, delay);
 }
 
 }  // namespace taluvin

@@ -6,6 +6,7 @@
 #include "present/layout_settings.h"
 #include "present/memo_text.h"
 #include "present/shown_later.h"
+#include "present/shown_text.h"
 #include "state/game_session.h"
 
 #include <QPlainTextDocumentLayout>
@@ -175,19 +176,41 @@ void ConsolePage::appendText(const QString& text) {
   if (consoleText->viewport()->width() != splitWidth_) {
     reflow();
     cursorToEnd(consoleText);
-    return;
+  } else {
+    appendToMemo(consoleText, plain);
+    splitFinishedLines();
   }
-  appendToMemo(consoleText, plain);
-  splitFinishedLines();
+  if (static_cast<size_t>(text_.size()) > kConsoleTextBudget) keepLatestText();
+}
+
+void ConsolePage::keepLatestText() {
+  // The memo holds the text as display lines: the oldest go, each laid out already, until half the
+  // budget is left (so this happens once per half budget written), and the marker stands in their
+  // place. The text kept keeps the breaks of those lines.
+  QTextDocument* document = consoleText->document();
+  QTextBlock first = document->lastBlock();
+  qsizetype kept = first.length();
+  while (first.previous().isValid() && kept + first.previous().length() <= qsizetype(kConsoleTextBudget / 2)) {
+    first = first.previous();
+    kept += first.length();
+  }
+  QTextCursor cursor(document);
+  cursor.setPosition(first.position(), QTextCursor::KeepAnchor);
+  cursor.insertText(toQt(kCutMarker).trimmed() + '\n');
+  text_ = document->toPlainText();
+  cursorToEnd(consoleText);
 }
 
 void ConsolePage::splitFinishedLines() {
   const QTextBlock last = consoleText->document()->lastBlock();
   const QStringList lines = displayLinesOf(consoleText, last);
   if (lines.size() < 2) return;
+  // Every finished display line becomes a paragraph of its own, so none is laid out again as the
+  // console goes on, and the oldest can be let go line by line.
   QTextCursor cursor(consoleText->document());
-  cursor.setPosition(last.position() + last.text().size() - lines.last().size());
-  cursor.insertBlock();
+  cursor.setPosition(last.position());
+  cursor.setPosition(last.position() + last.text().size() - lines.last().size(), QTextCursor::KeepAnchor);
+  cursor.insertText(lines.mid(0, lines.size() - 1).join('\n') + '\n');
   cursorToEnd(consoleText);
 }
 

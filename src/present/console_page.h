@@ -37,7 +37,11 @@ class ConsolePage {
   void setLines(const QStringList& lines);
   // Appends at the end; the cost follows the appended text, not the console's length.
   void appendText(const QString& text);
-  // The text as written, without the breaks the memo keeps between its display lines.
+  // A console that is written to without end holds at most this many characters: past them its
+  // oldest lines go, and "[…]" stands in their place.
+  static constexpr size_t kConsoleTextBudget = 256 * 1024;
+  // The text as written, without the breaks the memo keeps between its display lines (once the
+  // oldest text has gone past the budget, the lines kept keep theirs).
   const QString& text() const { return text_; }
   int fontPoints() const { return fontPoints_; }
 
@@ -50,6 +54,8 @@ class ConsolePage {
   void splitFinishedLines();
   // After a change of font or width the text is laid out anew and split again.
   void reflow();
+  // Past the console's budget the oldest text goes: the console shows its last lines.
+  void keepLatestText();
 
   QString text_;
   int splitWidth_ = -1;  // the memo's width when its display lines were last split

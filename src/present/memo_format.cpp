@@ -9,6 +9,7 @@
 #include "present/memo_box.h"
 #include "present/picture_cache.h"
 #include "present/picture_drawing.h"
+#include "present/shown_text.h"
 #include "present/surface_budget.h"
 #include "script/markup.h"
 #include "state/game_paths.h"
@@ -298,18 +299,31 @@ void MemoLayout::run() {
   box_.memoThumb->raise();
   box_.position = 0;
 
-  std::string text = trim(request_.text) + " ";
+  const std::string text = shownWithinBudget(trim(request_.text)) + " ";
   y_ = scaled(s_.screen.memoMargins.top);
   marginLeft_ = scaled(s_.screen.memoMargins.left);
   marginRight_ = scaled(s_.screen.memoMargins.right);
+  // Positions instead of cut copies, and the next bar remembered until passed, keep a long text
+  // linear.
+  size_t at = 0;
+  size_t bar = text.find('|');
   // Lines below the tallest image the budget allows can be on no image: the layout stops there.
-  while (!text.empty() && y_ <= kMaxSurfaceSide) {
+  while (at < text.size() && y_ <= kMaxSurfaceSide) {
+    // Line-break signs end the line before the word they start; a link right after them is still
+    // a link, not a word showing its markup.
+    while (at < text.size() && text[at] == kLineBreakSign) {
+      writeLine();
+      ++at;
+    }
+    if (at == text.size()) break;
+    if (bar != std::string::npos && bar < at) bar = text.find('|', at);
     std::string word;
-    const auto link = text[0] == '@' && text.find('|') != std::string::npos ? readLinkToken(text) : std::nullopt;
+    const size_t second = text[at] == '@' && bar != std::string::npos ? text.find('|', bar + 1) : std::string::npos;
+    const auto link = text[at] == '@' && bar != std::string::npos
+                          ? readLinkToken(text.substr(at, second == std::string::npos ? std::string::npos : second + 1 - at))
+                          : std::nullopt;
     if (link) {
-      const auto first = text.find('|');
-      const auto second = text.find('|', first + 1);
-      text.erase(0, second == std::string::npos ? text.size() : second + 1);
+      at = second == std::string::npos ? text.size() : second + 1;
       if (textWidth(line_ + link->label) > usableWidth()) writeLine();
       const QFontMetrics metrics(font());
       LinkZone zone;
@@ -320,14 +334,10 @@ void MemoLayout::run() {
       lineZones_.push_back(zone);
       word = link->label;
     } else {
-      const auto blank = text.find(' ');
+      const auto blank = text.find(' ', at);
       const auto end = blank == std::string::npos ? text.size() : blank + 1;
-      word = text.substr(0, end);
-      text.erase(0, end);
-    }
-    while (!word.empty() && word[0] == kLineBreakSign) {
-      writeLine();
-      word.erase(0, 1);
+      word = text.substr(at, end - at);
+      at = end;
     }
     if (!word.empty() && word[0] == '#') word = directive(word);
     if (textWidth(line_ + word) < usableWidth()) {

@@ -9,6 +9,7 @@
 #include "present/picture_page.h"
 #include "present/screen.h"
 #include "present/scroll_page.h"
+#include "present/shown_text.h"
 #include "present/web_page_composer.h"
 #include "script/command_context.h"
 #include "script/markup.h"
@@ -47,7 +48,7 @@ Flow cmdMsgSet(ScriptInterpreter& ip) {
     const DrawStyle& d = screen.pageImage()->style;
     QPainter painter(&screen.pageImage()->picture());
     painter.setFont(canvasFont(d));
-    const QString shown = toQt(text);
+    const QString shown = toQt(shownWithinBudget(text));
     // An opaque brush paints the text's cell, as the page canvas writes text.
     const QRect cell(s.screen.textX, s.screen.textY, painter.fontMetrics().horizontalAdvance(shown),
                      painter.fontMetrics().height());

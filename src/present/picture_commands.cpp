@@ -12,6 +12,7 @@
 #include "present/picture_placement.h"
 #include "present/screen.h"
 #include "present/scroll_page.h"
+#include "present/shown_text.h"
 #include "present/surface_budget.h"
 #include "present/web_page_composer.h"
 #include "present/zone_drawing.h"
@@ -276,8 +277,9 @@ Flow cmdCaption(ScriptInterpreter& ip) {
   QLabel* captionShadow = onMonitor ? ip.context().monitor().captionShadow : screen.captionShadow();
   const QColor front = colour.empty() ? caption->palette().color(QPalette::WindowText) : paintColor(colour);
   const QColor back = shadow.empty() ? captionShadow->palette().color(QPalette::WindowText) : paintColor(shadow);
+  const QString shown = toQt(shownWithinBudget(text));
   for (QLabel* label : {caption, captionShadow}) {
-    label->setText(toQt(text));
+    label->setText(shown);
     label->setFont(font);
     label->setWordWrap(true);
     label->setAlignment(align | Qt::AlignTop);
@@ -287,7 +289,7 @@ Flow cmdCaption(ScriptInterpreter& ip) {
   paintWidgetText(captionShadow, QColor(0, 0, 0, 0), back);
   // A zero size means the caption is as large as its text needs.
   QRect rect(scaled(left), scaled(top), scaled(boxWidth), scaled(boxHeight));
-  if (boxWidth == 0 || boxHeight == 0) rect.setSize(measureLabel(toQt(text), font) + QSize(2, 2));
+  if (boxWidth == 0 || boxHeight == 0) rect.setSize(measureLabel(shown, font) + QSize(2, 2));
   caption->setGeometry(rect);
   captionShadow->setGeometry(front == back && !onMonitor ? rect : rect.translated(-2, 2));
   caption->show();

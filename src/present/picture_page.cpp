@@ -1,13 +1,17 @@
 // The picture page: the picture screen with its buffer, the caption labels and the message strip.
 #include "present/picture_page.h"
 
+#include "base/text.h"
 #include "present/font_faces.h"
 #include "present/layout_settings.h"
 #include "present/memo_box.h"
 #include "present/memo_text.h"
 #include "present/shown_later.h"
+#include "present/shown_text.h"
 #include "state/game_session.h"
 
+#include <QTextBlock>
+#include <algorithm>
 
 namespace taluvin {
 
@@ -70,7 +74,19 @@ void PicturePage::setStripFont(const QFont& font) {
 
 void PicturePage::appendToStrip(const QString& text) {
   applyPendingFont(messageStrip);
-  appendToMemo(messageStrip, text);
+  // The strip lays its last paragraph out again at every append, and a run can append without
+  // end: it holds one shown text's budget, the marker where the rest was cut.
+  const QString marker = toQt(kCutMarker);
+  const auto held = static_cast<size_t>(std::max(messageStrip->document()->characterCount() - 1, 0));
+  if (held >= kShownTextBudget) {
+    if (!messageStrip->document()->lastBlock().text().endsWith(marker)) appendToMemo(messageStrip, marker);
+    return;
+  }
+  const size_t room = kShownTextBudget - held;
+  if (static_cast<size_t>(text.size()) < room)
+    appendToMemo(messageStrip, text);
+  else
+    appendToMemo(messageStrip, text.left(static_cast<qsizetype>(room)) + marker);
 }
 
 void PicturePage::appendStripLine(const QString& line) {
@@ -80,7 +96,7 @@ void PicturePage::appendStripLine(const QString& line) {
 
 void PicturePage::setStripText(const QString& text) {
   applyPendingFont(messageStrip);
-  messageStrip->setPlainText(text);
+  messageStrip->setPlainText(shownWithinBudget(text));
 }
 
 void PicturePage::layStrip(GameSession& s) {

@@ -245,6 +245,12 @@ void Screen::updateScreen() {
 
 void Screen::settleAfterRun() {
   const ScreenModel model = session_.Modelo.kind();
+  // A program that is ending shows nothing more: it keeps the page file, which costs little, and
+  // lays out no page, which could cost the end its promptness.
+  if (quitting()) {
+    if (model == ScreenModel::WebPage) writePageFile(composedPage());
+    return;
+  }
   // A register input box the run opened keeps the keyboard: the player is to answer it first.
   if ((model == ScreenModel::Console || model == ScreenModel::PictureScreen) && panel_->commandLine->isVisible() &&
       !(panel_->registerInputMade() && panel_->registerInput()->isVisible()))
@@ -257,10 +263,10 @@ void Screen::settleAfterRun() {
   if (model == ScreenModel::WebPage) finishWebPage();
 }
 
-void Screen::finishWebPage() {
+std::string Screen::composedPage() const {
   const Lines& page = session_.PageLines;
   // A run that added nothing leaves the page shown before it.
-  if (page.empty()) return;
+  if (page.empty()) return {};
   // The tail goes to the file and the view only: the composed lines stay as the run left them, so
   // a later run that starts no page of its own cannot close this one twice.
   Lines tail;
@@ -269,15 +275,24 @@ void Screen::finishWebPage() {
   std::string html;
   for (const std::string& line : page) html += line + "\r\n";
   for (const std::string& line : tail) html += line + "\r\n";
+  return html;
+}
+
+void Screen::writePageFile(const std::string& html) {
   // The page file is the player's own, rewritten whole at every run like the state files; a
   // "tmp.htm" that leads out of the folder is left alone and the page is shown all the same.
-  if (session_.gameOpen()) {
-    if (const auto path = resolveInFolder(session_.GameFolder, kPageFile)) {
-      StateSet set;
-      set.addBytes(*path, html);
-      set.submit();
-    }
+  if (html.empty() || !session_.gameOpen()) return;
+  if (const auto path = resolveInFolder(session_.GameFolder, kPageFile)) {
+    StateSet set;
+    set.addBytes(*path, html);
+    set.submit();
   }
+}
+
+void Screen::finishWebPage() {
+  const std::string html = composedPage();
+  if (html.empty()) return;
+  writePageFile(html);
   web_->showPage(html);
   letEventsRun();
 }

@@ -127,6 +127,9 @@ class Screen {
   void applyStyleFromSettings();
   // The end of a run in model "2": the page's end tags, the page file, and the page in WebB.
   void finishWebPage();
+  // The composed page with its end tags, empty when the run composed nothing.
+  std::string composedPage() const;
+  void writePageFile(const std::string& html);
   void layGameBookSize(size_t widthLine, size_t heightLine);
   MapPage* makeMapPage();
 

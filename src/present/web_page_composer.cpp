@@ -3,8 +3,10 @@
 
 #include "base/text.h"
 #include "present/picture_file.h"
+#include "present/shown_text.h"
 #include "state/game_session.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace taluvin {
@@ -46,6 +48,8 @@ std::string floatOf(const std::string& placement) {
 
 }  // namespace
 
+const char kPageCutMarker[] = "<br>[\x85]";
+
 WebPageComposer::WebPageComposer(GameSession& session) : session_(session) {}
 
 void WebPageComposer::startPage() {
@@ -72,9 +76,34 @@ void WebPageComposer::startPage() {
   if (letters.bold) closingTags_ += "</b>";
   if (letters.italic) closingTags_ += "</em>";
   if (letters.underline) closingTags_ += "</u>";
+  countPage();
 }
 
-void WebPageComposer::addLine(const std::string& line) { session_.PageLines.push_back(line); }
+void WebPageComposer::countPage() {
+  pageBytes_ = 0;
+  for (const std::string& kept : session_.PageLines) pageBytes_ += kept.size() + 2;
+  countedLines_ = session_.PageLines.size();
+  cut_ = false;
+}
+
+void WebPageComposer::addLine(const std::string& line) {
+  Lines& page = session_.PageLines;
+  if (page.size() != countedLines_) countPage();
+  if (cut_) return;
+  const size_t cost = line.size() + 2;
+  if (pageBytes_ + cost <= kPageTextBudget) {
+    page.push_back(line);
+    pageBytes_ += cost;
+    ++countedLines_;
+    return;
+  }
+  const std::string fits = markupWithin(line, kPageTextBudget - std::min(pageBytes_ + 2, kPageTextBudget));
+  if (!fits.empty()) page.push_back(fits);
+  page.push_back(kPageCutMarker);
+  for (size_t k = countedLines_; k < page.size(); ++k) pageBytes_ += page[k].size() + 2;
+  countedLines_ = page.size();
+  cut_ = true;
+}
 
 void WebPageComposer::addLineBreak() { addLine(kBreak); }
 

@@ -9,6 +9,12 @@ namespace taluvin {
 
 struct GameSession;
 
+// A page holds at most this many bytes of markup (line ends counted): a run that adds lines
+// without end cannot fill the memory. The view shows less of it (kShownPageBudget).
+inline constexpr size_t kPageTextBudget = 8 * 1024 * 1024;
+// The line that closes a page's text where it was cut: a line break and "[…]".
+extern const char kPageCutMarker[];
+
 // A picture line of the page. An empty height leaves the height out, so the browser keeps the
 // picture's proportions; placement "left" or "right" floats it, "center" centres it.
 struct PagePicture {
@@ -33,7 +39,8 @@ class WebPageComposer {
   // A message: its "<br>" breaks start new lines, and "@text|script|" pieces become links (a
   // picture when the text names one).
   void addMessage(const std::string& text);
-  // One line as it is given.
+  // One line as it is given. Past the page's budget the part that fits (never cut inside a tag)
+  // and a line with the cut marker close the page's text; later lines are left out.
   void addLine(const std::string& line);
   void addLineBreak();
 
@@ -57,9 +64,16 @@ class WebPageComposer {
   std::string imageTag(const std::string& name, const std::string& width, const std::string& height,
                        const std::string& alignment) const;
   void addMessageLink(std::string& line, const std::string& label, const std::string& script) const;
+  // The page's size taken from PageLines as they are, not cut.
+  void countPage();
 
   GameSession& session_;
   std::string closingTags_;
+  // The page's size, kept as lines are added; countedLines_ tells whether PageLines is still the
+  // page counted (the session empties it when a game opens).
+  size_t pageBytes_ = 0;
+  size_t countedLines_ = 0;
+  bool cut_ = false;
 };
 
 }  // namespace taluvin

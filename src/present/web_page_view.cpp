@@ -3,12 +3,15 @@
 
 #include "base/text.h"
 #include "present/picture_cache.h"
+#include "present/shown_text.h"
+#include "present/web_page_composer.h"
 #include "state/game_paths.h"
 #include "state/game_session.h"
 
 #include <QRegularExpression>
 #include <QUrl>
 #include <algorithm>
+#include <vector>
 
 namespace taluvin {
 
@@ -20,15 +23,16 @@ class PageBrowser : public QTextBrowser {
  public:
   PageBrowser(QWidget* parent, const GameSession& session) : QTextBrowser(parent), session_(session) {}
 
-  // A refused or missing picture is an empty image, not nothing: given nothing, the document would
-  // open the file itself, wherever it lies.
+  // Every picture asked for is answered with one: a refused, missing or unreadable name gets a
+  // picture that draws nothing. Given nothing, or an empty picture, the document opens the name
+  // itself as a path, wherever it leads. Nothing else (style sheets) is read: an empty text.
   QVariant loadResource(int type, const QUrl& url) override {
     if (type != QTextDocument::ImageResource) return QVariant(QString());
     const std::string name = session_.GameFolder.empty() ? std::string() : nameInFolder(url);
     const auto path = name.empty() ? std::nullopt : resolveInFolder(session_.GameFolder, name);
-    if (!path) return QVariant(QImage());
+    if (!path) return QVariant(drawsNothing());
     PictureLoad picture = pictureCache().load(*path);
-    return QVariant(picture.ok() ? picture.image : QImage());
+    return QVariant(picture.ok() && !picture.image.isNull() ? picture.image : drawsNothing());
   }
 
  private:
@@ -45,6 +49,15 @@ class PageBrowser : public QTextBrowser {
       return {};
     }
     return fromQt(QUrl::fromPercentEncoding(QByteArray::fromStdString(name)));
+  }
+
+  static const QImage& drawsNothing() {
+    static const QImage nothing = [] {
+      QImage image(1, 1, QImage::Format_ARGB32);
+      image.fill(Qt::transparent);
+      return image;
+    }();
+    return nothing;
   }
 
   const GameSession& session_;
@@ -121,7 +134,9 @@ namespace {
 bool isNameChar(QChar c) { return isAsciiLetter(c) || c == '-'; }
 bool endsBareValue(QChar c) { return isBlank(c) || c == '"' || c == '\'' || c == '>'; }
 
-// One tag's bare values (` name=value`, the value without quotes) put in quotes, ampersands escaped.
+// One tag's bare values (` name=value`, the value without quotes, blanks allowed around the "=")
+// put in quotes, ampersands escaped. A quote text's link is written "<a href= " + address, and an
+// address left bare would reach the parser with the blank before it.
 void appendQuotedTag(QString& out, QStringView tag) {
   qsizetype copied = 0;
   qsizetype i = 0;
@@ -132,17 +147,21 @@ void appendQuotedTag(QString& out, QStringView tag) {
     }
     qsizetype nameEnd = i + 1;
     while (nameEnd < tag.size() && isNameChar(tag[nameEnd])) ++nameEnd;
-    qsizetype valueEnd = nameEnd + 1;
-    if (nameEnd == i + 1 || nameEnd >= tag.size() || tag[nameEnd] != '=') {
+    qsizetype equals = nameEnd;
+    while (equals < tag.size() && isBlank(tag[equals])) ++equals;
+    if (nameEnd == i + 1 || equals >= tag.size() || tag[equals] != '=') {
       ++i;
       continue;
     }
+    qsizetype valueStart = equals + 1;
+    while (valueStart < tag.size() && isBlank(tag[valueStart])) ++valueStart;
+    qsizetype valueEnd = valueStart;
     while (valueEnd < tag.size() && !endsBareValue(tag[valueEnd])) ++valueEnd;
-    if (valueEnd == nameEnd + 1) {
+    if (valueEnd == valueStart) {
       ++i;
       continue;
     }
-    const QStringView value = tag.sliced(nameEnd + 1, valueEnd - nameEnd - 1);
+    const QStringView value = tag.sliced(valueStart, valueEnd - valueStart);
     out += tag.sliced(copied, i - copied);
     // A colour left empty in the settings ("color=#") is no colour: the page's own stays.
     if (value != u"#") {
@@ -184,6 +203,119 @@ QString quotedAttributes(const QString& html) {
   return result;
 }
 
+namespace {
+
+constexpr qsizetype kLongWord = 1024;
+constexpr qsizetype kWordPiece = 128;
+constexpr char16_t kZeroWidthSpace = 0x200B;
+// A character name ("&nbsp;") is one character of the word, and never split.
+constexpr qsizetype kLongestCharacterName = 32;
+
+bool startsTag(QStringView html, qsizetype at) {
+  if (html[at] != '<' || at + 1 >= html.size()) return false;
+  const QChar next = html[at + 1];
+  return isAsciiLetter(next) || next == '/' || next == '!' || next == '?';
+}
+
+// The element a tag names, without its "<" or "</".
+QStringView tagName(QStringView tag) {
+  qsizetype from = 1;
+  if (from < tag.size() && tag[from] == '/') ++from;
+  qsizetype to = from;
+  while (to < tag.size() && (isWordChar(tag[to]) || tag[to] == '-')) ++to;
+  return tag.sliced(from, to - from);
+}
+
+bool endsLine(QStringView name) {
+  static const char16_t* const kBlocks[] = {u"br", u"p",  u"div", u"li", u"tr", u"td", u"th", u"table", u"hr",
+                                           u"h1", u"h2", u"h3",  u"h4", u"h5", u"h6", u"ul", u"ol"};
+  for (const char16_t* block : kBlocks)
+    if (name.compare(QStringView(block), Qt::CaseInsensitive) == 0) return true;
+  return false;
+}
+
+bool holdsRawText(QStringView name) {
+  return name.compare(u"style", Qt::CaseInsensitive) == 0 || name.compare(u"script", Qt::CaseInsensitive) == 0;
+}
+
+// How many units of html, from at, make one character of the text.
+qsizetype characterLength(QStringView html, qsizetype at) {
+  const QChar c = html[at];
+  if (c.isHighSurrogate() && at + 1 < html.size() && html[at + 1].isLowSurrogate()) return 2;
+  if (c != '&') return 1;
+  for (qsizetype i = at + 1; i < html.size() && i <= at + kLongestCharacterName; ++i) {
+    if (html[i] == ';') return i > at + 1 ? i + 1 - at : 1;
+    if (!isWordChar(html[i]) && html[i] != '#') return 1;
+  }
+  return 1;
+}
+
+}  // namespace
+
+QString withBreaksInLongWords(const QString& html) {
+  QString out;
+  out.reserve(html.size());
+  // The word being read, with the tags inside it, and where in it a break may go.
+  QString word;
+  std::vector<qsizetype> breaks;
+  qsizetype characters = 0;
+  const auto endWord = [&] {
+    if (characters < kLongWord) {
+      out += word;
+    } else {
+      qsizetype from = 0;
+      for (const qsizetype at : breaks) {
+        out += QStringView(word).sliced(from, at - from);
+        out += QChar(kZeroWidthSpace);
+        from = at;
+      }
+      out += QStringView(word).sliced(from);
+    }
+    word.clear();
+    breaks.clear();
+    characters = 0;
+  };
+  const QStringView text(html);
+  qsizetype at = 0;
+  while (at < text.size()) {
+    const qsizetype close = startsTag(text, at) ? text.indexOf(u'>', at + 1) : -1;
+    if (close >= 0) {
+      const QStringView tag = text.sliced(at, close + 1 - at);
+      const QStringView name = tagName(tag);
+      if (holdsRawText(name) && tag[1] != '/') {
+        endWord();
+        const qsizetype end = text.indexOf(QStringLiteral("</") + name.toString(), close + 1, Qt::CaseInsensitive);
+        const qsizetype endClose = end < 0 ? -1 : text.indexOf(u'>', end);
+        const qsizetype after = endClose < 0 ? text.size() : endClose + 1;
+        out += text.sliced(at, after - at);
+        at = after;
+        continue;
+      }
+      if (endsLine(name)) {
+        endWord();
+        out += tag;
+      } else {
+        word += tag;
+      }
+      at = close + 1;
+      continue;
+    }
+    if (isBlank(text[at])) {
+      endWord();
+      out += text[at];
+      ++at;
+      continue;
+    }
+    if (characters > 0 && characters % kWordPiece == 0) breaks.push_back(word.size());
+    const qsizetype length = characterLength(text, at);
+    word += text.sliced(at, length);
+    ++characters;
+    at += length;
+  }
+  endWord();
+  return out;
+}
+
 WebPageView::WebPageView(QWidget* page, const GameSession& session)
     : page_(page), session_(session), browser_([this] { return makeBrowser(); }) {}
 
@@ -214,7 +346,11 @@ void WebPageView::showEmptyPage(const std::string& background) {
                 "</body>" + "</html>"));
 }
 
-void WebPageView::showPage(const std::string& html) { showHtml(inFlowPositions(toQt(html))); }
+void WebPageView::showPage(const std::string& html) {
+  const std::string shown =
+      html.size() <= kShownPageBudget ? html : markupWithin(html, kShownPageBudget) + kPageCutMarker;
+  showHtml(withBreaksInLongWords(inFlowPositions(toQt(shown))));
+}
 
 void WebPageView::showHtml(const QString& html) {
   QTextBrowser* view = browser();

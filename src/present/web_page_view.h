@@ -31,9 +31,21 @@ QString bodyStyleSheet(const BodyColours& colours);
 // lies over other lines.
 QString inFlowPositions(QString html);
 
-// The page's tags with every bare attribute value in quotes ("&" written "&amp;"): the view's
-// parser ends a bare value at its first "=", and a link's address is "Scp=" + script.
+// The page's tags with every bare attribute value in quotes ("&" written "&amp;", blanks around
+// the "=" dropped): the view's parser ends a bare value at its first "=", and a link's address is
+// "Scp=" + script.
 QString quotedAttributes(const QString& html);
+
+// The page with a zero-width break opportunity every 128 characters of a word of 1024 or more
+// (a word runs across inline tags up to a blank or a tag that ends a line; style sheets, scripts
+// and character names are left whole). The view's line breaking costs the square of a word's
+// length, so one long word could hold the window for minutes; no view is that wide.
+QString withBreaksInLongWords(const QString& html);
+
+// The view lays out at most this many bytes of a page, the rest cut with the page's marker: a
+// page this size takes a fraction of a second, the largest page (kPageTextBudget) half a minute,
+// and a signal to end the program waits for the layout.
+inline constexpr size_t kShownPageBudget = 256 * 1024;
 
 class WebPageView {
  public:

@@ -8,6 +8,8 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <csignal>
+#include <cstdint>
+#include <filesystem>
 #include <gtest/gtest.h>
 
 using taluvin::testing::ProgramProcess;
@@ -51,6 +53,63 @@ TEST(ProgramEnd, SigtermAndSigintEndALoopingRunThroughTheExitSteps) {
       ASSERT_GT(regs.size(), 2u);
       EXPECT_GT(std::atoi(regs[2].c_str()), 0);
     }
+  }
+}
+
+// The saved registers say "pronto" in register 1.
+bool saidReady(TestGame& game) {
+  const auto regs = game.readLines("jogo.rgs");
+  return regs.size() > 1 && regs[1] == "pronto";
+}
+
+TEST(ProgramEnd, SigtermEndsAGrowingPageLoopWithinTwoSecondsAndKeepsThePageWithinItsBudget) {
+  // Twenty thousand lines of a hundred letters and more: the page reaches its budget before the
+  // loop says it is ready; a page without one grew by tens of megabytes a second and was laid out
+  // in full before the program ended.
+  TestGame game;
+  const std::string line = "msg+ " + std::string(100, 'p') + " <a href=Scp=sala>sala</a>\n";
+  game.write("start.scp", "modo= 2\n:enche\n" + line + "reg+ 2,1\nifreg< 2,80000,enche\n"
+                          "reg= 1,pronto\nsaveregs\n:volta\n" + line + "goto volta\n");
+  ProgramProcess program({game.folder(), "--start"});
+  ASSERT_TRUE(program.waitUntil([&] { return saidReady(game); }, kHangMs));
+  QElapsedTimer clock;
+  clock.start();
+  program.sendSignal(SIGTERM);
+  const auto run = program.finish(kHangMs);
+  EXPECT_EQ(run.exitCode, 143) << run.err;
+  EXPECT_LT(clock.elapsed(), 2000);
+  // The page file is written once more as the run stops: cut, with the marker before its tail.
+  const auto page = game.readLines("tmp.htm");
+  ASSERT_GE(page.size(), 5u);
+  EXPECT_EQ(page[page.size() - 4], "<br>[\u2026]");
+  EXPECT_LT(std::filesystem::file_size(game.folder() + "tmp.htm"), std::uintmax_t{9} * 1024 * 1024);
+}
+
+TEST(ProgramEnd, SigtermEndsAMegabyteMessageWithinTwoSecondsInEveryModel) {
+  // One word of a megabyte: laid out whole, it held the program for minutes in the console and
+  // the web view.
+  const std::string megabyte(1024 * 1024, 'x');
+  const std::pair<const char*, std::string> cases[] = {
+      {"the console, typed out", "modo= 0\n"},
+      {"the console, at once", "modo= 0\nefeito= direto\n"},
+      {"the console, scrolled up", "modo= 0\nefeito= scrollup\n"},
+      {"the message strip", "modo= 1\n"},
+      {"the web page, shown at the run's end", "modo= 2\n"},
+      {"the scroll page", "modo= 3\n"},
+  };
+  for (const auto& [where, model] : cases) {
+    SCOPED_TRACE(where);
+    TestGame game;
+    game.write("start.scp", model + "reg= 1,pronto\nsaveregs\nmsg= " + megabyte + "\n");
+    // Without --headless the program stays open after the start script, as for a player.
+    ProgramProcess program({game.folder(), "--start"});
+    ASSERT_TRUE(program.waitUntil([&] { return saidReady(game); }, kHangMs));
+    QElapsedTimer clock;
+    clock.start();
+    program.sendSignal(SIGTERM);
+    const auto run = program.finish(kHangMs);
+    EXPECT_EQ(run.exitCode, 143) << run.err;
+    EXPECT_LT(clock.elapsed(), 2000);
   }
 }
 

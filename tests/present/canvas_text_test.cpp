@@ -22,6 +22,40 @@ TEST(CanvasText, TokensKeepLinksWholeAndSplitLeadingLineBreaks) {
   EXPECT_EQ(taluvin::lineHeightFor(17), 25);
 }
 
+TEST(CanvasText, ALinkRightAfterALineBreakIsALinkAndKeepsTheBlankAfterIt) {
+  // Its blank is a token of its own, as after a link anywhere else; taken with the link, it was
+  // lost, since a link draws only its label: "Closethe logbook.".
+  EXPECT_EQ(taluvin::splitBoxTokens("Abra \xA7@Close|fecha| the logbook."),
+            (std::vector<std::string>{"Abra ", "\xA7", "@Close|fecha|", " ", "the ", "logbook."}));
+  EXPECT_EQ(taluvin::splitBoxTokens("a \xA7\xA7@b|c|"), (std::vector<std::string>{"a ", "\xA7\xA7@b|c|"}))
+      << "with no blank left the rest is one token, as anywhere";
+
+  // The line after the break shows exactly what the same text shows as a first line: the box on
+  // the scroll page, and the memo (which showed the link's markup itself).
+  TestGame game;
+  game.settings({{16, "12"}, {18, "FFFFFF"}, {19, "000000"}, {20, "0000FF"}, {21, "FF0000"}});
+  game.write("start.scp", "mode= 3\n"
+                          "btxt= Abra §@Close|fecha| the logbook.,0,0,400,0,,,0,12\n"
+                          "btxt= @Close|fecha| the logbook.,0,100,400,0,,,0,12\n");
+  game.start();
+  const QImage page = screenOf(game).pageImage()->picture();
+  EXPECT_TRUE(page.copy(0, 18, 400, 18) == page.copy(0, 100, 400, 18)) << "the box's second line differs";
+  const auto& table = game.player().session().zones.table;
+  EXPECT_EQ(table.slot(60).firstValue, "Close");
+  EXPECT_EQ(table.slot(60).action, "fecha");
+
+  auto memoImage = [&](const std::string& text) {
+    game.write("memo.scp", "mode= 1\nmemo " + text + ",0,0,400,100\n");
+    game.run("memo");
+    return screenOf(game).memoBox().memoImage->picture();
+  };
+  const QImage afterBreak = memoImage("Abra §@Close|fecha| the logbook.");
+  EXPECT_EQ(table.slot(60).firstValue, "Close");
+  const QImage first = memoImage("@Close|fecha| the logbook.");
+  EXPECT_TRUE(afterBreak.copy(0, 18, afterBreak.width(), 18) == first.copy(0, 0, first.width(), 18))
+      << "the memo's second line differs";
+}
+
 TEST(CanvasText, NarrowBoxWrapsEveryWordAndTheTextGoesBelowTheLastRow) {
   TestGame game;
   game.write("start.scp",

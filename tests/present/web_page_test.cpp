@@ -47,6 +47,16 @@ QTextFragment linkFragment(TestGame& game, const QString& href) {
   return {};
 }
 
+// A picture the view draws as nothing: not empty (the view would then open the name itself), and
+// every pixel transparent.
+bool drawsNothing(const QImage& image) {
+  if (image.isNull()) return false;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixelColor(x, y).alpha() != 0) return false;
+  return true;
+}
+
 QTextFragment fragmentWith(TestGame& game, const QString& text) {
   for (QTextBlock block = view(game)->document()->begin(); block.isValid(); block = block.next())
     for (auto piece = block.begin(); !piece.atEnd(); ++piece)
@@ -152,6 +162,25 @@ TEST(WebPage, AClickedLinkRunsItsScriptWithItsParameters) {
   EXPECT_TRUE(view(game)->toPlainText().contains("Sala dois"));
 }
 
+TEST(WebPage, AQuoteTextsLinkReachesTheLinkProtocolWhole) {
+  // "#lnk" writes "<a href= " + the folder's address + "Scp=" + script, unquoted and after a blank.
+  EXPECT_EQ(quotedAttributes("<a href= file:///j/Scp=sala2&Pry=9>ir</a><a href =x title= \"t\">"),
+            "<a href=\"file:///j/Scp=sala2&amp;Pry=9\">ir</a><a href=\"x\" title= \"t\">");
+
+  TestGame game;
+  game.write("start.scp", "modo= 2\n'Você pode\n#lnk,sala2&Pry=9,ir à sala\nagora.'\nfim\n");
+  game.write("sala2.scp", "msg+ Sala dois\n");
+  game.start();
+  const auto& session = game.player().session();
+  const QString href = QString::fromStdString(session.FolderUrl + "Scp=sala2&Pry=9");
+  ASSERT_TRUE(linkFragment(game, href).isValid()) << view(game)->toHtml().toStdString();
+  clickLink(game, href);
+  EXPECT_TRUE(game.traced("Executando script: sala2.scp"));
+  EXPECT_EQ(session.Script, "sala2");
+  EXPECT_EQ(session.Pry, "9");
+  EXPECT_FALSE(game.traced("Link not followed (no script or web address in it): " + session.FolderUrl + "Scp"));
+}
+
 TEST(WebPage, AddressesWithoutAScriptStartNothing) {
   TestGame game;
   writePageGame(game);
@@ -228,9 +257,53 @@ TEST(WebPage, TheViewReadsBareAddressesWholeAndPicturesOnlyFromTheGameFolder) {
   const std::string folderUrl = game.player().session().FolderUrl;
   EXPECT_EQ(image(QUrl(QString::fromStdString(folderUrl + "quadro.bmp"))).size(), QSize(4, 3));
   EXPECT_EQ(image(QUrl("quadro.bmp")).size(), QSize(4, 3)) << "a name beside the page file";
-  EXPECT_TRUE(image(QUrl::fromLocalFile(QString::fromStdString(game.beside() + "/fora.bmp"))).isNull());
-  EXPECT_TRUE(image(QUrl(QString::fromStdString(folderUrl + "../fora.bmp"))).isNull());
-  EXPECT_TRUE(image(QUrl("../fora.bmp")).isNull());
+  // Refused, each is a picture that draws nothing: the document reads no file of its own then.
+  EXPECT_TRUE(drawsNothing(image(QUrl::fromLocalFile(QString::fromStdString(game.beside() + "/fora.bmp")))));
+  EXPECT_TRUE(drawsNothing(image(QUrl(QString::fromStdString(folderUrl + "../fora.bmp")))));
+  EXPECT_TRUE(drawsNothing(image(QUrl("../fora.bmp"))));
+  EXPECT_TRUE(drawsNothing(image(QUrl("falta.bmp")))) << "a picture the folder lacks";
+}
+
+TEST(WebPage, NoPictureFromOutsideTheFolderIsShownHoweverThePageNamesIt) {
+  TestGame game;
+  game.settings({{18, "FFFFFF"}, {19, "000000"}});
+  QImage red(24, 24, QImage::Format_RGB32);
+  red.fill(Qt::red);
+  QImage blue(24, 24, QImage::Format_RGB32);
+  blue.fill(Qt::blue);
+  const fs::path here = fs::current_path();
+  fs::create_directories(here / "fora");
+  ASSERT_TRUE(red.save(QString::fromStdString((here / "fora" / "vermelho.png").string())));
+  ASSERT_TRUE(red.save(QString::fromStdString(game.beside() + "vermelho.png")));
+  ASSERT_TRUE(blue.save(QString::fromStdString(game.folder() + "azul.png")));
+  fs::create_symlink(game.beside() + "vermelho.png", game.folder() + "ligado.png");
+  std::ofstream(game.beside() + "vermelho.css") << "p, td { background-color: #ff0000; }";
+  // An absolute path, a file address, names climbing out through the working folder, a name only
+  // the working folder holds, and a link in the folder leading out of it; a style sheet is never
+  // read. The one picture inside the folder is shown.
+  const std::string cwdName = here.filename().string();
+  game.write("start.scp", "modo= 2\n"
+                          "msg+ <link rel=stylesheet type=text/css href=\"" + game.beside() + "vermelho.css\"/>\n"
+                          "msg+ <p>um parágrafo</p>\n"
+                          "msg+ <img src=\"" + game.beside() + "vermelho.png\">\n"
+                          "msg+ <img src=\"file://" + game.beside() + "vermelho.png\">\n"
+                          "msg+ <img src=\"../" + cwdName + "/fora/vermelho.png\">\n"
+                          "msg+ <img src=fora/vermelho.png width=24 height=24>\n"
+                          "msg+ <img src=ligado.png><img src=azul.png>\n"
+                          "msg+ <table background=\"" + game.beside() + "vermelho.png\"><tr><td>x</td></tr></table>\n");
+  game.start();
+  QTextBrowser* web = view(game);
+  ASSERT_TRUE(web->toHtml().contains("azul.png")) << web->toHtml().toStdString();
+  const QImage shown = web->viewport()->grab().toImage();
+  int reds = 0, blues = 0;
+  for (int y = 0; y < shown.height(); ++y)
+    for (int x = 0; x < shown.width(); ++x) {
+      const QColor c = shown.pixelColor(x, y);
+      reds += c == QColor(Qt::red);
+      blues += c == QColor(Qt::blue);
+    }
+  EXPECT_EQ(reds, 0);
+  EXPECT_EQ(blues, 24 * 24);
 }
 
 TEST(WebPage, ReplayFollowsTheFirstLinkShowingItsText) {
@@ -296,7 +369,7 @@ TEST(WebPage, TheBodyTagScannerReadsWhatThePatternReads) {
 // Bare attribute values put in quotes by regular expressions, kept as the reference the scanner must match.
 QString quotedAttributesByPattern(const QString& html) {
   static const QRegularExpression tag("<[A-Za-z][^>]*>");
-  static const QRegularExpression bare("(\\s[A-Za-z-]+)=([^\\s\"'>]+)");
+  static const QRegularExpression bare("(\\s[A-Za-z-]+)\\s*=\\s*([^\\s\"'>]+)");
   QString result;
   qsizetype done = 0;
   for (auto tags = tag.globalMatch(html); tags.hasNext();) {
@@ -322,7 +395,7 @@ QString quotedAttributesByPattern(const QString& html) {
 TEST(WebPage, TheAttributeQuoterWritesWhatThePatternsWrite) {
   const QStringList pieces = {"<a", "<font", "<1", "<", ">", " ", "\t", "\r\n", "\v", "=", "\"", "'", "#", "&",
                               "href", "color", "data-x", "-", "x_y", "Scp=sala", "Prm=a=b", "00ff00", "é", "<p>",
-                              " size=3", " face=A&B", "=#", "=="};
+                              " size=3", " face=A&B", "=#", "==", " = ", "= ", " =", "href= file:///j/Scp=a&Pry=9"};
   QRandomGenerator random(15);
   for (int i = 0; i < 20000; ++i) {
     QString html;
