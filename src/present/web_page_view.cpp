@@ -25,9 +25,9 @@ class PageBrowser : public QTextBrowser {
   QVariant loadResource(int type, const QUrl& url) override {
     if (type != QTextDocument::ImageResource) return QVariant(QString());
     const std::string name = session_.GameFolder.empty() ? std::string() : nameInFolder(url);
-    const auto path = name.empty() ? std::nullopt : resolveInFolder(session_.GameFolder, name);
+    const auto path = name.empty() ? std::nullopt : session_.resolveName(name);
     if (!path) return QVariant(QImage());
-    PictureLoad picture = pictureCache().load(*path);
+    PictureLoad picture = pictureCache().load(*path, name);
     return QVariant(picture.ok() ? picture.image : QImage());
   }
 
