@@ -48,6 +48,11 @@ class FolderNames {
  public:
   static constexpr size_t kDefaultNameBudget = 200'000;
   explicit FolderNames(size_t nameBudget = kDefaultNameBudget) : budget_(nameBudget) {}
+  // The index points into the list: a copy would point into the original's.
+  FolderNames(const FolderNames&) = delete;
+  FolderNames& operator=(const FolderNames&) = delete;
+  FolderNames(FolderNames&&) = default;
+  FolderNames& operator=(FolderNames&&) = default;
 
   void clear();
 
