@@ -122,25 +122,5 @@ TEST(NameLookup, ListingsAreReadOncePerRunWithinTheirBudgetAndAHugeFolderIsSearc
   EXPECT_EQ(resolveInFolder(folder, "a/TARDE", names), folder + "a/Tarde");
 }
 
-TEST(NameLookup, TheLookupTellsAnAuthorHowANameWasFound) {
-  TestGame game;
-  const std::string& folder = game.folder();
-  FolderNames names;
-  fs::create_directory(folder + "IMG");
-  for (const char* name : {"IMG/Verde.png", "azul.png", "AZUL.png", "Azul.png"}) touch(folder, name);
-  NameLookup exact = lookUpName(folder, "IMG/Verde.png", names);
-  EXPECT_EQ(exact.path, folder + "IMG/Verde.png");
-  EXPECT_EQ(exact.foundAs, "");
-  EXPECT_TRUE(exact.alsoThere.empty());
-  NameLookup other = lookUpName(folder, "img\\verde.png", names);
-  EXPECT_EQ(other.foundAs, "IMG/Verde.png");
-  NameLookup several = lookUpName(folder, "azul.png", names);
-  EXPECT_EQ(several.foundAs, "");
-  EXPECT_EQ(several.alsoThere, (std::vector<std::string>{"AZUL.png", "Azul.png"}));
-  NameLookup none = lookUpName(folder, "falta.png", names);
-  EXPECT_EQ(none.path, folder + "falta.png");
-  EXPECT_EQ(none.foundAs, "");
-}
-
 }  // namespace
 }  // namespace taluvin

@@ -5,7 +5,6 @@
 
 #include <QImage>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 
 using taluvin::testing::pictureOf;
@@ -81,21 +80,6 @@ TEST(NamesInPlay, TheGamesOwnFilesInAnotherCaseAreReadAndWrittenInPlace) {
   EXPECT_EQ(game.readLines("JOGO.INI").at(4), "jogo");
   for (const char* name : {"jogo.ini", "jogo.rgs", "jogo.obx", "jogo.obz"})
     EXPECT_FALSE(game.exists(name)) << name << ": a second file differing only in case";
-}
-
-TEST(NamesInPlay, ACaseVariantLinkedOutOfTheFolderIsStillRefused) {
-  TestGame game;
-  const std::string outside = game.beside() + "fora/";
-  fs::create_directories(outside);
-  std::ofstream(outside + "dados.scp") << "segredo\r\nsegredo\r\n";
-  fs::create_symlink(outside + "dados.scp", game.folder() + "DADOS.SCP");
-  fs::create_symlink(outside, game.folder() + "PASTA");
-  game.write("start.scp", "loadregs dados,1,0,1\nloadregs pasta\\dados,1,0,1\nreg= 2,seguiu\n");
-  game.start();
-  EXPECT_TRUE(game.traced("   0: loadregs dados,1,0,1 <--- arquivo não existe"));
-  EXPECT_TRUE(game.traced("   1: loadregs pasta\\dados,1,0,1 <--- arquivo não existe"));
-  EXPECT_EQ(game.reg(1), "");
-  EXPECT_EQ(game.reg(2), "seguiu");
 }
 
 }  // namespace
