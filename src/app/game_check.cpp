@@ -3,6 +3,7 @@
 
 #include "app/command_table.h"
 #include "app/game_check_context.h"
+#include "base/name_case.h"
 #include "base/text.h"
 #include "present/picture_file.h"
 #include "script/parsed_script.h"
@@ -10,7 +11,6 @@
 #include "state/game_paths.h"
 #include "state/text_file.h"
 
-#include <QString>
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
@@ -82,21 +82,27 @@ void GameCheck::checkNamedFile(const std::string& file, int line, NamedFile kind
                                const std::string& what) {
   const std::string fileName = fileNameOf(kind, name);
   const std::string subject = (what.empty() ? std::string(kindWord(kind)) : what) + " " + quoted(name);
-  const auto path = resolveInFolder(folder(), fileName);
-  if (!path) {
+  const NameLookup lookup = lookUpName(folder(), fileName, session_.folderNames);
+  if (!lookup.path) {
     report(file, line, subject + " lies outside the game folder");
     return;
   }
   const std::string shown = fileName == name ? std::string() : " (" + cp1252ToUtf8(fileName) + ")";
-  if (!fileExists(*path)) {
-    const std::string other = otherCase(cp1252ToUtf8(fileName));
-    if (!other.empty())
-      report(file, line, subject + " does not exist; the folder has \"" + other + "\" (letter case differs)");
-    else
-      report(file, line, subject + " does not exist" + shown);
+  if (!fileExists(*lookup.path)) {
+    report(file, line, subject + " does not exist" + shown);
     return;
   }
-  const std::string problem = problemWith(kind, *path);
+  // The player finds these all the same; the author hears of them, as a game moved to a system
+  // that tells letter case apart would not.
+  if (!lookup.foundAs.empty())
+    report(file, line, subject + " is found as \"" + lookup.foundAs + "\" (letter case differs)");
+  if (!lookup.alsoThere.empty()) {
+    std::string others;
+    for (const std::string& other : lookup.alsoThere) others += (others.empty() ? "\"" : ", \"") + other + "\"";
+    const std::string taken = lookup.foundAs.empty() ? cp1252ToUtf8(fileName) : lookup.foundAs;
+    report(file, line, subject + " could also be " + others + " (letter case differs); \"" + taken + "\" is used");
+  }
+  const std::string problem = problemWith(kind, *lookup.path, fileName);
   if (!problem.empty()) report(file, line, subject + " cannot be read: " + problem);
 }
 
@@ -117,7 +123,7 @@ void GameCheck::checkColour(const std::string& file, int line, const std::string
                            " is not six hexadecimal digits RRGGBB");
 }
 
-std::string GameCheck::problemWith(NamedFile kind, const std::string& path) {
+std::string GameCheck::problemWith(NamedFile kind, const std::string& path, const std::string& name) {
   const auto key = std::make_pair(kind, path);
   if (auto found = problems_.find(key); found != problems_.end()) return found->second;
   std::string problem;
@@ -125,7 +131,7 @@ std::string GameCheck::problemWith(NamedFile kind, const std::string& path) {
     case NamedFile::Script:
       break;
     case NamedFile::Picture: {
-      const PictureLoad load = loadPictureFile(path);
+      const PictureLoad load = loadPictureFile(path, name);
       if (!load.ok()) problem = load.error.empty() ? std::string("unreadable") : load.error;
       break;
     }
@@ -143,32 +149,6 @@ std::string GameCheck::problemWith(NamedFile kind, const std::string& path) {
   return problem;
 }
 
-std::string GameCheck::otherCase(const std::string& utf8Name) const {
-  // Walk the name's parts, each matched in its folder without regard to letter case.
-  fs::path at(folder().empty() ? "." : folder());
-  std::string found;
-  size_t start = 0;
-  while (start <= utf8Name.size()) {
-    size_t end = utf8Name.find('/', start);
-    if (end == std::string::npos) end = utf8Name.size();
-    const QString part = QString::fromStdString(utf8Name.substr(start, end - start));
-    std::error_code ec;
-    std::string match;
-    for (fs::directory_iterator it(at, ec), done; !ec && it != done; it.increment(ec)) {
-      const std::string entry = it->path().filename().string();
-      if (QString::fromStdString(entry).compare(part, Qt::CaseInsensitive) == 0) {
-        match = entry;
-        break;
-      }
-    }
-    if (match.empty()) return {};
-    at /= match;
-    found += (found.empty() ? "" : "/") + match;
-    start = end + 1;
-  }
-  return found == utf8Name ? std::string() : found;
-}
-
 int checkGameFolder(const std::string& folder, const std::string& programName, std::ostream& out) {
   GameCheck check(folder, commandTable());
   checkSettingsFiles(check, programName);
@@ -180,18 +160,19 @@ int checkGameFolder(const std::string& folder, const std::string& programName, s
   for (fs::directory_iterator it(fs::path(folder), ec), done; !ec && it != done; it.increment(ec)) {
     const std::string name = it->path().filename().string();
     std::error_code typeError;
-    if (name.size() > 4 && name.compare(name.size() - 4, 4, ".scp") == 0 && it->is_regular_file(typeError))
+    // The player finds "SALA.SCP" for the script "sala", so it is a script to check too.
+    if (name.size() > 4 && foldedName(name.substr(name.size() - 4)) == ".scp" && it->is_regular_file(typeError))
       scripts.push_back(name);
   }
   std::sort(scripts.begin(), scripts.end());
-  if (std::find(scripts.begin(), scripts.end(), "start.scp") == scripts.end())
+  if (std::none_of(scripts.begin(), scripts.end(), [](const std::string& name) { return foldedName(name) == "start.scp"; }))
     check.report("start.scp", 1, "the game has no start script start.scp; nothing can start it");
 
   if (fileExists(folder + programName + ".ini")) checkEncoding(check, programName + ".ini");
   if (!check.session().GameName.empty()) {
     for (const char* extension : {".ini", ".rgs", ".obx", ".obz"}) {
-      const std::string file = cp1252ToUtf8(check.session().GameName) + extension;
-      if (fileExists(folder + file)) checkEncoding(check, file);
+      const auto path = check.session().resolveName(check.session().GameName + extension);
+      if (path && fileExists(*path)) checkEncoding(check, path->substr(folder.size()));
     }
   }
 
@@ -205,8 +186,10 @@ int checkGameFolder(const std::string& folder, const std::string& programName, s
   for (size_t i = 0; i < scripts.size(); ++i) {
     const std::string& name = scripts[i];
     checkEncoding(check, name);
-    const std::string scriptName = utf8ToCp1252(name.substr(0, name.size() - 4));
-    if (check.vocabularies.count(scriptName) != 0)
+    const std::string scriptName = foldedName(cp1252NameOf(name.substr(0, name.size() - 4)));
+    const bool vocabulary = std::any_of(check.vocabularies.begin(), check.vocabularies.end(),
+                                        [&](const std::string& named) { return foldedName(named) == scriptName; });
+    if (vocabulary)
       checkVocabularyLines(check, name, *parsed[i]->lines());
     else
       checkScriptLines(check, name, *parsed[i]);

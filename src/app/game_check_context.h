@@ -46,7 +46,8 @@ class GameCheck {
   std::vector<CheckFinding> sortedFindings() const;
 
   // A literal file name (Windows-1252, as scripts write it) checked as what it names: reported at
-  // file:line when it does not exist, exists only in another letter case, or cannot be decoded.
+  // file:line when it does not exist, is found only in another letter case, could be one of several
+  // names differing only in letter case, or cannot be decoded.
   // `what` says where the name comes from when that helps ("the opening picture").
   void checkNamedFile(const std::string& file, int line, NamedFile kind, const std::string& name,
                       const std::string& what = {});
@@ -57,10 +58,9 @@ class GameCheck {
   void checkColour(const std::string& file, int line, const std::string& colour, const std::string& what = {});
 
  private:
-  // The reason a file of the kind cannot be used, or empty when it can; decoded once per name.
-  std::string problemWith(NamedFile kind, const std::string& name);
-  // The name as the folder spells it when it differs only in letter case, or empty.
-  std::string otherCase(const std::string& utf8Name) const;
+  // The reason the file at path, named so, cannot be used as the kind, or empty when it can;
+  // decoded once per file.
+  std::string problemWith(NamedFile kind, const std::string& path, const std::string& name);
 
   const CommandIndex& commands_;
   GameSession session_;

@@ -85,7 +85,7 @@ void Player::showOpeningPictureFromSettings() {
   const std::string& name = session_.settings.line(13);
   if (name.empty()) return;
   QImage picture;
-  if (loadGamePicture(session_.ProgramFolder, name, picture)) main_->openingPicture()->setPicture(std::move(picture));
+  if (loadFolderPicture(session_, session_.ProgramFolder, name, picture)) main_->openingPicture()->setPicture(std::move(picture));
 }
 
 ScriptInterpreter& Player::interpreter() { return interpreterWindow_->interpreter(); }
@@ -119,7 +119,7 @@ struct OpeningGuard {
 
 void Player::startClick() {
   OpeningGuard opening(openingGame_);
-  const auto startScript = resolveInFolder(session_.ProgramFolder, "start.scp");
+  const auto startScript = resolveInFolder(session_.ProgramFolder, "start.scp", session_.folderNames);
   if (!startScript || !fileExists(*startScript)) {
     letEventsRun();
     std::this_thread::sleep_for(std::chrono::milliseconds(200));

@@ -149,13 +149,13 @@ Flow cmdLoadFramePicture(ScriptInterpreter& ip) {
     ip.Trace += kNoName;
     return Flow::Done;
   }
-  if (!gameFileExists(s.GameFolder, name)) {
+  if (!gameFileExists(s, name)) {
     ip.Trace += kMissing;
     return Flow::Done;
   }
   QImage picture;
   std::string failure;
-  if (!loadGamePicture(s.GameFolder, name, picture, &failure)) {
+  if (!loadGamePicture(s, name, picture, &failure)) {
     if (ip.Trace.on()) ip.Trace += unreadablePictureMarker(failure);
     return Flow::Done;
   }

@@ -72,7 +72,7 @@ void traceLabel(ScriptInterpreter& ip, const LinkRequest& r) {
 // an accepted request is traced with its label and action.
 std::optional<LinkRequest> readScreenRequest(ScriptInterpreter& ip) {
   const LinkRequest r = readRequest(ip, false);
-  if (r.picture && !gameFileExists(ip.session().GameFolder, r.label)) {
+  if (r.picture && !gameFileExists(ip.session(), r.label)) {
     if (ip.Trace.on()) ip.Trace += r.label + kMissingFile;
     return std::nullopt;
   }

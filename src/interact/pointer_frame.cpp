@@ -109,7 +109,7 @@ std::string endButtonFolder(const GameSession& s) { return s.GameFolder.empty() 
 void showEndButton(CommandContext& context, const std::string& prefix) {
   FramePage& frame = context.screen().frame();
   QImage picture;
-  if (loadGamePicture(endButtonFolder(context.session()), prefix + frame.endButtonName(), picture)) {
+  if (loadFolderPicture(context.session(), endButtonFolder(context.session()), prefix + frame.endButtonName(), picture)) {
     frame.endButton->setPicture(std::move(picture));
   }
 }

@@ -93,7 +93,7 @@ Flow cmdRain(ScriptInterpreter& ip) {
     if (ip.Trace.on()) ip.Trace += what + "," + value;
     if (value.empty() || value == "off")
       s.rain.mask.clear();
-    else if (gameFileExists(s.GameFolder, value))
+    else if (gameFileExists(s, value))
       s.rain.mask = value;
     else
       ip.Trace += kNoFile;
@@ -109,7 +109,7 @@ Flow cmdRain(ScriptInterpreter& ip) {
     if (!s.rain.picture.empty() && !rain.start(&failure)) ip.Trace += unreadablePictureMarker(failure);
   } else {
     ip.Trace += what;
-    if (gameFileExists(s.GameFolder, what))
+    if (gameFileExists(s, what))
       s.rain.picture = what;
     else
       ip.Trace += kNoFile;

@@ -36,10 +36,10 @@ FramePage::FramePage(QWidget* page, GameSession& session) : endButtonName_(sessi
   endCaption->setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void FramePage::loadEndButton(const std::string& folder, const std::string& name) {
+void FramePage::loadEndButton(const GameSession& s, const std::string& folder, const std::string& name) {
   endButtonName_ = name.empty() ? std::string("bot1.bmp") : name;
   QImage picture;
-  if (!loadGamePicture(folder, "U-" + endButtonName_, picture)) return;
+  if (!loadFolderPicture(s, folder, "U-" + endButtonName_, picture)) return;
   endButton->resize(picture.size());
   endButton->setPicture(std::move(picture));
 }
@@ -56,16 +56,16 @@ void FramePage::applyGameLayout(MainWindow& window, GameSession& s) {
 
   const std::string& opening = s.settings.line(13);
   QImage picture;
-  if (!opening.empty() && loadGamePicture(s.GameFolder, opening, picture))
+  if (!opening.empty() && loadGamePicture(s, opening, picture))
     window.openingPicture()->setPicture(std::move(picture));
   const std::string& frameName = s.settings.line(14);
   if (!frameName.empty()) {
-    if (loadGamePicture(s.GameFolder, frameName, picture)) framePicture->setPicture(std::move(picture));
+    if (loadGamePicture(s, frameName, picture)) framePicture->setPicture(std::move(picture));
     if (!lineOn(s, 93)) shapeWindowFromFrame(window, framePicture->picture());
   }
 
   endButton->move(linePosition(s, 64, endButton->x()), linePosition(s, 65, endButton->y()));
-  loadEndButton(s.GameFolder, s.settings.line(66));
+  loadEndButton(s, s.GameFolder, s.settings.line(66));
   const auto& face = s.settings.line(69);
   const int size = lineFontSize(s, 70, 12);
   const auto letters = readStyleLetters("B");

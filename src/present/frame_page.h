@@ -20,7 +20,7 @@ class FramePage {
   QLabel* endCaption;        // lbFim: its caption
 
   // The end button's picture "U-" + name (pressed "D-" + name), looked up in folder.
-  void loadEndButton(const std::string& folder, const std::string& name);
+  void loadEndButton(const GameSession& s, const std::string& folder, const std::string& name);
   const std::string& endButtonName() const { return endButtonName_; }
 
   // Lines 11 to 14 and 64 to 72 of the game's settings, and the window shaping of line 93.

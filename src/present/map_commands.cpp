@@ -58,7 +58,7 @@ void copyMapRegion(QImage& target, const QImage& map, const QRect& region, QPoin
 // The picture a script named, or nothing when it cannot be read.
 QImage readGamePicture(const GameSession& s, const std::string& name) {
   QImage picture;
-  if (!loadGamePicture(s.GameFolder, name, picture)) return QImage();
+  if (!loadGamePicture(s, name, picture)) return QImage();
   return picture;
 }
 
@@ -74,7 +74,7 @@ bool fileHolds(const std::string& path, const std::string& bytes) {
 // Whole, through a temporary renamed over the old file, and done before the next line reads it.
 bool saveMap(GameSession& s, const QImage& map, const std::string& name) {
   if (name.empty() || map.isNull() || !s.gameOpen() || isGameOwnFile(s, name)) return false;
-  const auto path = resolveInFolder(s.GameFolder, name);
+  const auto path = s.resolveName(name);
   if (!path) return false;
   std::string bytes = encodeBmp(map);
   if (bytes.empty()) return false;
@@ -82,6 +82,8 @@ bool saveMap(GameSession& s, const QImage& map, const std::string& name) {
   set.addBytes(*path, bytes);
   set.submit();
   StateWriter::instance().drain(*path);
+  // A later line of this run may name the new file in another letter case.
+  s.folderNames.clear();
   return fileHolds(*path, bytes);
 }
 
@@ -105,7 +107,7 @@ Flow cmdLoadMap(ScriptInterpreter& ip) {
   } else if (QImage picture = readGamePicture(s, ip.arg(1)); !picture.isNull()) {
     map.setMap(std::move(picture));
   }
-  if (!ip.arg(2).empty() && gameFileExists(s.GameFolder, ip.arg(2))) {
+  if (!ip.arg(2).empty() && gameFileExists(s, ip.arg(2))) {
     const QImage marker = readGamePicture(s, ip.arg(2));
     if (!marker.isNull()) map.setMarker(marker);
   }
@@ -229,13 +231,13 @@ Flow cmdAddMap(ScriptInterpreter& ip) {
   const int y = toIntOr(ip.arg(2), 0);
   const std::string& piece = ip.arg(3);
   if (ip.Trace.on()) ip.Trace += joinNumbers({x, y}) + "," + piece;
-  if (!gameFileExists(s.GameFolder, piece)) {
+  if (!gameFileExists(s, piece)) {
     ip.Trace += kNoPiece;
     return Flow::Done;
   }
   QImage& work = screen.images().workImage->picture();
   std::string failure;
-  if (!loadGamePicture(s.GameFolder, piece, work, &failure)) {
+  if (!loadGamePicture(s, piece, work, &failure)) {
     if (ip.Trace.on()) ip.Trace += unreadablePictureMarker(failure);
     return Flow::Done;
   }

@@ -156,8 +156,8 @@ void MemoLayout::figure(const std::vector<std::string>& a) {
   CanvasView* loading = screen_.loadingImage();
   const std::string& file = arg(1);
   if (namesPicture(file)) {
-    const auto path = resolveInFolder(s_.GameFolder, file);
-    PictureLoad load = path ? pictureCache().load(*path) : PictureLoad{};
+    const auto path = s_.resolveName(file);
+    PictureLoad load = path ? pictureCache().load(*path, file) : PictureLoad{};
     // A named picture that cannot be read shows as nothing, not as the one loaded before it.
     if (load.ok()) {
       loading->resize(load.image.size());

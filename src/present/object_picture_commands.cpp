@@ -194,7 +194,7 @@ Flow cmdShape(ScriptInterpreter& ip) {
   zone.top = scaled(toIntOr(ip.arg(3), 0));
   QImage& monitor = screen.monitorBuffer().image();
   if (namesPicture(name)) {
-    if (!gameFileExists(s.GameFolder, name)) {
+    if (!gameFileExists(s, name)) {
       ip.Trace += kMissing;
       return Flow::Done;
     }

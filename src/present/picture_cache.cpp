@@ -4,7 +4,12 @@
 namespace taluvin {
 
 // One stat per use: cheap next to decoding, and it sees a file replaced or rewritten in place.
-PictureLoad PictureCache::load(const std::string& path) {
+PictureLoad PictureCache::load(const std::string& path) { return load(path, path); }
+
+PictureLoad PictureCache::load(const std::string& path, std::string_view writtenName) {
+  // A name that chooses no decoder shows nothing, even when the file it found was shown before
+  // under a name that did.
+  if (!choosesPictureDecoder(writtenName)) return loadPictureFile(path, writtenName);
   const std::optional<FileStamp> stamp = fileStampOf(path);
   {
     std::lock_guard lock(mutex_);
@@ -18,7 +23,7 @@ PictureLoad PictureCache::load(const std::string& path) {
     ++decodes_;
   }
   // Decoded outside the lock: it is the slow part, and the decoders share nothing.
-  PictureLoad load = loadPictureFile(path);
+  PictureLoad load = loadPictureFile(path, writtenName);
   if (!load.ok() || !stamp) return load;
   const size_t bytes = static_cast<size_t>(load.image.sizeInBytes());
   // A picture that would push out everything else is drawn and let go.

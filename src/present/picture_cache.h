@@ -26,6 +26,8 @@ class PictureCache {
   // The picture at a native path, decoded now or kept from before. Failures are not kept, so a
   // file that was unreadable is tried again at its next use.
   PictureLoad load(const std::string& path);
+  // The same with the decoder chosen by the name a game wrote (see loadPictureFile).
+  PictureLoad load(const std::string& path, std::string_view writtenName);
   // Lets go of the path's picture (a picture too large to be worth its memory once drawn).
   void forget(const std::string& path);
   void clear();

@@ -57,7 +57,7 @@ void displayPicture(ScriptInterpreter& ip) {
   const int x = numberOrAbort(ip.arg(3), 0);
   const int y = numberOrAbort(ip.arg(4), 0);
   ip.Trace += name;
-  if (!gameFileExists(s.GameFolder, name)) {
+  if (!gameFileExists(s, name)) {
     ip.Trace += kMissing;
     return;
   }
@@ -215,12 +215,12 @@ Flow cmdHud(ScriptInterpreter& ip) {
   Screen& screen = ip.context().screen();
   if (what.find(".bmp") != std::string::npos) {
     ip.Trace += what;
-    if (!gameFileExists(s.GameFolder, what)) {
+    if (!gameFileExists(s, what)) {
       ip.Trace += kMissing;
       return Flow::Done;
     }
     std::string failure;
-    if (loadGamePicture(s.GameFolder, what, hud.picture, &failure)) hud.loaded = true;
+    if (loadGamePicture(s, what, hud.picture, &failure)) hud.loaded = true;
     if (ip.Trace.on()) ip.Trace += unreadablePictureMarker(failure);
   }
   if (s.Modelo != ScreenModel::PictureScreen) return Flow::Done;

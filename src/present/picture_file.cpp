@@ -70,8 +70,17 @@ bool namesPicture(std::string_view label) {
          label.find(".jpg") != std::string_view::npos;
 }
 
-PictureLoad loadPictureFile(const std::string& path) {
-  const std::string_view name = fileNameOf(path);
+bool choosesPictureDecoder(std::string_view writtenName) {
+  const std::string_view name = fileNameOf(writtenName);
+  for (const char* extension : {".png", ".jpg", ".bmp", ".gif"})
+    if (name.find(extension) != std::string_view::npos) return true;
+  return false;
+}
+
+PictureLoad loadPictureFile(const std::string& path) { return loadPictureFile(path, path); }
+
+PictureLoad loadPictureFile(const std::string& path, std::string_view writtenName) {
+  const std::string_view name = fileNameOf(writtenName);
   try {
     if (name.find(".png") != std::string_view::npos) return readPngFile(path);
     if (name.find(".jpg") != std::string_view::npos) return readJpegFile(path);

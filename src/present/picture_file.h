@@ -19,6 +19,11 @@ struct PictureLoad {
 // that order, lower case only), so "title.png.old" still loads as PNG. The path is native.
 // Failure of any kind leaves a null image and a readable reason; nothing here throws.
 PictureLoad loadPictureFile(const std::string& path);
+// The same with the decoder chosen by the name as a game wrote it: the file found for "foto.png"
+// may be spelled "Foto.PNG" on disk, and "FOTO.PNG" written chooses none, whatever the file is.
+PictureLoad loadPictureFile(const std::string& path, std::string_view writtenName);
+// Whether a name chooses one of the four decoders.
+bool choosesPictureDecoder(std::string_view writtenName);
 
 // Writes an uncompressed bottom-up 24-bit BMP. The path is native.
 bool writeBmp(const std::string& path, const QImage& image);

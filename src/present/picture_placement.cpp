@@ -5,6 +5,7 @@
 #include "present/picture_cache.h"
 #include "present/surface_budget.h"
 #include "state/game_paths.h"
+#include "state/game_session.h"
 #include "state/text_file.h"
 
 namespace taluvin {
@@ -15,18 +16,23 @@ bool isPictureName(const std::string& name) {
   return false;
 }
 
-bool gameFileExists(const std::string& gameFolder, const std::string& name) {
-  auto path = resolveInFolder(gameFolder, name);
+bool gameFileExists(const GameSession& s, const std::string& name) {
+  auto path = s.resolveName(name);
   return path && fileExists(*path);
 }
 
-bool loadGamePicture(const std::string& gameFolder, const std::string& name, QImage& image, std::string* error) {
-  auto path = resolveInFolder(gameFolder, name);
+bool loadGamePicture(const GameSession& s, const std::string& name, QImage& image, std::string* error) {
+  return loadFolderPicture(s, s.GameFolder, name, image, error);
+}
+
+bool loadFolderPicture(const GameSession& s, const std::string& folder, const std::string& name, QImage& image,
+                       std::string* error) {
+  auto path = resolveInFolder(folder, name, s.folderNames);
   if (!path) {
     if (error) *error = "outside the game folder";
     return false;
   }
-  PictureLoad load = pictureCache().load(*path);
+  PictureLoad load = pictureCache().load(*path, name);
   if (!load.ok()) {
     if (error) *error = load.error.empty() ? std::string("unreadable") : load.error;
     return false;

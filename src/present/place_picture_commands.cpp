@@ -80,7 +80,7 @@ Flow cmdPlacePicture(ScriptInterpreter& ip) {
   GameSession& s = ip.session();
   const std::string& name = ip.arg(1);
   ip.Trace += name;
-  if (!gameFileExists(s.GameFolder, name)) {
+  if (!gameFileExists(s, name)) {
     ip.Trace += kNoPicture;
     return Flow::Done;
   }

@@ -30,9 +30,9 @@ bool RainEffect::start(std::string* failure) {
   GameSession& s = screen_.session();
   RainState& rain = s.rain;
   QImage layer;
-  if (!loadGamePicture(s.GameFolder, rain.picture, layer, failure)) return false;
+  if (!loadGamePicture(s, rain.picture, layer, failure)) return false;
   QImage mask;
-  const bool masked = !rain.mask.empty() && loadGamePicture(s.GameFolder, rain.mask, mask);
+  const bool masked = !rain.mask.empty() && loadGamePicture(s, rain.mask, mask);
   prepareRain(rain, s.buffers.pictureScreen.image(), screen_.pictureScreen()->size(), layer, masked ? &mask : nullptr);
   rain.on = true;
   timer_.start();

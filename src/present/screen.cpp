@@ -55,7 +55,7 @@ Screen::Screen(MainWindow& window, GameSession& session)
   // The command line lies over the game screen book, as in the window's design.
   panel_->commandLine->raise();
   window.installEventFilter(picture_->memo);
-  frame_->loadEndButton(session.ProgramFolder, "bot1.bmp");
+  frame_->loadEndButton(session, session.ProgramFolder, "bot1.bmp");
   resizeBuffer(session.buffers.monitor, 640, 420);
 }
 
@@ -282,7 +282,7 @@ void Screen::writePageFile(const std::string& html) {
   // The page file is the player's own, rewritten whole at every run like the state files; a
   // "tmp.htm" that leads out of the folder is left alone and the page is shown all the same.
   if (html.empty() || !session_.gameOpen()) return;
-  if (const auto path = resolveInFolder(session_.GameFolder, kPageFile)) {
+  if (const auto path = session_.resolveName(kPageFile)) {
     StateSet set;
     set.addBytes(*path, html);
     set.submit();

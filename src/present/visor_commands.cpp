@@ -59,7 +59,7 @@ void defineElement(ScriptInterpreter& ip, const std::string& kind) {
   const bool picture = kind == "fig" || kind == "img";
   if (picture) {
     for (int slot : {6, 7}) {
-      if (!ip.arg(slot).empty() && !gameFileExists(s.GameFolder, ip.arg(slot))) {
+      if (!ip.arg(slot).empty() && !gameFileExists(s, ip.arg(slot))) {
         ip.Trace += kMissingElementFile;
         return;
       }
@@ -118,12 +118,12 @@ void defineView(ScriptInterpreter& ip, const std::string& mode) {
 
   // A view with no strip would paint an empty rectangle over the scene at every move: none is made.
   QImage strip;
-  if (!gameFileExists(s.GameFolder, ip.arg(6)) || !loadGamePicture(s.GameFolder, ip.arg(6), strip)) {
+  if (!gameFileExists(s, ip.arg(6)) || !loadGamePicture(s, ip.arg(6), strip)) {
     ip.Trace += kMissingStrip;
     return;
   }
   if (!ip.arg(7).empty()) {
-    if (gameFileExists(s.GameFolder, ip.arg(7)) && loadGamePicture(s.GameFolder, ip.arg(7), s.hud.picture))
+    if (gameFileExists(s, ip.arg(7)) && loadGamePicture(s, ip.arg(7), s.hud.picture))
       s.hud.loaded = true;
     else
       ip.Trace += kMissingStrip;

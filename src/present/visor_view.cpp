@@ -50,7 +50,7 @@ const QImage& elementPicture(Screen& screen, const std::string& name) {
   auto found = visor.pictures.find(name);
   if (found != visor.pictures.end()) return found->second;
   QImage picture;
-  loadGamePicture(screen.session().GameFolder, name, picture);
+  loadGamePicture(screen.session(), name, picture);
   return visor.pictures.emplace(name, picture).first->second;
 }
 

@@ -29,9 +29,9 @@ class PageBrowser : public QTextBrowser {
   QVariant loadResource(int type, const QUrl& url) override {
     if (type != QTextDocument::ImageResource) return QVariant(QString());
     const std::string name = session_.GameFolder.empty() ? std::string() : nameInFolder(url);
-    const auto path = name.empty() ? std::nullopt : resolveInFolder(session_.GameFolder, name);
+    const auto path = name.empty() ? std::nullopt : session_.resolveName(name);
     if (!path) return QVariant(drawsNothing());
-    PictureLoad picture = pictureCache().load(*path);
+    PictureLoad picture = pictureCache().load(*path, name);
     return QVariant(picture.ok() && !picture.image.isNull() ? picture.image : drawsNothing());
   }
 

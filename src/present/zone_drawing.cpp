@@ -47,7 +47,7 @@ const QImage& loadIntoLoadingImage(Screen& screen, const std::string& name, std:
   // A picture that cannot be read (or an empty name) must show as nothing, never as whatever
   // picture happened to be loaded before it.
   QImage picture;
-  loadGamePicture(screen.session().GameFolder, name, picture, error);
+  loadGamePicture(screen.session(), name, picture, error);
   loading->setPicture(std::move(picture));
   return loading->picture();
 }
@@ -56,12 +56,12 @@ void releaseLargerThan(Screen& screen, const std::string& name, QSize surface) {
   CanvasView* loading = screen.loadingImage();
   const QSize size = loading->picture().size();
   if (size.width() <= surface.width() && size.height() <= surface.height()) return;
-  const std::string folder = screen.session().GameFolder;
-  if (const auto path = resolveInFolder(folder, name)) pictureCache().forget(*path);
-  loading->setPendingPicture([folder, name] {
-    QImage picture;
-    loadGamePicture(folder, name, picture);
-    return picture;
+  // The name is looked up now: the picture made again later is the file drawn now.
+  const auto path = screen.session().resolveName(name);
+  if (path) pictureCache().forget(*path);
+  loading->setPendingPicture([path, name] {
+    PictureLoad load = path ? pictureCache().load(*path, name) : PictureLoad{};
+    return load.ok() ? std::move(load.image) : QImage();
   });
 }
 

@@ -52,6 +52,8 @@ void ScriptRunner::run(std::string requested) {
   } guard{depth_};
 
   try {
+    // Files may have come and gone since the last run: names are matched against fresh listings.
+    session_.folderNames.clear();
     // Interaction reset and layout from the settings.
     session_.Script = requested;
     session_.GosubScript.clear();

@@ -10,7 +10,7 @@ namespace taluvin {
 std::optional<std::string> scriptPath(const GameSession& session, const std::string& name) {
   // The file checked is the file read: a name checked without its extension could pass while
   // name + ".scp" is a link out of the folder.
-  return resolveInFolder(session.GameFolder, name + ".scp");
+  return session.resolveName(name + ".scp");
 }
 
 bool scriptExists(const GameSession& session, const std::string& name) {

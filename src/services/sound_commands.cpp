@@ -19,7 +19,7 @@ const std::string kMissingFile = w(" <--- arquivo não existe");
 
 // The file must exist inside the game folder; anything else reads as missing.
 std::optional<std::string> existingGameFile(const GameSession& session, const std::string& name) {
-  auto path = resolveInFolder(session.GameFolder, name);
+  auto path = session.resolveName(name);
   if (!path || !fileExists(*path)) return std::nullopt;
   return path;
 }
@@ -28,13 +28,13 @@ std::optional<std::string> existingGameFile(const GameSession& session, const st
 
 void playClickSound(CommandContext& context, const std::string& name) {
   if (name.empty()) return;
-  auto path = resolveInFolder(context.session().GameFolder, name);
+  auto path = context.session().resolveName(name);
   if (path) context.audio().playEffect(*path);
 }
 
 void playClickSoundIfPresent(CommandContext& context, const std::string& name) {
   if (name.empty()) return;
-  auto path = resolveInFolder(context.session().GameFolder, name);
+  auto path = context.session().resolveName(name);
   if (path) context.audio().playEffectIfLoadable(*path);
 }
 

@@ -19,6 +19,7 @@
 #include "state/zone_table.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace taluvin {
@@ -99,9 +100,20 @@ struct GameSession {
   // Whether a game's files are open; before that nothing may be written, not even into the
   // working folder a bare file name would land in.
   bool gameOpen() const { return !GameName.empty() && !GameFolder.empty(); }
-  // Files of the open game, all in GameFolder. Opening the game made sure its name and these files
+  // The folder listings names are matched against in any letter case: what the disk holds, not
+  // game state, so a lookup through a const session may fill them. Dropped as each run starts.
+  mutable FolderNames folderNames;
+  // The path of a file the game names in GameFolder, as resolveInFolder finds it.
+  std::optional<std::string> resolveName(const std::string& name) const {
+    return resolveInFolder(GameFolder, name, folderNames);
+  }
+  // Files of the open game, all in GameFolder, in whatever letter case the folder has them (a new
+  // file takes the game's name as written). Opening the game made sure its name and these files
   // stay inside the folder.
-  std::string gameFile(const char* extension) const { return joinInFolder(GameFolder, GameName + extension); }
+  std::string gameFile(const char* extension) const {
+    const std::string name = GameName + extension;
+    return resolveName(name).value_or(joinInFolder(GameFolder, name));
+  }
   std::string programSettingsPath() const { return ProgramFolder + ProgramName + ".ini"; }
 };
 

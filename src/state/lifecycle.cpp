@@ -36,7 +36,8 @@ void startUpSession(GameSession& s, const std::string& programFolder, const std:
   s.Script = s.IniScp = s.RetScp = "start";
   s.typingSpeed = 7;
   // A settings file linked out of the folder is not read: the game folder is all a game may show.
-  if (resolveInFolder(s.ProgramFolder, utf8ToCp1252(s.ProgramName) + ".ini")) s.settings.load(s.programSettingsPath());
+  if (resolveInFolder(s.ProgramFolder, utf8ToCp1252(s.ProgramName) + ".ini", s.folderNames))
+    s.settings.load(s.programSettingsPath());
   s.GameName = s.settings.line(4);
   takeNamesFromSettings(s);
   s.ScriptLines.clear();
@@ -84,7 +85,7 @@ std::string openGameFiles(GameSession& s, const std::string& gameName) {
   // Nor may one of its files be a link out of the folder: the game would be shown another file.
   // Checked once here, the paths of these files need no check while the game runs.
   for (const char* extension : {".ini", ".rgs", ".obx", ".obz"}) {
-    if (!resolveInFolder(s.ProgramFolder, gameName + extension))
+    if (!resolveInFolder(s.ProgramFolder, gameName + extension, s.folderNames))
       return "the game's file \"" + gameName + extension + "\" leads out of its folder" + kNotOpened;
   }
   s.GameName = gameName;
@@ -145,7 +146,8 @@ void addRunSettings(StateSet& set, const GameSession& s, const ExitGeometry& g) 
 void writeExitFiles(GameSession& s, const ExitGeometry& g) {
   // A folder holding no game (neither the program's settings file nor a start script) was named
   // by mistake: it is left exactly as it was.
-  if (!fileExists(s.programSettingsPath()) && !fileExists(s.ProgramFolder + "start.scp")) return;
+  const auto startScript = resolveInFolder(s.ProgramFolder, "start.scp", s.folderNames);
+  if (!fileExists(s.programSettingsPath()) && !(startScript && fileExists(*startScript))) return;
   auto& st = s.settings;
   putExitLines(st, s, g);
   StateSet files;

@@ -125,12 +125,13 @@ Lines ObjectStore::loadTable(const std::string& path) {
   return cutNotices(path, file, kMaxLines, kMaxRegisterText);
 }
 
-std::vector<std::string> ObjectStore::reload(const std::string& folder, const std::string& name) {
+std::vector<std::string> ObjectStore::reload(const std::string& folder, FolderNames& folderNames,
+                                             const std::string& name) {
   std::vector<std::string> missing;
   indexed_ = false;  // a record's file may name another key
   // The first eight lines of the object's file; nothing when the file is missing.
   auto readRecord = [&](const std::string& objectName) -> std::optional<Lines> {
-    auto path = resolveInFolder(folder, objectName + ".obj");
+    auto path = resolveInFolder(folder, objectName + ".obj", folderNames);
     if (!path || !fileExists(*path)) {
       missing.push_back(objectName);
       return std::nullopt;

@@ -1,6 +1,7 @@
 // The object catalogue (sorted names) and the object table (eight lines per object).
 #pragma once
 
+#include "state/folder_names.h"
 #include "state/text_file.h"
 
 #include <optional>
@@ -67,10 +68,11 @@ class ObjectStore {
   Lines loadTable(const std::string& path);
   void saveTable(const std::string& path) const { writeLines(path, table_); }
 
-  // Records rebuilt from the per-object files (name + ".obj" in folder): every catalogue name when
-  // `name` is empty or "todos", else the records of that name. Returns the names whose file is
-  // missing; their records keep the key and have empty properties (all) or stay as they were (one).
-  std::vector<std::string> reload(const std::string& folder, const std::string& name);
+  // Records rebuilt from the per-object files (name + ".obj" in folder, looked up through
+  // folderNames): every catalogue name when `name` is empty or "todos", else the records of that
+  // name. Returns the names whose file is missing; their records keep the key and have empty
+  // properties (all) or stay as they were (one).
+  std::vector<std::string> reload(const std::string& folder, FolderNames& folderNames, const std::string& name);
 
  private:
   static size_t lineIndex(int record, int offset) {

@@ -1,6 +1,7 @@
 // Saving, loading and resetting registers, and the "reset" command.
 #include "world/register_file_commands.h"
 
+#include "base/name_case.h"
 #include "base/numbers.h"
 #include "base/run_abort.h"
 #include "base/text.h"
@@ -29,7 +30,7 @@ void loadRegistersFromScript(ScriptInterpreter& ip) {
   auto& s = ip.session();
   std::string name = ip.arg(1);
   if (name.find(".scp") == std::string::npos) name += ".scp";
-  auto path = resolveInFolder(s.GameFolder, name);
+  auto path = s.resolveName(name);
   if (!path || !fileExists(*path)) {
     ip.Trace += kNoFile;
     return;
@@ -87,12 +88,6 @@ void loadRegistersFromScript(ScriptInterpreter& ip) {
   noteIfCut(ip, whole);
 }
 
-std::string lowerAscii(std::string text) {
-  for (char& c : text)
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  return text;
-}
-
 }  // namespace
 
 // The files that make the game itself: its scripts, settings, register and object files. Saved maps
@@ -100,12 +95,12 @@ std::string lowerAscii(std::string text) {
 // ignored, as it is on the file systems games are often made on.
 bool isGameOwnFile(const GameSession& s, const std::string& name) {
   const auto slash = name.find_last_of("/\\");
-  const std::string file = lowerAscii(slash == std::string::npos ? name : name.substr(slash + 1));
+  const std::string file = foldedName(slash == std::string::npos ? name : name.substr(slash + 1));
   const auto dot = file.rfind('.');
   const std::string extension = dot == std::string::npos ? std::string() : file.substr(dot);
   if (extension == ".scp" || extension == ".ini" || extension == ".obj") return true;
   const std::string base = dot == std::string::npos ? file : file.substr(0, dot);
-  return base == lowerAscii(s.GameName) && (extension == ".rgs" || extension == ".obx" || extension == ".obz");
+  return base == foldedName(s.GameName) && (extension == ".rgs" || extension == ".obx" || extension == ".obz");
 }
 
 namespace {
@@ -119,16 +114,17 @@ void deleteSavedMap(ScriptInterpreter& ip) {
     return;
   }
   // A missing file is not worth a marker: discarding a map that was never saved is the usual case.
-  auto path = resolveInFolder(ip.session().GameFolder, name);
+  auto path = ip.session().resolveName(name);
   if (!path || !fileExists(*path)) return;
   std::error_code error;
   std::filesystem::remove(std::filesystem::path(*path), error);
+  ip.session().folderNames.clear();
 }
 
 // slot 2 = object name; empty or "todos" for every object
 void reloadObjects(ScriptInterpreter& ip) {
   auto& s = ip.session();
-  for (const auto& name : s.objects.reload(s.GameFolder, ip.arg(2))) ip.Trace += kNoFile + " (" + name + ".obj)";
+  for (const auto& name : s.objects.reload(s.GameFolder, s.folderNames, ip.arg(2))) ip.Trace += kNoFile + " (" + name + ".obj)";
   if (s.gameOpen()) s.objects.saveTable(s.gameFile(".obx"));
 }
 

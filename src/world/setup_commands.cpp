@@ -36,7 +36,7 @@ Flow cmdInstallFont(ScriptInterpreter& ip) {
   // slot 1 = font file name without ".ttf"
   auto& s = ip.session();
   const std::string name = ip.arg(1) + ".ttf";
-  const auto path = resolveInFolder(s.GameFolder, name);
+  const auto path = s.resolveName(name);
   if (!path || !fileExists(*path)) return Flow::Done;
   // Only the name joins the list of faces: the file is not given to the platform, so no text is
   // ever drawn with it.

@@ -98,7 +98,8 @@ TEST(GameCheck, MistakesGameGivesExactlyTheExpectedLinesSortedByFileAndLine) {
       "start.scp:3: no label \":fim2\" in this script",
       "start.scp:4: label \":inicio\" again; jumps find the first, at line 1",
       "start.scp:5: script \"sala3\" does not exist (sala3.scp)",
-      "start.scp:6: picture \"Foto.jpg\" does not exist; the folder has \"foto.jpg\" (letter case differs)",
+      "start.scp:6: picture \"Foto.jpg\" is found as \"foto.jpg\" (letter case differs)",
+      "start.scp:6: picture \"Foto.jpg\" cannot be read: JPEG: Empty input file",
       "start.scp:7: picture \"falta.png\" does not exist",
       "start.scp:8: picture \"ruim.png\" cannot be read: PNG: Not a PNG file",
       "start.scp:9: register 300 is outside the table (registers 0 to 100)",
@@ -214,7 +215,7 @@ TEST(GameCheck, SettingsAndRegisterFilesAreReadAsThePlayerOpensThem) {
   auto run = runProgram({"--check", game.folder()});
   EXPECT_EQ(run.exitCode, 1);
   const std::vector<std::string> lines{
-      "jogo.ini:9: the return script \"Start\" does not exist; the folder has \"start.scp\" (letter case differs)",
+      "jogo.ini:9: the return script \"Start\" is found as \"start.scp\" (letter case differs)",
       "jogo.ini:67: the end button's picture \"U-bot.bmp\" does not exist",
       "jogo.ini:67: the end button's picture \"D-bot.bmp\" does not exist",
       "jogo.ini:95: the command panel's colour \"#10\" is not six hexadecimal digits RRGGBB",
