@@ -87,7 +87,6 @@ class SlotRoles {
   ArgumentRoles forLine(std::string_view word, const ArgumentSlots& args) const {
     return ofLine_ ? ofLine_(word, args) : fixed_;
   }
-  constexpr bool dependOnLine() const { return ofLine_ != nullptr; }
 
  private:
   ArgumentRoles fixed_;
