@@ -1,9 +1,10 @@
 // The checker's walk over a script: command words, labels and what each argument names.
-#include "app/game_check_arguments.h"
 #include "app/game_check_context.h"
 #include "app/game_check_keywords.h"
 
 #include "base/numbers.h"
+#include "present/picture_file.h"
+#include "present/picture_placement.h"
 #include "present/quote_forms.h"
 #include "script/parsed_script.h"
 
@@ -15,6 +16,13 @@ namespace {
 
 // Carried commands may carry commands in turn; no sensible line nests deeper than this.
 constexpr int kDeepestCarry = 8;
+
+std::string lowered(const std::string& text) {
+  std::string out = text;
+  for (char& c : out)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return out;
+}
 
 // The last line a text literal opening in an argument on line `first` takes: the first line
 // holding a quote after the opening's own leading one, or the script's last line.
@@ -108,24 +116,27 @@ class ScriptWalk {
   }
 
   int command(int index, std::string_view word, const ArgumentSlots& args, int depth) {
-    if (check_.commands().find(word) < 0) {
+    const int entry = check_.commands().find(word);
+    if (entry < 0) {
       report(index, unknownWordMessage(check_.commands(), word));
       return index;
     }
+    const ArgumentRoles roles = check_.commands()[static_cast<size_t>(entry)].rolesOf(word, args);
     int last = index;
-    for (const ArgumentUse& use : argumentUses(check_.commands(), word, args)) {
-      const std::string& arg = args[static_cast<size_t>(use.slot)];
+    for (int slot = 1; slot <= roles.count(); ++slot) {
+      const ArgumentRole role = roles[slot];
+      const std::string& arg = args[static_cast<size_t>(slot)];
       if (arg.empty()) continue;
-      if (use.role == ArgumentRole::Command) {
-        if (depth < kDeepestCarry) last = std::max(last, command(index, arg, carried(args, use.slot), depth + 1));
+      if (role == ArgumentRole::Command) {
+        if (depth < kDeepestCarry) last = std::max(last, command(index, arg, carried(args, slot), depth + 1));
         continue;
       }
-      if (use.role == ArgumentRole::TextLiteral) {
+      if (role == ArgumentRole::TextLiteral) {
         last = std::max(last, textLiteralEnd(lines_, index, arg));
         continue;
       }
       if (arg[0] == '#') continue;  // built from a register when the line runs
-      named(index, use.role, arg);
+      named(index, role, arg);
     }
     return last;
   }
@@ -159,10 +170,11 @@ class ScriptWalk {
       case ArgumentRole::Picture:
         file(index, NamedFile::Picture, arg);
         break;
-      case ArgumentRole::TextLikePicture:
-        report(index, quoted(arg) +
-                          " shows as text, not as a picture: pictures are known by \".gif\", \".png\", \".jpg\" or "
-                          "\".bmp\" in small letters");
+      case ArgumentRole::PictureOrText:
+        pictureOrText(index, arg, isPictureName);
+        break;
+      case ArgumentRole::WebPictureOrText:
+        pictureOrText(index, arg, [](const std::string& name) { return namesPicture(name); });
         break;
       case ArgumentRole::Sound:
         file(index, NamedFile::Sound, arg);
@@ -177,12 +189,44 @@ class ScriptWalk {
         registerNumber(index, arg);
         break;
       case ArgumentRole::Colour:
-        if (!collectOnly_) check_.checkColour(file_, index + 1, arg);
+        colour(index, arg);
         break;
+      case ArgumentRole::ColourOrNone:
+        if (arg != "0") colour(index, arg);
+        break;
+      case ArgumentRole::None:
       case ArgumentRole::Command:
       case ArgumentRole::TextLiteral:
+      case ArgumentRole::File:
+      case ArgumentRole::Number:
+      case ArgumentRole::Text:
+      case ArgumentRole::Object:
+      case ArgumentRole::Place:
+      case ArgumentRole::Property:
+      case ArgumentRole::Surface:
+      case ArgumentRole::Direction:
+      case ArgumentRole::Switch:
+      case ArgumentRole::Stamp:
+      case ArgumentRole::Language:
+      case ArgumentRole::Word:
         break;
     }
+  }
+
+  // A slot shown as a picture when its text names one (by the test given), as text otherwise; a
+  // picture's extension in capitals is an author's slip worth telling.
+  template <typename NamesPicture>
+  void pictureOrText(int index, const std::string& arg, NamesPicture namesOne) {
+    if (namesOne(arg))
+      file(index, NamedFile::Picture, arg);
+    else if (namesOne(lowered(arg)))
+      report(index, quoted(arg) +
+                        " shows as text, not as a picture: pictures are known by \".gif\", \".png\", \".jpg\" or "
+                        "\".bmp\" in small letters");
+  }
+
+  void colour(int index, const std::string& arg) {
+    if (!collectOnly_) check_.checkColour(file_, index + 1, arg);
   }
 
   void file(int index, NamedFile kind, const std::string& name) {

@@ -1,6 +1,8 @@
 // One row of the dispatch table, and what a handler hands back to the dispatcher.
 #pragma once
 
+#include "script/argument_roles.h"
+
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -65,12 +67,36 @@ inline constexpr Flow Flow::Restart{Kind::Restart, 0};
 
 using Handler = Flow (*)(ScriptInterpreter&);
 
+// The families the authors' reference groups the rows under, in the order it prints them.
+enum class CommandFamily : uint8_t {
+  FlowControl,
+  MessagesAndText,
+  TextStyle,
+  Registers,
+  PlacesAndExits,
+  SavingAndResetting,
+  SoundAndMusic,
+  ScreenModelsAndSurfaces,
+  Objects,
+  Pictures,
+  TheMap,
+  ZonesAndLinks,
+  TypingKeysAndFocus,
+  SettingsLanguageAndTime,
+  EffectsAndTheVisor
+};
+
 struct CommandEntry {
   std::vector<std::string_view> keywords;  // aliases sharing one handler
   Handler handler;                         // never null: the index refuses a row without one
   bool goesOn;                             // testing continues with the entries after this one
+  CommandFamily family;
+  SlotRoles roles;                         // what each slot holds, for tools that read lines
   std::string_view arguments = {};         // what the slots hold, as authors read it
   std::string_view effect = {};            // what the line does, one line for authors
+
+  // What the slots of a line of this row hold; word is the keyword the line used.
+  ArgumentRoles rolesOf(std::string_view word, const ArgumentSlots& args) const { return roles.forLine(word, args); }
 };
 
 // The ordered table and its keyword index. Keyword lookup runs for every script line, so it is an

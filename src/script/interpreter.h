@@ -24,7 +24,7 @@ class ScriptRunner;
 
 class ScriptInterpreter {
  public:
-  static constexpr int kSlots = 9;
+  static constexpr int kSlots = kArgumentSlots;
 
   ScriptInterpreter(GameSession& session, TraceLog& trace, RunHooks& hooks, const CommandIndex& commands);
 

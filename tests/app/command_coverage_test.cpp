@@ -24,157 +24,54 @@ using taluvin::testing::TestGame;
 
 namespace {
 
-// Arguments that make a sound line for each row, by its first keyword. Rows whose arguments are
-// "none" need no entry. "{M}" stands for the screen model the game runs in, so switching the model
-// keeps the rest of the sweep in it. Lines after the first belong to the same script: the label a
-// line jumps to, and the line "saltou" after it, which shows the jump was made (a line that jumps is
-// not traced itself). Rows not carried out yet have samples too, so they are swept once they are.
-const std::map<std::string_view, std::string_view> kSampleArguments = {
-    {"script", "alvo"},
-    {"pausa=", "1"},
-    {"msg+", "mais texto, com vírgula"},
-    {"msg=", "texto, com vírgula"},
-    {"fonte=", "Arial,12,FF0000,1,0,1"},
-    {"param=", "1,prm"},
-    {"retscp=", "alvo"},
-    {"setpos=", "sala"},
-    {"getvar=", "1,Posic"},
-    {"corfnd=", "00FF00"},
-    {"fntsize=", "3"},
-    {"fntface=", "Arial"},
-    {"fntsty=", "bi"},
-    {"corlnk=", "0000FF"},
-    {"corvzk=", "800080"},
-    {"cortxt=", "FFFFFF"},
-    {"gosub", ":alvo\n:alvo\nsaltou"},
-    {"reset", "regs"},
-    {"playmusic", "nada.mid"},
-    {"volume=", "50"},
-    {"playsnd", "off"},
-    {"modo=", "{M},320,200"},
-    {"getobj=", "1,anel,dsc"},
-    {"setobj=", "anel,nom,Anel dourado"},
-    {"tiratudo", "loc,jog"},
-    {"pegobj", "anel"},
-    {"soltaobj=", "anel"},
-    {"ifobj=", "anel,loc,alvo\n:alvo\nsaltou"},
-    {"ifobj#", "anel,loc,alvo\n:alvo\nsaltou"},
-    {"conta", "loc,1"},
-    {"lstobj=", "1,jog"},
-    {"lstobjlnk=", "1,jog"},
-    {"listaobjetos", "jog"},
-    {"cleartela", "000000"},
-    {"clearbuf", "000000"},
-    {"clearfunc", "000000"},
-    {"postxt=", "10,10"},
-    {"lnfeed=", "5"},
-    {"btxt=", "caixa,0,0,100,40,FFFFFF,b,000000,2"},
-    {"dispobj=", "jog,fnc,0,0,100,100,5"},
-    {"display", "p.bmp,tel,0,0,8,8"},
-    {"showobj=", "anel,tit,msg,0,0,100,20"},
-    {"tem?", "anel,alvo\n:alvo\nsaltou"},
-    {"aquitem?", "anel,alvo\n:alvo\nsaltou"},
-    {"objeto=", "anel"},
-    {"getultobj=", "1"},
-    {"hud=", "p.bmp"},
-    {"telpos=", "p.bmp,alvo"},
-    {"loadmap=", "p.bmp,p.bmp"},
-    {"defpicmap=", "tel,0,0,8,8"},
-    {"picmap=", "0,0"},
-    {"showmap", "on,p.bmp,1,1"},
-    {"posmap=", "1,1,0,0"},
-    {"addmap=", "1,1,p.bmp,mapa.bmp"},
-    {"linksoff", "tel"},
-    {"norte=", "alvo"},
-    {"sul=", "alvo"},
-    {"leste=", "alvo"},
-    {"oeste=", "alvo"},
-    {"entrar=", "alvo"},
-    {"sair=", "alvo"},
-    {"subir=", "alvo"},
-    {"descer=", "alvo"},
-    {"linktel=", "p.bmp,alvo,0,0,8,8"},
-    {"ifdir=", "norte,Norte,0,0,8,8"},
-    {"linkfunc=", "p.bmp,alvo,0,0,8,8"},
-    {"linkpainel=", "p.bmp,alvo,0,0,8,8"},
-    {"telacorfnd=", "000080"},
-    {"telacortxt=", "FFFF00"},
-    {"telafntnome=", "Arial"},
-    {"telafntalt=", "14"},
-    {"reg=", "1,x"},
-    {"reg$", "1,y"},
-    {"trim", "1"},
-    {"regtxt=", "1,'um texto'"},
-    {"reg-", "2,1"},
-    {"reg+", "2,5"},
-    {"reg*", "2,3"},
-    {"reg:", "2,4"},
-    {"reg/", "2,2"},
-    {"reg?", "2,10"},
-    {"ifreg=", "2,0,alvo\n:alvo\nsaltou"},
-    {"ifreg#", "2,0,alvo\n:alvo\nsaltou"},
-    {"ifreg>", "2,0,alvo\n:alvo\nsaltou"},
-    {"ifreg<", "2,0,alvo\n:alvo\nsaltou"},
-    {"getdir", "1,norte"},
-    {"ifnor", "reg=,3,x"},
-    {"ifsul", "reg=,3,x"},
-    {"ifles", "reg=,3,x"},
-    {"ifoes", "reg=,3,x"},
-    {"ifmod0", "reg=,3,x"},
-    {"ifmod1", "reg=,3,x"},
-    {"ifmod2", "reg=,3,x"},
-    {"ifmod3", "reg=,3,x"},
-    {"ifmod4", "reg=,3,x"},
-    {"if=", "1,x,reg=,3,y"},
-    {"if#", "1,x,reg=,3,y"},
-    {"if>", "2,1,reg=,3,y"},
-    {"if<", "2,1,reg=,3,y"},
-    {"if~", "1,a,z,reg=,3,y"},
-    {"scriptcmd=", "alvo"},
-    {"setfoco=", "msg"},
-    {"loadpainel", "p.bmp"},
-    {"barratop", "off"},
-    {"defini=", "60,x"},
-    {"defcom=", "alvo"},
-    {"cinza=", "tel,808080,1,0,0,8,8"},
-    {"chuva=", "off"},
-    {"altura=", "100"},
-    {"veltec=", "0"},
-    {"poeobj=", "anel,loc"},
-    {"temos?", "anel,alvo\n:alvo\nsaltou"},
-    {"getlng", "1"},
-    {"putlng", "pt"},
-    {"ifbr=", "1,'sim'"},
-    {"ifloc=", "sala,alvo\n:alvo\nsaltou"},
-    {"ifloc#", "sala,alvo\n:alvo\nsaltou"},
-    {"efeito=", "direto"},
-    {"visor", "off"},
-    {"click", "p.bmp,alvo,0,0,8,8"},
-    {"instalfonte", "nenhuma"},
-    {"borda=", "2,FF0000"},
-    {"ifma=", "reg=,3,z"},
-    {"ifgen=", "reg=,3,z"},
-    {"loadregs", ""},
-    {"inptdef=", "Arial,FFFFFF,000000,10,1,biu"},
-    {"inptreg=", "1,0,0,100,20,alvo"},
-    {"align=", "center"},
-    {"legenda=", "legenda,0,0,100,20"},
-    {"shape=", "p.bmp,0,0,8,8,alvo"},
-    {"inkey", "1"},
-    {"scroll", "up,0,0,8,8,1"},
-    {"sethoje", ""},
-    {"setagora", ""},
-    {"diftime", "1,2"},
-    {"showdate", "1,hoje"},
-    {"showtime", "1,agora"},
-    {"encerrar", "0"},
-    {"getxy", "1,2"},
-    {"memo", "um texto,0,0,100,50"},
-    {"margem", "1,2,3,4"},
-    {"texto", "um texto"},
-    {"texto=", "outro texto"},
-    {"scrollbar=", "auto"},
-    {"goto", "alvo\n:alvo\nsaltou"},
+using taluvin::ArgumentRole;
+
+// What a slot holds in a sweep line, by its role: names the sweep game has, and numbers every
+// command takes. A label or gosub slot names the label the line's script adds after it; the
+// carried command sets a register. Register 2 holds a number when each line runs, so arithmetic
+// on it never ends the run.
+std::string_view sampleOf(ArgumentRole role) {
+  switch (role) {
+    case ArgumentRole::None: return "";
+    case ArgumentRole::Script: return "alvo";
+    case ArgumentRole::Vocabulary: return "alvo";
+    case ArgumentRole::Label: return "alvo";
+    case ArgumentRole::GosubTarget: return ":alvo";
+    case ArgumentRole::Command: return "reg=,3,x";
+    case ArgumentRole::TextLiteral: return "'um texto'";
+    case ArgumentRole::Picture: return "p.bmp";
+    case ArgumentRole::PictureOrText: return "p.bmp";
+    case ArgumentRole::WebPictureOrText: return "p.bmp";
+    case ArgumentRole::Sound: return "nada.wav";
+    case ArgumentRole::Music: return "nada.mid";
+    case ArgumentRole::Font: return "nenhuma";
+    case ArgumentRole::File: return "mapa.bmp";
+    case ArgumentRole::Register: return "2";
+    case ArgumentRole::Colour: return "808080";
+    case ArgumentRole::ColourOrNone: return "808080";
+    case ArgumentRole::Number: return "1";
+    case ArgumentRole::Text: return "um texto";
+    case ArgumentRole::Object: return "anel";
+    case ArgumentRole::Place: return "loc";
+    case ArgumentRole::Property: return "dsc";
+    case ArgumentRole::Surface: return "tel";
+    case ArgumentRole::Direction: return "norte";
+    case ArgumentRole::Switch: return "on";
+    case ArgumentRole::Stamp: return "hoje";
+    case ArgumentRole::Language: return "pt";
+    case ArgumentRole::Word: return "x";
+  }
+  return "";
+}
+
+// Lines the roles alone would not make: the model switch keeps the sweep's model ("{M}"), the
+// program ends at once, the settings line changed is one no later run reads, and where a slot is
+// one of the command's own words, one that takes the handler past its refusal of others.
+const std::map<std::string_view, std::string_view> kArgumentsBeyondRoles = {
+    {"modo=", "{M},320,200"}, {"encerrar", "0"},       {"defini=", "60,x"},
+    {"param=", "2,prm"},      {"getvar=", "2,Posic"},  {"reset", "regs"},
+    {"setfoco=", "msg"},      {"align=", "center"},    {"efeito=", "direto"},
+    {"scroll", "up,0,0,8,8,1"}, {"scrollbar=", "auto"}, {"visor", "off"},
 };
 
 // Ends the program, so it runs once the rest of the sweep is done.
@@ -189,11 +86,34 @@ bool aborted(const std::vector<std::string>& trace) {
   });
 }
 
+// The arguments a row's line carries: each slot the sample of its role. Where the first slots
+// decide what the others hold, the slots are filled again until the roles stay the same.
+std::string sampleArguments(const CommandEntry& row) {
+  taluvin::ArgumentSlots args;
+  taluvin::ArgumentRoles roles;
+  for (int pass = 0; pass < 3; ++pass) {
+    roles = row.rolesOf(row.keywords.front(), args);
+    for (int slot = 1; slot <= roles.count(); ++slot)
+      if (args[static_cast<size_t>(slot)].empty()) args[static_cast<size_t>(slot)] = sampleOf(roles[slot]);
+  }
+  std::string text;
+  bool jumps = false;
+  for (int slot = 1; slot <= roles.count(); ++slot) {
+    text += (slot > 1 ? "," : "") + args[static_cast<size_t>(slot)];
+    jumps = jumps || roles[slot] == ArgumentRole::Label || roles[slot] == ArgumentRole::GosubTarget;
+  }
+  // The label the line jumps to, and the line "saltou" after it, which shows the jump was made (a
+  // line that jumps is not traced itself).
+  if (jumps) text += "\n:alvo\nsaltou";
+  return text;
+}
+
 // The script line a row runs as, with the model filled in.
 std::string sampleLine(const CommandEntry& row, char model) {
   std::string line(row.keywords.front());
-  if (auto sample = kSampleArguments.find(row.keywords.front()); sample != kSampleArguments.end())
-    line += ' ' + std::string(sample->second);
+  const auto beyond = kArgumentsBeyondRoles.find(row.keywords.front());
+  const std::string args = beyond != kArgumentsBeyondRoles.end() ? std::string(beyond->second) : sampleArguments(row);
+  if (!args.empty()) line += ' ' + args;
   for (auto at = line.find("{M}"); at != std::string::npos; at = line.find("{M}")) line.replace(at, 3, 1, model);
   return line;
 }
@@ -222,6 +142,7 @@ struct SweepGame {
   RowRun run(const CommandEntry& row) {
     RowRun result;
     result.line = sampleLine(row, model);
+    game.player().session().registers.set(2, "4");
     game.write("linha.scp", result.line + "\n");
     game.clearTrace();
     game.run("linha");
@@ -257,14 +178,14 @@ std::vector<size_t> rowsToSweep() {
 
 }  // namespace
 
-TEST(CommandCoverage, EveryRowHasASampleLineUnlessItTakesNoArguments) {
+// A row that takes arguments names a role for each, or its sweep line would run without them.
+TEST(CommandCoverage, EveryRowThatTakesArgumentsSaysWhatItsSlotsHold) {
   for (const auto& row : commandTable().entries()) {
     EXPECT_FALSE(row.arguments.empty()) << row.keywords.front();
-    if (row.arguments != "none") {
-      EXPECT_TRUE(kSampleArguments.count(row.keywords.front())) << row.keywords.front();
-    }
+    const auto roles = row.rolesOf(row.keywords.front(), {});
+    EXPECT_EQ(roles.count() == 0, row.arguments == "none") << row.keywords.front();
   }
-  for (const auto& [keyword, sample] : kSampleArguments) EXPECT_GE(commandTable().find(keyword), 0) << keyword;
+  for (const auto& [keyword, sample] : kArgumentsBeyondRoles) EXPECT_GE(commandTable().find(keyword), 0) << keyword;
 }
 
 TEST(CommandCoverage, EveryRowWithAHandlerRunsAsAScriptLineInEveryModel) {
@@ -307,6 +228,7 @@ TEST(CommandCoverage, AHandlerThatRewritesTheWordGoesOnToALaterEntry) {
     }
     session.ScriptLines = std::move(lines);
     session.CurLine = 0;
+    session.registers.set(2, "4");
     const std::string& line = session.ScriptLines.front();
     ip.readCommandLine(0);
     ip.Trace = "   0: " + ip.Cmd + " ";

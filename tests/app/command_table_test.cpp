@@ -67,6 +67,6 @@ TEST(CommandTable, EveryKeywordReachesTheHandlerOfItsOwnRowAndNoRowLacksOne) {
   }
   // A row added without its handler stops the program before any script runs.
   auto rows = table.entries();
-  rows.push_back({{"novo="}, nullptr, false, "none"});
+  rows.push_back({{"novo="}, nullptr, false, CommandFamily::FlowControl, {}, "none"});
   EXPECT_THROW(taluvin::CommandIndex{rows}, std::invalid_argument);
 }

@@ -1,6 +1,5 @@
 // taluvin --check: a game folder's mistakes as FILE:LINE lines, and the exit codes around them.
 #include "app/command_table.h"
-#include "app/game_check_arguments.h"
 #include "app/game_check_keywords.h"
 #include "support/program_run.h"
 #include "support/sample_sounds.h"
@@ -179,18 +178,54 @@ TEST(GameCheck, SoundsAndPicturesThatExistAreDecodedLikeThePlayerDecodesThem) {
   EXPECT_EQ(lines[1], "start.scp:7: sound \"naoha.wav\" does not exist");
 }
 
-TEST(GameCheck, EveryDescribedRowIsARowOfTheTableAndSlipsFindTheirKeyword) {
-  for (std::string_view row : describedRows()) {
-    const int entry = commandTable().find(row);
-    ASSERT_GE(entry, 0) << row;
-    EXPECT_EQ(commandTable()[static_cast<size_t>(entry)].keywords.front(), row);
-  }
-  // An alias names what its row names.
-  ArgumentSlots args;
-  args[1] = "porta.gif";
-  args[2] = "sala2";
-  const auto uses = argumentUses(commandTable(), "lnkscr=", args);
-  EXPECT_EQ(uses.size(), 4u);
+// The checker looks up what each row says its slots name: through any alias, and where the line's
+// own slots decide (a sub-command, a picture's name, a "0" for none, the keyword's form).
+TEST(GameCheck, EachSlotIsCheckedAsWhatItsRowSaysItNames) {
+  TestGame game;
+  writeWellFormedGame(game);
+  game.writeLines("start.scp", {
+                                   "lnkscr= porta.gif,sala2,0,0,8,8,1,dentro.png,bate.wav",  // 1
+                                   "tic Porta,start,0,0,8,8",                                // 2: a label's text
+                                   "ifdir= norte,Saida.GIF,0,0,8,8",                         // 3
+                                   "if~ 1,a,z,gosub,:nada",                                  // 4
+                                   "ifreg< 300,5,nada",                                      // 5
+                                   "btxt= caixa,0,0,8,8,FFFFFF,b,0,2",                       // 6: "0" draws no box
+                                   "gray= tel,0,1,0,0,8,8",                                  // 7: "0" is plain grey
+                                   "rain= mask,off",                                         // 8
+                                   "rain= mask,gotas.bmp",                                   // 9
+                                   "visor= fig,0,0,8,8,v.bmp,chave.bmp,sala6",               // 10
+                                   "visor= 360,0,0,8,8,faixa.bmp,chave.bmp,7",               // 11
+                                   "diftime# 1,2,3,300",                                     // 12
+                                   "diftime 1,2,3,300",                                      // 13: two registers only
+                                   "playsunnd off",                                          // 14
+                                   "defini= 17,lista",                                       // 15
+                                   "hud= 10,10",                                             // 16
+                                   "showmap off,marca.bmp",                                  // 17
+                               });
+  game.writeLines("lista.scp", {"NADA"});
+  auto run = runProgram({"--check", game.folder()});
+  EXPECT_EQ(run.exitCode, 1);
+  const std::vector<std::string> lines{
+      "lista.scp:1: a vocabulary line without \"|\" between its phrase and its script",
+      "start.scp:1: picture \"porta.gif\" does not exist",
+      "start.scp:1: script \"sala2\" does not exist (sala2.scp)",
+      "start.scp:1: picture \"dentro.png\" does not exist",
+      "start.scp:1: sound \"bate.wav\" does not exist",
+      "start.scp:3: \"Saida.GIF\" shows as text, not as a picture: pictures are known by \".gif\", \".png\", "
+      "\".jpg\" or \".bmp\" in small letters",
+      "start.scp:4: no label \":nada\" in this script",
+      "start.scp:5: register 300 is outside the table (registers 0 to 100)",
+      "start.scp:5: no label \":nada\" in this script",
+      "start.scp:9: picture \"gotas.bmp\" does not exist",
+      "start.scp:10: picture \"v.bmp\" does not exist",
+      "start.scp:10: script \"sala6\" does not exist (sala6.scp)",
+      "start.scp:11: picture \"faixa.bmp\" does not exist",
+      "start.scp:12: register 300 is outside the table (registers 0 to 100)",
+  };
+  EXPECT_EQ(outputLines(run.out), lines) << run.out;
+}
+
+TEST(GameCheck, SlipsFindTheirKeyword) {
   EXPECT_EQ(unknownWordMessage(commandTable(), "MSG="), "\"MSG=\" is no command; keywords are written in small letters: \"msg=\"");
   EXPECT_EQ(unknownWordMessage(commandTable(), "xyzzy"), "\"xyzzy\" is no command");
   EXPECT_EQ(unknownWordMessage(commandTable(), "gotto"), "\"gotto\" is no command; did you mean \"goto\"?");
