@@ -1,6 +1,6 @@
 // A room click on the real player, timed from the button's release until the picture screen has painted.
 #include "app/options.h"
-#include "app/player.h"
+#include "app/player/player.h"
 #include "present/canvas.h"
 #include "present/main_window.h"
 #include "present/picture_cache.h"

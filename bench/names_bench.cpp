@@ -1,6 +1,6 @@
 // A run naming 1,000 pictures in another letter case than the folder spells them, against the same run naming them as spelled.
 #include "app/options.h"
-#include "app/player.h"
+#include "app/player/player.h"
 #include "present/picture_file.h"
 #include "state/state_writer.h"
 

@@ -1,6 +1,6 @@
 // Fuzz target: the checker over a game whose start script is the input before a NUL byte and whose
 // settings are what follows it, as --check reads a folder.
-#include "app/game_check.h"
+#include "app/check/game_check.h"
 #include "support/fuzz_game.h"
 
 #include <sstream>

@@ -1,5 +1,5 @@
 // Fuzz target: a replay file's lines read and checked, as --replay reads them before any action.
-#include "app/replay.h"
+#include "app/replay/replay.h"
 #include "support/fuzz_game.h"
 
 #include <sstream>

@@ -1,7 +1,7 @@
 // A scratch game folder and a player that gives up on a script once its budget is spent.
 #include "support/fuzz_game.h"
 
-#include "app/player.h"
+#include "app/player/player.h"
 #include "base/run_abort.h"
 #include "script/runner.h"
 #include "state/text_file.h"

@@ -1,7 +1,7 @@
 // What the slots of a line hold where its sub-command, its keyword or its picture's name decides.
 #include "app/command_roles.h"
 
-#include "app/game_check_settings.h"
+#include "app/check/game_check_settings.h"
 #include "base/numbers.h"
 #include "present/picture_placement.h"
 

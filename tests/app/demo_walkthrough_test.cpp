@@ -1,6 +1,6 @@
 // The bundled demo played from a copy by its walkthrough, headless, through the real program.
 #include "present/main_window.h"
-#include "app/player.h"
+#include "app/player/player.h"
 #include "present/screen.h"
 #include "support/program_run.h"
 #include "support/test_game.h"

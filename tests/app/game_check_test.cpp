@@ -1,6 +1,6 @@
 // taluvin --check: a game folder's mistakes as FILE:LINE lines, and the exit codes around them.
 #include "app/command_table.h"
-#include "app/game_check_keywords.h"
+#include "app/check/game_check_keywords.h"
 #include "support/program_run.h"
 #include "support/sample_sounds.h"
 #include "support/test_game.h"

@@ -1,5 +1,5 @@
 // `--new`: the template game for each screen model opens, plays a short replay, and refuses a used folder.
-#include "app/new_game.h"
+#include "app/newgame/new_game.h"
 #include "present/monitor_window.h"
 #include "support/program_run.h"
 #include "support/test_game.h"

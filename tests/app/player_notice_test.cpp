@@ -1,7 +1,7 @@
 // The player's own messages: laid over the window the player looks at, never written into the
 // game's message strip, console or pictures, and gone after a few seconds.
-#include "app/replay_keys.h"
-#include "app/save_slot_actions.h"
+#include "app/replay/replay_keys.h"
+#include "app/saves/save_slot_actions.h"
 #include "present/monitor_window.h"
 #include "present/player_notice.h"
 #include "support/event_wait.h"

@@ -1,6 +1,6 @@
 // Save slots through the real program: Ctrl+S and Ctrl+L in replays, --list-saves and --load-save,
 // and the slots a restore refuses.
-#include "app/save_slot_actions.h"
+#include "app/saves/save_slot_actions.h"
 #include "present/command_panel.h"
 #include "present/main_window.h"
 #include "support/named_widgets.h"

@@ -1,6 +1,6 @@
 // Under --headless the player's windows are shown to Qt but never painted; what screenshots see is
 // unchanged.
-#include "app/unpainted_windows.h"
+#include "app/player/unpainted_windows.h"
 #include "present/monitor_window.h"
 #include "support/event_wait.h"
 #include "support/named_widgets.h"

@@ -1,5 +1,5 @@
 // --scale: the whole window drawn larger while scripts, zones and surface screenshots keep design pixels.
-#include "app/window_scale.h"
+#include "app/player/window_scale.h"
 #include "support/program_process.h"
 #include "support/program_run.h"
 #include "support/test_game.h"

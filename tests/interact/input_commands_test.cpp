@@ -1,5 +1,5 @@
 // The register input box, inptdef=, setfoco=, loadpainel and inkey, played by a real player.
-#include "app/replay_keys.h"
+#include "app/replay/replay_keys.h"
 #include "present/command_panel.h"
 #include "present/frame_page.h"
 #include "present/picture_file.h"

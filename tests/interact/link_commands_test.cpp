@@ -1,6 +1,6 @@
 // Link commands filling the zone table, and the clicks that run what the zones carry.
 #include "present/main_window.h"
-#include "app/replay_pointer.h"
+#include "app/replay/replay_pointer.h"
 #include "interact/link_commands.h"
 #include "present/picture_file.h"
 #include "present/screen.h"

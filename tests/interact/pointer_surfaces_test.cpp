@@ -1,6 +1,6 @@
 // The scroll page's links and wheel, the end button's pictures, and caption clicks.
 #include "present/main_window.h"
-#include "app/replay_pointer.h"
+#include "app/replay/replay_pointer.h"
 #include "present/picture_file.h"
 #include "present/screen.h"
 #include "present/scroll_page.h"

@@ -1,5 +1,5 @@
 // The typed-command line: phrases looked up in the vocabulary, answers to unknown ones, F-keys, arrows.
-#include "app/replay_keys.h"
+#include "app/replay/replay_keys.h"
 #include "base/text.h"
 #include "interact/typed_commands.h"
 #include "state/game_session.h"

@@ -1,6 +1,6 @@
 // The pointer over a visor, driven by the replay's press, move and release: turning, walking,
 // dragging panoramas and clicking elements.
-#include "app/replay_pointer.h"
+#include "app/replay/replay_pointer.h"
 #include "present/picture_file.h"
 #include "present/zone_drawing.h"
 #include "state/game_session.h"

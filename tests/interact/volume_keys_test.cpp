@@ -1,6 +1,6 @@
 // The player's volume keys over a real player: the game's levels scaled, the keys kept from the
 // game, the setting remembered in the user's config folder and nowhere in the game's.
-#include "app/replay_keys.h"
+#include "app/replay/replay_keys.h"
 #include "present/screen.h"
 #include "services/audio_service.h"
 #include "services/player_volume.h"

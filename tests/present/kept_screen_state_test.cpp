@@ -1,5 +1,5 @@
 // Screen state the game keeps between runs: the end button's name, the console font size, the HUD.
-#include "app/replay_pointer.h"
+#include "app/replay/replay_pointer.h"
 #include "present/console_page.h"
 #include "present/main_window.h"
 #include "present/picture_file.h"

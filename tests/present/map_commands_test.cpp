@@ -1,6 +1,6 @@
 // The map page on the real screen: thumbnails and their zones, revealing and saving the map,
 // opening and closing the page, its refresh, dragging, and the marker's click.
-#include "app/replay_pointer.h"
+#include "app/replay/replay_pointer.h"
 #include "present/extra_pages.h"
 #include "present/picture_file.h"
 #include "state/game_session.h"

@@ -1,7 +1,7 @@
 // The monitor window of model "4": shown over the screen, its picture's zones, its input, its text box.
-#include "app/replay.h"
-#include "app/replay_keys.h"
-#include "app/replay_pointer.h"
+#include "app/replay/replay.h"
+#include "app/replay/replay_keys.h"
+#include "app/replay/replay_pointer.h"
 #include "present/memo_box.h"
 #include "present/monitor_window.h"
 #include "present/picture_file.h"

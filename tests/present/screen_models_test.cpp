@@ -1,5 +1,5 @@
 // Screen models and surfaces: switching, clearing, scrolling, the console's top bar, the window tree.
-#include "app/replay_pointer.h"
+#include "app/replay/replay_pointer.h"
 #include "present/main_window.h"
 #include "present/canvas.h"
 #include "present/colors.h"

@@ -1,5 +1,5 @@
 // The model-"2" page: its head, messages split into lines and links, pictures, styled texts, objects.
-#include "app/player.h"
+#include "app/player/player.h"
 #include "base/text.h"
 #include "present/picture_file.h"
 #include "present/web_page_composer.h"

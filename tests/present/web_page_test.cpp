@@ -1,5 +1,5 @@
 // The model-"2" page at the end of a run: tmp.htm, the view WebB, its colours, and following its links.
-#include "app/replay_links.h"
+#include "app/replay/replay_links.h"
 #include "base/text.h"
 #include "interact/page_links.h"
 #include "present/web_page_composer.h"

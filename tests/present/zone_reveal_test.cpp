@@ -1,5 +1,5 @@
 // The hotspot reveal: Ctrl held outlines every active zone over the screen, never in a buffer.
-#include "app/replay_keys.h"
+#include "app/replay/replay_keys.h"
 #include "present/main_window.h"
 #include "present/screen.h"
 #include "present/zone_reveal.h"

@@ -1,5 +1,5 @@
 // The runner and the interpreter loop: trace lines, quote text, arguments, aliases, aborts, saving.
-#include "app/player.h"
+#include "app/player/player.h"
 #include "script/interpreter.h"
 #include "script/markup.h"
 #include "present/quote_forms.h"

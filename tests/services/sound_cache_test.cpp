@@ -1,6 +1,6 @@
 // Decoded effects kept by path: reused while the file is unchanged, decoded again when it changes,
 // evicted least recently used first within the budget, never while playing.
-#include "app/replay_keys.h"
+#include "app/replay/replay_keys.h"
 #include "services/audio_service.h"
 #include "services/sound_cache.h"
 #include "present/screen.h"

@@ -1,5 +1,5 @@
 // Sound and music commands played by a real player on SDL's dummy driver.
-#include "app/interpreter_window.h"
+#include "app/player/interpreter_window.h"
 #include "support/sample_sounds.h"
 #include "support/test_game.h"
 

@@ -1,7 +1,7 @@
 // TestGame: a small game written into a temporary folder and played by the real program.
 #pragma once
 
-#include "app/player.h"
+#include "app/player/player.h"
 
 #include <functional>
 #include <memory>

@@ -1,6 +1,6 @@
 // Places and exits: the current place, the eight exits and their aliases, the conditions on them,
 // the panel link an exit makes, and the place picture in every screen model.
-#include "app/replay_pointer.h"
+#include "app/replay/replay_pointer.h"
 #include "present/picture_samples.h"
 #include "state/game_session.h"
 #include "support/named_widgets.h"

@@ -1,9 +1,9 @@
 // The program's life: start-up, the opening actions, running scripts and the exit steps.
-#include "app/player.h"
+#include "app/player/player.h"
 
-#include "app/interpreter_window.h"
-#include "app/save_slot_actions.h"
-#include "app/unpainted_windows.h"
+#include "app/player/interpreter_window.h"
+#include "app/saves/save_slot_actions.h"
+#include "app/player/unpainted_windows.h"
 #include "base/text.h"
 #include "interact/keyboard.h"
 #include "interact/monitor_pointer.h"

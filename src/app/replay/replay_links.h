@@ -1,7 +1,7 @@
 // Replay's link action: following a link of the page shown in WebB as a click on it would.
 #pragma once
 
-#include "app/replay.h"
+#include "app/replay/replay.h"
 
 namespace taluvin {
 

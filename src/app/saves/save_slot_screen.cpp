@@ -1,7 +1,7 @@
 // The surfaces' pictures a save slot keeps, taken at the save and put back at the restore.
-#include "app/save_slot_screen.h"
+#include "app/saves/save_slot_screen.h"
 
-#include "app/player.h"
+#include "app/player/player.h"
 #include "present/canvas.h"
 #include "present/screen.h"
 

@@ -1,7 +1,7 @@
 // Pointer actions of replay files, delivered as the window system would deliver them.
-#include "app/replay_pointer.h"
+#include "app/replay/replay_pointer.h"
 
-#include "app/player.h"
+#include "app/player/player.h"
 #include "base/numbers.h"
 #include "present/main_window.h"
 #include "present/command_panel.h"

@@ -1,5 +1,5 @@
 // --list-saves and the check of --load-save: the slots of a game folder read without opening the game.
-#include "app/save_slot_listing.h"
+#include "app/saves/save_slot_listing.h"
 
 #include "base/text.h"
 #include "state/game_paths.h"

@@ -1,9 +1,9 @@
 // Save slots as the player uses them: Ctrl+S, Ctrl+L and the list, each refused while a script runs.
-#include "app/save_slot_actions.h"
+#include "app/saves/save_slot_actions.h"
 
-#include "app/player.h"
-#include "app/save_slot_list.h"
-#include "app/save_slot_screen.h"
+#include "app/player/player.h"
+#include "app/saves/save_slot_list.h"
+#include "app/saves/save_slot_screen.h"
 #include "base/date_time.h"
 #include "base/text.h"
 #include "present/main_window.h"

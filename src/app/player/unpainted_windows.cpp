@@ -1,5 +1,5 @@
 // Windows nobody can see: under --headless they are shown to Qt but never painted to a screen.
-#include "app/unpainted_windows.h"
+#include "app/player/unpainted_windows.h"
 
 #include <QEvent>
 #include <QWidget>

@@ -1,7 +1,7 @@
 // Replay's keyboard actions, delivered as the window system delivers keys: press, then release.
-#include "app/replay_keys.h"
+#include "app/replay/replay_keys.h"
 
-#include "app/player.h"
+#include "app/player/player.h"
 #include "present/main_window.h"
 #include "present/monitor_window.h"
 

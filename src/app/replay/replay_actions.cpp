@@ -1,10 +1,10 @@
 // The actions a replay file can name, each going through the handler a real event would reach.
 #include "present/main_window.h"
-#include "app/player.h"
-#include "app/replay.h"
-#include "app/replay_keys.h"
-#include "app/replay_links.h"
-#include "app/replay_pointer.h"
+#include "app/player/player.h"
+#include "app/replay/replay.h"
+#include "app/replay/replay_keys.h"
+#include "app/replay/replay_links.h"
+#include "app/replay/replay_pointer.h"
 #include "base/numbers.h"
 
 #include <QApplication>

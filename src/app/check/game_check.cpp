@@ -1,8 +1,8 @@
 // The checker's findings, its file lookups, and the order it reads a game folder in.
-#include "app/game_check.h"
+#include "app/check/game_check.h"
 
 #include "app/command_table.h"
-#include "app/game_check_context.h"
+#include "app/check/game_check_context.h"
 #include "base/name_case.h"
 #include "base/text.h"
 #include "present/picture_file.h"

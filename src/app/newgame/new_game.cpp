@@ -1,7 +1,7 @@
 // `--new`: the template game's settings and the writing of its files into a new folder.
-#include "app/new_game.h"
+#include "app/newgame/new_game.h"
 
-#include "app/new_game_pictures.h"
+#include "app/newgame/new_game_pictures.h"
 #include "state/state_writer.h"
 #include "state/text_file.h"
 

@@ -1,7 +1,7 @@
 // Replay's keyboard actions: key presses and releases carrying their text, sent to the focused control.
 #pragma once
 
-#include "app/replay.h"
+#include "app/replay/replay.h"
 
 namespace taluvin {
 

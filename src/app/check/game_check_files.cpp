@@ -1,6 +1,6 @@
 // The checker's reading of the settings, register, object and vocabulary files, and of encodings.
-#include "app/game_check_context.h"
-#include "app/game_check_settings.h"
+#include "app/check/game_check_context.h"
+#include "app/check/game_check_settings.h"
 
 #include "base/numbers.h"
 #include "base/text.h"

@@ -1,5 +1,5 @@
 // The interpreter's hidden window.
-#include "app/interpreter_window.h"
+#include "app/player/interpreter_window.h"
 
 #include "app/command_table.h"
 

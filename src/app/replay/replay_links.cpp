@@ -1,7 +1,7 @@
 // Replay's link action: the page's links read from the view's own document.
-#include "app/replay_links.h"
+#include "app/replay/replay_links.h"
 
-#include "app/player.h"
+#include "app/player/player.h"
 #include "present/screen.h"
 #include "present/web_page_view.h"
 

@@ -1,5 +1,5 @@
 // The template game's text files: scripts for each screen model, vocabulary, registers and objects.
-#include "app/new_game.h"
+#include "app/newgame/new_game.h"
 
 #include "base/text.h"
 

@@ -1,5 +1,5 @@
 // The template game's pictures: two rooms, the lamp, the opening and frame pictures, the end button.
-#include "app/new_game_pictures.h"
+#include "app/newgame/new_game_pictures.h"
 
 #include "present/picture_file.h"
 

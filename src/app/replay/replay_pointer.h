@@ -1,7 +1,7 @@
 // Replay's pointer actions: real mouse and wheel events sent to a named surface.
 #pragma once
 
-#include "app/replay.h"
+#include "app/replay/replay.h"
 
 class QWidget;
 

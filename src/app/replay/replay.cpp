@@ -1,7 +1,7 @@
 // Replay files: parsing, checking and pacing the actions.
-#include "app/replay.h"
+#include "app/replay/replay.h"
 
-#include "app/player.h"
+#include "app/player/player.h"
 
 #include <QTimer>
 #include <algorithm>

@@ -1,7 +1,7 @@
 // Closest keywords by edit distance, with swapped neighbours counted as one edit.
-#include "app/game_check_keywords.h"
+#include "app/check/game_check_keywords.h"
 
-#include "app/game_check_context.h"
+#include "app/check/game_check_context.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,5 +1,5 @@
 // Choosing the window's scale: the screen asked by a probe for "auto", the factor handed to Qt.
-#include "app/window_scale.h"
+#include "app/player/window_scale.h"
 
 #include <QGuiApplication>
 #include <QScreen>

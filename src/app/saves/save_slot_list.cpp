@@ -1,5 +1,5 @@
 // The slot list over the main window: a row per slot, chosen with the keyboard or the pointer.
-#include "app/save_slot_list.h"
+#include "app/saves/save_slot_list.h"
 
 #include "base/text.h"
 

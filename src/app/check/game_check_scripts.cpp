@@ -1,6 +1,6 @@
 // The checker's walk over a script: command words, labels and what each argument names.
-#include "app/game_check_context.h"
-#include "app/game_check_keywords.h"
+#include "app/check/game_check_context.h"
+#include "app/check/game_check_keywords.h"
 
 #include "base/numbers.h"
 #include "present/picture_file.h"
