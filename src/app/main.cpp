@@ -106,6 +106,15 @@ int main(int argc, char* argv[]) {
     }
     return printSaveList(folder, executableBaseName(argv[0]), std::cout, std::cerr);
   }
+  if (!options.deleteSave.empty()) {
+    std::string problem;
+    const std::string folder = checkedGameFolder(options.gameFolder, problem);
+    if (!problem.empty()) {
+      std::cerr << "taluvin: " << problem << '\n';
+      return 2;
+    }
+    return deleteSaveOf(folder, executableBaseName(argv[0]), options.deleteSave, std::cout, std::cerr);
+  }
   if (options.headless) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);

@@ -24,6 +24,7 @@ const char* usageText() {
          "  --list-saves GAME_FOLDER  print the game's save slots (time and place of each)\n"
          "  --load-save SLOT  restore save slot SLOT (a number, or a slot folder) and reopen the game\n"
          "                  at its place\n"
+         "  --delete-save SLOT  delete save slot SLOT of the game folder given and stop\n"
          "  --markdown      with --list-commands: the authors' command reference in Markdown\n"
          "  --new FOLDER    write a small working game into FOLDER (new or empty) and stop\n"
          "  --model N       with --new: the screen model 0 to 4 the game uses (default 1)\n"
@@ -99,6 +100,8 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
       if (!value(o.listSavesFolder, "a game folder")) return parsed;
     } else if (a == "--load-save") {
       if (!value(o.loadSave, "a slot number or a slot folder")) return parsed;
+    } else if (a == "--delete-save") {
+      if (!value(o.deleteSave, "a slot number")) return parsed;
     } else if (a == "--start") {
       o.start = true;
     } else if (a == "--headless") {
@@ -136,6 +139,7 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
     }
   }
   if (o.check && o.gameFolder.empty()) parsed.error = "--check needs a game folder";
+  if (!o.deleteSave.empty() && o.gameFolder.empty()) parsed.error = "--delete-save needs a game folder";
   // Both open the game, each its own way.
   if (!o.loadSave.empty() && o.start) parsed.error = "--load-save and --start both open the game: give one";
   return parsed;

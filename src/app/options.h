@@ -14,6 +14,7 @@ struct Options {
   std::string replayFile;
   std::string listSavesFolder;  // --list-saves: print that game's save slots and end
   std::string loadSave;         // --load-save: restore this slot and reopen the game at its place
+  std::string deleteSave;       // --delete-save: delete this slot of the game folder and end
   bool start = false;
   bool headless = false;
   bool verbose = false;  // --verbose: a replay says each action on standard output as it takes it

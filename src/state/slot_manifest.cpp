@@ -104,6 +104,7 @@ std::string formatSlotManifest(const SlotManifest& m) {
   field("objeto", m.objeto);
   field("posic", m.posic);
   field("thumbnail", m.thumbnail);
+  if (!m.label.empty()) field("label", m.label);
   for (const auto& f : m.files)
     field("file", f.name + ' ' + std::to_string(f.size) + ' ' + hex64(f.checksum));
   return text;
@@ -115,6 +116,7 @@ std::string parseSlotManifest(std::string_view text, SlotManifest& m) {
   std::map<std::string_view, std::string*> fields = {
       {"game", &m.game},     {"folder", &m.folder}, {"time", &m.time},         {"script", &m.script},
       {"retscp", &m.retScp}, {"objeto", &m.objeto}, {"posic", &m.posic}, {"thumbnail", &m.thumbnail},
+      {"label", &m.label},
   };
   std::map<std::string_view, bool> seen;
   size_t start = 0;

@@ -23,6 +23,7 @@ struct SlotManifest {
   // The program settings lines 7 to 10 at the save: Script, RetScp, Objeto and Posic (the place).
   std::string script, retScp, objeto, posic;
   std::string thumbnail;  // a picture beside the manifest; empty when there is none
+  std::string label;      // the name the player gave the slot (UTF-8); empty: none given
   std::vector<SlotFileEntry> files;
 
   const SlotFileEntry* file(const std::string& name) const;

@@ -240,3 +240,40 @@ TEST(SaveSlots, NoSaveWhileAScriptRuns) {
   EXPECT_FALSE(fs::exists(home.slot("jogo", "1")));
   EXPECT_EQ(game.reg(1), "fim");
 }
+
+// Slots are named in the list (F2), deleted there after asking (Delete, then Return; Escape keeps
+// the slot), and deleted from the command line; --list-saves shows the names.
+TEST(SaveSlots, SlotsAreRenamedAndDeletedFromTheListAndTheCommandLine) {
+  TestGame game;
+  SavesHome home(game);
+  writeTwoRooms(game);
+  auto run = play(game,
+                  "key Ctrl+S\nkey Ctrl+S\nkey Ctrl+S\nkey Ctrl+L\n"
+                  // Newest first: slot 3 is chosen. Renamed, then slot 2 asked about and kept.
+                  "key F2\nkey Ctrl+A\ntype Before the kitchen\nkey Return\n"
+                  "key Down\nkey Delete\nkey Escape\n"
+                  // Slot 1: asked about and deleted.
+                  "key Down\nkey Delete\nkey Return\nkey Escape\nquit\n");
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_TRUE(traceHolds(game, "slot 3 renamed")) << fileBytes(game.folder() + "trace.txt");
+  EXPECT_TRUE(traceHolds(game, "slot 1 deleted"));
+  EXPECT_FALSE(fs::exists(home.slot("jogo", "1")));
+  EXPECT_TRUE(fs::exists(home.slot("jogo", "2") + "manifest.txt")) << "Escape keeps the slot";
+  EXPECT_NE(fileBytes(home.slot("jogo", "3") + "manifest.txt").find("label=Before the kitchen\n"), std::string::npos);
+
+  run = runProgram({"--list-saves", game.folder()});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(run.out.find("  3  Before the kitchen  "), std::string::npos) << run.out;
+  EXPECT_EQ(run.out.find("  1  "), std::string::npos) << run.out;
+
+  run = runProgram({game.folder(), "--delete-save", "2"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_FALSE(fs::exists(home.slot("jogo", "2")));
+  // A slot that is not there, or not a slot name, is refused with the reason.
+  run = runProgram({game.folder(), "--delete-save", "2"});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_NE(run.err.find("there is no slot 2"), std::string::npos) << run.err;
+  run = runProgram({game.folder(), "--delete-save", "../3"});
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_TRUE(fs::exists(home.slot("jogo", "3") + "manifest.txt"));
+}

@@ -10,6 +10,7 @@
 #include "present/monitor_window.h"
 #include "present/screen.h"
 #include "state/save_slots.h"
+#include "state/slot_edits.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -58,12 +59,34 @@ SaveSlotList* madeSlotList(Player& player) {
   return player.mainWindow().findChild<SaveSlotList*>("SaveSlots");
 }
 
+// A rename or a delete from the list, said like a save, and the list shown again as the slots now are.
+template <typename Edit>
+void editSlot(Player& player, const std::string& slot, Edit edit, const std::string& done) {
+  std::string problem;
+  const std::string folder = gameSavesFolder(player.session().GameName, problem);
+  if (folder.empty()) {
+    say(player, "slot " + slot + " was not changed: " + problem);
+    return;
+  }
+  const std::string failed = edit(folder);
+  say(player, failed.empty() ? done : failed);
+  openSaveSlotList(player);
+}
+
 SaveSlotList& slotList(Player& player) {
   QWidget& window = windowInFront(player);
   SaveSlotList* list = madeSlotList(player);
   if (!list) {
     list = new SaveSlotList(&window);
     list->onChoose = [&player](const std::string& slot) { restoreGameFromSlot(player, slot); };
+    list->onRename = [&player](const std::string& slot, const std::string& label) {
+      editSlot(player, slot, [&](const std::string& folder) { return renameSlot(folder, slot, label); },
+               "slot " + slot + " renamed");
+    };
+    list->onDelete = [&player](const std::string& slot) {
+      editSlot(player, slot, [&](const std::string& folder) { return deleteSlot(folder, slot); },
+               "slot " + slot + " deleted");
+    };
   } else if (list->parentWidget() != &window) {
     list->setParent(&window);
   }

@@ -2,10 +2,12 @@
 #include "app/saves/save_slot_list.h"
 
 #include "base/text.h"
+#include "state/slot_edits.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QScrollArea>
@@ -46,10 +48,16 @@ class SlotRow : public QFrame {
   std::function<void()> clicked_;
 };
 
+// A name the player gave is UTF-8; the default one is made of the place, which is the game's text.
+QString titleOf(const SlotManifest& m) {
+  return m.label.empty() ? toQt(slotTitle(m)) : QString::fromStdString(m.label);
+}
+
 QString rowText(const SlotListing& slot, const std::string& gameFolder) {
   QString text = QStringLiteral("Slot %1").arg(QString::fromStdString(slot.name));
   if (!slot.problem.empty()) return text + "\ndamaged: " + QString::fromStdString(slot.problem);
   const SlotManifest& m = slot.manifest;
+  if (!m.label.empty()) text += QStringLiteral(": ") + titleOf(m);
   text += "\n" + QString::fromStdString(m.time);
   text += "\n" + (m.posic.empty() ? QStringLiteral("(no place)") : toQt(m.posic));
   if (!sameFolder(m.folder, gameFolder)) text += "\n(saved from another game folder)";
@@ -67,6 +75,12 @@ SaveSlotList::SaveSlotList(QWidget* window) : QFrame(window) {
   title_->setObjectName("SaveSlotsTitle");
   title_->setWordWrap(true);
   outer->addWidget(title_);
+  nameEdit_ = new QLineEdit(this);
+  nameEdit_->setObjectName("SaveSlotName");
+  nameEdit_->setMaxLength(static_cast<int>(kMaxSlotLabelBytes) / 2);
+  nameEdit_->hide();
+  nameEdit_->installEventFilter(this);
+  outer->addWidget(nameEdit_);
   scroll_ = new QScrollArea(this);
   scroll_->setWidgetResizable(true);
   scroll_->setFocusPolicy(Qt::NoFocus);
@@ -86,10 +100,13 @@ void SaveSlotList::open(const std::vector<SlotListing>& listed, const std::strin
   }
   rowFrames_.clear();
   names_.clear();
+  titles_.clear();
   selected_ = -1;
   returnDown_ = false;
-  title_->setText(listed.empty() ? QStringLiteral("No saves yet: Ctrl+S saves the game. Esc closes.")
-                                : QStringLiteral("Saves: Up and Down choose, Return restores, Esc closes."));
+  askingDelete_ = false;
+  nameEdit_->hide();
+  empty_ = listed.empty();
+  showTitle();
   // Newest first: the save a player wants back is most often the last one.
   for (auto it = listed.rbegin(); it != listed.rend(); ++it) {
     const SlotListing& slot = *it;
@@ -111,6 +128,7 @@ void SaveSlotList::open(const std::vector<SlotListing>& listed, const std::strin
     layout_->addWidget(row);
     rowFrames_.push_back(row);
     names_.push_back(name);
+    titles_.push_back(slot.problem.empty() ? titleOf(slot.manifest) : QString());
   }
   layout_->addStretch(1);
 
@@ -122,6 +140,18 @@ void SaveSlotList::open(const std::vector<SlotListing>& listed, const std::strin
   raise();
   setFocus(Qt::OtherFocusReason);
   select(0);
+}
+
+bool SaveSlotList::eventFilter(QObject* watched, QEvent* event) {
+  // The name field answers Return and Escape itself, before they could restore or close the list.
+  if (watched == nameEdit_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+      finishRenaming(key != Qt::Key_Escape);
+      return true;
+    }
+  }
+  return QFrame::eventFilter(watched, event);
 }
 
 void SaveSlotList::dismiss() {
@@ -142,9 +172,56 @@ void SaveSlotList::choose(const std::string& slot) {
   if (onChoose) onChoose(slot);
 }
 
+void SaveSlotList::showTitle() {
+  if (askingDelete_ && selected_ >= 0) {
+    title_->setText(QStringLiteral("Delete slot %1? Return deletes it, Esc keeps it.")
+                        .arg(QString::fromStdString(names_[static_cast<size_t>(selected_)])));
+    return;
+  }
+  title_->setText(empty_ ? QStringLiteral("No saves yet: Ctrl+S saves the game. Esc closes.")
+                         : QStringLiteral("Saves: Up and Down choose, Return restores, F2 renames, Delete deletes, "
+                                          "Esc closes."));
+}
+
+void SaveSlotList::startRenaming() {
+  if (selected_ < 0) return;
+  nameEdit_->setText(titles_[static_cast<size_t>(selected_)]);
+  nameEdit_->selectAll();
+  nameEdit_->show();
+  title_->setText(QStringLiteral("Name of slot %1: Return keeps it, Esc leaves it as it was.")
+                      .arg(QString::fromStdString(names_[static_cast<size_t>(selected_)])));
+  nameEdit_->setFocus(Qt::OtherFocusReason);
+}
+
+void SaveSlotList::finishRenaming(bool keep) {
+  nameEdit_->hide();
+  setFocus(Qt::OtherFocusReason);
+  showTitle();
+  if (keep && selected_ >= 0 && onRename)
+    onRename(names_[static_cast<size_t>(selected_)], nameEdit_->text().toStdString());
+}
+
 void SaveSlotList::keyPressEvent(QKeyEvent* event) {
   // Every key is the list's while it is open: none reaches the game behind it.
+  if (askingDelete_) {
+    event->accept();
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+      askingDelete_ = false;
+      if (selected_ >= 0 && onDelete) onDelete(names_[static_cast<size_t>(selected_)]);
+    } else if (event->key() == Qt::Key_Escape) {
+      askingDelete_ = false;
+      showTitle();
+    }
+    return;
+  }
   switch (event->key()) {
+    case Qt::Key_F2: startRenaming(); break;
+    case Qt::Key_Delete:
+      if (selected_ >= 0) {
+        askingDelete_ = true;
+        showTitle();
+      }
+      break;
     case Qt::Key_Up: select(selected_ - 1); break;
     case Qt::Key_Down: select(selected_ + 1); break;
     case Qt::Key_Home:

@@ -4,6 +4,7 @@
 #include "base/text.h"
 #include "state/game_paths.h"
 #include "state/save_slots.h"
+#include "state/slot_edits.h"
 #include "state/settings.h"
 
 #include <QFile>
@@ -59,11 +60,34 @@ int printSaveList(const std::string& gameFolder, const std::string& programName,
       continue;
     }
     const SlotManifest& m = slot.manifest;
+    if (!m.label.empty()) out << m.label << "  ";
     out << m.time << "  " << (m.posic.empty() ? std::string("(no place)") : cp1252ToUtf8(m.posic));
     if (!sameFolder(m.folder, gameFolder)) out << "  (a save of the game in " << m.folder << ")";
     out << '\n';
   }
   out << "Restore one with: taluvin " << gameFolder << " --load-save NUMBER\n";
+  return 0;
+}
+
+int deleteSaveOf(const std::string& gameFolder, const std::string& programName, const std::string& slot,
+                 std::ostream& out, std::ostream& err) {
+  const std::string game = gameNameIn(gameFolder, programName);
+  if (game.empty()) {
+    err << "taluvin: no game in " << gameFolder << ": its " << programName << ".ini names none (line 4)\n";
+    return 2;
+  }
+  std::string problem;
+  const std::string folder = gameSavesFolder(game, problem);
+  if (folder.empty()) {
+    err << "taluvin: " << problem << '\n';
+    return 2;
+  }
+  if (const std::string failed = deleteSlot(folder, slot); !failed.empty()) {
+    err << "taluvin: " << failed << " of \"" << cp1252ToUtf8(game) << "\" (taluvin --list-saves " << gameFolder
+        << " lists them)\n";
+    return 2;
+  }
+  out << "Deleted slot " << slot << " of \"" << cp1252ToUtf8(game) << "\"\n";
   return 0;
 }
 

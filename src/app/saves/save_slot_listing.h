@@ -15,6 +15,10 @@ int printSaveList(const std::string& gameFolder, const std::string& programName,
                   std::ostream& err);
 
 // Why the slot cannot be restored into the game in gameFolder, or nothing; reads, never writes.
+// --delete-save: deletes slot of the game in gameFolder and says so; 0, or 2 with the reason said.
+int deleteSaveOf(const std::string& gameFolder, const std::string& programName, const std::string& slot,
+                 std::ostream& out, std::ostream& err);
+
 std::string checkSlotToLoad(const std::string& gameFolder, const std::string& programName, const std::string& ref);
 
 }  // namespace taluvin
