@@ -163,6 +163,17 @@ TEST(GameCheckSlips, ObjectRecordsAndRegisterDataAreMeasuredWhereTheyGoWrong) {
   };
   // The data file is no script: its lines are no unknown commands.
   EXPECT_EQ(checkLines(game), lines);
+
+  // Commands find a record by its key, so records out of the catalogue's order are measured by the
+  // keys they hold; a record whose name repeats its key is no short one.
+  game.writeLines("jogo.obx", {"zeta", "zeta", "z", "start", "", "", "", "",  //
+                               "meio", "M", "m", "start", "", "",              // six lines
+                               "alfa", "A", "a", "start", "", "", "", ""});
+  const auto reordered = checkLines(game);
+  ASSERT_FALSE(reordered.empty());
+  EXPECT_EQ(reordered.front(),
+            "jogo.obx:9: the record of \"meio\" has 6 of its 8 lines (key, nom, dsc, loc, shp, tag and two spare "
+            "lines): the next object \"alfa\" starts on line 15, so every record after it is read out of place");
 }
 
 TEST(GameCheckSlips, AVocabularyNamedAmissIsStillReadAsOneAndTheNameMeantIsSuggested) {

@@ -7,6 +7,7 @@
 #include "state/object_store.h"
 
 #include <algorithm>
+#include <set>
 
 namespace taluvin {
 
@@ -21,30 +22,29 @@ const std::string kRecordLines = "(key, nom, dsc, loc, shp, tag and two spare li
 // The name of a found file as the checker reports it: relative to the game folder.
 std::string reportedName(const GameCheck& check, const std::string& path) { return path.substr(check.folder().size()); }
 
-// Each record opens with its catalogue name, so the first record whose next key is not eight lines
-// on is the one that ran short or long; every record after it is read out of place. Reports it and
-// returns true, or returns false when the keys give nothing to measure by.
+// Each record opens with a catalogue name, so the first record followed by no key eight lines on
+// is the one that ran short or long; every record after it is read out of place. The keys are
+// looked for in any order, as commands find a record by its key. Reports it and returns true, or
+// returns false when the keys give nothing to measure by.
 bool reportMisfitRecord(GameCheck& check, const std::string& tableFile, const Lines& table) {
   // A short record is rarely short by more than one record's length.
   constexpr size_t kSearched = 2 * kObjectRecordLines;
-  const Lines& names = check.objectNames;
-  size_t start = 0;
-  for (size_t k = 0; k + 1 < names.size() && start < table.size() && table[start] == names[k]; ++k) {
-    const std::string& next = names[k + 1];
-    if (start + kObjectRecordLines < table.size() && table[start + kObjectRecordLines] == next) {
-      start += kObjectRecordLines;
-      continue;
-    }
+  const std::set<std::string> keys(check.objectNames.begin(), check.objectNames.end());
+  const auto isKey = [&keys](const std::string& line) { return !line.empty() && keys.count(line) != 0; };
+  for (size_t start = 0; start < table.size() && isKey(table[start]); start += kObjectRecordLines) {
+    const size_t following = start + kObjectRecordLines;
+    if (following >= table.size() || isKey(table[following])) continue;
     const size_t end = std::min(table.size(), start + kSearched);
     for (size_t q = start + 1; q < end; ++q) {
-      if (table[q] != next) continue;
+      // A record's own name line may repeat its key; the next record opens with another.
+      if (!isKey(table[q]) || table[q] == table[start]) continue;
       const size_t lines = q - start;
       const std::string size = lines < kObjectRecordLines
                                    ? "has " + std::to_string(lines) + " of its " + std::to_string(kObjectRecordLines) + " lines"
                                    : "has " + std::to_string(lines) + " lines, not " + std::to_string(kObjectRecordLines);
       check.report(tableFile, fileLine(start),
-                   "the record of " + quoted(names[k]) + " " + size + " " + kRecordLines + ": the next object " +
-                       quoted(next) + " starts on line " + std::to_string(q + 1) +
+                   "the record of " + quoted(table[start]) + " " + size + " " + kRecordLines + ": the next object " +
+                       quoted(table[q]) + " starts on line " + std::to_string(q + 1) +
                        ", so every record after it is read out of place");
       return true;
     }
