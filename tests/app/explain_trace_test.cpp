@@ -128,6 +128,12 @@ TEST(ExplainTrace, FilesThatAreNoTraceGetOneMessageOrArePrintedAsTheyAre) {
   auto run = runProgram({"--explain", path});
   EXPECT_EQ(run.exitCode, 0);
   EXPECT_EQ(run.out, std::string("\x00\xff\xfe<-\x80 <--- \n", 13) + "  a <- \nlast <--- arquivo\n");
+
+  // A trace saved in Windows-1252 keeps its bytes and still gets its glosses, in UTF-8.
+  const std::string eightBit = game.beside() + "eight_bit.txt";
+  writeRaw(eightBit, "   0: reg= 5 <--- divis\xe3o por zero\r\n");
+  EXPECT_EQ(runProgram({"--explain", eightBit}).out,
+            "   0: reg= 5 <--- divis\xe3o por zero\n    = a division by zero: the register is unchanged\n");
 }
 
 TEST(ExplainTrace, ALineLongerThanAnyTracesGoesOutInPiecesWithinItsBudget) {

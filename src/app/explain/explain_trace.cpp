@@ -18,9 +18,24 @@ namespace taluvin {
 
 namespace {
 
+bool isUtf8(std::string_view text) {
+  for (size_t i = 0; i < text.size();) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    const size_t len = b < 0x80 ? 1 : (b & 0xE0) == 0xC0 ? 2 : (b & 0xF0) == 0xE0 ? 3 : (b & 0xF8) == 0xF0 ? 4 : 0;
+    if (len == 0 || i + len > text.size()) return false;
+    for (size_t k = 1; k < len; ++k)
+      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+    i += len;
+  }
+  return true;
+}
+
 void writeLine(const std::string& line, const GlossContext& context, std::ostream& out) {
   out << line << '\n';
-  for (const std::string& gloss : glossesFor(utf8ToCp1252(line), context))
+  // A line that is no UTF-8 was most likely saved in the games' own 8-bit text (a trace copied from
+  // an editor that keeps Windows-1252), where the markers' accented letters are single bytes.
+  const std::string text = isUtf8(line) ? utf8ToCp1252(line) : line;
+  for (const std::string& gloss : glossesFor(text, context))
     out << "    = " << cp1252ToUtf8(gloss) << '\n';
 }
 
