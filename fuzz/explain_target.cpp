@@ -1,6 +1,5 @@
 // Fuzz target: a trace file read by --explain, each line copied and followed by one gloss per marker.
 #include "app/explain/explain_trace.h"
-#include "base/text.h"
 #include "support/fuzz_game.h"
 
 #include <cstdlib>
@@ -30,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     std::string copied;
     if (!std::getline(read, copied) || copied != line) std::abort();
-    const size_t glosses = taluvin::glossesFor(taluvin::utf8ToCp1252(line), context).size();
+    const size_t glosses = taluvin::traceLineGlosses(line, context).size();
     for (size_t i = 0; i < glosses; ++i)
       if (!std::getline(read, copied) || copied.rfind("    = ", 0) != 0) std::abort();
     start = end + 1;

@@ -32,14 +32,18 @@ bool isUtf8(std::string_view text) {
 
 void writeLine(const std::string& line, const GlossContext& context, std::ostream& out) {
   out << line << '\n';
-  // A line that is no UTF-8 was most likely saved in the games' own 8-bit text (a trace copied from
-  // an editor that keeps Windows-1252), where the markers' accented letters are single bytes.
-  const std::string text = isUtf8(line) ? utf8ToCp1252(line) : line;
-  for (const std::string& gloss : glossesFor(text, context))
-    out << "    = " << cp1252ToUtf8(gloss) << '\n';
+  for (const std::string& gloss : traceLineGlosses(line, context)) out << "    = " << gloss << '\n';
 }
 
 }  // namespace
+
+std::vector<std::string> traceLineGlosses(const std::string& line, const GlossContext& context) {
+  // A line that is no UTF-8 was most likely saved in the games' own 8-bit text (a trace copied from
+  // an editor that keeps Windows-1252), where the markers' accented letters are single bytes.
+  std::vector<std::string> glosses = glossesFor(isUtf8(line) ? utf8ToCp1252(line) : line, context);
+  for (std::string& gloss : glosses) gloss = cp1252ToUtf8(gloss);
+  return glosses;
+}
 
 GlossContext glossContextOf(const std::string& folder, const std::string& programName) {
   GlossContext context;

@@ -5,12 +5,17 @@
 
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 namespace taluvin {
 
 // What the glosses may tell of the game in folder (a native path ending with its separator): its
 // register count, read as the player reads it; nothing when the folder names no game.
 GlossContext glossContextOf(const std::string& folder, const std::string& programName);
+
+// The glosses of one trace line, in UTF-8: the line is read as UTF-8, or as Windows-1252 when it is
+// no UTF-8.
+std::vector<std::string> traceLineGlosses(const std::string& line, const GlossContext& context);
 
 // Copies the trace read from in (UTF-8, as --trace writes it) to out line by line, each line that
 // holds markers followed by one line per marker: four blanks, "= " and the gloss. Lines too long
