@@ -63,7 +63,16 @@ TEST(GameCheckSlips, TextsThatRunOnOrEndAtACommaAreReportedWhereTheyStart) {
                                   "fim",              // 5
                               });
   game.writeLines("fim.scp", {"msg= the end", "'a last quote left open"});
+  game.writeLines("pega.scp", {
+                                  "getobj= lampada",          // 1: "getobj" takes; this reads into a register
+                                  "getobj= 3,lampada,nom",    // 2: fine
+                                  "reg= abc,5",               // 3: register 0 changed unseen
+                                  "getobj lampada",           // 4: fine
+                              });
   const std::vector<std::string> lines{
+      "pega.scp:1: argument 1 of \"getobj=\" is a register number, not \"lampada\"; to take the object write "
+      "\"getobj lampada\" (no \"=\")",
+      "pega.scp:3: argument 1 of \"reg=\" is a register number, not \"abc\"",
       "sala.scp:2: the quote text opening here is never closed with \"'\": lines 3 to 5, the rest of the script, "
       "are taken as its text and none of their commands runs",
       "start.scp:1: the text \"Click doors\" ends at the comma after it, and \" type LOOK\" is left over (\"reg=\" "

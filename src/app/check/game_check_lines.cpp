@@ -120,11 +120,19 @@ void reportExtraArguments(GameCheck& check, const CommandLine& line) {
 void reportNumbers(GameCheck& check, const CommandLine& line, int lastSlot) {
   for (int slot = 1; slot <= lastSlot; ++slot) {
     const std::string& arg = line.args[static_cast<size_t>(slot)];
-    if (line.roles[slot] != ArgumentRole::Number || arg.empty() || arg[0] == '#') continue;
-    if (!fitsRole(ArgumentRole::Number, arg))
+    const ArgumentRole role = line.roles[slot];
+    if (arg.empty() || arg[0] == '#') continue;
+    const std::string where = "argument " + std::to_string(slot) + " of " + quoted(std::string(line.word));
+    if (role == ArgumentRole::Number && !fitsRole(ArgumentRole::Number, arg))
+      check.report(line.file, line.line, where + " is a number, not " + quoted(arg));
+    // A register slot reads a word as register 0, so the line runs on another register unseen.
+    if (role == ArgumentRole::Register && !parseInt(arg)) {
+      // "getobj=" reads a property; "getobj" (no "=") is the one that takes an object.
+      const bool takeMeant = line.word == "getobj=" && line.given == 1;
       check.report(line.file, line.line,
-                   "argument " + std::to_string(slot) + " of " + quoted(std::string(line.word)) + " is a number, not " +
-                       quoted(arg));
+                   where + " is a register number, not " + quoted(arg) +
+                       (takeMeant ? "; to take the object write " + quoted("getobj " + arg) + " (no \"=\")" : ""));
+    }
   }
 }
 
