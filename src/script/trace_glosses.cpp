@@ -4,6 +4,7 @@
 #include "base/text.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace taluvin {
 
@@ -197,6 +198,21 @@ bool looksLikePicture(const std::string& name) {
   return false;
 }
 
+// "name.ext": a dot with one to four letters or digits after it.
+bool hasExtension(const std::string& name) {
+  const size_t dot = name.rfind('.');
+  if (dot == std::string::npos || dot == 0 || name.size() - dot - 1 < 1 || name.size() - dot - 1 > 4) return false;
+  return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(dot) + 1, name.end(),
+                     [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+}
+
+bool isInteger(const std::string& text) {
+  const std::string_view digits = trimView(text);
+  return !digits.empty() && std::all_of(digits.begin() + (digits[0] == '-' ? 1 : 0), digits.end(),
+                                        [](char c) { return c >= '0' && c <= '9'; }) &&
+         digits != "-";
+}
+
 // What one marker's placeholders stand for on its line.
 struct Fields {
   std::string_view word;
@@ -222,6 +238,11 @@ struct Fields {
       if (!named.empty()) return "the picture " + named;
     }
     if (last().empty()) return "the file the line names";
+    // The handlers echo the name alone; a line that shows more of its arguments (copied from a
+    // script, or written by hand) names its file in the piece with an extension.
+    if (!hasExtension(last()))
+      for (auto p = echo.rbegin(); p != echo.rend(); ++p)
+        if (hasExtension(trim(*p))) return "the file " + quotedName(trim(*p));
     return "the file " + quotedName(last());
   }
   std::string picture() const {
@@ -229,7 +250,14 @@ struct Fields {
       if (looksLikePicture(p)) return "the picture " + quotedName(p);
     return "a picture the line names";
   }
-  std::string reg() const { return word == "visor" || word == "visor=" ? piece(7) : last(); }
+  std::string reg() const {
+    if (word == "visor" || word == "visor=") return piece(7);
+    // The handlers echo the register alone; with the rest of the line shown it is its first number.
+    if (!isInteger(last()))
+      for (const std::string& p : echo)
+        if (isInteger(p)) return trim(p);
+    return last();
+  }
   std::string table() const {
     if (context && context->registerCount) return "registers 0 to " + std::to_string(*context->registerCount);
     return "registers 0 to the count of settings line 5";
@@ -303,17 +331,25 @@ std::string fill(std::string_view gloss, const Fields& fields) {
 }  // namespace
 
 std::vector<std::string> glossesFor(std::string_view traceLine, const GlossContext& context) {
-  // "   7: word echo": the line index, right-aligned in four characters, and the command's trace;
-  // "Exec: " stands before a command a condition carried. Other lines are the runner's own.
+  // "   7: word echo": the line index, right-aligned in four characters (any blanks and digits
+  // before ": " are taken, as a line copied by hand may lose them), and the command's trace;
+  // "Exec: " stands before a command a condition carried. Other lines are the runner's own, but a
+  // line whose first word ends in "=" is a command's copied without its index.
   std::string_view rest = traceLine;
   std::string_view word;
-  const bool numbered =
-      rest.size() >= 6 && rest.substr(4, 2) == ": " &&
-      std::all_of(rest.begin(), rest.begin() + 4, [](char c) { return c == ' ' || (c >= '0' && c <= '9'); });
-  if (numbered) rest.remove_prefix(6);
-  if (rest.substr(0, 6) == "Exec: ") rest.remove_prefix(6);
+  size_t digitsEnd = 0;
+  while (digitsEnd < rest.size() && rest[digitsEnd] == ' ') ++digitsEnd;
+  const size_t digitsStart = digitsEnd;
+  while (digitsEnd < rest.size() && rest[digitsEnd] >= '0' && rest[digitsEnd] <= '9') ++digitsEnd;
+  const bool numbered = digitsEnd > digitsStart && rest.substr(digitsEnd, 2) == ": ";
+  if (numbered) rest.remove_prefix(digitsEnd + 2);
+  const bool carried = rest.substr(0, 6) == "Exec: ";
+  if (carried) rest.remove_prefix(6);
+  const size_t firstBlank = rest.find(' ');
+  const bool bareCommand = firstBlank != std::string_view::npos && firstBlank > 1 && rest[firstBlank - 1] == '=' &&
+                           rest.substr(0, firstBlank).find('<') == std::string_view::npos;
   size_t echoStart = 0;
-  if (numbered || traceLine.substr(0, 6) == "Exec: ") {
+  if (numbered || carried || bareCommand) {
     const size_t blank = rest.find(' ');
     word = rest.substr(0, blank);
     echoStart = blank == std::string_view::npos ? rest.size() : blank + 1;

@@ -60,6 +60,16 @@ TEST(TraceGlosses, EachGlossNamesWhatItsLineShows) {
             std::vector<std::string>{"every object at \"sala1\" is put at \"sala2\"; the next trace line lists them"});
   EXPECT_EQ(glossesOf("   3: display= foto.png,tel,0,0,0,0 <--- imagem ilegível: PNG: Not a PNG file"),
             std::vector<std::string>{"the picture \"foto.png\" exists but cannot be read: PNG: Not a PNG file"});
+  // Lines copied by hand: the index unpadded or gone, the command's other arguments shown.
+  EXPECT_EQ(glossesOf("3: display= falta.png,tel,0,0 <--- arquivo inexistente!"),
+            std::vector<std::string>{"the file \"falta.png\" does not exist in the game folder"});
+  EXPECT_EQ(glossesOf("display= x.png <--- arquivo inexistente!"),
+            std::vector<std::string>{"the file \"x.png\" does not exist in the game folder"});
+  EXPECT_EQ(glossesOf("  12: reg= 300,Hello, world <--- registrador fora de faixa", known),
+            std::vector<std::string>{
+                "register 300 is outside the register table (registers 0 to 100); the command does nothing"});
+  EXPECT_EQ(glossesOf("   1: playmusic off <--- arquivo não existe"),
+            std::vector<std::string>{"the file \"off\" does not exist in the game folder"});
   // No marker, no gloss; a message that only mentions an arrow is no marker.
   EXPECT_TRUE(glossesOf("   2: msg= olá...").empty());
   EXPECT_TRUE(glossesOf("   2: reg= 1,a <-- b").empty());
