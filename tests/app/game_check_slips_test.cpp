@@ -126,6 +126,15 @@ TEST(GameCheckSlips, ZonesTooSmallToClickAndAMonitorThatNeverShows) {
   EXPECT_EQ(std::count_if(shown.begin(), shown.end(), [](const std::string& line) { return line.find("modo=") != std::string::npos; }), 1);
   EXPECT_EQ(shown.front().rfind("start.scp:1: \"modo= 4\"", 0), 0u) << shown.front();
 
+  // The first room start.scp hands on to, before any model line, is the start's too; a gosub on
+  // the way may switch the model itself, so the room is then left alone.
+  game.writeLines("start.scp", {"reset objs", "retscp= start", "script sala"});
+  const auto handedOn = checkLines(game);
+  ASSERT_FALSE(handedOn.empty());
+  EXPECT_EQ(handedOn.front().rfind("sala.scp:1: \"modo= 4\"", 0), 0u) << handedOn.front();
+  game.writeLines("start.scp", {"gosub sala2", "script sala"});
+  for (const std::string& line : checkLines(game)) EXPECT_EQ(line.find("modo="), std::string::npos) << line;
+
   // In the other models the page of the opening model is already shown, so the line is harmless.
   writeGame(game, "1");
   game.writeLines("start.scp", {"modo= 1", "msg= hello"});

@@ -229,6 +229,9 @@ int checkGameFolder(const std::string& folder, const std::string& programName, s
     parsed.push_back(std::make_unique<ParsedScript>(std::move(lines), check.commands()));
     collectVocabularies(check, name, *parsed.back());
   }
+  std::vector<const ParsedScript*> parsedScripts;
+  for (const auto& script : parsed) parsedScripts.push_back(script.get());
+  findFirstModelLine(check, scripts, parsedScripts);
   auto namedIn = [](const std::set<std::string>& names, const std::string& folded) {
     return std::any_of(names.begin(), names.end(), [&](const std::string& named) { return foldedName(named) == folded; });
   };

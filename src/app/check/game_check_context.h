@@ -53,6 +53,10 @@ class GameCheck {
   // a way that shows the monitor or leaves that model ("mode=", "setmode=", "modo=" to another).
   int openingModel = 1;
   bool modelSwitchedElsewhere = false;
+  // The model line a new game surely runs first: start.scp's, or that of the script start.scp
+  // hands on to before any model line; file as reported, line from 1 (0: none known).
+  std::string firstModelFile;
+  int firstModelLine = 0;
 
   // file: UTF-8 relative name; message: UTF-8.
   void report(const std::string& file, int line, std::string message);
@@ -99,6 +103,9 @@ void checkObjectFiles(GameCheck& check);
 // Scripts named as vocabularies by the lines of a script, added to check.vocabularies.
 void collectVocabularies(GameCheck& check, const std::string& file, const ParsedScript& script);
 void checkScriptLines(GameCheck& check, const std::string& file, const ParsedScript& script);
+// Sets firstModelLine from the folder's scripts (files as reported, each with its parsed lines).
+void findFirstModelLine(GameCheck& check, const std::vector<std::string>& files,
+                        const std::vector<const ParsedScript*>& scripts);
 void checkVocabularyLines(GameCheck& check, const std::string& file, const Lines& lines);
 // Whether a script's lines are shaped like a vocabulary's, whatever names it.
 bool shapedLikeVocabulary(const ParsedScript& script);

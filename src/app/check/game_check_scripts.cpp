@@ -11,6 +11,8 @@
 #include "script/parsed_script.h"
 
 #include <algorithm>
+#include <optional>
+#include <set>
 
 namespace taluvin {
 
@@ -298,7 +300,8 @@ class ScriptWalk {
       if (!same) check_.modelSwitchedElsewhere = true;
       return;
     }
-    const bool atStart = foldedName(file_) == "start.scp" && !modelCommandSeen_;
+    const bool atStart = (foldedName(file_) == "start.scp" && !modelCommandSeen_) ||
+                         (file_ == check_.firstModelFile && index + 1 == check_.firstModelLine);
     modelCommandSeen_ = true;
     if (same && check_.openingModel == 4 && (!check_.modelSwitchedElsewhere || atStart))
       report(index, "\"modo= 4\" changes nothing in a game that opens in model 4 (settings line 26), so the monitor "
@@ -314,6 +317,51 @@ class ScriptWalk {
 };
 
 }  // namespace
+
+void findFirstModelLine(GameCheck& check, const std::vector<std::string>& files,
+                        const std::vector<const ParsedScript*>& scripts) {
+  const CommandIndex& commands = check.commands();
+  const int modelRow = commands.find("modo=");
+  const int scriptRow = commands.find("script");
+  auto scriptNamed = [&](std::string_view name) -> std::optional<size_t> {
+    const std::string folded = foldedName(std::string(name) + ".scp");
+    for (size_t i = 0; i < files.size(); ++i)
+      if (foldedName(cp1252NameOf(files[i])) == folded) return i;
+    return std::nullopt;
+  };
+  std::optional<size_t> at = scriptNamed("start");
+  std::set<size_t> walked;
+  // Only lines that surely run in order are followed: any jump, condition, carried command or
+  // quote text ends the walk, and the first model line then stays unknown.
+  while (at && walked.insert(*at).second) {
+    const ParsedScript& script = *scripts[*at];
+    std::optional<size_t> next;
+    for (size_t i = 0; i < script.size() && !next; ++i) {
+      const ParsedLine& line = script.line(i);
+      if (line.kind == LineKind::QuoteText) return;
+      if (line.kind != LineKind::Command || line.entry < 0) continue;
+      if (line.entry == modelRow) {
+        check.firstModelFile = files[*at];
+        check.firstModelLine = static_cast<int>(i) + 1;
+        return;
+      }
+      const CommandEntry& row = commands[static_cast<size_t>(line.entry)];
+      if (line.entry == scriptRow && line.pieceCount >= 1) {
+        const std::string_view name = script.pieces(line)[0].text;
+        if (name.empty() || name[0] == '#' || name[0] == '@') return;
+        next = scriptNamed(name.substr(0, name.find('&')));
+        if (!next) return;
+        continue;
+      }
+      for (const char* stop : {"fim", "gosub", "return", "recall=", "encerrar"})
+        if (line.entry == commands.find(stop)) return;
+      const ArgumentRoles roles = row.rolesOf(line.word, ArgumentSlots{});
+      for (int slot = 1; slot <= roles.count(); ++slot)
+        if (roles[slot] == ArgumentRole::Command || roles[slot] == ArgumentRole::Label) return;
+    }
+    at = next;
+  }
+}
 
 void collectVocabularies(GameCheck& check, const std::string& file, const ParsedScript& script) {
   ScriptWalk(check, file, script, true).run();
