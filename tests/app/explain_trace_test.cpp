@@ -122,7 +122,7 @@ TEST(ExplainTrace, FilesThatAreNoTraceGetOneMessageOrArePrintedAsTheyAre) {
   EXPECT_EQ(runProgram({"--explain"}).exitCode, 2);
 
   // Bytes that are no text, a last line without its end, CR LF ends: copied as they are.
-  const std::string junk = std::string("\x00\xff\xfe<-\x80 <--- \n", 13) + "  a <- \r\nlast <--- arquivo";
+  const std::string junk = std::string("\x00\xff\xfe<-\x80 <--- \n", 13) + "  a <- \r\nlast <--- arquivo\r";
   const std::string path = game.beside() + "junk.bin";
   writeRaw(path, junk);
   auto run = runProgram({"--explain", path});

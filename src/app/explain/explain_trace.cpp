@@ -92,10 +92,13 @@ void explainTrace(std::istream& in, const GlossContext& context, std::ostream& o
       start = end + 1;
     }
   }
-  if (overlong)
+  if (overlong) {
     out << '\n';
-  else if (!line.empty())
+  } else if (!line.empty()) {
+    // A last line without its end keeps the same form as the others.
+    if (line.back() == '\r') line.pop_back();
     writeLine(line, context, out);
+  }
 }
 
 int explainTraceFile(const std::string& path, const GlossContext& context, std::ostream& out, std::ostream& err) {
