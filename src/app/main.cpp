@@ -3,6 +3,7 @@
 #include "app/command_listing.h"
 #include "app/newgame/new_game.h"
 #include "app/check/game_check.h"
+#include "app/explain/explain_trace.h"
 #include "app/player/player.h"
 #include "app/quit_signals.h"
 #include "app/replay/replay.h"
@@ -70,6 +71,21 @@ int checkFolder(int argc, char* argv[], const std::string& folder) {
   return checkGameFolder(folder, programName, std::cout);
 }
 
+// --explain reads a file and the game's settings only: no window system, no audio.
+int explainTrace(const Options& options, const char* program) {
+  GlossContext context;
+  if (!options.gameFolder.empty()) {
+    std::string problem;
+    const std::string folder = checkedGameFolder(options.gameFolder, problem);
+    if (!problem.empty()) {
+      std::cerr << "taluvin: " << problem << '\n';
+      return 2;
+    }
+    context = glossContextOf(folder, executableBaseName(program));
+  }
+  return explainTraceFile(options.explainFile, context, std::cout, std::cerr);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -96,6 +112,7 @@ int main(int argc, char* argv[]) {
       printCommandTable(std::cout);
     return 0;
   }
+  if (!options.explainFile.empty()) return explainTrace(options, argv[0]);
   if (!options.newGame.empty()) return writeNewGame(options.newGame, options.newModel, std::cout, std::cerr);
   if (!options.listSavesFolder.empty()) {
     std::string problem;

@@ -30,6 +30,9 @@ const char* usageText() {
          "  --model N       with --new: the screen model 0 to 4 the game uses (default 1)\n"
          "  --check         report the game folder's mistakes as FILE:LINE: message, without\n"
          "                  opening a window (exit code 0: none, 1: some, 2: folder unreadable)\n"
+         "  --explain FILE  print the trace FILE (as --trace writes it) with an English line under each\n"
+         "                  marker, naming the file, register or label it is about; with a\n"
+         "                  GAME_FOLDER, the glosses give that game's register count\n"
          "  --help          show this text\n"
          "  --version       show the version\n";
 }
@@ -112,6 +115,8 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
       o.help = true;
     } else if (a == "--check") {
       o.check = true;
+    } else if (a == "--explain") {
+      if (!value(o.explainFile, "a trace file")) return parsed;
     } else if (a == "--list-commands") {
       o.listCommands = true;
     } else if (a == "--markdown") {

@@ -25,6 +25,7 @@ struct Options {
   std::string newGame;    // --new: the folder a template game is written to
   int newModel = 1;       // --model: its screen model
   bool check = false;  // --check: the game folder's warnings, no window
+  std::string explainFile;  // --explain: a trace file printed with English glosses, no window
   // The factor the whole window is drawn at; 0 is "auto": the largest whole factor whose window
   // fits the screen, 1 under --headless.
   double scale = 0;

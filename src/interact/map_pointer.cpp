@@ -1,10 +1,13 @@
-// Dragging the map and its marker, and the marker's click that leaves the map for the return script.
+// Dragging the map and its marker, and the marker's click (or Escape) that leaves the map for the return script.
 #include "interact/pointer_handlers.h"
 
 #include "present/extra_pages.h"
+#include "present/paged_book.h"
 #include "present/screen.h"
 #include "script/command_context.h"
 #include "state/game_session.h"
+
+#include <QKeyEvent>
 
 namespace taluvin {
 
@@ -30,6 +33,37 @@ void dragMarker(MapPage& page, const MapState& map, QPoint at) {
   page.placeMarker(now.x() + (at.x() - map.dragX), now.y() + (at.y() - map.dragY));
 }
 
+void leaveMap(CommandContext& context) {
+  context.screen().showModelPage();
+  // A copy: the run may change the return script while it runs.
+  const std::string script = context.session().RetScp;
+  context.runScript(script);
+}
+
+// Escape leaves the map as a click on the marker does. No widget of the map page takes the key, so
+// it reaches the window that holds them, where this looks for it; a key some other control takes
+// (the save slots' list closing on Escape) never gets here.
+class MapEscape : public QObject {
+ public:
+  MapEscape(CommandContext& context, QWidget* window) : QObject(window), context_(context) {
+    window->installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Escape || key->modifiers() != Qt::NoModifier) return false;
+    if (context_.screen().gameBook()->currentPageName() != "Mapa") return false;
+    // Keys act on their release, as the command line's do.
+    if (event->type() == QEvent::KeyRelease && !key->isAutoRepeat()) leaveMap(context_);
+    return true;
+  }
+
+ private:
+  CommandContext& context_;
+};
+
 void connectMapPage(CommandContext& context, MapPage& page) {
   MapState& map = context.session().map;
   page.mapPicture->onPress = [&map](QPoint at, Qt::MouseButton) { startDrag(map, at); };
@@ -41,10 +75,7 @@ void connectMapPage(CommandContext& context, MapPage& page) {
   page.youAreHere->onRelease = [&context, &page, &map](QPoint at, Qt::MouseButton) {
     map.dragging = false;
     if (!page.youAreHere->rect().contains(at)) return;
-    context.screen().showModelPage();
-    // A copy: the run may change the return script while it runs.
-    const std::string script = context.session().RetScp;
-    context.runScript(script);
+    leaveMap(context);
   };
 }
 
@@ -52,6 +83,7 @@ void connectMapPage(CommandContext& context, MapPage& page) {
 
 void connectMapPointer(CommandContext& context) {
   context.screen().whenMapPageMade([&context](MapPage& page) { connectMapPage(context, page); });
+  new MapEscape(context, context.screen().gameBook()->window());
 }
 
 }  // namespace taluvin

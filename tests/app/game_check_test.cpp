@@ -87,8 +87,8 @@ TEST(GameCheck, MistakesGameGivesExactlyTheExpectedLinesSortedByFileAndLine) {
   auto run = runProgram({"--check", game.folder()});
   EXPECT_EQ(run.exitCode, 1) << run.err;
   const std::vector<std::string> lines{
-      "jogo.ini:14: the opening picture \"abre.bmp\" does not exist",
-      "jogo.ini:19: the background colour \"10101G\" is not six hexadecimal digits RRGGBB",
+      "jogo.ini:14: settings line 13: the opening picture \"abre.bmp\" does not exist",
+      "jogo.ini:19: settings line 18: the background colour \"10101G\" is not six hexadecimal digits RRGGBB",
       "jogo.obx:1: 2 records of 8 lines, but jogo.obz names 1 object",
       "jogo.obx:10: the last record has 2 of its 8 lines (key, nom, dsc, loc, shp, tag and two spare lines)",
       "sala1.scp:2: the file is UTF-8, but the game's text files are read as Windows-1252: \"ç\" would show as "
@@ -211,6 +211,8 @@ TEST(GameCheck, EachSlotIsCheckedAsWhatItsRowSaysItNames) {
       "start.scp:1: script \"sala2\" does not exist (sala2.scp)",
       "start.scp:1: picture \"dentro.png\" does not exist",
       "start.scp:1: sound \"bate.wav\" does not exist",
+      "start.scp:1: the zone of \"porta.gif\" is 8 × 8 pixels, too small to click; give it a width and height of 10 or "
+      "more",
       "start.scp:3: \"Saida.GIF\" shows as text, not as a picture: pictures are known by \".gif\", \".png\", "
       "\".jpg\" or \".bmp\" in small letters",
       "start.scp:4: no label \":nada\" in this script",
@@ -221,6 +223,8 @@ TEST(GameCheck, EachSlotIsCheckedAsWhatItsRowSaysItNames) {
       "start.scp:10: script \"sala6\" does not exist (sala6.scp)",
       "start.scp:11: picture \"faixa.bmp\" does not exist",
       "start.scp:12: register 300 is outside the table (registers 0 to 100)",
+      "start.scp:13: \"diftime\" reads 2 arguments, so \"3,300\" is ignored",
+      "start.scp:17: \"showmap\" reads 1 argument, so \"marca.bmp\" is ignored",
   };
   EXPECT_EQ(outputLines(run.out), lines) << run.out;
 }
@@ -250,11 +254,12 @@ TEST(GameCheck, SettingsAndRegisterFilesAreReadAsThePlayerOpensThem) {
   auto run = runProgram({"--check", game.folder()});
   EXPECT_EQ(run.exitCode, 1);
   const std::vector<std::string> lines{
-      "jogo.ini:9: the return script \"Start\" is found as \"start.scp\" (letter case differs)",
-      "jogo.ini:67: the end button's picture \"U-bot.bmp\" does not exist",
-      "jogo.ini:67: the end button's picture \"D-bot.bmp\" does not exist",
-      "jogo.ini:95: the command panel's colour \"#10\" is not six hexadecimal digits RRGGBB",
-      "jogo.rgs:101: holds registers 0 to 100, but the game's settings count 250; \"#101\" and above would end a run",
+      "jogo.ini:9: settings line 8: the return script \"Start\" is found as \"start.scp\" (letter case differs)",
+      "jogo.ini:67: settings line 66: the end button's picture \"U-bot.bmp\" does not exist",
+      "jogo.ini:67: settings line 66: the end button's picture \"D-bot.bmp\" does not exist",
+      "jogo.ini:95: settings line 94: the command panel's colour \"#10\" is not six hexadecimal digits RRGGBB",
+      "jogo.rgs:101: holds registers 0 to 100, but the game's settings line 5 counts 250; \"#101\" and above would end a "
+      "run",
       "start.scp:1: register 200 is outside the table (registers 0 to 100)",
   };
   EXPECT_EQ(outputLines(run.out), lines) << run.out;
@@ -263,5 +268,5 @@ TEST(GameCheck, SettingsAndRegisterFilesAreReadAsThePlayerOpensThem) {
   auto unnamed = runProgram({"--check", game.folder()});
   EXPECT_EQ(unnamed.exitCode, 1);
   EXPECT_EQ(outputLines(unnamed.out).front(),
-            "taluvin.ini:1: the program's settings file is missing; its line 5 names the game");
+            "taluvin.ini:1: the program's settings file is missing; its settings line 4 names the game");
 }

@@ -1,11 +1,11 @@
-// The checker's reading of the settings, register, object and vocabulary files, and of encodings.
+// The checker's reading of the settings, register and vocabulary files, and of encodings.
 #include "app/check/game_check_context.h"
 #include "app/check/game_check_settings.h"
 
 #include "base/numbers.h"
+#include "script/parsed_script.h"
 #include "base/text.h"
 #include "state/game_paths.h"
-#include "state/object_store.h"
 #include "state/register_table.h"
 
 #include <QString>
@@ -20,6 +20,11 @@ int fileLine(size_t index) { return static_cast<int>(index) + 1; }
 
 std::string utf8(const std::string& cp1252) { return cp1252ToUtf8(cp1252); }
 
+// A settings line is named both ways: where an editor finds it, and the index the program reads.
+void reportSettingsLine(GameCheck& check, const std::string& file, size_t index, const std::string& message) {
+  check.report(file, fileLine(index), "settings line " + std::to_string(index) + ": " + message);
+}
+
 // The game's name as the program's settings give it; its files are named after it.
 std::string gameNameOf(GameCheck& check) { return check.session().GameName; }
 
@@ -30,46 +35,55 @@ void checkSettingsFiles(GameCheck& check, const std::string& programName) {
   const std::string programFile = programName + ".ini";
   Settings program;
   if (!fileExists(s.GameFolder + programFile)) {
-    check.report(programFile, 1, "the program's settings file is missing; its line 5 names the game");
+    check.report(programFile, 1, "the program's settings file is missing; its settings line 4 names the game");
     return;
   }
   program.load(s.GameFolder + programFile);
   s.GameName = program.line(4);
   if (!program.line(13).empty())
-    check.checkNamedFile(programFile, fileLine(13), NamedFile::Picture, program.line(13), "the opening picture");
+    for (const auto& problem : check.namedFileProblems(NamedFile::Picture, program.line(13), "the opening picture"))
+      reportSettingsLine(check, programFile, 13, problem);
   if (s.GameName.empty()) {
-    check.report(programFile, fileLine(4), "no game name; the game's files are named after it");
+    reportSettingsLine(check, programFile, 4, "no game name; the game's files are named after it");
     return;
   }
   if (!isPlainGameName(s.GameName)) {
-    check.report(programFile, fileLine(4), "the game name " + quoted(s.GameName) + " is not a plain file name");
+    reportSettingsLine(check, programFile, 4, "the game name " + quoted(s.GameName) + " is not a plain file name");
     s.GameName.clear();
     return;
   }
   const std::string gameFile = utf8(s.GameName) + ".ini";
   if (!fileExists(s.gameFile(".ini"))) {
-    check.report(programFile, fileLine(4), "the game " + quoted(s.GameName) + " has no settings file " + gameFile);
+    reportSettingsLine(check, programFile, 4, "the game " + quoted(s.GameName) + " has no settings file " + gameFile);
     return;
   }
   Settings& st = check.settings();
   st.load(s.gameFile(".ini"));
   check.registerCount = toIntOr(st.line(5), 250);
+  check.openingModel = toIntOr(st.line(26), 1);
 
   for (const auto& [index, meaning] : kScriptLines) {
     if (st.line(index).empty()) continue;
-    check.checkScriptName(gameFile, fileLine(index), st.line(index), meaning);
+    for (const auto& problem : check.scriptNameProblems(st.line(index), meaning))
+      reportSettingsLine(check, gameFile, index, problem);
   }
   if (!st.line(17).empty()) check.vocabularies.insert(st.line(17));
-  for (const auto& [index, meaning] : kPictureLines)
-    if (!st.line(index).empty()) check.checkNamedFile(gameFile, fileLine(index), NamedFile::Picture, st.line(index), meaning);
+  for (const auto& [index, meaning] : kPictureLines) {
+    if (st.line(index).empty()) continue;
+    for (const auto& problem : check.namedFileProblems(NamedFile::Picture, st.line(index), meaning))
+      reportSettingsLine(check, gameFile, index, problem);
+  }
   // The end button shows "U-" + name, and "D-" + name while it is pressed.
   if (const std::string& button = st.line(kEndButtonLine); !button.empty()) {
     for (const char* prefix : {"U-", "D-"})
-      check.checkNamedFile(gameFile, fileLine(kEndButtonLine), NamedFile::Picture, prefix + button,
-                           "the end button's picture");
+      for (const auto& problem : check.namedFileProblems(NamedFile::Picture, prefix + button, "the end button's picture"))
+        reportSettingsLine(check, gameFile, kEndButtonLine, problem);
   }
-  for (const auto& [index, meaning] : kColourLines)
-    if (!st.line(index).empty()) check.checkColour(gameFile, fileLine(index), st.line(index), meaning);
+  for (const auto& [index, meaning] : kColourLines) {
+    if (st.line(index).empty()) continue;
+    if (const std::string problem = check.colourProblem(st.line(index), meaning); !problem.empty())
+      reportSettingsLine(check, gameFile, index, problem);
+  }
 }
 
 void checkRegisterFile(GameCheck& check) {
@@ -85,36 +99,10 @@ void checkRegisterFile(GameCheck& check) {
   check.registerTableSize = table.size();
   if (table.size() < static_cast<size_t>(check.registerCount)) {
     check.report(file, static_cast<int>(table.size()),
-                 "holds registers 0 to " + std::to_string(table.size() - 1) + ", but the game's settings count " +
+                 "holds registers 0 to " + std::to_string(table.size() - 1) + ", but the game's settings line 5 counts " +
                      std::to_string(check.registerCount) + "; \"#" + std::to_string(table.size()) +
                      "\" and above would end a run");
   }
-}
-
-void checkObjectFiles(GameCheck& check) {
-  GameSession& s = check.session();
-  if (gameNameOf(check).empty()) return;
-  const bool hasTable = fileExists(s.gameFile(".obx"));
-  const bool hasCatalogue = fileExists(s.gameFile(".obz"));
-  if (!hasTable && !hasCatalogue) return;
-  const std::string tableFile = utf8(s.GameName) + ".obx";
-  const std::string catalogueFile = utf8(s.GameName) + ".obz";
-  const Lines table = readLines(s.gameFile(".obx"));
-  const Lines catalogue = readLines(s.gameFile(".obz"));
-  const size_t partial = table.size() % kObjectRecordLines;
-  const size_t records = table.size() / kObjectRecordLines + (partial != 0 ? 1 : 0);
-  if (partial != 0)
-    check.report(tableFile, static_cast<int>(table.size()),
-                 "the last record has " + std::to_string(partial) + " of its " + std::to_string(kObjectRecordLines) +
-                     " lines (key, nom, dsc, loc, shp, tag and two spare lines)");
-  if (records != catalogue.size())
-    check.report(tableFile, 1,
-                 std::to_string(records) + " records of " + std::to_string(kObjectRecordLines) + " lines, but " +
-                     catalogueFile + " names " + std::to_string(catalogue.size()) +
-                     (catalogue.size() == 1 ? " object" : " objects"));
-  // Each record's picture, as the object commands show it.
-  for (size_t line = kObjectShape; line < table.size(); line += kObjectRecordLines)
-    if (!table[line].empty()) check.checkNamedFile(tableFile, fileLine(line), NamedFile::Picture, table[line]);
 }
 
 void checkVocabularyLines(GameCheck& check, const std::string& file, const Lines& lines) {
@@ -129,6 +117,21 @@ void checkVocabularyLines(GameCheck& check, const std::string& file, const Lines
     const std::string script(trimView(line.substr(bar + 1)));
     if (!script.empty()) check.checkScriptName(file, fileLine(i), script);
   }
+}
+
+bool shapedLikeVocabulary(const ParsedScript& script) {
+  size_t phrases = 0, others = 0;
+  for (size_t i = 0; i < script.size(); ++i) {
+    const ParsedLine& line = script.line(i);
+    if (line.kind == LineKind::Blank) continue;
+    const size_t bar = line.text.find('|');
+    // "LOOK | olhar" reads as the word "LOOK", which is no keyword; "/HIDDEN | x" as a comment.
+    const bool phrase = bar != std::string_view::npos && bar > 0 &&
+                        ((line.kind == LineKind::Command && line.entry < 0) || line.kind == LineKind::Comment);
+    ++(phrase ? phrases : others);
+  }
+  // A script may hold a stray line of that shape; a vocabulary is made of them.
+  return phrases >= 2 && phrases >= 3 * others;
 }
 
 void checkEncoding(GameCheck& check, const std::string& file) {

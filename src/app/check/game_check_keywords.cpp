@@ -1,4 +1,4 @@
-// Closest keywords by edit distance, with swapped neighbours counted as one edit.
+// Closest keywords and names by edit distance, with swapped neighbours counted as one edit.
 #include "app/check/game_check_keywords.h"
 
 #include "app/check/game_check_context.h"
@@ -9,10 +9,7 @@
 
 namespace taluvin {
 
-namespace {
-
-// Edits (insert, delete, replace, or swap two neighbours) turning a into b; a typing slip such as
-// "mgs=" for "msg=" is one edit.
+// A typing slip such as "mgs=" for "msg=" is one edit.
 size_t editDistance(std::string_view a, std::string_view b) {
   const size_t n = a.size(), m = b.size();
   std::vector<std::vector<size_t>> d(n + 1, std::vector<size_t>(m + 1));
@@ -28,12 +25,6 @@ size_t editDistance(std::string_view a, std::string_view b) {
   return d[n][m];
 }
 
-std::string lowered(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return out;
-}
-
 std::string orList(const std::vector<std::string>& words) {
   std::string text;
   for (size_t i = 0; i < words.size(); ++i) {
@@ -41,6 +32,14 @@ std::string orList(const std::vector<std::string>& words) {
     text += words[i];
   }
   return text;
+}
+
+namespace {
+
+std::string lowered(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return out;
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // The checker's walk over a script: command words, labels and what each argument names.
 #include "app/check/game_check_context.h"
 #include "app/check/game_check_keywords.h"
+#include "app/check/game_check_lines.h"
 
+#include "base/name_case.h"
 #include "base/numbers.h"
 #include "present/picture_file.h"
 #include "present/picture_placement.h"
@@ -9,6 +11,8 @@
 #include "script/parsed_script.h"
 
 #include <algorithm>
+#include <optional>
+#include <set>
 
 namespace taluvin {
 
@@ -22,17 +26,6 @@ std::string lowered(const std::string& text) {
   for (char& c : out)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   return out;
-}
-
-// The last line a text literal opening in an argument on line `first` takes: the first line
-// holding a quote after the opening's own leading one, or the script's last line.
-int textLiteralEnd(const Lines& lines, int first, std::string_view opening) {
-  if (!opening.empty() && opening[0] == '\'') opening.remove_prefix(1);
-  std::string_view piece = trimView(opening);
-  int last = first;
-  while (piece.find('\'') == std::string_view::npos && last + 1 < static_cast<int>(lines.size()))
-    piece = trimView(lines[static_cast<size_t>(++last)]);
-  return last;
 }
 
 class ScriptWalk {
@@ -77,7 +70,31 @@ class ScriptWalk {
       if (!piece.empty() && piece[0] == '#') pageForm(last, piece);
       piece = trimView(lines_[static_cast<size_t>(++last)]);
     }
+    if (piece.find('\'') == std::string_view::npos) reportUnclosed(first, last, "quote text");
     return last;
+  }
+
+  // Returns the last line a text literal opening in an argument on line `first` takes: the first
+  // line holding a quote after the opening's own leading one, or the script's last line.
+  int textLiteral(int first, std::string_view opening) {
+    if (!opening.empty() && opening[0] == '\'') opening.remove_prefix(1);
+    std::string_view piece = trimView(opening);
+    int last = first;
+    while (piece.find('\'') == std::string_view::npos && last + 1 < static_cast<int>(lines_.size()))
+      piece = trimView(lines_[static_cast<size_t>(++last)]);
+    if (piece.find('\'') == std::string_view::npos) reportUnclosed(first, last, "text literal");
+    return last;
+  }
+
+  // A text never closed takes every line after it: they are shown, or stored, as text, and none of
+  // their commands runs. Worth telling when that swallows more than blank lines.
+  void reportUnclosed(int first, int last, const char* what) {
+    bool swallows = false;
+    for (int i = first + 1; i <= last && !swallows; ++i) swallows = !trimView(lines_[static_cast<size_t>(i)]).empty();
+    if (!swallows) return;
+    report(first, std::string("the ") + what + " opening here is never closed with \"'\": lines " +
+                      std::to_string(first + 2) + " to " + std::to_string(last + 1) +
+                      ", the rest of the script, are taken as its text and none of their commands runs");
   }
 
   void pageForm(int index, std::string_view line) {
@@ -112,32 +129,37 @@ class ScriptWalk {
       report(index, unknownWordMessage(check_.commands(), line.word));
       return index;
     }
-    return command(index, line.word, args, 0);
+    return command(index, line.word, args, line.pieceCount, 0);
   }
 
-  int command(int index, std::string_view word, const ArgumentSlots& args, int depth) {
+  int command(int index, std::string_view word, const ArgumentSlots& args, int given, int depth) {
     const int entry = check_.commands().find(word);
     if (entry < 0) {
       report(index, unknownWordMessage(check_.commands(), word));
       return index;
     }
     const ArgumentRoles roles = check_.commands()[static_cast<size_t>(entry)].rolesOf(word, args);
+    modelCommand(index, word, entry, args[1]);
+    if (collectOnly_ && entry == check_.commands().find("loadregs") && !args[1].empty() && args[1][0] != '#')
+      check_.dataFiles.insert(foldedName(registerDataFileName(args[1])));
     int last = index;
     for (int slot = 1; slot <= roles.count(); ++slot) {
       const ArgumentRole role = roles[slot];
       const std::string& arg = args[static_cast<size_t>(slot)];
       if (arg.empty()) continue;
       if (role == ArgumentRole::Command) {
-        if (depth < kDeepestCarry) last = std::max(last, command(index, arg, carried(args, slot), depth + 1));
+        if (depth < kDeepestCarry)
+          last = std::max(last, command(index, arg, carried(args, slot), std::max(0, given - slot), depth + 1));
         continue;
       }
       if (role == ArgumentRole::TextLiteral) {
-        last = std::max(last, textLiteralEnd(lines_, index, arg));
+        last = std::max(last, textLiteral(index, arg));
         continue;
       }
       if (arg[0] == '#') continue;  // built from a register when the line runs
       named(index, role, arg);
     }
+    if (!collectOnly_) checkCommandArguments(check_, {file_, index + 1, word, entry, args, given, roles});
     return last;
   }
 
@@ -267,14 +289,79 @@ class ScriptWalk {
     if (!inTable || n >= check_.registerCount) report(index, quoted(text) + " names no register " + tableRange());
   }
 
+  // A game that opens in model 4 shows the monitor window only when a script switches to it;
+  // "modo= 4" in that model changes nothing. Such a line is surely a mistake where nothing else
+  // switches the model at all, or at the start before any other model line.
+  void modelCommand(int index, std::string_view word, int entry, const std::string& model) {
+    const CommandIndex& commands = check_.commands();
+    if (entry != commands.find("modo=")) return;
+    const bool same = word == "modo=" && parseInt(model) == check_.openingModel;
+    if (collectOnly_) {
+      if (!same) check_.modelSwitchedElsewhere = true;
+      return;
+    }
+    const bool atStart = (foldedName(file_) == "start.scp" && !modelCommandSeen_) ||
+                         (file_ == check_.firstModelFile && index + 1 == check_.firstModelLine);
+    modelCommandSeen_ = true;
+    if (same && check_.openingModel == 4 && (!check_.modelSwitchedElsewhere || atStart))
+      report(index, "\"modo= 4\" changes nothing in a game that opens in model 4 (settings line 26), so the monitor "
+                    "window never shows; write \"mode= 4\"");
+  }
+
   GameCheck& check_;
   const std::string& file_;
   const ParsedScript& script_;
   const Lines& lines_;
   bool collectOnly_;
+  bool modelCommandSeen_ = false;
 };
 
 }  // namespace
+
+void findFirstModelLine(GameCheck& check, const std::vector<std::string>& files,
+                        const std::vector<const ParsedScript*>& scripts) {
+  const CommandIndex& commands = check.commands();
+  const int modelRow = commands.find("modo=");
+  const int scriptRow = commands.find("script");
+  auto scriptNamed = [&](std::string_view name) -> std::optional<size_t> {
+    const std::string folded = foldedName(std::string(name) + ".scp");
+    for (size_t i = 0; i < files.size(); ++i)
+      if (foldedName(cp1252NameOf(files[i])) == folded) return i;
+    return std::nullopt;
+  };
+  std::optional<size_t> at = scriptNamed("start");
+  std::set<size_t> walked;
+  // Only lines that surely run in order are followed: any jump, condition, carried command or
+  // quote text ends the walk, and the first model line then stays unknown.
+  while (at && walked.insert(*at).second) {
+    const ParsedScript& script = *scripts[*at];
+    std::optional<size_t> next;
+    for (size_t i = 0; i < script.size() && !next; ++i) {
+      const ParsedLine& line = script.line(i);
+      if (line.kind == LineKind::QuoteText) return;
+      if (line.kind != LineKind::Command || line.entry < 0) continue;
+      if (line.entry == modelRow) {
+        check.firstModelFile = files[*at];
+        check.firstModelLine = static_cast<int>(i) + 1;
+        return;
+      }
+      const CommandEntry& row = commands[static_cast<size_t>(line.entry)];
+      if (line.entry == scriptRow && line.pieceCount >= 1) {
+        const std::string_view name = script.pieces(line)[0].text;
+        if (name.empty() || name[0] == '#' || name[0] == '@') return;
+        next = scriptNamed(name.substr(0, name.find('&')));
+        if (!next) return;
+        continue;
+      }
+      for (const char* stop : {"fim", "gosub", "return", "recall=", "encerrar"})
+        if (line.entry == commands.find(stop)) return;
+      const ArgumentRoles roles = row.rolesOf(line.word, ArgumentSlots{});
+      for (int slot = 1; slot <= roles.count(); ++slot)
+        if (roles[slot] == ArgumentRole::Command || roles[slot] == ArgumentRole::Label) return;
+    }
+    at = next;
+  }
+}
 
 void collectVocabularies(GameCheck& check, const std::string& file, const ParsedScript& script) {
   ScriptWalk(check, file, script, true).run();
