@@ -6,10 +6,12 @@
 #include "state/game_session.h"
 
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fcntl.h>
 #include <fstream>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,6 +24,9 @@ namespace fs = std::filesystem;
 // Slot numbers stop at 9999: well before that the kept steps are numbered again from 1.
 constexpr int kRenumberFrom = 9000;
 constexpr std::size_t kScriptLine = 7;
+// A step is written once the run that took it has had time to paint, by a thread that yields to it.
+constexpr auto kSettle = std::chrono::milliseconds(100);
+constexpr int kStepsNice = 10;
 
 std::uint64_t mix(std::uint64_t key, std::uint64_t value) {
   const char* bytes = reinterpret_cast<const char*>(&value);
@@ -138,17 +143,23 @@ void UndoSteps::post(std::function<void()> job) {
   {
     std::lock_guard lock(mutex_);
     jobs_.push_back(std::move(job));
+    // Steps come faster than they are written only in a burst of runs; of those, no more than the
+    // kept number would stay.
+    if (jobs_.size() > kKept) jobs_.pop_front();
     if (!thread_.joinable()) thread_ = std::thread([this] { loop(); });
   }
   changed_.notify_all();
 }
 
 void UndoSteps::loop() {
+  // The steps are for later; the click that took one is painted first.
+  ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), kStepsNice);
   std::unique_lock lock(mutex_);
   for (;;) {
     changed_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
     // Stopping still writes what was handed in: those are the steps the player may undo next time.
     if (jobs_.empty()) return;
+    changed_.wait_for(lock, kSettle, [this] { return stopping_ || hurry_ > 0; });
     auto job = std::move(jobs_.front());
     jobs_.pop_front();
     working_ = true;
@@ -162,7 +173,10 @@ void UndoSteps::loop() {
 
 void UndoSteps::drain() {
   std::unique_lock lock(mutex_);
+  ++hurry_;
+  changed_.notify_all();
   changed_.wait(lock, [this] { return jobs_.empty() && !working_; });
+  --hurry_;
 }
 
 void UndoSteps::takeNotes(std::vector<std::string>& notes) {
@@ -204,7 +218,7 @@ void UndoSteps::keep(const GameSession& session, std::vector<std::string>& notes
     if (listed.highest >= kRenumberFrom) renumber(folder, listed.ours);
     const SlotSaved saved = writeSlot(folder, contents);
     if (!saved.error.empty()) found.push_back("undo step " + saved.error);
-    listed = listSteps(folder, gameFolder, gameName, found);
+    else listed.ours.push_back({saved.name, folder + saved.name + "/", contents.manifest, {}});
     for (std::size_t i = 0; i + kKept < listed.ours.size(); ++i) {
       std::error_code ignored;
       fs::remove_all(listed.ours[i].path, ignored);

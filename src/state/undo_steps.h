@@ -65,6 +65,7 @@ class UndoSteps {
   std::deque<std::function<void()>> jobs_;
   bool working_ = false;
   bool stopping_ = false;
+  int hurry_ = 0;  // drains waiting: the settling pause is skipped
   std::vector<std::string> notes_;  // from the steps' thread
   std::thread thread_;
 };
