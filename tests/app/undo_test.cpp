@@ -76,15 +76,20 @@ TEST(Undo, StepsOutliveTheProgramAndTheOldestGoBeyondTheirNumber) {
   game.quit();
   game.restart();
 
-  // Opened again where it was left: the steps on disk are the only ones.
-  game.player().resume();
+  // Started over in the same folder: the start run is a step too, and the steps on disk are the
+  // only ones the new program has.
+  game.start();
+  ASSERT_EQ(game.reg(1), "0");
+  taluvin::undoLastRun(game.player());
+  EXPECT_EQ(game.reg(1), "25");
+  EXPECT_TRUE(game.traced("undone (sala)"));
+  EXPECT_EQ(line(game.readLines("jogo.rgs"), 1), "25") << "restored as one set through the writer";
   taluvin::undoLastRun(game.player());
   EXPECT_EQ(game.reg(1), "24");
-  EXPECT_TRUE(game.traced("undone (sala)"));
-  EXPECT_EQ(line(game.readLines("jogo.rgs"), 1), "24") << "restored as one set through the writer";
 
+  // Twenty steps are kept: the start's and those of the last nineteen clicks.
   for (int i = 0; i < 30; ++i) taluvin::undoLastRun(game.player());
-  EXPECT_EQ(game.reg(1), std::to_string(25 - static_cast<int>(taluvin::UndoSteps::kKept)));
+  EXPECT_EQ(game.reg(1), std::to_string(25 - static_cast<int>(taluvin::UndoSteps::kKept) + 1));
   EXPECT_TRUE(game.traced("nothing to undo"));
   EXPECT_TRUE(stepsOnDisk().empty());
 }
