@@ -217,8 +217,10 @@ void UndoSteps::keep(const GameSession& session, std::vector<std::string>& notes
     Listed listed = listSteps(folder, gameFolder, gameName, found);
     if (listed.highest >= kRenumberFrom) renumber(folder, listed.ours);
     const SlotSaved saved = writeSlot(folder, contents);
-    if (!saved.error.empty()) found.push_back("undo step " + saved.error);
-    else listed.ours.push_back({saved.name, folder + saved.name + "/", contents.manifest, {}});
+    if (saved.error.empty()) listed.ours.push_back({saved.name, folder + saved.name + "/", contents.manifest, {}});
+    // Said once, until a step is written again: a full disk is not news at every click.
+    if (!saved.error.empty() && !failing_) found.push_back("undo step " + saved.error);
+    failing_ = !saved.error.empty();
     for (std::size_t i = 0; i + kKept < listed.ours.size(); ++i) {
       std::error_code ignored;
       fs::remove_all(listed.ours[i].path, ignored);

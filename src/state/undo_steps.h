@@ -67,6 +67,7 @@ class UndoSteps {
   bool stopping_ = false;
   int hurry_ = 0;  // drains waiting: the settling pause is skipped
   std::vector<std::string> notes_;  // from the steps' thread
+  bool failing_ = false;            // the steps' thread only: the last write failed and was said
   std::thread thread_;
 };
 

@@ -65,6 +65,12 @@ TEST(Undo, CtrlZTakesBackTheLastClickAndCtrlQEndsBeforeTheNextAction) {
   const auto programSettings = game.readLines("taluvin.ini");
   EXPECT_GE(programSettings.size(), 101u);
   EXPECT_EQ(line(programSettings, 10), "sala");
+
+  // Over the list of slots, which takes the keyboard, Ctrl+Q still ends the program.
+  game.write("play.replay", "key Ctrl+L\nkey Ctrl+Q\nclick 35 45\n");
+  const auto fromList = runProgram({game.folder(), "--headless", "--start", "--replay", game.folder() + "play.replay"});
+  ASSERT_EQ(fromList.exitCode, 0) << fromList.err;
+  EXPECT_EQ(line(game.readLines("jogo.rgs"), 1), "0");
 }
 
 TEST(Undo, StepsOutliveTheProgramAndTheOldestGoBeyondTheirNumber) {
