@@ -1,6 +1,9 @@
-// Fuzz target: the manifest of a save slot, read as the slot list, --list-saves and --load-save read it.
+// Fuzz target: the manifest of a save slot, read as the slot list, --list-saves and --load-save read it,
+// and as the newest undo step Ctrl+Z would restore.
+#include "state/game_session.h"
 #include "state/save_slots.h"
 #include "state/slot_manifest.h"
+#include "state/undo_steps.h"
 #include "support/fuzz_game.h"
 
 #include <cstdlib>
@@ -46,5 +49,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   (void)taluvin::listSlots(scratch + "data/taluvin/saves/jogo/");
   // Checked only: what a restore would write is never written.
   (void)taluvin::restoreSlot(game, "taluvin", "jogo", "1", false);
+
+  // The same slot as an undo step: listed, its settings read for what tells states apart, and
+  // checked as a restore would check it.
+  const std::string step = "data/taluvin/undo/jogo/1/";
+  std::filesystem::create_directories(scratch + step);
+  for (const char* name : {"jogo.ini", "jogo.rgs", "jogo.obx", "jogo.obz"})
+    std::filesystem::copy_file(scratch + "data/taluvin/saves/jogo/1/" + name, scratch + step + name);
+  writeFile(step + taluvin::kSlotManifestName, manifest);
+  static taluvin::GameSession session;
+  session.GameName = "jogo";
+  session.GameFolder = game;
+  taluvin::UndoSteps steps;
+  std::vector<std::string> notes;
+  if (const auto newest = steps.newest(session, notes))
+    (void)taluvin::restoreSlotFolder(game, "taluvin", "jogo", newest->folder, newest->label, false);
   return 0;
 }

@@ -123,24 +123,30 @@ std::string nativeGameName(const std::string& gameName) { return cp1252ToUtf8(ga
 
 }  // namespace
 
-std::string savesRootFolder(std::string& problem) {
+std::string playerDataFolder(const std::string& kind, std::string& problem) {
   // The XDG rule: a relative XDG_DATA_HOME is ignored.
   const char* data = std::getenv("XDG_DATA_HOME");
-  if (data && data[0] == '/') return withSeparator(data) + "taluvin/saves/";
+  if (data && data[0] == '/') return withSeparator(data) + "taluvin/" + kind + "/";
   const char* home = std::getenv("HOME");
-  if (home && home[0] == '/') return withSeparator(home) + ".local/share/taluvin/saves/";
-  problem = "no folder for saves: neither XDG_DATA_HOME nor HOME names one";
+  if (home && home[0] == '/') return withSeparator(home) + ".local/share/taluvin/" + kind + "/";
+  problem = "no folder for " + kind + ": neither XDG_DATA_HOME nor HOME names one";
   return {};
 }
 
-std::string gameSavesFolder(const std::string& gameName, std::string& problem) {
-  const std::string root = savesRootFolder(problem);
+std::string savesRootFolder(std::string& problem) { return playerDataFolder("saves", problem); }
+
+std::string gameDataFolder(const std::string& kind, const std::string& gameName, std::string& problem) {
+  const std::string root = playerDataFolder(kind, problem);
   if (root.empty()) return {};
   if (gameName.empty() || !isPlainGameName(gameName)) {
-    problem = "the game has no name its saves could be kept under";
+    problem = "the game has no name its " + kind + " could be kept under";
     return {};
   }
   return root + nativeGameName(gameName) + "/";
+}
+
+std::string gameSavesFolder(const std::string& gameName, std::string& problem) {
+  return gameDataFolder("saves", gameName, problem);
 }
 
 bool sameFolder(const std::string& a, const std::string& b) {
@@ -174,40 +180,23 @@ std::vector<SlotListing> listSlots(const std::string& folder) {
   return found;
 }
 
-SlotSaved saveToNextSlot(const GameSession& s, const std::string& time, const std::string& thumbnailPng,
-                         const std::vector<SlotExtra>& extras) {
-  SlotSaved saved;
-  if (!s.gameOpen()) {
-    saved.error = "nothing to save: no game is open";
-    return saved;
-  }
-  std::string problem;
-  const std::string folder = gameSavesFolder(s.GameName, problem);
-  if (folder.empty()) {
-    saved.error = "not saved: " + problem;
-    return saved;
-  }
-  std::error_code ec;
-  fs::create_directories(folder, ec);
-  if (ec) {
-    saved.error = "not saved: cannot make the folder " + folder + ": " + ec.message();
-    return saved;
-  }
-  removeStaleTemporaries(folder);
-
+SlotContents slotContentsOf(const GameSession& s, const std::string& time, const std::string& thumbnailPng,
+                            const std::vector<SlotExtra>& extras) {
   // The game's state as the exit steps would write it now.
   Settings settings = s.settings;
   settings.padForWriting();
   putSessionLines(settings, s);
   const std::string base = nativeGameName(s.GameName);
-  const std::pair<std::string, std::string> files[] = {
+  SlotContents contents;
+  contents.files = {
       {base + ".ini", stateFileBytes(settings.lines())},
       {base + ".rgs", stateFileBytes(s.registers.lines())},
       {base + ".obx", stateFileBytes(s.objects.table())},
       {base + ".obz", stateFileBytes(s.objects.names)},
   };
+  contents.files.insert(contents.files.end(), extras.begin(), extras.end());
 
-  SlotManifest manifest;
+  SlotManifest& manifest = contents.manifest;
   manifest.game = s.GameName;
   manifest.folder = s.GameFolder;
   manifest.time = time;
@@ -215,10 +204,25 @@ SlotSaved saveToNextSlot(const GameSession& s, const std::string& time, const st
   manifest.retScp = s.RetScp;
   manifest.objeto = s.Objeto;
   manifest.posic = s.Posic;
-  if (!thumbnailPng.empty()) manifest.thumbnail = kThumbnailName;
-  for (const auto& [name, bytes] : files) manifest.files.push_back({name, bytes.size(), slotChecksum(bytes)});
-  for (const SlotExtra& extra : extras)
-    manifest.files.push_back({extra.name, extra.bytes.size(), slotChecksum(extra.bytes)});
+  for (const SlotExtra& file : contents.files)
+    manifest.files.push_back({file.name, file.bytes.size(), slotChecksum(file.bytes)});
+  // The picture is shown in the list, never checked: it is not among the files a restore needs whole.
+  if (!thumbnailPng.empty()) {
+    manifest.thumbnail = kThumbnailName;
+    contents.files.push_back({kThumbnailName, thumbnailPng});
+  }
+  return contents;
+}
+
+SlotSaved writeSlot(const std::string& folder, const SlotContents& contents) {
+  SlotSaved saved;
+  std::error_code ec;
+  fs::create_directories(folder, ec);
+  if (ec) {
+    saved.error = "not saved: cannot make the folder " + folder + ": " + ec.message();
+    return saved;
+  }
+  removeStaleTemporaries(folder);
 
   std::string temporary = folder + kTempMark + "XXXXXX";
   if (!::mkdtemp(temporary.data())) {
@@ -232,15 +236,11 @@ SlotSaved saveToNextSlot(const GameSession& s, const std::string& time, const st
     saved.error = "not saved: " + what + ": " + reason;
     return saved;
   };
-  for (const auto& [name, bytes] : files)
-    if (std::string why = writeNewFile(temporary + name, bytes); !why.empty()) return fail(name, why);
-  for (const SlotExtra& extra : extras)
-    if (std::string why = writeNewFile(temporary + extra.name, extra.bytes); !why.empty()) return fail(extra.name, why);
-  if (!thumbnailPng.empty())
-    if (std::string why = writeNewFile(temporary + kThumbnailName, thumbnailPng); !why.empty())
-      return fail(kThumbnailName, why);
+  for (const SlotExtra& file : contents.files)
+    if (std::string why = writeNewFile(temporary + file.name, file.bytes); !why.empty()) return fail(file.name, why);
   // The manifest last: a slot with a manifest has every file it lists.
-  if (std::string why = writeNewFile(temporary + kSlotManifestName, formatSlotManifest(manifest)); !why.empty())
+  if (std::string why = writeNewFile(temporary + kSlotManifestName, formatSlotManifest(contents.manifest));
+      !why.empty())
     return fail(kSlotManifestName, why);
   syncFolder(temporary);
 
@@ -253,6 +253,22 @@ SlotSaved saveToNextSlot(const GameSession& s, const std::string& time, const st
   }
   syncFolder(folder);
   return saved;
+}
+
+SlotSaved saveToNextSlot(const GameSession& s, const std::string& time, const std::string& thumbnailPng,
+                         const std::vector<SlotExtra>& extras) {
+  SlotSaved saved;
+  if (!s.gameOpen()) {
+    saved.error = "nothing to save: no game is open";
+    return saved;
+  }
+  std::string problem;
+  const std::string folder = gameSavesFolder(s.GameName, problem);
+  if (folder.empty()) {
+    saved.error = "not saved: " + problem;
+    return saved;
+  }
+  return writeSlot(folder, slotContentsOf(s, time, thumbnailPng, extras));
 }
 
 SlotRestore restoreSlot(const std::string& gameFolder, const std::string& programName, const std::string& gameName,
@@ -282,7 +298,22 @@ SlotRestore restoreSlot(const std::string& gameFolder, const std::string& progra
   std::error_code ec;
   if (!fs::is_directory(slotFolder, ec))
     return refuse("there is no " + r.label + " of \"" + game + "\" (looked in " + slotFolder + ")");
+  return restoreSlotFolder(gameFolder, programName, gameName, slotFolder, r.label, write);
+}
+
+SlotRestore restoreSlotFolder(const std::string& gameFolder, const std::string& programName,
+                              const std::string& gameName, const std::string& slotFolder, const std::string& label,
+                              bool write) {
+  SlotRestore r;
+  r.label = label;
   r.folder = slotFolder;
+  const std::string game = nativeGameName(gameName);
+  auto refuse = [&r](std::string why) {
+    r.error = std::move(why) + kNothingRestored;
+    return r;
+  };
+  if (gameName.empty() || !isPlainGameName(gameName))
+    return refuse("cannot restore " + r.label + ": the game folder names no game (settings line 4)");
 
   std::string text;
   if (const std::string why = readPlainFile(slotFolder + kSlotManifestName, kMaxSlotManifestBytes, text); !why.empty())

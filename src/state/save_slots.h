@@ -10,6 +10,12 @@ namespace taluvin {
 
 struct GameSession;
 
+// A folder of the player's own data, $XDG_DATA_HOME/taluvin/KIND/ for an absolute XDG_DATA_HOME, else
+// $HOME/.local/share/taluvin/KIND/. Empty, with problem said, when neither gives a folder.
+std::string playerDataFolder(const std::string& kind, std::string& problem);
+// One game's folder under it: the game's name (Windows-1252) + "/".
+std::string gameDataFolder(const std::string& kind, const std::string& gameName, std::string& problem);
+
 // Where every game's slots lie: $XDG_DATA_HOME/taluvin/saves/ for an absolute XDG_DATA_HOME, else
 // $HOME/.local/share/taluvin/saves/. Empty, with problem said, when neither gives a folder.
 std::string savesRootFolder(std::string& problem);
@@ -41,6 +47,22 @@ struct SlotSaved {
   std::string error;  // why nothing was saved
 };
 
+// A slot as it will be written: its manifest and its files (the state files, the extras, the picture).
+struct SlotContents {
+  SlotManifest manifest;
+  std::vector<SlotExtra> files;
+};
+
+// What a slot of the open game holds now: the game's settings with lines 4 to 10 from the session,
+// registers, object table and catalogue, then the extras, all recorded in the manifest with their
+// sizes and checksums, and the thumbnail PNG when there is one. Built in memory only.
+SlotContents slotContentsOf(const GameSession& session, const std::string& time, const std::string& thumbnailPng,
+                            const std::vector<SlotExtra>& extras = {});
+
+// Writes the contents as the next slot of folder (made when missing). The slot is built in a
+// temporary folder, flushed, and renamed into place, so a slot is either whole or not there.
+SlotSaved writeSlot(const std::string& folder, const SlotContents& contents);
+
 // Copies the open game's state as the exit steps would write it (the game's settings with lines 4
 // to 10 from the session, registers, object table and catalogue), the thumbnail PNG, the extras
 // (recorded in the manifest with their sizes and checksums) and a manifest into the game's next slot.
@@ -63,6 +85,11 @@ struct SlotRestore {
 // this returns.
 SlotRestore restoreSlot(const std::string& gameFolder, const std::string& programName, const std::string& gameName,
                         const std::string& ref, bool write);
+
+// The same for a slot folder already found (ending with "/"), named in messages by label.
+SlotRestore restoreSlotFolder(const std::string& gameFolder, const std::string& programName,
+                              const std::string& gameName, const std::string& slotFolder, const std::string& label,
+                              bool write);
 
 // The bytes of an extra the restored slot lists, when it is there whole as the manifest recorded it;
 // empty otherwise (slots saved before it was kept have none).

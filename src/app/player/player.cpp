@@ -3,6 +3,7 @@
 
 #include "app/player/interpreter_window.h"
 #include "app/saves/save_slot_actions.h"
+#include "app/saves/undo_actions.h"
 #include "app/player/unpainted_windows.h"
 #include "base/text.h"
 #include "interact/keyboard.h"
@@ -132,6 +133,7 @@ void Player::startClick() {
   main_->screen().showFirstPages();
   main_->show();
   letEventsRun();
+  keepUndoStepBeforeStart(*this);
   runScript("start");
 }
 
@@ -167,7 +169,10 @@ void Player::sayLayoutNotes(bool alsoOnStderr) {
   }
 }
 
-void Player::runScript(const std::string& name) { runner().run(name); }
+void Player::runScript(const std::string& name) {
+  keepUndoStep(*this);
+  runner().run(name);
+}
 
 bool Player::busy() const {
   return openingGame_ > 0 || interpreterWindow_->runner().depth() > 0 || main_->startClickPending();

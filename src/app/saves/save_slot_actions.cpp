@@ -4,6 +4,7 @@
 #include "app/player/player.h"
 #include "app/saves/save_slot_list.h"
 #include "app/saves/save_slot_screen.h"
+#include "app/saves/undo_actions.h"
 #include "base/date_time.h"
 #include "base/text.h"
 #include "present/main_window.h"
@@ -105,13 +106,16 @@ class SaveSlotKeys : public QObject {
     auto* key = static_cast<QKeyEvent*>(event);
     const auto modifiers = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier |
                                                Qt::ShiftModifier);
-    if (modifiers != Qt::ControlModifier || (key->key() != Qt::Key_S && key->key() != Qt::Key_L))
+    const int k = key->key();
+    if (modifiers != Qt::ControlModifier || (k != Qt::Key_S && k != Qt::Key_L && k != Qt::Key_Z && k != Qt::Key_Q))
       return QObject::eventFilter(watched, event);
     // Taken whole, press and release, so neither reaches the game as a typed letter; a key held down
     // saves once.
     key->accept();
     if (event->type() == QEvent::KeyPress && !key->isAutoRepeat()) {
-      if (key->key() == Qt::Key_S) saveGameToNextSlot(player_);
+      if (k == Qt::Key_S) saveGameToNextSlot(player_);
+      else if (k == Qt::Key_Z) undoLastRun(player_);
+      else if (k == Qt::Key_Q) quitFromPlayer(player_);
       else openSaveSlotList(player_);
     }
     return true;
