@@ -259,9 +259,11 @@ class Unpacker {
   UnpackResult result_;
 };
 
+// Only the reader that starts from the central directory: the streaming one takes an archive cut
+// short after its last whole entry for a complete one, and the directory is what zip tools trust.
 archive* newZipReader() {
   archive* reader = archive_read_new();
-  if (reader) archive_read_support_format_zip(reader);
+  if (reader) archive_read_support_format_zip_seekable(reader);
   return reader;
 }
 
