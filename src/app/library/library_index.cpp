@@ -1,15 +1,12 @@
-// The library index file: read within a budget, written whole and renamed.
+// The library index file: read within a budget, written whole through the program's one writer.
 #include "app/library/library_index.h"
 
+#include "state/state_writer.h"
 #include "state/text_file.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <fcntl.h>
-#include <unistd.h>
 
 namespace taluvin {
 
@@ -35,17 +32,6 @@ std::vector<std::string> fieldsOf(const std::string& line) {
     if (tab == std::string::npos) return fields;
     start = tab + 1;
   }
-}
-
-bool writeAll(int fd, const std::string& bytes) {
-  size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    done += static_cast<size_t>(n);
-  }
-  return true;
 }
 
 }  // namespace
@@ -90,23 +76,19 @@ void LibraryIndex::remove(const std::string& name) {
                  records_.end());
 }
 
+// Through the program's one writer, as the player's other files: whole, flushed, then renamed.
 std::string LibraryIndex::save() const {
   std::string bytes = std::string(kHeader) + "\n";
   for (const LibraryRecord& r : records_)
     bytes += field(r.name) + '\t' + std::to_string(r.lastPlayed) + '\t' + field(r.place) + '\t' + field(r.sourceHash) +
              '\t' + field(r.source) + '\n';
-  std::string temporary = path_ + ".tmp-XXXXXX";
-  const int fd = ::mkstemp(temporary.data());
-  if (fd < 0) return std::strerror(errno);
-  const bool written = writeAll(fd, bytes) && ::fsync(fd) == 0;
-  const int error = errno;
-  ::close(fd);
-  if (!written || ::rename(temporary.c_str(), path_.c_str()) != 0) {
-    const int why = written ? errno : error;
-    ::unlink(temporary.c_str());
-    return std::strerror(why);
-  }
-  return {};
+  StateWriter& writer = StateWriter::instance();
+  const long long failedBefore = writer.failedWrites();
+  StateSet set;
+  set.addBytes(path_, std::move(bytes));
+  set.submit();
+  writer.drain(path_);
+  return writer.failedWrites() > failedBefore ? "the games library's index could not be written" : "";
 }
 
 }  // namespace taluvin

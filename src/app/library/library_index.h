@@ -14,8 +14,8 @@ struct LibraryRecord {
   std::string source;      // the archive or folder it came from
 };
 
-// Kept in the player's data folder as "library.txt", one game a line, written whole through a
-// temporary renamed over it, so a reader sees the old index or the new, never half of one. Two
+// Kept in the player's data folder as "library.txt", one game a line, written whole by the state
+// writer (a temporary renamed over it), so a reader sees the old index or the new, never half. Two
 // programs writing it at once: the later one's index stands.
 class LibraryIndex {
  public:
