@@ -56,16 +56,23 @@ TEST(InstallLayout, InstallsTheProgramItsDesktopEntryMetainfoIconsManualAndDemo)
   EXPECT_TRUE(fs::is_regular_file(share + "taluvin/games/demo/taluvin.ini"));
   EXPECT_NE(textOf(desktop).find("MimeType=inode/directory;application/zip;"), std::string::npos);
 
-  // The validators come from scripts/setup.sh; a machine without them still checks the layout.
+  // The validators come from scripts/setup.sh; a machine without them still checks the layout,
+  // and the test says what it could not validate.
+  std::string missing;
   if (!QStandardPaths::findExecutable("desktop-file-validate").isEmpty()) {
     const Ran valid = runTool("desktop-file-validate", {QString::fromStdString(desktop)});
     EXPECT_EQ(valid.exitCode, 0) << valid.output;
     EXPECT_EQ(valid.output, "");
+  } else {
+    missing += " desktop-file-validate (desktop-file-utils)";
   }
   if (!QStandardPaths::findExecutable("appstreamcli").isEmpty()) {
     const Ran valid = runTool("appstreamcli", {"validate", "--no-net", QString::fromStdString(metainfo)});
     EXPECT_EQ(valid.exitCode, 0) << valid.output;
+  } else {
+    missing += " appstreamcli (appstream)";
   }
+  if (!missing.empty()) GTEST_SKIP() << "layout checked, but not validated: missing" << missing << "; scripts/setup.sh installs them";
 }
 
 TEST(InstallLayout, TheManualPageNamesEveryOptionOfTheUsageText) {
@@ -86,7 +93,11 @@ TEST(InstallLayout, TheManualPageNamesEveryOptionOfTheUsageText) {
   }
   for (const std::string& name : options) EXPECT_TRUE(described.count(name)) << name << " is not in data/taluvin.6";
   const Ran rendered = runTool("man", {"--warnings", "-l", QString::fromStdString(std::string(TALUVIN_SOURCE_DIR) + "/data/taluvin.6")});
-  if (rendered.exitCode != -1) EXPECT_NE(rendered.output.find("--add-game"), std::string::npos);
+  // Rendered by man where it is installed: troff's warnings would be in the merged output.
+  if (rendered.exitCode != -1) {
+    EXPECT_NE(rendered.output.find("--add-game"), std::string::npos) << rendered.output;
+    EXPECT_EQ(rendered.output.find("warning"), std::string::npos) << rendered.output;
+  }
 }
 
 }  // namespace
