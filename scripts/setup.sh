@@ -11,6 +11,9 @@ packages=(
   timgm6mb-soundfont  # the General MIDI soundfont MIDI music plays through
   sox libsox-fmt-base libsox-fmt-mp3  # the tests make their Ogg and MP3 music with it
   libpng-dev libjpeg62-turbo-dev libgif-dev
+  libarchive-dev  # unpacking zipped games
+  desktop-file-utils appstream  # the install tests validate the desktop entry and the metainfo with them
+  dpkg-dev file  # cpack's .deb: dpkg-shlibdeps finds the libraries the program links
   libgtest-dev libgmock-dev googletest libbenchmark-dev liblua5.4-dev
   fonts-liberation2 fonts-dejavu-core
   clang libclang-rt-14-dev  # the fuzz targets: clang and its libFuzzer runtime

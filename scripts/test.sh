@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test against the real windows
-# (Qt's offscreen platform, SDL's dummy audio driver); then the whole suite again under
+# (Qt's offscreen platform, SDL's dummy audio driver); builds the .deb and plays the demo with the
+# program it installs; then the whole suite again under
 # AddressSanitizer and UndefinedBehaviorSanitizer, and every fuzz target for a short while.
 #   TALUVIN_FUZZ_SECONDS  seconds per fuzz target (default 45; 0 skips fuzzing)
 #   TALUVIN_SANITIZE=0    skips the sanitizer suite and the fuzzing
@@ -12,6 +13,23 @@ export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
 cmake -S "$here" -B "$here/build" -G Ninja
 cmake --build "$here/build"
 (cd "$here/build" && ctest --output-on-failure -j2)
+
+# The package as a user gets it: built, unpacked into an empty root, and the program found there
+# playing the installed demo's walkthrough headless on a fresh copy, leaving the installed demo as
+# it was.
+rm -f "$here"/build/taluvin_*.deb
+(cd "$here/build" && cpack -G DEB >/dev/null)
+root=$(mktemp -d)
+trap 'rm -rf "$root"' EXIT
+dpkg -x "$here"/build/taluvin_*.deb "$root/tree"
+dpkg-deb -f "$here"/build/taluvin_*.deb Depends
+demo="$root/tree/usr/share/taluvin/games/demo"
+listDemo() { (cd "$demo" && find . -type f -exec md5sum {} + | sort); }
+listDemo >"$root/before"
+XDG_DATA_HOME="$root/data" XDG_CONFIG_HOME="$root/config" \
+  "$root/tree/usr/bin/taluvin" "$demo" --fresh --headless --replay "$demo/walkthrough.replay"
+listDemo | cmp -s - "$root/before" || { echo "the installed demo was changed by playing it" >&2; exit 1; }
+echo "the installed package played the demo's walkthrough"
 
 [ "${TALUVIN_SANITIZE:-1}" = 0 ] && exit 0
 

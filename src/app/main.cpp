@@ -4,6 +4,11 @@
 #include "app/newgame/new_game.h"
 #include "app/check/game_check.h"
 #include "app/explain/explain_trace.h"
+#include "app/library/game_source.h"
+#include "app/library/games_library.h"
+#include "app/library/library_launch.h"
+#include "app/library/library_listing.h"
+#include "app/library/unwritable_folder.h"
 #include "app/player/player.h"
 #include "app/quit_signals.h"
 #include "app/replay/replay.h"
@@ -14,6 +19,7 @@
 #include "script/trace_file.h"
 #include "services/audio_service.h"
 #include "state/folder_lock.h"
+#include "state/game_paths.h"
 #include "state/state_writer.h"
 
 #include <QApplication>
@@ -86,6 +92,33 @@ int explainTrace(const Options& options, const char* program) {
   return explainTraceFile(options.explainFile, context, std::cout, std::cerr);
 }
 
+// --add-game: the folder or archive brought into the games folder, said on standard output.
+int addGame(const std::string& source, const std::string& programName) {
+  const AddedGame added = addToLibrary(source, SameName::AddSuffix, programName);
+  if (!added.error.empty()) {
+    std::cerr << "taluvin: cannot add " << source << ": " << added.error << '\n';
+    return 2;
+  }
+  if (added.alreadyThere) {
+    std::cout << "taluvin: " << source << " is already in the games folder as " << added.name << '\n';
+    return 0;
+  }
+  if (const std::string notice = leftOutNotice(source, added.leftOut); !notice.empty())
+    std::cerr << "taluvin: " << notice << '\n';
+  std::cout << "taluvin: added " << added.name << ": " << added.folder << '\n';
+  return 0;
+}
+
+// A game lying beside the program, with the program's settings file, is played when none is given.
+std::string programsOwnGame(const std::string& programName) {
+  std::error_code ec;
+  const auto executable = std::filesystem::canonical("/proc/self/exe", ec);
+  if (ec) return {};
+  const std::string folder = withSeparator(executable.parent_path().string());
+  const auto settings = resolveInFolder(folder, programName + ".ini");
+  return settings && std::filesystem::is_regular_file(*settings, ec) ? folder : std::string();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -132,33 +165,59 @@ int main(int argc, char* argv[]) {
     }
     return deleteSaveOf(folder, executableBaseName(argv[0]), options.deleteSave, std::cout, std::cerr);
   }
+  if (options.listGames) return printGameList(std::cout, std::cerr);
+  if (!options.addGame.empty()) return addGame(options.addGame, executableBaseName(argv[0]));
   if (options.headless) {
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     setenv("SDL_AUDIODRIVER", "dummy", 1);
   }
 
   // Checked before the window system starts, so a mistyped folder is named even where no display
-  // could be opened.
+  // could be opened. A zip archive is unpacked into the games folder, or into the fresh copy.
+  removeFreshLeftovers();
+  // Made before the player and gone after it, so the copy outlives every save into it.
+  FreshCopy freshCopy;
   std::string programFolder;
   if (!options.gameFolder.empty()) {
+    const bool archive = isArchivePath(options.gameFolder);
+    if (archive && options.check) {
+      std::cerr << "taluvin: --check reads a game folder; bring the archive in with --add-game first\n";
+      return 2;
+    }
     std::string problem;
-    programFolder = checkedGameFolder(options.gameFolder, problem);
+    if (!archive) programFolder = checkedGameFolder(options.gameFolder, problem);
     if (!problem.empty()) {
       std::cerr << "taluvin: " << problem << '\n';
       return 2;
     }
     if (options.check) return checkFolder(argc, argv, programFolder);
+    const std::string programName = executableBaseName(argv[0]);
+    if (options.fresh)
+      programFolder = freshCopy.make(archive ? options.gameFolder : programFolder, programName, std::cerr);
+    else if (archive)
+      programFolder = gameFromArchive(options.gameFolder, programName, std::cout, std::cerr);
+    if (programFolder.empty()) return 2;
     if (!std::filesystem::is_regular_file(programFolder + "start.scp"))
       std::cerr << "taluvin: no game to start in " << options.gameFolder << ": it has no start.scp\n";
+  } else {
+    programFolder = programsOwnGame(executableBaseName(argv[0]));
+    if (programFolder.empty() && options.headless) {
+      std::cerr << "taluvin: no game given, and the games library needs a display; give a game folder or a .zip"
+                   " archive (taluvin --list-games lists the games folder)\n";
+      return 2;
+    }
   }
   const bool scaled = applyWindowScale(options, argc, argv);
   QApplication app(argc, argv);
   // Qt has read the factor; programs the game opens (a browser for a web address) keep their own.
   if (scaled) unsetenv("QT_SCALE_FACTOR");
-  if (programFolder.empty())
-    programFolder = withSeparator(QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString());
   const std::string programName =
       QFile::encodeName(QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName()).toStdString();
+  if (programFolder.empty()) return runLibrary(argc, argv, programName);
+  // A folder elsewhere that cannot be written is offered a copy in the games folder; a replay is a
+  // program's run, which nobody is there to ask.
+  if (!options.fresh)
+    programFolder = folderToPlay(programFolder, programName, !options.headless && options.replayFile.empty(), std::cerr);
 
   // Playing and restoring a slot write the game's files, so a second program doing either on the
   // same folder is refused before it reads or writes anything; the other modes only read the
@@ -168,6 +227,10 @@ int main(int argc, char* argv[]) {
     std::cerr << "taluvin: " << inUse << '\n';
     return 2;
   }
+
+  // Noted as the game starts, so a program that is killed still shows in the library as played.
+  const std::string libraryGame = options.fresh ? std::string() : libraryGameOf(programFolder);
+  if (!libraryGame.empty()) notePlayed(libraryGame, {});
 
   // A slot that cannot be restored is refused before anything is shown or written.
   if (!options.loadSave.empty()) {
@@ -227,6 +290,12 @@ int main(int argc, char* argv[]) {
       if (options.headless && !replay) player.requestQuit();
     });
   }
+  if (options.resume) {
+    QTimer::singleShot(0, [&] {
+      player.resume();
+      if (options.headless && !replay) player.requestQuit();
+    });
+  }
   if (!options.loadSave.empty()) {
     QTimer::singleShot(0, [&] {
       if (!restoreGameFromSlot(player, options.loadSave)) QCoreApplication::exit(2);
@@ -238,6 +307,7 @@ int main(int argc, char* argv[]) {
   int code = 0;
   if (!player.quitRequested()) code = app.exec();
   player.shutdown();
+  if (!libraryGame.empty()) notePlayed(libraryGame, player.session().Posic);
   // Closing the device would wait on the audio thread; the process's end closes it at no cost.
   player.audio().stopForExit();
   if (traceFile) traceFile->flush();

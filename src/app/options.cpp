@@ -6,13 +6,18 @@
 namespace taluvin {
 
 const char* usageText() {
-  return "Usage: taluvin [GAME_FOLDER] [options]\n"
-         "Plays the game in GAME_FOLDER (default: the program's own folder).\n"
+  return "Usage: taluvin [GAME_FOLDER | GAME.zip] [options]\n"
+         "Plays the game in GAME_FOLDER, or the game of a zip archive, unpacked into the games folder\n"
+         "the first time. Without either: the games library window.\n"
          "\n"
          "Options:\n"
          "  --trace FILE    write every trace line to FILE (UTF-8; \"-\" for standard error)\n"
          "  --trace-limit MB  stop the trace at MB megabytes, with a last line saying so (default 1024)\n"
          "  --start         act as the start click as soon as the window shows\n"
+         "  --resume        act as the double click on the opening picture (continue from the place\n"
+         "                  reached) as soon as the window shows\n"
+         "  --fresh         play a copy of the game made for this run and removed at its end, leaving\n"
+         "                  the game folder or archive untouched\n"
          "  --replay FILE   play the player actions listed in FILE, one per line\n"
          "  --verbose       with --replay: print each action as it is taken, after the comments\n"
          "                  written above it, and a last line when the replay is over\n"
@@ -28,6 +33,8 @@ const char* usageText() {
          "  --markdown      with --list-commands: the authors' command reference in Markdown\n"
          "  --new FOLDER    write a small working game into FOLDER (new or empty) and stop\n"
          "  --model N       with --new: the screen model 0 to 4 the game uses (default 1)\n"
+         "  --list-games    print the games library: name, last played, place and folder of each game\n"
+         "  --add-game PATH  copy the game folder or unpack the zip archive PATH into the games folder\n"
          "  --check         report the game folder's mistakes as FILE:LINE: message, without\n"
          "                  opening a window (exit code 0: none, 1: some, 2: folder unreadable)\n"
          "  --explain FILE  print the trace FILE (as --trace writes it) with an English line under each\n"
@@ -107,6 +114,14 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
       if (!value(o.deleteSave, "a slot number")) return parsed;
     } else if (a == "--start") {
       o.start = true;
+    } else if (a == "--resume") {
+      o.resume = true;
+    } else if (a == "--fresh") {
+      o.fresh = true;
+    } else if (a == "--list-games") {
+      o.listGames = true;
+    } else if (a == "--add-game") {
+      if (!value(o.addGame, "a game folder or a zip archive")) return parsed;
     } else if (a == "--headless") {
       o.headless = true;
     } else if (a == "--verbose") {
@@ -146,7 +161,9 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
   if (o.check && o.gameFolder.empty()) parsed.error = "--check needs a game folder";
   if (!o.deleteSave.empty() && o.gameFolder.empty()) parsed.error = "--delete-save needs a game folder";
   // Both open the game, each its own way.
-  if (!o.loadSave.empty() && o.start) parsed.error = "--load-save and --start both open the game: give one";
+  if (static_cast<int>(!o.loadSave.empty()) + static_cast<int>(o.start) + static_cast<int>(o.resume) > 1)
+    parsed.error = "--load-save, --start and --resume each open the game: give one";
+  if (o.fresh && o.gameFolder.empty()) parsed.error = "--fresh needs a game folder or a zip archive";
   return parsed;
 }
 

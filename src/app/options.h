@@ -8,7 +8,7 @@
 namespace taluvin {
 
 struct Options {
-  std::string gameFolder;  // empty: the program's own folder
+  std::string gameFolder;  // a game folder or a zip archive; empty: the library (or the program's own folder)
   std::string traceFile;   // empty: no trace; "-": standard error
   long long traceLimitMb = 1024;  // --trace-limit: the trace stops growing past this many MB
   std::string replayFile;
@@ -16,6 +16,10 @@ struct Options {
   std::string loadSave;         // --load-save: restore this slot and reopen the game at its place
   std::string deleteSave;       // --delete-save: delete this slot of the game folder and end
   bool start = false;
+  bool resume = false;  // --resume: the double click on the opening picture as soon as the window shows
+  bool fresh = false;   // --fresh: play a copy of the game that goes when the program ends
+  bool listGames = false;  // --list-games: print the games library and end
+  std::string addGame;     // --add-game: bring this folder or zip archive into the games folder and end
   bool headless = false;
   bool verbose = false;  // --verbose: a replay says each action on standard output as it takes it
   bool help = false;
