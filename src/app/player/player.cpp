@@ -5,11 +5,13 @@
 #include "app/saves/save_slot_actions.h"
 #include "app/player/unpainted_windows.h"
 #include "base/text.h"
+#include "interact/focus_keys.h"
 #include "interact/keyboard.h"
 #include "interact/monitor_pointer.h"
 #include "interact/page_links.h"
 #include "interact/pointer_handlers.h"
 #include "interact/reveal_key.h"
+#include "interact/zone_focus.h"
 #include "present/layout_settings.h"
 #include "present/main_window.h"
 #include "present/monitor_window.h"
@@ -50,6 +52,9 @@ Player::Player(const Options& options, const std::string& programFolder, const s
   interpreterWindow_ = std::make_unique<InterpreterWindow>(session_, trace_, *this);
   interpreterWindow_->interpreter().setContext(this);
   interpreterWindow_->interpreter().setStopFlag(&ending_);
+  // Watching keys before the keyboard's own watchers are installed lets them see a key first.
+  zoneFocus_ = std::make_unique<ZoneFocus>(*this, [this] { return busy(); });
+  watchFocusKeys(*zoneFocus_, main_.get());
   connectPointerHandlers(*this);
   connectKeyboardHandlers(*this);
   connectPageLinks(*this);
