@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <memory>
 #include <set>
 
 namespace taluvin {
@@ -57,7 +58,11 @@ bool types(const QKeyEvent& key) {
 
 class FocusKeys : public QObject {
  public:
-  FocusKeys(ZoneFocus& focus, QObject* owner) : QObject(owner), focus_(focus) {}
+  FocusKeys(std::unique_ptr<ZoneFocus> focus, QObject* owner) : QObject(owner), owned_(std::move(focus)), focus_(*owned_) {
+    setObjectName(kName);
+  }
+  static constexpr const char* kName = "KeyboardPlay";
+  ZoneFocus& focus() { return focus_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -79,6 +84,7 @@ class FocusKeys : public QObject {
   }
 
  private:
+  std::unique_ptr<ZoneFocus> owned_;
   ZoneFocus& focus_;
   std::set<int> used_;
 };
@@ -114,6 +120,15 @@ bool focusKeyPressed(ZoneFocus& focus, QWidget* receiver, const QKeyEvent& key) 
   return true;
 }
 
-void watchFocusKeys(ZoneFocus& focus, QObject* owner) { qApp->installEventFilter(new FocusKeys(focus, owner)); }
+ZoneFocus& startKeyboardPlay(CommandContext& context, std::function<bool()> running, QWidget* window) {
+  auto* keys = new FocusKeys(std::make_unique<ZoneFocus>(context, std::move(running)), window);
+  qApp->installEventFilter(keys);
+  return keys->focus();
+}
+
+ZoneFocus* keyboardPlayOf(QWidget* window) {
+  auto* keys = window->findChild<FocusKeys*>(FocusKeys::kName, Qt::FindDirectChildrenOnly);
+  return keys ? &keys->focus() : nullptr;
+}
 
 }  // namespace taluvin

@@ -1,12 +1,14 @@
 // The keys of keyboard play: Tab and Shift+Tab move the focus ring, Return and Space use its stop.
 #pragma once
 
-class QObject;
+#include <functional>
+
 class QKeyEvent;
 class QWidget;
 
 namespace taluvin {
 
+class CommandContext;
 class ZoneFocus;
 
 // What one key press does to keyboard play; true when the key is used up and no control sees it.
@@ -15,7 +17,10 @@ class ZoneFocus;
 // back to the line it came from and types there. Every other key is left to the game.
 bool focusKeyPressed(ZoneFocus& focus, QWidget* receiver, const QKeyEvent& key);
 
-// Watches every key the game's windows receive; the watcher belongs to owner.
-void watchFocusKeys(ZoneFocus& focus, QObject* owner);
+// Starts keyboard play: a watcher of every key the game's windows receive, which holds the focus
+// and belongs to window. running says whether a run is in progress (see ZoneFocus).
+ZoneFocus& startKeyboardPlay(CommandContext& context, std::function<bool()> running, QWidget* window);
+// The keyboard play started on window, if any.
+ZoneFocus* keyboardPlayOf(QWidget* window);
 
 }  // namespace taluvin

@@ -1,5 +1,6 @@
 // Keyboard play: Tab moves a ring over the zones and links shown, Return and Space use them as a click.
 #include "app/replay/replay_keys.h"
+#include "interact/focus_keys.h"
 #include "interact/zone_focus.h"
 #include "present/focus_ring.h"
 #include "present/memo_box.h"
@@ -31,9 +32,11 @@ void type(TestGame& game, const std::string& text) {
   replayType(game.player(), ReplayStep{0, "type", {text}, text});
 }
 
+ZoneFocus& focusOf(TestGame& game) { return *keyboardPlayOf(&game.player().mainWindow()); }
+
 // The label of the stop the ring is on; empty when none is.
 std::string focusedLabel(TestGame& game) {
-  const FocusTarget* stop = game.player().zoneFocus().focused();
+  const FocusTarget* stop = focusOf(game).focused();
   return stop ? stop->label.toStdString() : std::string();
 }
 
@@ -108,19 +111,20 @@ TEST(KeyboardPlay, TheRingGoesInReadingOrderAndWrapsBothWays) {
 
   // A run that takes the zone away takes the ring with it.
   game.run("sair");
-  game.player().zoneFocus().refresh();
-  EXPECT_EQ(game.player().zoneFocus().focused(), nullptr);
+  focusOf(game).refresh();
+  EXPECT_EQ(focusOf(game).focused(), nullptr);
   EXPECT_FALSE(FocusRing::of(&game.player().mainWindow()).isVisible());
   key(game, "Tab");
-  EXPECT_EQ(game.player().zoneFocus().focused(), nullptr) << "nothing left to focus";
+  EXPECT_EQ(focusOf(game).focused(), nullptr) << "nothing left to focus";
 }
 
 TEST(KeyboardPlay, TheCommandLineKeepsItsKeysAndTypingLeavesTheZones) {
   TestGame game;
   game.settings({{17, "comandos"}, {44, "*"}});
   game.write("comandos.scp", "OLHAR|olhar\nA B|ab\n");
-  game.write("start.scp", "mode= 1\nlinktel= Porta,porta,10,20\n");
-  for (const char* script : {"olhar", "ab", "porta"}) game.write(std::string(script) + ".scp", "fim\n");
+  // Every place shows the door again.
+  for (const char* script : {"start", "olhar", "ab", "porta"})
+    game.write(std::string(script) + ".scp", "mode= 1\nlinktel= Porta,porta,10,20\n");
   game.start();
   QLineEdit* line = screenOf(game).commandLine();
   line->setFocus();
@@ -136,7 +140,7 @@ TEST(KeyboardPlay, TheCommandLineKeepsItsKeysAndTypingLeavesTheZones) {
   // A letter goes back to the line and is typed there; Return then enters the phrase.
   line->clear();
   key(game, "O");
-  EXPECT_EQ(game.player().zoneFocus().focused(), nullptr);
+  EXPECT_EQ(focusOf(game).focused(), nullptr);
   type(game, "lhar");
   EXPECT_EQ(line->text(), "OLHAR");
   key(game, "Return");
@@ -150,7 +154,6 @@ TEST(KeyboardPlay, TheCommandLineKeepsItsKeysAndTypingLeavesTheZones) {
   key(game, "Return");
   EXPECT_TRUE(game.traced("Executando script: porta.scp"));
   EXPECT_FALSE(game.traced("Executando script: olhar.scp"));
-  EXPECT_EQ(line->text(), "OLHAR") << "the line keeps what was typed";
 }
 
 TEST(KeyboardPlay, WebPageLinksAreStopsAndReturnFollowsThem) {
@@ -168,7 +171,7 @@ TEST(KeyboardPlay, WebPageLinksAreStopsAndReturnFollowsThem) {
   key(game, "Return");
   EXPECT_EQ(game.reg(1), "chave") << "the link's parameters come with it";
   EXPECT_TRUE(screenOf(game).web().browser()->toPlainText().contains("Sala dois"));
-  EXPECT_EQ(game.player().zoneFocus().focused(), nullptr) << "the new page has no such link";
+  EXPECT_EQ(focusOf(game).focused(), nullptr) << "the new page has no such link";
   EXPECT_NE(windowShot(game), ringed);
 }
 
@@ -186,13 +189,13 @@ TEST(KeyboardPlay, TheMonitorWindowsZonesAndTextLinksAreStopsInModelFour) {
   MonitorWindow& monitor = game.player().monitorWindow();
   ASSERT_TRUE(monitor.memo->memoPanel->isVisible());
   key(game, "Tab");
-  ASSERT_NE(game.player().zoneFocus().focused(), nullptr);
-  EXPECT_EQ(game.player().zoneFocus().focused()->slot, 0) << "the monitor picture's zone, above the text";
+  ASSERT_NE(focusOf(game).focused(), nullptr);
+  EXPECT_EQ(focusOf(game).focused()->slot, 0) << "the monitor picture's zone, above the text";
   EXPECT_TRUE(FocusRing::of(&monitor).isVisible()) << "the ring is over the monitor window";
   EXPECT_FALSE(FocusRing::of(&game.player().mainWindow()).isVisible());
   key(game, "Tab");
-  ASSERT_NE(game.player().zoneFocus().focused(), nullptr);
-  EXPECT_EQ(game.player().zoneFocus().focused()->slot, 60);
+  ASSERT_NE(focusOf(game).focused(), nullptr);
+  EXPECT_EQ(focusOf(game).focused()->slot, 60);
   key(game, "Return");
   EXPECT_EQ(game.reg(1), "ligado") << "the text box's link, used as a click on it";
 

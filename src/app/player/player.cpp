@@ -11,7 +11,6 @@
 #include "interact/page_links.h"
 #include "interact/pointer_handlers.h"
 #include "interact/reveal_key.h"
-#include "interact/zone_focus.h"
 #include "present/layout_settings.h"
 #include "present/main_window.h"
 #include "present/monitor_window.h"
@@ -53,8 +52,7 @@ Player::Player(const Options& options, const std::string& programFolder, const s
   interpreterWindow_->interpreter().setContext(this);
   interpreterWindow_->interpreter().setStopFlag(&ending_);
   // Watching keys before the keyboard's own watchers are installed lets them see a key first.
-  zoneFocus_ = std::make_unique<ZoneFocus>(*this, [this] { return busy(); });
-  watchFocusKeys(*zoneFocus_, main_.get());
+  startKeyboardPlay(*this, [this] { return busy(); }, main_.get());
   connectPointerHandlers(*this);
   connectKeyboardHandlers(*this);
   connectPageLinks(*this);

@@ -18,7 +18,6 @@ class MainWindow;
 class InterpreterWindow;
 class MonitorWindow;
 class ZoneReveal;
-class ZoneFocus;
 class ScriptInterpreter;
 class ScriptRunner;
 
@@ -61,7 +60,6 @@ class Player : public RunHooks, public CommandContext {
   InterpreterWindow& interpreterWindow() { return *interpreterWindow_; }
   MonitorWindow& monitorWindow() { return monitor(); }
   ZoneReveal& zoneReveal() { return *zoneReveal_; }
-  ZoneFocus& zoneFocus() { return *zoneFocus_; }
   ScriptInterpreter& interpreter();
   ScriptRunner& runner();
   bool headless() const override { return options_.headless; }
@@ -101,8 +99,6 @@ class Player : public RunHooks, public CommandContext {
   // Outlives the windows, whose key watcher asks it to hide as they close; its outlines are
   // children of their surfaces and go with them.
   std::unique_ptr<ZoneReveal> zoneReveal_;
-  // Keyboard play; its rings are children of the windows, like the outlines.
-  std::unique_ptr<ZoneFocus> zoneFocus_;
   std::unique_ptr<MainWindow> main_;
   std::unique_ptr<InterpreterWindow> interpreterWindow_;
   std::unique_ptr<MonitorWindow> monitor_;
