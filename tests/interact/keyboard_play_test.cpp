@@ -209,5 +209,19 @@ TEST(KeyboardPlay, TheMonitorWindowsZonesAndTextLinksAreStopsInModelFour) {
       << "the click lands at the zone's centre, in virtual-screen units";
 }
 
+TEST(KeyboardPlay, TheMapsMarkerIsAStopThatLeavesTheMap) {
+  TestGame game;
+  writePicture(game, "mapa.bmp", 800, 600, kDoor);
+  game.write("start.scp", "retscp= volta\nloadmap= mapa.bmp\nshowmap on,,10,10\n");
+  game.write("volta.scp", "reg= 1,de volta\n");
+  game.start();
+  key(game, "Tab");
+  ASSERT_NE(focusOf(game).focused(), nullptr);
+  EXPECT_EQ(focusedLabel(game), "volta") << "the marker is named by the script it returns to";
+  key(game, "Return");
+  EXPECT_EQ(game.reg(1), "de volta");
+  EXPECT_EQ(focusOf(game).focused(), nullptr) << "the map is gone, and the marker with it";
+}
+
 }  // namespace
 }  // namespace taluvin
