@@ -17,6 +17,7 @@
 #include "present/picture_placement.h"
 #include "present/player_notice.h"
 #include "present/quote_forms.h"
+#include "present/readable_text.h"
 #include "present/screen.h"
 #include "present/zone_reveal.h"
 #include "state/game_paths.h"
@@ -59,6 +60,7 @@ Player::Player(const Options& options, const std::string& programFolder, const s
   connectSaveSlotKeys(*this);
   zoneReveal_ = std::make_unique<ZoneReveal>(main_->screen());
   watchRevealKey(*zoneReveal_, main_.get());
+  keepTextReadable(main_->screen(), *zoneReveal_, loadReadableText(readableTextFile()));
   // The writer reports from its own thread; the player says it once, on its own thread.
   StateWriter::instance().setFailureReport([this](const std::string& message) {
     QMetaObject::invokeMethod(
