@@ -109,6 +109,14 @@ TEST(KeyboardPlay, TheRingGoesInReadingOrderAndWrapsBothWays) {
   key(game, "Backtab");
   EXPECT_EQ(focusedLabel(game), "direita");
 
+  // While a run waits, Return uses no stop: a zone's script never starts inside another run.
+  game.write("espera.scp", "linktel= a.bmp,direita,200,20\n/ marca\npausa 20\n");
+  game.write("direita.scp", "fim\n");
+  game.atTraced("   1: / marca", [&] { key(game, "Return"); });
+  game.run("espera");
+  EXPECT_TRUE(game.traced("   1: / marca"));
+  EXPECT_FALSE(game.traced("Executando script: direita.scp"));
+
   // A run that takes the zone away takes the ring with it.
   game.run("sair");
   focusOf(game).refresh();
