@@ -18,6 +18,7 @@ namespace {
 constexpr int kRefreshMs = 100;
 const QColor kEdge(255, 221, 0);      // on the zone's outermost answering pixels
 const QColor kInnerEdge(0, 0, 0);     // one pixel inside, so the outline shows on light and dark alike
+const QColor kContrastEdge(255, 255, 255);
 
 }  // namespace
 
@@ -27,8 +28,9 @@ const QColor kInnerEdge(0, 0, 0);     // one pixel inside, so the outline shows 
 class ZoneOutlines : public QWidget {
  public:
   ZoneOutlines(QWidget* surface, const GameSession& session, ZoneRange range, std::function<bool()> holdsZones,
-               CanvasView* visorView, Screen* screen)
+               CanvasView* visorView, Screen* screen, const bool& highContrast)
       : QWidget(surface),
+        highContrast_(highContrast),
         session_(session),
         range_(range),
         holdsZones_(std::move(holdsZones)),
@@ -67,18 +69,21 @@ class ZoneOutlines : public QWidget {
   }
 
  private:
-  static void outline(QPainter& painter, const HotZone& zone, QPoint shift) {
+  void outline(QPainter& painter, const HotZone& zone, QPoint shift) const {
     if (!zone.active || zone.width < 0 || zone.height < 0) return;
     // A zone answers on both its edges, so its outline runs over left + width and top + height.
     const QRect answering(zone.left - shift.x(), zone.top - shift.y(), zone.width + 1, zone.height + 1);
-    painter.setPen(kEdge);
+    painter.setPen(highContrast_ ? kContrastEdge : kEdge);
     painter.drawRect(answering.adjusted(0, 0, -1, -1));
     if (answering.width() > 2 && answering.height() > 2) {
       painter.setPen(kInnerEdge);
       painter.drawRect(answering.adjusted(1, 1, -2, -2));
     }
+    if (highContrast_ && answering.width() > 4 && answering.height() > 4)
+      painter.drawRect(answering.adjusted(2, 2, -3, -3));
   }
 
+  const bool& highContrast_;
   const GameSession& session_;
   ZoneRange range_;
   std::function<bool()> holdsZones_;
@@ -109,7 +114,8 @@ void ZoneReveal::addMonitor(MonitorWindow& monitor) {
 }
 
 void ZoneReveal::add(QWidget* surface, Surface range, std::function<bool()> holds, CanvasView* visorView) {
-  auto* layer = new ZoneOutlines(surface, screen_->session(), ZoneTable::range(range), std::move(holds), visorView, screen_);
+  auto* layer = new ZoneOutlines(surface, screen_->session(), ZoneTable::range(range), std::move(holds), visorView, screen_,
+                                 highContrast_);
   layers_.push_back(layer);
   // A surface made while the outlines show has them too.
   if (shown_) {

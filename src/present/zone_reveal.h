@@ -27,6 +27,8 @@ class ZoneReveal {
 
   void setShown(bool shown);
   bool shown() const { return shown_; }
+  // The player's readable-text choice: white and black outlines, two pixels of black inside.
+  void setHighContrast(bool on) { highContrast_ = on; }
 
  private:
   void follow();
@@ -39,6 +41,7 @@ class ZoneReveal {
   // Scripts run and pages change while the outlines show: they are redrawn from the zone table.
   QTimer refresh_;
   bool shown_ = false;
+  bool highContrast_ = false;
 };
 
 }  // namespace taluvin

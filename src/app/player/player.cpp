@@ -6,6 +6,7 @@
 #include "app/saves/undo_actions.h"
 #include "app/player/unpainted_windows.h"
 #include "base/text.h"
+#include "interact/focus_keys.h"
 #include "interact/keyboard.h"
 #include "interact/monitor_pointer.h"
 #include "interact/page_links.h"
@@ -17,6 +18,7 @@
 #include "present/picture_placement.h"
 #include "present/player_notice.h"
 #include "present/quote_forms.h"
+#include "present/readable_text.h"
 #include "present/screen.h"
 #include "present/zone_reveal.h"
 #include "state/game_paths.h"
@@ -51,12 +53,15 @@ Player::Player(const Options& options, const std::string& programFolder, const s
   interpreterWindow_ = std::make_unique<InterpreterWindow>(session_, trace_, *this);
   interpreterWindow_->interpreter().setContext(this);
   interpreterWindow_->interpreter().setStopFlag(&ending_);
+  // Watching keys before the keyboard's own watchers are installed lets them see a key first.
+  startKeyboardPlay(*this, [this] { return busy(); }, main_.get());
   connectPointerHandlers(*this);
   connectKeyboardHandlers(*this);
   connectPageLinks(*this);
   connectSaveSlotKeys(*this);
   zoneReveal_ = std::make_unique<ZoneReveal>(main_->screen());
   watchRevealKey(*zoneReveal_, main_.get());
+  keepTextReadable(main_->screen(), *zoneReveal_, loadReadableText(readableTextFile()));
   // The writer reports from its own thread; the player says it once, on its own thread.
   StateWriter::instance().setFailureReport([this](const std::string& message) {
     QMetaObject::invokeMethod(
