@@ -4,10 +4,12 @@
 #include "app/newgame/new_game.h"
 #include "app/check/game_check.h"
 #include "app/player/player.h"
+#include "app/player/text_outputs.h"
 #include "app/quit_signals.h"
 #include "app/replay/replay.h"
 #include "app/saves/save_slot_actions.h"
 #include "app/saves/save_slot_listing.h"
+#include "app/speech_options.h"
 #include "app/player/window_scale.h"
 #include "base/text.h"
 #include "script/trace_file.h"
@@ -74,7 +76,10 @@ int checkFolder(int argc, char* argv[], const std::string& folder) {
 
 int main(int argc, char* argv[]) {
   std::vector<std::string> args(argv + 1, argv + argc);
-  const ParsedOptions parsed = parseOptions(args);
+  SpeechOptions speech;
+  const std::string speechError = takeSpeechOptions(args, speech);
+  ParsedOptions parsed = parseOptions(args);
+  if (parsed.error.empty()) parsed.error = speechError;
   if (!parsed.error.empty()) {
     std::cerr << "taluvin: " << parsed.error << '\n';
     if (parsed.showUsage) std::cerr << '\n' << usageText();
@@ -152,6 +157,7 @@ int main(int argc, char* argv[]) {
   }
 
   Player player(options, programFolder, programName);
+  connectTextOutputs(player, speech);
   const QuitSignals quitSignals(player.endingFlag(), [&player](int) { player.endProgram(); });
 
   std::unique_ptr<TraceFile> traceFile;
