@@ -4,6 +4,7 @@
 
 #include "state/text_listener.h"
 
+#include <QLocale>
 #include <QObject>
 #include <QStringList>
 #include <cstdio>
