@@ -10,10 +10,12 @@
 #include "app/library/library_listing.h"
 #include "app/library/unwritable_folder.h"
 #include "app/player/player.h"
+#include "app/player/text_outputs.h"
 #include "app/quit_signals.h"
 #include "app/replay/replay.h"
 #include "app/saves/save_slot_actions.h"
 #include "app/saves/save_slot_listing.h"
+#include "app/speech_options.h"
 #include "app/player/window_scale.h"
 #include "base/text.h"
 #include "script/trace_file.h"
@@ -123,7 +125,10 @@ std::string programsOwnGame(const std::string& programName) {
 
 int main(int argc, char* argv[]) {
   std::vector<std::string> args(argv + 1, argv + argc);
-  const ParsedOptions parsed = parseOptions(args);
+  SpeechOptions speech;
+  const std::string speechError = takeSpeechOptions(args, speech);
+  ParsedOptions parsed = parseOptions(args);
+  if (parsed.error.empty()) parsed.error = speechError;
   if (!parsed.error.empty()) {
     std::cerr << "taluvin: " << parsed.error << '\n';
     if (parsed.showUsage) std::cerr << '\n' << usageText();
@@ -241,6 +246,7 @@ int main(int argc, char* argv[]) {
   }
 
   Player player(options, programFolder, programName);
+  connectTextOutputs(player, speech);
   const QuitSignals quitSignals(player.endingFlag(), [&player](int) { player.endProgram(); });
 
   std::unique_ptr<TraceFile> traceFile;

@@ -31,10 +31,13 @@ void answerUnknownPhrase(CommandContext& context) {
       const auto& words = s.typing.TypedWords;
       Lines vocabulary = readVocabulary(s).value_or(Lines{});
       const std::string hints = suggestPhrases(vocabulary, words[0], words[1]);
-      consoleOutput(screen, hints.empty() ? s.settings.line(73) : s.settings.line(74) + "\r\n\r\n" + hints);
+      const std::string reply = hints.empty() ? s.settings.line(73) : s.settings.line(74) + "\r\n\r\n" + hints;
+      screen.shownText().tell(TextKind::Reply, reply);
+      consoleOutput(screen, reply);
       break;
     }
     case ScreenModel::PictureScreen:
+      screen.shownText().tell(TextKind::Reply, s.settings.line(73));
       screen.picturePage().setStripText(toQt(s.settings.line(73)).remove('\r'));
       break;
     case ScreenModel::WebPage:

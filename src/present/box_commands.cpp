@@ -56,6 +56,7 @@ Flow cmdTextBox(ScriptInterpreter& ip) {
               std::to_string(box.width) + "," + std::to_string(box.height) + "," + box.colour + "," + box.style +
               "," + box.boxColour + "," + std::to_string(box.size);
   ip.Trace += beyond;
+  screen.shownText().tell(TextKind::Box, box.text == "$" ? screen.lineStoreText(" ") : box.text);
   if (model == ScreenModel::Monitor) {
     auto& m = s.screen.monitor;
     m.boxX = scaledBounded(box.x * m.scale);
@@ -98,6 +99,7 @@ Flow cmdMemo(ScriptInterpreter& ip) {
   r.thumbColour = ip.arg(7).empty() ? s.screen.style.text : ip.arg(7);
   r.trackColour = ip.arg(8).empty() ? s.screen.style.background : ip.arg(8);
   r.decoration = ip.arg(9);
+  screen.shownText().tell(TextKind::Memo, r.text);
   if (model == ScreenModel::Monitor) {
     MonitorWindow& monitor = ip.context().monitor();
     monitor.memoDecoration = r.decoration;

@@ -37,6 +37,7 @@ Flow cmdMsgSet(ScriptInterpreter& ip) {
   if (ip.arg(1).empty()) ip.Trace += kNoText;
   const std::string text = expandAllMarkup(ip.arg(1), s.Modelo);
   const ScreenModel model = s.Modelo.kind();
+  screen.shownText().tellMessage(model, text, true);
   if (model == ScreenModel::Console) {
     consoleOutput(screen, text);
   } else if (model == ScreenModel::PictureScreen) {
@@ -66,6 +67,7 @@ Flow cmdMsgAppend(ScriptInterpreter& ip) {
   traceMessage(ip, ip.arg(1));
   const std::string text = expandAllMarkup(ip.arg(1), s.Modelo);
   const ScreenModel model = s.Modelo.kind();
+  screen.shownText().tellMessage(model, text);
   if (model == ScreenModel::Console)
     consoleOutput(screen, text);
   else if (model == ScreenModel::PictureScreen)

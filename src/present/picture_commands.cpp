@@ -115,6 +115,7 @@ void displayText(ScriptInterpreter& ip) {
     return;
   }
   if (screenTarget && s.Modelo != ScreenModel::PictureScreen && s.Modelo != ScreenModel::ScrollPage) return;
+  screen.shownText().tell(TextKind::Box, text);
   TextBox box;
   box.text = text;
   box.x = x;
@@ -278,6 +279,7 @@ Flow cmdCaption(ScriptInterpreter& ip) {
   const QColor front = colour.empty() ? caption->palette().color(QPalette::WindowText) : paintColor(colour);
   const QColor back = shadow.empty() ? captionShadow->palette().color(QPalette::WindowText) : paintColor(shadow);
   const QString shown = toQt(shownWithinBudget(text));
+  screen.shownText().tell(TextKind::Caption, text);
   for (QLabel* label : {caption, captionShadow}) {
     label->setText(shown);
     label->setFont(font);

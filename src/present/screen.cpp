@@ -220,6 +220,7 @@ void Screen::applyRunLayout() {
 
 void Screen::showQuoteText(const std::string& text) {
   const ScreenModel model = session_.Modelo.kind();
+  shownText_.tellMessage(model, text);
   if (model == ScreenModel::Console) {
     consoleOutput(*this, text);
   } else if (model == ScreenModel::PictureScreen) {
@@ -293,6 +294,7 @@ void Screen::finishWebPage() {
   const std::string html = composedPage();
   if (html.empty()) return;
   writePageFile(html);
+  shownText_.tell(TextKind::WebPage, html);
   web_->showPage(html);
   letEventsRun();
 }

@@ -5,6 +5,7 @@
 #include "present/first_use.h"
 #include "present/paged_book.h"
 #include "state/surface.h"
+#include "state/text_listener.h"
 
 #include <QRect>
 #include <functional>
@@ -105,6 +106,9 @@ class Screen {
   // Model "4" draws into the monitor buffer; the monitor window shows it.
   Buffer& monitorBuffer();
 
+  // Who hears of each text the screen shows (the transcript, the voice).
+  TextListeners& shownText() { return shownText_; }
+
   // The line store read back wherever a text argument is "$".
   void appendLineStore(const std::string& line);
   void setLineStore(const std::string& text);
@@ -152,6 +156,7 @@ class Screen {
   mutable std::unique_ptr<ImageStore> images_;
   std::unique_ptr<RainEffect> rain_;
   std::function<bool()> quitCheck_;
+  TextListeners shownText_;
 };
 
 
