@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev
+  qt6-base-private-dev  # full screen changes Qt's scale factor at run time (src/present/stage_fit.cpp)
   libsdl2-dev libsdl2-mixer-dev
   libsdl2-mixer-2.0-0  # the player opens this library itself at the first sound, so it is named here
   timgm6mb-soundfont  # the General MIDI soundfont MIDI music plays through

@@ -3,6 +3,7 @@
 #include "app/command_listing.h"
 #include "app/newgame/new_game.h"
 #include "app/check/game_check.h"
+#include "app/player/fullscreen.h"
 #include "app/player/player.h"
 #include "app/quit_signals.h"
 #include "app/replay/replay.h"
@@ -125,8 +126,10 @@ int main(int argc, char* argv[]) {
     if (!std::filesystem::is_regular_file(programFolder + "start.scp"))
       std::cerr << "taluvin: no game to start in " << options.gameFolder << ": it has no start.scp\n";
   }
-  const bool scaled = applyWindowScale(options, argc, argv);
+  const RememberedDisplay rememberedDisplay = taluvin::rememberedDisplay(options, programFolder);
+  const bool scaled = applyWindowScale(options, rememberedDisplay.settings.scale, argc, argv);
   QApplication app(argc, argv);
+  const double windowFactor = startingWindowFactor();
   // Qt has read the factor; programs the game opens (a browser for a web address) keep their own.
   if (scaled) unsetenv("QT_SCALE_FACTOR");
   if (programFolder.empty())
@@ -152,6 +155,7 @@ int main(int argc, char* argv[]) {
   }
 
   Player player(options, programFolder, programName);
+  installFullscreen(player, windowFactor);
   const QuitSignals quitSignals(player.endingFlag(), [&player](int) { player.endProgram(); });
 
   std::unique_ptr<TraceFile> traceFile;
@@ -193,7 +197,7 @@ int main(int argc, char* argv[]) {
   }
 
   if (options.headless) player.leaveWindowsUnpainted();
-  player.show();
+  showMainWindow(player, options, rememberedDisplay);
   if (options.start) {
     QTimer::singleShot(0, [&] {
       player.startClick();
@@ -211,6 +215,7 @@ int main(int argc, char* argv[]) {
 
   int code = 0;
   if (!player.quitRequested()) code = app.exec();
+  rememberDisplay(player, options, rememberedDisplay);
   player.shutdown();
   // Closing the device would wait on the audio thread; the process's end closes it at no cost.
   player.audio().stopForExit();
