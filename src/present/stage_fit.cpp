@@ -7,11 +7,13 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
 #include <private/qhighdpiscaling_p.h>
 #include <qpa/qplatformscreen.h>
+#include <qpa/qplatformwindow.h>
 
 namespace taluvin {
 
@@ -97,8 +99,15 @@ void StageFit::refit() {
     stage->setMask(window_.mask());
     window_.clearMask();
   }
-  const QSizeF logical = QSizeF(screenPixels_) / QHighDpiScaling::factor(screen);
-  window_.resize(qRound(logical.width()), qRound(logical.height()));
+  // The screen is rarely a whole number of design pixels high (1080 / 2.133 is 506.25): a shown
+  // window is given the screen's own device pixels, which no rounding of design pixels can name.
+  QPlatformWindow* shown = window_.windowHandle() ? window_.windowHandle()->handle() : nullptr;
+  if (shown && window_.isFullScreen() && screen) {
+    shown->setGeometry(screen->handle()->geometry());
+  } else {
+    const QSizeF logical = QSizeF(screenPixels_) / QHighDpiScaling::factor(screen);
+    window_.resize(qRound(logical.width()), qRound(logical.height()));
+  }
   placeStage();
   window_.update();
 }
@@ -117,7 +126,16 @@ void StageFit::refitLater() {
 bool StageFit::eventFilter(QObject* watched, QEvent* event) {
   if (!fullscreen_) return false;
   if (watched == &window_) {
-    if (event->type() == QEvent::Paint) {
+    if (event->type() == QEvent::Show && !event->spontaneous()) {
+      // Shown again after a hide (the start click does that), the window system has let go of
+      // full screen: it is asked for again once the show is over.
+      QTimer::singleShot(0, this, [this] {
+        if (!fullscreen_ || !window_.isVisible()) return;
+        window_.setWindowState(window_.windowState() & ~Qt::WindowFullScreen);
+        window_.setWindowState(window_.windowState() | Qt::WindowFullScreen);
+        refit();
+      });
+    } else if (event->type() == QEvent::Paint) {
       QPainter(&window_).fillRect(window_.rect(), Qt::black);
     } else if (event->type() == QEvent::Resize) {
       placeStage();

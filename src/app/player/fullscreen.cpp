@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTimer>
 #include <filesystem>
 #include <iostream>
 #include <set>
@@ -90,11 +91,9 @@ void installFullscreen(Player& player, double windowedFactor) {
 
 void showMainWindow(Player& player, const Options& options, const RememberedDisplay& remembered) {
   const bool fullscreen = options.fullscreen || (!options.scaleGiven && remembered.settings.fullscreen);
-  StageFit* fit = stageFitOf(player);
-  if (fullscreen && fit)
-    fit->enter();
-  else
-    player.show();
+  player.show();
+  // The window system takes a window full screen only once it has it: the window shows first.
+  if (StageFit* fit = stageFitOf(player); fullscreen && fit) fit->enter();
 }
 
 bool isFullscreen(Player& player) {
