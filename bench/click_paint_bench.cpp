@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMouseEvent>
+#include <QWindow>
 #include <algorithm>
 #include <cmath>
 #include <chrono>
@@ -255,7 +256,8 @@ class DisplayFor {
     }
     const double wanted = display_ == Display::One ? 1 : display_ == Display::Two ? 2 : 1920.0 / 900;
     QCoreApplication::processEvents(QEventLoop::AllEvents);
-    return std::abs(player.mainWindow().screen().pictureScreen()->devicePixelRatioF() - wanted) < 1e-6;
+    const double drawn = player.mainWindow().windowHandle() ? player.mainWindow().windowHandle()->devicePixelRatio() : 0;
+    return std::abs(drawn - wanted) < 1e-3;
   }
 
  private:
