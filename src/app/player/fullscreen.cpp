@@ -8,7 +8,6 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QTimer>
 #include <filesystem>
 #include <iostream>
 #include <set>
