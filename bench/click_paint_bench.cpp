@@ -1,11 +1,14 @@
-// A room click on the real player, timed from the button's release until the picture screen has painted.
+// A room click on the real player, timed from the button's release until the picture screen has
+// painted, at 1x, 2x and full screen; and a rain frame full screen.
 #include "app/options.h"
 #include "app/player/player.h"
 #include "present/canvas.h"
 #include "present/main_window.h"
 #include "present/picture_cache.h"
 #include "present/picture_file.h"
+#include "present/rain_frame.h"
 #include "present/screen.h"
+#include "present/stage_fit.h"
 #include "state/state_writer.h"
 
 #include <benchmark/benchmark.h>
@@ -13,7 +16,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMouseEvent>
+#include <QWindow>
 #include <algorithm>
+#include <cmath>
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
@@ -21,6 +26,7 @@
 #include <memory>
 #include <optional>
 #include <random>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -220,18 +226,63 @@ std::optional<ClickTimes> clickOnce(taluvin::CanvasView* tela, PaintWatch& watch
                     std::chrono::duration<double>(handled - released).count()};
 }
 
+// The window as a player may see it: at 1x, at 2x, or full screen on a 1920 x 1080 screen (Qt's
+// factor 1920 / 900, the stage centred in the window), the way the player changes it at run time.
+enum class Display { One = 0, Two = 1, Fullscreen = 2 };
+constexpr QSize kFullScreenPixels(1920, 1080);
+
+const char* displayName(Display display) {
+  switch (display) {
+    case Display::One: return "1x";
+    case Display::Two: return "2x";
+    case Display::Fullscreen: return "fullscreen 1920x1080";
+  }
+  return "";
+}
+
+// Sets the display up for a player made after it (the factor) or before it (full screen), and
+// puts Qt's factor back at 1 for the benchmarks after this one.
+class DisplayFor {
+ public:
+  explicit DisplayFor(Display display) : display_(display) {
+    if (display == Display::Two) taluvin::setWindowScaleFactor(2);
+  }
+  ~DisplayFor() { taluvin::setWindowScaleFactor(1); }
+  // False when the picture screen is not drawn at the factor the display should give it.
+  bool fit(taluvin::Player& player) {
+    if (display_ == Display::Fullscreen) {
+      auto* fit = new taluvin::StageFit(player.mainWindow(), 1);
+      fit->fitInto(kFullScreenPixels);
+    }
+    const double wanted = display_ == Display::One ? 1 : display_ == Display::Two ? 2 : 1920.0 / 900;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    const double drawn = player.mainWindow().windowHandle() ? player.mainWindow().windowHandle()->devicePixelRatio() : 0;
+    return std::abs(drawn - wanted) < 1e-3;
+  }
+
+ private:
+  Display display_;
+};
+
 // Wall time from the release of a click on a room's door until the picture screen's paint showing
 // the next room has returned; the release handler's own share (the run, the save handed to the
 // writer, the events it lets run) as a counter. Named apart from the picture benchmarks' "Room", so
 // their peak-memory child is not forked from a process that already holds a player.
 void DoorClickReleaseToPaint(benchmark::State& state) {
   ensureApplication();
+  const Display display = static_cast<Display>(state.range(0));
+  state.SetLabel(displayName(display));
+  DisplayFor displayFor(display);
   RoomGame game;
   taluvin::Options options;
   options.headless = true;
   auto player = std::make_unique<taluvin::Player>(options, game.folder(), "taluvin");
   player->show();
   player->startClick();
+  if (!displayFor.fit(*player)) {
+    state.SkipWithError("the picture screen is not drawn at the display's factor");
+    return;
+  }
   taluvin::CanvasView* tela = player->mainWindow().screen().pictureScreen();
   if (!tela->isVisible()) {
     state.SkipWithError("the picture screen is not shown, so it never paints");
@@ -277,6 +328,62 @@ void DoorClickReleaseToPaint(benchmark::State& state) {
   player->shutdown();
   player.reset();
 }
-BENCHMARK(DoorClickReleaseToPaint)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(DoorClickReleaseToPaint)
+    ->ArgName("display")
+    ->Arg(static_cast<int>(Display::One))
+    ->Arg(static_cast<int>(Display::Two))
+    ->Arg(static_cast<int>(Display::Fullscreen))
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
+
+// Magenta with one streak in eight pixels, as a rain picture is drawn.
+QImage rainLayer() {
+  QImage image(kWidth, kHeight, QImage::Format_RGB888);
+  image.fill(qRgb(255, 0, 255));
+  for (int y = 0; y < kHeight; ++y)
+    for (int x = (y * 3) % 8; x < kWidth; x += 8) image.setPixel(x, y, qRgb(200, 214, 236));
+  return image;
+}
+
+// One frame of rain as the player shows it, full screen on 1920 x 1080 (or at 1x, its peer): the
+// tick composes the frame, puts it on the picture screen, and the screen is painted at once.
+void RainFrameShown(benchmark::State& state) {
+  ensureApplication();
+  const Display display = static_cast<Display>(state.range(0));
+  state.SetLabel(displayName(display));
+  DisplayFor displayFor(display);
+  RoomGame game;
+  taluvin::Options options;
+  options.headless = true;
+  auto player = std::make_unique<taluvin::Player>(options, game.folder(), "taluvin");
+  player->show();
+  player->startClick();
+  if (!displayFor.fit(*player)) {
+    state.SkipWithError("the picture screen is not drawn at the display's factor");
+    return;
+  }
+  taluvin::CanvasView* tela = player->mainWindow().screen().pictureScreen();
+  taluvin::RainState rain;
+  QImage mask(kWidth, kHeight, QImage::Format_RGB888);
+  mask.fill(qRgb(255, 0, 255));
+  for (int y = 0; y < kHeight / 3; ++y)
+    for (int x = 0; x < kWidth; ++x) mask.setPixel(x, y, y % 2 ? qRgb(255, 255, 255) : qRgb(40, 60, 20));
+  taluvin::prepareRain(rain, room(false), QSize(kWidth, kHeight), rainLayer(), &mask);
+  taluvin::HudState hud;
+  settle();
+  for (auto _ : state) {
+    taluvin::composeRainFrame(rain, hud);
+    tela->fitPictureToWidget();
+    taluvin::copyPicture(tela->picture(), rain.frame, QPoint(0, 0));
+    tela->repaint();
+  }
+  player->shutdown();
+  player.reset();
+}
+BENCHMARK(RainFrameShown)
+    ->ArgName("display")
+    ->Arg(static_cast<int>(Display::One))
+    ->Arg(static_cast<int>(Display::Fullscreen))
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace

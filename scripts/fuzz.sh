@@ -2,7 +2,7 @@
 # Builds the libFuzzer targets with clang (in build-fuzz) and runs one on its corpus for a while:
 #   scripts/fuzz.sh NAME SECONDS [libFuzzer options...]
 # NAME is a folder of fuzz/corpus (script, settings, registers, objects, vocabulary, journal, png, jpeg, gif,
-# bmp, replay, stamps, slots, volume, check, explain, webpage, sound, names, archive). New inputs the fuzzer finds go to build-fuzz/corpus/NAME, never into the repository; a
+# bmp, replay, stamps, slots, volume, display, check, explain, webpage, sound, names, archive). New inputs the fuzzer finds go to build-fuzz/corpus/NAME, never into the repository; a
 # finding is written to build-fuzz/findings/NAME and ends the run with a non-zero status.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)

@@ -9,6 +9,7 @@
 #include "app/library/library_launch.h"
 #include "app/library/library_listing.h"
 #include "app/library/unwritable_folder.h"
+#include "app/player/fullscreen.h"
 #include "app/player/player.h"
 #include "app/player/text_outputs.h"
 #include "app/quit_signals.h"
@@ -212,8 +213,10 @@ int main(int argc, char* argv[]) {
       return 2;
     }
   }
-  const bool scaled = applyWindowScale(options, argc, argv);
+  const RememberedDisplay rememberedDisplay = taluvin::rememberedDisplay(options, programFolder);
+  const bool scaled = applyWindowScale(options, rememberedDisplay.settings.scale, argc, argv);
   QApplication app(argc, argv);
+  const double windowFactor = startingWindowFactor();
   // Qt has read the factor; programs the game opens (a browser for a web address) keep their own.
   if (scaled) unsetenv("QT_SCALE_FACTOR");
   const std::string programName =
@@ -247,6 +250,7 @@ int main(int argc, char* argv[]) {
 
   Player player(options, programFolder, programName);
   connectTextOutputs(player, speech);
+  installFullscreen(player, windowFactor);
   const QuitSignals quitSignals(player.endingFlag(), [&player](int) { player.endProgram(); });
 
   std::unique_ptr<TraceFile> traceFile;
@@ -288,7 +292,7 @@ int main(int argc, char* argv[]) {
   }
 
   if (options.headless) player.leaveWindowsUnpainted();
-  player.show();
+  showMainWindow(player, options, rememberedDisplay);
   if (options.start) {
     QTimer::singleShot(0, [&] {
       player.startClick();
@@ -312,6 +316,7 @@ int main(int argc, char* argv[]) {
 
   int code = 0;
   if (!player.quitRequested()) code = app.exec();
+  rememberDisplay(player, options, rememberedDisplay);
   player.shutdown();
   if (!libraryGame.empty()) notePlayed(libraryGame, player.session().Posic);
   // Closing the device would wait on the audio thread; the process's end closes it at no cost.

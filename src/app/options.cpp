@@ -23,8 +23,11 @@ const char* usageText() {
          "                  written above it, and a last line when the replay is over\n"
          "  --headless      no display and no sound device; errors go to standard error\n"
          "  --scale N       draw the whole window N times its size (1, 1.5, 2, 3 ... up to 8), or auto:\n"
-         "                  the largest whole factor whose window fits in 80% of the screen (the\n"
-         "                  default; 1 under --headless). Games see the same pixels at any scale\n"
+         "                  the largest of 1, 1.5, 2, 2.5 ... whose window fits in 90% of the screen (the\n"
+         "                  default; 1 under --headless). Games see the same pixels at any scale. The\n"
+         "                  scale last given for a game is used again when this is not given\n"
+         "  --fullscreen    start with the game filling the screen (F11 or Alt+Enter switch back and\n"
+         "                  forth); without it, a game left full screen starts full screen again\n"
          "  --speak         speak every text the game shows (remembered until --no-speak)\n"
          "  --no-speak      stop speaking the game's texts (remembered until --speak)\n"
          "  --speech-log FILE  write every text that is or would be spoken to FILE, one UTF-8\n"
@@ -107,6 +110,7 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
     } else if (a == "--scale") {
       std::string factor;
       if (!value(factor, "a factor or auto")) return parsed;
+      o.scaleGiven = true;
       if (!readScale(factor, o.scale)) {
         parsed.error = "--scale takes auto or a factor from 1 to 8 (such as 1.5 or 2), not '" + factor + "'";
         parsed.showUsage = false;
@@ -128,6 +132,8 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
       o.listGames = true;
     } else if (a == "--add-game") {
       if (!value(o.addGame, "a game folder or a zip archive")) return parsed;
+    } else if (a == "--fullscreen") {
+      o.fullscreen = true;
     } else if (a == "--headless") {
       o.headless = true;
     } else if (a == "--verbose") {

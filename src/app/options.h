@@ -30,9 +30,11 @@ struct Options {
   int newModel = 1;       // --model: its screen model
   bool check = false;  // --check: the game folder's warnings, no window
   std::string explainFile;  // --explain: a trace file printed with English glosses, no window
-  // The factor the whole window is drawn at; 0 is "auto": the largest whole factor whose window
-  // fits the screen, 1 under --headless.
+  // The factor the whole window is drawn at; 0 is "auto": the largest of 1, 1.5, 2 ... whose
+  // window fits the screen, 1 under --headless.
   double scale = 0;
+  bool scaleGiven = false;  // --scale was given: it wins over the scale remembered for the game
+  bool fullscreen = false;  // --fullscreen: the game fills the screen from the start
 };
 
 // The sizes --trace-limit accepts, in MB of 1 048 576 bytes: up to a terabyte.

@@ -59,17 +59,17 @@ std::string formatPlayerVolume(const PlayerVolume& volume) {
          (volume.muted ? "1" : "0") + '\n';
 }
 
-std::string playerVolumeFile() {
+std::string playerConfigFolder() {
   // Relative paths in these variables are to be ignored: they would lead somewhere by accident.
-  std::string base;
-  if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/') {
-    base = config;
-  } else if (const char* home = std::getenv("HOME"); home && home[0] == '/') {
-    base = std::string(home) + "/.config";
-  } else {
-    return {};
-  }
-  return base + "/taluvin/audio.ini";
+  if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/')
+    return std::string(config) + "/taluvin";
+  if (const char* home = std::getenv("HOME"); home && home[0] == '/') return std::string(home) + "/.config/taluvin";
+  return {};
+}
+
+std::string playerVolumeFile() {
+  const std::string folder = playerConfigFolder();
+  return folder.empty() ? folder : folder + "/audio.ini";
 }
 
 PlayerVolume loadPlayerVolume(const std::string& file) {

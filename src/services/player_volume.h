@@ -24,6 +24,10 @@ struct PlayerVolume {
 PlayerVolume parsePlayerVolume(const std::string& text);
 std::string formatPlayerVolume(const PlayerVolume& volume);
 
+// "$XDG_CONFIG_HOME/taluvin", or "$HOME/.config/taluvin" when that is not set (or not an absolute
+// path); empty when neither can be had. Every setting of the player's own is kept under it.
+std::string playerConfigFolder();
+
 // "$XDG_CONFIG_HOME/taluvin/audio.ini", or under "$HOME/.config" when that is not set (or not an
 // absolute path); empty when neither can be had, and the volume is then not remembered.
 std::string playerVolumeFile();

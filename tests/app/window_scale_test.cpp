@@ -107,12 +107,15 @@ TEST(WindowScale, BadFactorsAreRefusedInOneLine) {
   EXPECT_NE(runProgram({"--help"}).out.find("--scale N"), std::string::npos);
 }
 
-TEST(WindowScale, AutoPicksTheLargestWholeFactorThatFitsTheScreen) {
-  EXPECT_EQ(fittingScale(3840, 2160), 3);
-  EXPECT_EQ(fittingScale(2560, 1440), 2);
-  EXPECT_EQ(fittingScale(1920, 1080), 1);
+TEST(WindowScale, AutoPicksTheLargestHalfStepThatFitsNinetyPercentOfTheScreen) {
+  EXPECT_EQ(fittingScale(1920, 1080), 1.5) << "1350 x 630; 2 would need 1800 of the 1728 pixels";
+  EXPECT_EQ(fittingScale(3840, 2160), 3.5) << "3150 x 1470 within 3456 x 1944";
+  EXPECT_EQ(fittingScale(2560, 1440), 2.5);
+  EXPECT_EQ(fittingScale(1280, 720), 1);
+  EXPECT_EQ(fittingScale(1500, 1080), 1.5) << "exactly 90% of the width still fits";
   EXPECT_EQ(fittingScale(800, 600), 1) << "never below the design size";
-  EXPECT_EQ(fittingScale(7680, 4320), 6);
+  EXPECT_EQ(fittingScale(7680, 4320), 7.5);
+  EXPECT_EQ(fittingScale(3840, 700), 1.5) << "a wide, low screen is held by its height";
 
   // Without --headless the screen is asked for: here an offscreen one of 3840 x 2160.
   TestGame game;
@@ -125,7 +128,7 @@ TEST(WindowScale, AutoPicksTheLargestWholeFactorThatFitsTheScreen) {
                          {{"QT_QPA_PLATFORM", "offscreen:configfile=" + game.folder() + "screens.json"}});
   const auto run = program.finish(60000);
   ASSERT_EQ(run.exitCode, 0) << run.err;
-  EXPECT_EQ(QImage(QString::fromStdString(game.folder() + "janela.png")).size(), QSize(2700, 1260));
+  EXPECT_EQ(QImage(QString::fromStdString(game.folder() + "janela.png")).size(), QSize(3150, 1470));
 }
 
 }  // namespace

@@ -75,5 +75,74 @@ else
 fi
 stop_player
 
+window_size() { xdotool getwindowgeometry "$1" | awk '/Geometry/ {print $2}'; }
+size_is() { [ "$(window_size "$1")" = "$2" ]; }
+# The colour of one pixel of a screenshot, as "R,G,B".
+pixel() { convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:; }
+press_f11() {
+  xdotool windowactivate --sync "$1" >/dev/null 2>&1 || xdotool windowfocus "$1"
+  xdotool key --window "$1" F11
+}
+
+# The default window on a 1920 x 1080 screen is 1.5 times the design size; F11 fills the screen
+# with the game centred on black, and F11 again brings the window back.
+"$player" --new "$work/sala" >/dev/null
+start_player "$work/sala" --start
+if wait_for visible_window '^Taluvin$'; then
+  main=$(visible_window '^Taluvin$')
+  if wait_for size_is "$main" 1350x630; then pass "the default window is 1350x630 at 1.5"
+  else fail "the default window is $(window_size "$main"), not 1350x630"; fi
+  import -window root "$out/window-1.5.png"
+  press_f11 "$main"
+  if wait_for size_is "$main" 1920x1080; then
+    sleep 1  # the repaint after the resize has no event a script can wait on
+    import -window root "$out/fullscreen.png"
+    corner=$(pixel "$out/fullscreen.png" 5 5)
+    bottom=$(pixel "$out/fullscreen.png" 960 1075)
+    middle=$(pixel "$out/fullscreen.png" 960 540)
+    if [ "$corner" = 0,0,0 ] && [ "$bottom" = 0,0,0 ] && [ "$middle" != 0,0,0 ]; then
+      pass "F11 fills the screen with the game centred on black bars"
+    else fail "full screen: corner $corner, bottom $bottom, middle $middle (want black bars around the game)"; fi
+  else
+    fail "after F11 the window is $(window_size "$main"), not 1920x1080"
+  fi
+  press_f11 "$main"
+  if wait_for size_is "$main" 1350x630; then pass "F11 again brings back the 1350x630 window"
+  else fail "after a second F11 the window is $(window_size "$main"), not 1350x630"; fi
+  # Left full screen, the game starts full screen again.
+  press_f11 "$main"
+  wait_for size_is "$main" 1920x1080
+  stop_player
+  start_player "$work/sala" --start
+  if wait_for visible_window '^Taluvin$' && wait_for size_is "$(visible_window '^Taluvin$')" 1920x1080; then
+    pass "a game left full screen starts full screen"
+  else fail "a game left full screen started at $(window_size "$(visible_window '^Taluvin$')")"; fi
+  stop_player
+  # The command line wins over what was remembered.
+  start_player "$work/sala" --start --scale 1
+  if wait_for visible_window '^Taluvin$' && wait_for size_is "$(visible_window '^Taluvin$')" 900x420; then
+    pass "--scale 1 opens the 900x420 window over the remembered full screen"
+  else fail "--scale 1 opened $(window_size "$(visible_window '^Taluvin$')")"; fi
+  stop_player
+else
+  fail "the template game never showed its window"
+  cat "$work/player.log"
+fi
+
+# What a script drew is the same picture full screen as at 1x.
+# The window manager makes the window full screen in its own time: the replay gives it two seconds.
+printf 'start\nkey F11\nwait 2000\nscreenshot %s\nscreenshot %s Tela\nquit\n' "$out/replay-fullscreen.png" "$work/tela-fullscreen.png" \
+  >"$work/fullscreen.replay"
+printf 'start\nscreenshot %s Tela\nquit\n' "$work/tela-1.png" >"$work/plain.replay"
+"$player" "$work/sala" --headless --replay "$work/plain.replay" >"$work/player.log" 2>&1
+"$player" "$work/sala" --replay "$work/fullscreen.replay" >>"$work/player.log" 2>&1
+if [ -f "$work/tela-fullscreen.png" ] && [ "$(compare -metric AE "$work/tela-1.png" "$work/tela-fullscreen.png" null: 2>&1)" = 0 ]; then
+  pass "the picture screen full screen is the same picture as at 1x"
+else fail "the picture screen full screen differs from 1x"; cat "$work/player.log"; fi
+# The window is 506.25 design pixels high at 1920 / 900, which Qt keeps as 506 when it saves it.
+replay_size=$(identify -format '%wx%h' "$out/replay-fullscreen.png" 2>/dev/null)
+if [ "$replay_size" = 1920x1080 ] || [ "$replay_size" = 1920x1079 ]; then pass "the replay's key F11 fills the screen"
+else fail "after the replay's key F11 the window was saved at ${replay_size:-nothing}"; fi
+
 echo "screenshots in $out"
 [ "$failures" -eq 0 ]

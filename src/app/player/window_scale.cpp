@@ -20,7 +20,9 @@ namespace {
 constexpr const char* kScaleVariable = "QT_SCALE_FACTOR";
 // A window system that has not answered by then is not going to show a window either.
 constexpr int kProbeTimeoutMs = 5000;
-constexpr double kScreenShare = 0.8;
+constexpr double kScreenShare = 0.9;
+// Half steps: 1.5 is the one that fits the most common screen, 1920 x 1080.
+constexpr double kScaleStep = 0.5;
 
 // The child's whole life: connect, ask, answer "WIDTH HEIGHT", and leave without cleaning up.
 [[noreturn]] void answerScreenSize(int out, int argc, char* argv[]) {
@@ -60,11 +62,11 @@ std::string readAnswer(int in) {
 
 }  // namespace
 
-int fittingScale(int screenWidth, int screenHeight) {
-  int factor = 1;
-  while (kDesignWidth * (factor + 1) <= kScreenShare * screenWidth &&
-         kDesignHeight * (factor + 1) <= kScreenShare * screenHeight)
-    ++factor;
+double fittingScale(int screenWidth, int screenHeight) {
+  double factor = 1;
+  while (kDesignWidth * (factor + kScaleStep) <= kScreenShare * screenWidth &&
+         kDesignHeight * (factor + kScaleStep) <= kScreenShare * screenHeight)
+    factor += kScaleStep;
   return factor;
 }
 
@@ -98,8 +100,8 @@ std::optional<std::pair<int, int>> probeScreenSize(int argc, char* argv[]) {
   return std::make_pair(width, height);
 }
 
-bool applyWindowScale(const Options& options, int argc, char* argv[]) {
-  double factor = options.scale;
+bool applyWindowScale(const Options& options, double remembered, int argc, char* argv[]) {
+  double factor = options.scaleGiven || options.headless ? options.scale : remembered;
   if (factor == 0) {
     // Without a display every run must look the same, whatever the environment says.
     if (options.headless)

@@ -1,0 +1,128 @@
+// F11 and Alt+Enter switch the main window between its scale and the whole screen.
+#include "app/player/fullscreen.h"
+
+#include "app/player/player.h"
+#include "present/main_window.h"
+#include "present/monitor_window.h"
+#include "present/stage_fit.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <filesystem>
+#include <iostream>
+#include <set>
+
+namespace taluvin {
+
+namespace {
+
+constexpr const char* kEnteredNotice = "full screen (F11 or Alt+Enter: back to the window)";
+constexpr const char* kLeftNotice = "window (F11 or Alt+Enter: full screen)";
+constexpr const char* kMonitorNotice = "the monitor already fills the screen";
+
+bool isFullscreenKey(const QKeyEvent* key) {
+  const Qt::KeyboardModifiers held = key->modifiers() & ~Qt::KeypadModifier;
+  if (key->key() == Qt::Key_F11) return held == Qt::NoModifier;
+  return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && held == Qt::AltModifier;
+}
+
+// The keys are the player's, not the game's: neither their press nor their release reaches the
+// game's key handling (no Enter typed into the command line, no held key for "inkey").
+class FullscreenKeys : public QObject {
+ public:
+  FullscreenKeys(QObject* owner, Player& player) : QObject(owner), player_(player) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress) {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      if (!isFullscreenKey(key)) return QObject::eventFilter(watched, event);
+      // A held key repeats its press; the screen must not flicker between the two.
+      if (!key->isAutoRepeat()) toggleFullscreen(player_);
+      held_.insert(key->key());
+      return true;
+    }
+    if (event->type() == QEvent::KeyRelease) {
+      const auto* key = static_cast<QKeyEvent*>(event);
+      if (!held_.contains(key->key())) return QObject::eventFilter(watched, event);
+      if (!key->isAutoRepeat()) held_.erase(key->key());
+      return true;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  Player& player_;
+  std::set<int> held_;
+};
+
+StageFit* stageFitOf(Player& player) { return player.mainWindow().findChild<StageFit*>(); }
+
+std::string ownFolder() {
+  std::error_code error;
+  const auto program = std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::string() : program.parent_path().string() + "/";
+}
+
+}  // namespace
+
+RememberedDisplay rememberedDisplay(const Options& options, const std::string& programFolder) {
+  RememberedDisplay remembered;
+  if (options.headless) return remembered;
+  remembered.file = displaySettingsFile(programFolder.empty() ? ownFolder() : programFolder);
+  ReadDisplaySettings read = loadDisplaySettings(remembered.file);
+  if (!read.problem.empty()) std::cerr << "taluvin: " << read.problem << '\n';
+  remembered.settings = read.settings;
+  return remembered;
+}
+
+double startingWindowFactor() {
+  bool read = false;
+  const double factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&read);
+  return read && factor > 0 ? factor : 1.0;
+}
+
+void installFullscreen(Player& player, double windowedFactor) {
+  new StageFit(player.mainWindow(), windowedFactor);
+  // Owned by the main window, so the filter never outlives the player it asks.
+  qApp->installEventFilter(new FullscreenKeys(&player.mainWindow(), player));
+}
+
+void showMainWindow(Player& player, const Options& options, const RememberedDisplay& remembered) {
+  const bool fullscreen = options.fullscreen || (!options.scaleGiven && remembered.settings.fullscreen);
+  player.show();
+  // The window system takes a window full screen only once it has it: the window shows first.
+  if (StageFit* fit = stageFitOf(player); fullscreen && fit) fit->enter();
+}
+
+bool isFullscreen(Player& player) {
+  const StageFit* fit = stageFitOf(player);
+  return fit && fit->fullscreen();
+}
+
+void toggleFullscreen(Player& player) {
+  StageFit* fit = stageFitOf(player);
+  if (!fit) return;
+  // Model "4" shows its own window over the whole screen; the main window is not what is seen.
+  if (const MonitorWindow* monitor = player.madeMonitor(); monitor && monitor->isVisible()) {
+    player.tellPlayer(kMonitorNotice);
+    return;
+  }
+  if (fit->fullscreen()) {
+    fit->leave();
+    player.tellPlayer(kLeftNotice);
+  } else {
+    fit->enter();
+    player.tellPlayer(kEnteredNotice);
+  }
+}
+
+void rememberDisplay(Player& player, const Options& options, const RememberedDisplay& remembered) {
+  if (remembered.file.empty()) return;
+  PlayerDisplaySettings settings;
+  settings.scale = options.scaleGiven ? options.scale : remembered.settings.scale;
+  settings.fullscreen = isFullscreen(player);
+  if (settings != remembered.settings) saveDisplaySettings(remembered.file, settings);
+}
+
+}  // namespace taluvin

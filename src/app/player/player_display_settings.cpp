@@ -1,0 +1,129 @@
+// Reading and writing the per-game display settings file of the player's own.
+#include "app/player/player_display_settings.h"
+
+#include "app/options.h"
+#include "services/player_volume.h"
+#include "state/state_writer.h"
+
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string_view>
+
+namespace taluvin {
+
+namespace {
+
+constexpr std::string_view kScaleKey = "scale=";
+constexpr std::string_view kFullscreenKey = "fullscreen=";
+constexpr std::streamsize kMaxFileBytes = 4096;  // a file grown by mistake is not read whole
+constexpr size_t kShownLineBytes = 40;           // of a bad line, what the message quotes
+
+bool readScaleValue(std::string_view text, double& scale) {
+  if (text == "auto") {
+    scale = 0;
+    return true;
+  }
+  double factor = 0;
+  const char* end = text.data() + text.size();
+  const auto [stop, error] = std::from_chars(text.data(), end, factor, std::chars_format::fixed);
+  if (error != std::errc() || stop != end || !(factor >= kMinScale && factor <= kMaxScale)) return false;
+  scale = factor;
+  return true;
+}
+
+std::string formatScale(double scale) {
+  if (scale == 0) return "auto";
+  char text[32];
+  const auto written = std::to_chars(text, text + sizeof text, scale);
+  return std::string(text, written.ptr);
+}
+
+// A name made only of characters that are safe in a file name on any system.
+std::string fileNamePart(const std::string& name) {
+  std::string part;
+  for (const char c : name) {
+    const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
+    part += plain ? c : '_';
+    if (part.size() == 40) break;
+  }
+  return part.empty() ? std::string("game") : part;
+}
+
+// FNV-1a: stable across runs and builds, unlike std::hash.
+std::uint64_t pathHash(const std::string& path) {
+  std::uint64_t hash = 14695981039346656037ull;
+  for (const char c : path) {
+    hash ^= static_cast<unsigned char>(c);
+    hash *= 1099511628211ull;
+  }
+  return hash;
+}
+
+}  // namespace
+
+ReadDisplaySettings parseDisplaySettings(const std::string& text) {
+  ReadDisplaySettings read;
+  std::string_view rest(text);
+  int number = 0;
+  while (!rest.empty()) {
+    const size_t end = std::min(rest.find('\n'), rest.size());
+    std::string_view line = rest.substr(0, end);
+    rest.remove_prefix(std::min(end + 1, rest.size()));
+    ++number;
+    while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.remove_suffix(1);
+    if (line.empty()) continue;
+    bool good = false;
+    if (line.starts_with(kScaleKey)) {
+      good = readScaleValue(line.substr(kScaleKey.size()), read.settings.scale);
+    } else if (line.starts_with(kFullscreenKey)) {
+      const std::string_view value = line.substr(kFullscreenKey.size());
+      good = value == "0" || value == "1";
+      if (good) read.settings.fullscreen = value == "1";
+    }
+    if (!good && read.problem.empty())
+      read.problem = "line " + std::to_string(number) + " ('" + std::string(line.substr(0, kShownLineBytes)) +
+                     "') is not scale=auto, scale=N (1 to 8) or fullscreen=0|1";
+  }
+  return read;
+}
+
+std::string formatDisplaySettings(const PlayerDisplaySettings& settings) {
+  return std::string(kScaleKey) + formatScale(settings.scale) + '\n' + std::string(kFullscreenKey) +
+         (settings.fullscreen ? "1" : "0") + '\n';
+}
+
+std::string displaySettingsFile(const std::string& gameFolder) {
+  const std::string config = playerConfigFolder();
+  if (config.empty()) return {};
+  std::filesystem::path folder(gameFolder);
+  if (!folder.has_filename()) folder = folder.parent_path();
+  char hash[17];
+  std::snprintf(hash, sizeof hash, "%016llx", static_cast<unsigned long long>(pathHash(folder.string())));
+  return config + "/games/" + fileNamePart(folder.filename().string()) + "-" + hash + ".ini";
+}
+
+ReadDisplaySettings loadDisplaySettings(const std::string& file) {
+  if (file.empty()) return {};
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return {};
+  std::string text(static_cast<size_t>(kMaxFileBytes), '\0');
+  in.read(text.data(), kMaxFileBytes);
+  text.resize(static_cast<size_t>(in.gcount()));
+  ReadDisplaySettings read = parseDisplaySettings(text);
+  if (!read.problem.empty()) read.problem = file + ": " + read.problem + "; the window's defaults are used for it";
+  return read;
+}
+
+void saveDisplaySettings(const std::string& file, const PlayerDisplaySettings& settings) {
+  if (file.empty()) return;
+  std::error_code ignored;  // a folder that cannot be made is said by the writer's failure
+  std::filesystem::create_directories(std::filesystem::path(file).parent_path(), ignored);
+  StateSet set;
+  set.addBytes(file, formatDisplaySettings(settings));
+  set.submit();
+}
+
+}  // namespace taluvin
