@@ -3,7 +3,6 @@
 
 #include "base/text.h"
 #include "interact/typed_commands.h"
-#include "interact/volume_keys.h"
 #include "present/main_window.h"
 #include "present/command_panel.h"
 #include "present/screen.h"
@@ -232,8 +231,6 @@ void connectKeyboardHandlers(CommandContext& context) {
       [&context](QPlainTextEdit& box) { box.installEventFilter(new RegisterInputKeys(&box, context)); });
   QPlainTextEdit* console = screen.consoleText();
   console->installEventFilter(new ConsoleFocus(console, line));
-  // Installed last, so it sees a key before the held-key watcher and can keep it from the game.
-  connectVolumeKeys(context);
 }
 
 }  // namespace taluvin

@@ -23,7 +23,8 @@ std::string volumeNotice(const PlayerVolume& volume) {
 
 class VolumeKeys : public QObject {
  public:
-  VolumeKeys(QObject* owner, CommandContext& context) : QObject(owner), context_(context), audio_(context.audio()) {}
+  VolumeKeys(QObject* owner, CommandContext& context, AudioService& audio)
+      : QObject(owner), context_(context), audio_(audio) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
@@ -73,11 +74,10 @@ class VolumeKeys : public QObject {
 
 }  // namespace
 
-void connectVolumeKeys(CommandContext& context) {
-  AudioService& audio = context.audio();
+void connectVolumeKeys(CommandContext& context, AudioService& audio) {
   audio.setPlayerVolume(loadPlayerVolume(playerVolumeFile()));
   // Owned by the main window, so the filter never outlives the audio it changes.
-  qApp->installEventFilter(new VolumeKeys(&context.window(), context));
+  qApp->installEventFilter(new VolumeKeys(&context.window(), context, audio));
 }
 
 }  // namespace taluvin

@@ -11,8 +11,9 @@
 
 namespace taluvin {
 
-ScriptRunner::ScriptRunner(GameSession& session, ScriptInterpreter& interpreter, TraceLog& trace, RunHooks& hooks)
-    : session_(session), interpreter_(interpreter), trace_(trace), hooks_(hooks), cache_(interpreter.commands()) {
+ScriptRunner::ScriptRunner(GameSession& session, ScriptInterpreter& interpreter, TraceLog& trace, RunHooks& hooks,
+                           ScriptCache& scripts)
+    : session_(session), interpreter_(interpreter), trace_(trace), hooks_(hooks), cache_(scripts) {
   interpreter_.setRunControl(this);
 }
 

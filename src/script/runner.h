@@ -13,7 +13,9 @@ struct GameSession;
 
 class ScriptRunner : public RunControl {
  public:
-  ScriptRunner(GameSession& session, ScriptInterpreter& interpreter, TraceLog& trace, RunHooks& hooks);
+  // Scripts are read through the cache given, which outlives the runner.
+  ScriptRunner(GameSession& session, ScriptInterpreter& interpreter, TraceLog& trace, RunHooks& hooks,
+               ScriptCache& scripts);
 
   // Every player action ends here. The name may carry link parameters and be an alias. It is taken
   // by value: callers often pass a session field that the run's own resets overwrite.
@@ -42,7 +44,7 @@ class ScriptRunner : public RunControl {
   ScriptInterpreter& interpreter_;
   TraceLog& trace_;
   RunHooks& hooks_;
-  ScriptCache cache_;
+  ScriptCache& cache_;
   int depth_ = 0;
   std::string abortWhere_;  // set when a line of the run aborts it
   long long finished_ = 0;

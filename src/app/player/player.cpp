@@ -1,7 +1,6 @@
 // The program's life: start-up, the opening actions, running scripts and the exit steps.
 #include "app/player/player.h"
 
-#include "app/player/interpreter_window.h"
 #include "app/saves/save_slot_actions.h"
 #include "app/player/unpainted_windows.h"
 #include "base/text.h"
@@ -10,6 +9,7 @@
 #include "interact/page_links.h"
 #include "interact/pointer_handlers.h"
 #include "interact/reveal_key.h"
+#include "interact/volume_keys.h"
 #include "present/layout_settings.h"
 #include "present/main_window.h"
 #include "present/monitor_window.h"
@@ -45,13 +45,13 @@ void sayNotices(GameSession& session, const TraceLog& trace) {
 }  // namespace
 
 Player::Player(const Options& options, const std::string& programFolder, const std::string& programName)
-    : options_(options) {
+    : options_(options), engine_(*this), session_(engine_.session()), trace_(engine_.trace()) {
   main_ = std::make_unique<MainWindow>(session_);
-  interpreterWindow_ = std::make_unique<InterpreterWindow>(session_, trace_, *this);
-  interpreterWindow_->interpreter().setContext(this);
-  interpreterWindow_->interpreter().setStopFlag(&ending_);
+  interpreter().setContext(this);
+  interpreter().setStopFlag(&ending_);
   connectPointerHandlers(*this);
   connectKeyboardHandlers(*this);
+  connectVolumeKeys(*this, engine_.audio());
   connectPageLinks(*this);
   connectSaveSlotKeys(*this);
   zoneReveal_ = std::make_unique<ZoneReveal>(main_->screen());
@@ -88,11 +88,8 @@ void Player::showOpeningPictureFromSettings() {
   if (loadFolderPicture(session_, session_.ProgramFolder, name, picture)) main_->openingPicture()->setPicture(std::move(picture));
 }
 
-ScriptInterpreter& Player::interpreter() { return interpreterWindow_->interpreter(); }
 Screen& Player::screen() { return main_->screen(); }
 WebPageComposer& Player::webPage() { return main_->screen().webPage(); }
-AudioService& Player::audio() { return interpreterWindow_->audio(); }
-ScriptRunner& Player::runner() { return interpreterWindow_->runner(); }
 
 void Player::leaveWindowsUnpainted() {
   if (unpainted_) return;
@@ -170,7 +167,7 @@ void Player::sayLayoutNotes(bool alsoOnStderr) {
 void Player::runScript(const std::string& name) { runner().run(name); }
 
 bool Player::busy() const {
-  return openingGame_ > 0 || interpreterWindow_->runner().depth() > 0 || main_->startClickPending();
+  return openingGame_ > 0 || engine_.runner().depth() > 0 || main_->startClickPending();
 }
 
 void Player::endProgram() {

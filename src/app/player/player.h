@@ -2,10 +2,9 @@
 #pragma once
 
 #include "app/options.h"
+#include "app/player/engine.h"
 #include "script/command_context.h"
 #include "script/run_hooks.h"
-#include "script/trace_log.h"
-#include "state/game_session.h"
 
 #include <csignal>
 #include <functional>
@@ -15,15 +14,12 @@
 namespace taluvin {
 
 class MainWindow;
-class InterpreterWindow;
 class MonitorWindow;
 class ZoneReveal;
-class ScriptInterpreter;
-class ScriptRunner;
 
 class Player : public RunHooks, public CommandContext {
  public:
-  // Creates the main and interpreter windows and starts up the session; the monitor window is made
+  // Creates the engine and the main window and starts up the session; the monitor window is made
   // at its first use.
   Player(const Options& options, const std::string& programFolder, const std::string& programName);
   ~Player() override;
@@ -56,12 +52,12 @@ class Player : public RunHooks, public CommandContext {
 
   GameSession& session() override { return session_; }
   TraceLog& trace() { return trace_; }
+  Engine& engine() { return engine_; }
   MainWindow& mainWindow() { return *main_; }
-  InterpreterWindow& interpreterWindow() { return *interpreterWindow_; }
   MonitorWindow& monitorWindow() { return monitor(); }
   ZoneReveal& zoneReveal() { return *zoneReveal_; }
-  ScriptInterpreter& interpreter();
-  ScriptRunner& runner();
+  ScriptInterpreter& interpreter() { return engine_.interpreter(); }
+  ScriptRunner& runner() { return engine_.runner(); }
   bool headless() const override { return options_.headless; }
 
   // CommandContext
@@ -71,7 +67,7 @@ class Player : public RunHooks, public CommandContext {
   MonitorWindow* madeMonitor() override { return monitor_.get(); }
   void leaveMonitor() override;
   WebPageComposer& webPage() override;
-  AudioService& audio() override;
+  AudioService& audio() override { return engine_.audio(); }
   void traceLine(const std::string& text) override { trace_.line(text); }
   void tellPlayer(const std::string& text) override;
 
@@ -94,13 +90,14 @@ class Player : public RunHooks, public CommandContext {
   void sayLayoutNotes(bool alsoOnStderr);
 
   Options options_;
-  GameSession session_;
-  TraceLog trace_;
+  // Made before the windows, which show its session, and let go after them.
+  Engine engine_;
+  GameSession& session_;
+  TraceLog& trace_;
   // Outlives the windows, whose key watcher asks it to hide as they close; its outlines are
   // children of their surfaces and go with them.
   std::unique_ptr<ZoneReveal> zoneReveal_;
   std::unique_ptr<MainWindow> main_;
-  std::unique_ptr<InterpreterWindow> interpreterWindow_;
   std::unique_ptr<MonitorWindow> monitor_;
   bool quitRequested_ = false;
   bool unpainted_ = false;
