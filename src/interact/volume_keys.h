@@ -5,11 +5,11 @@ namespace taluvin {
 
 class AudioService;
 class CommandContext;
+class KeyRouter;
 
-// Applies the remembered volume to the audio and watches every key the program receives for the
-// volume keys. The keys are the player's, not the game's: neither their press nor their release
-// reaches the game's key handling (no walk north on Ctrl+Up, no held key for "inkey"). Installed
-// after the game's own key watchers, so it sees a key before them.
-void connectVolumeKeys(CommandContext& context, AudioService& audio);
+// Applies the remembered volume to the audio and registers the volume keys with the router. The keys
+// are the player's, not the game's: neither their press nor their release reaches the game's key
+// handling (no walk north on Ctrl+Up, no held key for "inkey").
+void connectVolumeKeys(KeyRouter& router, CommandContext& context, AudioService& audio);
 
 }  // namespace taluvin

@@ -1,6 +1,7 @@
 // Engine: the game's session and everything that runs it, owned by a plain object and not by a window.
 #pragma once
 
+#include "present/input_hold.h"
 #include "script/interpreter.h"
 #include "script/runner.h"
 #include "script/script_cache.h"
@@ -28,6 +29,8 @@ class Engine {
   const ScriptRunner& runner() const { return runner_; }
   // Effects and music; silent when no device can be had, and opened at the first sound.
   AudioService& audio() { return audio_; }
+  // The player's clicks and keys kept back while text is typed out.
+  InputHold& inputHold() { return inputHold_; }
 
  private:
   GameSession session_;
@@ -36,6 +39,7 @@ class Engine {
   ScriptInterpreter interpreter_;
   ScriptRunner runner_;
   AudioService audio_;
+  InputHold inputHold_;
 };
 
 }  // namespace taluvin

@@ -6,6 +6,7 @@
 #include "base/text.h"
 #include "interact/keyboard.h"
 #include "interact/monitor_pointer.h"
+#include "interact/key_router.h"
 #include "interact/page_links.h"
 #include "interact/pointer_handlers.h"
 #include "interact/reveal_key.h"
@@ -46,16 +47,17 @@ void sayNotices(GameSession& session, const TraceLog& trace) {
 
 Player::Player(const Options& options, const std::string& programFolder, const std::string& programName)
     : options_(options), engine_(*this), session_(engine_.session()), trace_(engine_.trace()) {
-  main_ = std::make_unique<MainWindow>(session_);
+  main_ = std::make_unique<MainWindow>(session_, engine_.inputHold());
   interpreter().setContext(this);
   interpreter().setStopFlag(&ending_);
+  router_ = std::make_unique<KeyRouter>(engine_.inputHold(), [this] { return busy(); });
   connectPointerHandlers(*this);
-  connectKeyboardHandlers(*this);
-  connectVolumeKeys(*this, engine_.audio());
+  connectKeyboardHandlers(*this, *router_);
+  connectVolumeKeys(*router_, *this, engine_.audio());
   connectPageLinks(*this);
-  connectSaveSlotKeys(*this);
+  connectSaveSlotKeys(*this, *router_);
   zoneReveal_ = std::make_unique<ZoneReveal>(main_->screen());
-  watchRevealKey(*zoneReveal_, main_.get());
+  watchRevealKey(*zoneReveal_, *router_);
   // The writer reports from its own thread; the player says it once, on its own thread.
   StateWriter::instance().setFailureReport([this](const std::string& message) {
     QMetaObject::invokeMethod(

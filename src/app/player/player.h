@@ -13,6 +13,7 @@
 
 namespace taluvin {
 
+class KeyRouter;
 class MainWindow;
 class MonitorWindow;
 class ZoneReveal;
@@ -56,6 +57,7 @@ class Player : public RunHooks, public CommandContext {
   MainWindow& mainWindow() { return *main_; }
   MonitorWindow& monitorWindow() { return monitor(); }
   ZoneReveal& zoneReveal() { return *zoneReveal_; }
+  KeyRouter& keyRouter() { return *router_; }
   ScriptInterpreter& interpreter() { return engine_.interpreter(); }
   ScriptRunner& runner() { return engine_.runner(); }
   bool headless() const override { return options_.headless; }
@@ -97,6 +99,9 @@ class Player : public RunHooks, public CommandContext {
   // Outlives the windows, whose key watcher asks it to hide as they close; its outlines are
   // children of their surfaces and go with them.
   std::unique_ptr<ZoneReveal> zoneReveal_;
+  // Made after the windows and let go after them, since it hands their keys to the reveal, the audio
+  // and the player.
+  std::unique_ptr<KeyRouter> router_;
   std::unique_ptr<MainWindow> main_;
   std::unique_ptr<MonitorWindow> monitor_;
   bool quitRequested_ = false;

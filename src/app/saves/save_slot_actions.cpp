@@ -6,14 +6,13 @@
 #include "app/saves/save_slot_screen.h"
 #include "base/date_time.h"
 #include "base/text.h"
+#include "interact/key_router.h"
 #include "present/main_window.h"
 #include "present/monitor_window.h"
 #include "present/screen.h"
 #include "state/save_slots.h"
 
-#include <QApplication>
 #include <QBuffer>
-#include <QKeyEvent>
 #include <iostream>
 
 namespace taluvin {
@@ -69,34 +68,6 @@ SaveSlotList& slotList(Player& player) {
   }
   return *list;
 }
-
-// Application-wide, so the keys work whichever control has the keyboard, the slot list included.
-class SaveSlotKeys : public QObject {
- public:
-  SaveSlotKeys(QObject* parent, Player& player) : QObject(parent), player_(player) {}
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
-      return QObject::eventFilter(watched, event);
-    auto* key = static_cast<QKeyEvent*>(event);
-    const auto modifiers = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier |
-                                               Qt::ShiftModifier);
-    if (modifiers != Qt::ControlModifier || (key->key() != Qt::Key_S && key->key() != Qt::Key_L))
-      return QObject::eventFilter(watched, event);
-    // Taken whole, press and release, so neither reaches the game as a typed letter; a key held down
-    // saves once.
-    key->accept();
-    if (event->type() == QEvent::KeyPress && !key->isAutoRepeat()) {
-      if (key->key() == Qt::Key_S) saveGameToNextSlot(player_);
-      else openSaveSlotList(player_);
-    }
-    return true;
-  }
-
- private:
-  Player& player_;
-};
 
 }  // namespace
 
@@ -154,9 +125,11 @@ void openSaveSlotList(Player& player) {
   slotList(player).open(listSlots(folder), s.ProgramFolder);
 }
 
-void connectSaveSlotKeys(Player& player) {
-  // Owned by the main window, so the filter never outlives the player it acts on.
-  qApp->installEventFilter(new SaveSlotKeys(&player.mainWindow(), player));
+void connectSaveSlotKeys(Player& player, KeyRouter& router) {
+  // Taken whole, press and release, so neither reaches the game as a typed letter; a key held down
+  // saves once. Refusing while a script runs is said by the actions themselves.
+  router.addShortcut({.keys = Qt::CTRL | Qt::Key_S, .action = [&player] { saveGameToNextSlot(player); }});
+  router.addShortcut({.keys = Qt::CTRL | Qt::Key_L, .action = [&player] { openSaveSlotList(player); }});
 }
 
 }  // namespace taluvin
