@@ -5,6 +5,7 @@
 #include "script/interpreter.h"
 #include "script/run_hooks.h"
 #include "script/runner.h"
+#include "script/script_cache.h"
 #include "script/trace_file.h"
 #include "script/trace_log.h"
 #include "state/game_session.h"
@@ -79,7 +80,8 @@ class ScriptBench {
   taluvin::RunHooks hooks_;
   std::unique_ptr<taluvin::TraceFile> traceFile_;
   taluvin::ScriptInterpreter interpreter_{session_, trace_, hooks_, taluvin::commandTable()};
-  taluvin::ScriptRunner runner_{session_, interpreter_, trace_, hooks_};
+  taluvin::ScriptCache scripts_{taluvin::commandTable()};
+  taluvin::ScriptRunner runner_{session_, interpreter_, trace_, hooks_, scripts_};
 };
 
 const char* const kAddLoop =

@@ -4,6 +4,7 @@
 #include "script/interpreter.h"
 #include "script/run_hooks.h"
 #include "script/runner.h"
+#include "script/script_cache.h"
 #include "script/trace_log.h"
 #include "state/game_session.h"
 #include "state/object_store.h"
@@ -44,11 +45,12 @@ struct BenchRun {
   explicit BenchRun(const std::string& folder) {
     session.GameFolder = folder;
     interpreter = std::make_unique<taluvin::ScriptInterpreter>(session, trace, hooks, taluvin::commandTable());
-    runner = std::make_unique<taluvin::ScriptRunner>(session, *interpreter, trace, hooks);
+    runner = std::make_unique<taluvin::ScriptRunner>(session, *interpreter, trace, hooks, scripts);
   }
   taluvin::GameSession session;
   taluvin::TraceLog trace;
   taluvin::RunHooks hooks;
+  taluvin::ScriptCache scripts{taluvin::commandTable()};
   std::unique_ptr<taluvin::ScriptInterpreter> interpreter;
   std::unique_ptr<taluvin::ScriptRunner> runner;
 };

@@ -1,6 +1,8 @@
 // Keyboard play's keys, seen before any control of the game's windows sees them.
 #include "interact/focus_keys.h"
 
+#include "interact/key_router.h"
+
 #include "interact/zone_focus.h"
 #include "present/main_window.h"
 #include "present/monitor_window.h"
@@ -64,8 +66,8 @@ class FocusKeys : public QObject {
   static constexpr const char* kName = "KeyboardPlay";
   ZoneFocus& focus() { return focus_; }
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
+ // The key router asks here after the player's shortcuts; true when keyboard play took the key.
+  bool take(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
     auto* widget = qobject_cast<QWidget*>(watched);
@@ -120,9 +122,10 @@ bool focusKeyPressed(ZoneFocus& focus, QWidget* receiver, const QKeyEvent& key) 
   return true;
 }
 
-ZoneFocus& startKeyboardPlay(CommandContext& context, std::function<bool()> running, QWidget* window) {
+ZoneFocus& startKeyboardPlay(CommandContext& context, std::function<bool()> running, QWidget* window,
+                             KeyRouter& router) {
   auto* keys = new FocusKeys(std::make_unique<ZoneFocus>(context, std::move(running)), window);
-  qApp->installEventFilter(keys);
+  router.addKeyHandler([keys](QObject* receiver, QKeyEvent& key) { return keys->take(receiver, &key); });
   return keys->focus();
 }
 

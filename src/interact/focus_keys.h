@@ -9,6 +9,7 @@ class QWidget;
 namespace taluvin {
 
 class CommandContext;
+class KeyRouter;
 class ZoneFocus;
 
 // What one key press does to keyboard play; true when the key is used up and no control sees it.
@@ -17,9 +18,10 @@ class ZoneFocus;
 // back to the line it came from and types there. Every other key is left to the game.
 bool focusKeyPressed(ZoneFocus& focus, QWidget* receiver, const QKeyEvent& key);
 
-// Starts keyboard play: a watcher of every key the game's windows receive, which holds the focus
-// and belongs to window. running says whether a run is in progress (see ZoneFocus).
-ZoneFocus& startKeyboardPlay(CommandContext& context, std::function<bool()> running, QWidget* window);
+// Starts keyboard play: the router hands it every key the player's shortcuts leave; it holds the
+// focus and belongs to window. running says whether a run is in progress (see ZoneFocus).
+ZoneFocus& startKeyboardPlay(CommandContext& context, std::function<bool()> running, QWidget* window,
+                             KeyRouter& router);
 // The keyboard play started on window, if any.
 ZoneFocus* keyboardPlayOf(QWidget* window);
 

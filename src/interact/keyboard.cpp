@@ -2,8 +2,8 @@
 #include "interact/keyboard.h"
 
 #include "base/text.h"
+#include "interact/key_router.h"
 #include "interact/typed_commands.h"
-#include "interact/volume_keys.h"
 #include "present/main_window.h"
 #include "present/command_panel.h"
 #include "present/screen.h"
@@ -11,7 +11,6 @@
 #include "services/sound_commands.h"
 #include "state/game_session.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -44,26 +43,6 @@ bool isEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
 // A new effect cuts off the one playing, so a game without the key click keeps its sound.
 void playKeyClick(CommandContext& context) { playClickSoundIfPresent(context, kKeySound); }
-
-// Both main windows see every key first: a press is the key held, any release lets go of it.
-class HeldKeyWatcher : public QObject {
- public:
-  HeldKeyWatcher(QObject* parent, GameSession& session) : QObject(parent), session_(session) {}
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::KeyPress) {
-      session_.typing.HeldKey = virtualKeyCode(*static_cast<QKeyEvent*>(event));
-    } else if (event->type() == QEvent::KeyRelease) {
-      // A key held down repeats as release and press pairs; it is still held between them.
-      if (!static_cast<QKeyEvent*>(event)->isAutoRepeat()) session_.typing.HeldKey = 0;
-    }
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  GameSession& session_;
-};
 
 // The command line acts on releases, so a function key held down enters its phrase once.
 class CommandLineKeys : public QObject {
@@ -222,9 +201,15 @@ std::string keyName(std::uint16_t code) {
   return {};
 }
 
-void connectKeyboardHandlers(CommandContext& context) {
-  // Owned by the main window, so a filter never outlives the session it writes to.
-  qApp->installEventFilter(new HeldKeyWatcher(&context.window(), context.session()));
+void connectKeyboardHandlers(CommandContext& context, KeyRouter& router) {
+  router.onGameKey([&session = context.session()](const QKeyEvent& key) {
+    if (key.type() == QEvent::KeyPress) {
+      session.typing.HeldKey = virtualKeyCode(key);
+    } else if (!key.isAutoRepeat()) {
+      // A key held down repeats as release and press pairs; it is still held between them.
+      session.typing.HeldKey = 0;
+    }
+  });
   Screen& screen = context.screen();
   QLineEdit* line = screen.commandLine();
   line->installEventFilter(new CommandLineKeys(line, context));
@@ -232,8 +217,6 @@ void connectKeyboardHandlers(CommandContext& context) {
       [&context](QPlainTextEdit& box) { box.installEventFilter(new RegisterInputKeys(&box, context)); });
   QPlainTextEdit* console = screen.consoleText();
   console->installEventFilter(new ConsoleFocus(console, line));
-  // Installed last, so it sees a key before the held-key watcher and can keep it from the game.
-  connectVolumeKeys(context);
 }
 
 }  // namespace taluvin

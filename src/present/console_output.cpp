@@ -31,7 +31,7 @@ void pauseFor(Screen& screen, int milliseconds) {
 }
 
 void typewriter(Screen& screen, const QString& text, int delay) {
-  const InputHold::Scope holdInput;
+  const InputHold::Scope holdInput(screen.inputHold());
   QPlainTextEdit* console = screen.console().consoleText;
   for (qsizetype k = 0; k < text.size(); ++k) {
     // A program that is ending shows the rest at once instead of typing it out.
@@ -68,7 +68,7 @@ QStringList displayLines(const QPlainTextEdit* console, const QString& text) {
 }
 
 void scrollUp(Screen& screen, const QString& text, int delay) {
-  const InputHold::Scope holdInput;
+  const InputHold::Scope holdInput(screen.inputHold());
   ConsolePage& console = screen.console();
   QPlainTextEdit* work = screen.images().effectMemo;
   work->setFont(shownFont(console.consoleText));

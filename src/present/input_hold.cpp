@@ -26,32 +26,20 @@ bool isPlayerInput(QEvent::Type type) {
 
 }  // namespace
 
-InputHold::Scope::Scope() { instance().begin(); }
-InputHold::Scope::~Scope() { instance().end(); }
-
-InputHold& InputHold::instance() {
-  static InputHold* hold = new InputHold;  // lives as long as the application's event filters
-  return *hold;
-}
-
-bool InputHold::active() { return instance().depth_ > 0; }
-
-void InputHold::begin() {
-  if (depth_++ == 0 && QCoreApplication::instance()) QCoreApplication::instance()->installEventFilter(this);
-}
+InputHold::InputHold() = default;
+InputHold::~InputHold() = default;
 
 void InputHold::end() {
   if (--depth_ > 0) return;
-  if (QCoreApplication::instance()) QCoreApplication::instance()->removeEventFilter(this);
   auto held = std::move(held_);
   held_.clear();
   for (auto& [receiver, event] : held)
     if (receiver) QCoreApplication::postEvent(receiver, event.release());
 }
 
-bool InputHold::eventFilter(QObject* watched, QEvent* event) {
+bool InputHold::holdBack(QObject* receiver, const QEvent* event) {
   if (depth_ == 0 || !isPlayerInput(event->type())) return false;
-  held_.emplace_back(watched, std::unique_ptr<QEvent>(event->clone()));
+  held_.emplace_back(receiver, std::unique_ptr<QEvent>(event->clone()));
   return true;
 }
 

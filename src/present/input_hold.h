@@ -1,38 +1,43 @@
 // InputHold: keeps the player's clicks and keys waiting while text is being typed out.
 #pragma once
 
-#include <QObject>
 #include <QPointer>
 #include <memory>
 #include <utility>
 #include <vector>
 
 class QEvent;
+class QObject;
 
 namespace taluvin {
 
 // While an output effect (typewriter, scroll-up) runs, the window must still repaint, but a click or a
 // key must not start a script in the middle of the text. Held events are delivered, in their order,
-// when the outermost hold ends.
-class InputHold : public QObject {
+// when the outermost hold ends. The program's key router offers it every event first.
+class InputHold {
  public:
   // Holds input from construction to destruction; holds nest.
   class Scope {
    public:
-    Scope();
-    ~Scope();
+    explicit Scope(InputHold& hold) : hold_(hold) { hold_.begin(); }
+    ~Scope() { hold_.end(); }
     Scope(const Scope&) = delete;
     Scope& operator=(const Scope&) = delete;
+
+   private:
+    InputHold& hold_;
   };
 
-  static bool active();
+  InputHold();
+  ~InputHold();
+  InputHold(const InputHold&) = delete;
+  InputHold& operator=(const InputHold&) = delete;
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
+  // Keeps a copy of the event for later and says so, when it is player input during a hold.
+  bool holdBack(QObject* receiver, const QEvent* event);
 
  private:
-  static InputHold& instance();
-  void begin();
+  void begin() { ++depth_; }
   void end();
 
   int depth_ = 0;

@@ -12,7 +12,7 @@
 
 namespace taluvin {
 
-MainWindow::MainWindow(GameSession& session) {
+MainWindow::MainWindow(GameSession& session, InputHold& hold) {
   setObjectName("TForm1");
   setWindowFlags(Qt::FramelessWindowHint);
   setWindowTitle("Taluvin");
@@ -52,7 +52,7 @@ MainWindow::MainWindow(GameSession& session) {
     if (onResume) onResume();
   };
 
-  screen_ = std::make_unique<Screen>(*this, session);
+  screen_ = std::make_unique<Screen>(*this, session, hold);
   outerBook_->showPage("Abertura");
 }
 

@@ -12,13 +12,15 @@ class QTimer;
 
 namespace taluvin {
 
+class InputHold;
 class Screen;
 struct GameSession;
 
 class MainWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit MainWindow(GameSession& session);
+  // The screen's typed-out text holds input in hold, which outlives the window.
+  MainWindow(GameSession& session, InputHold& hold);
   ~MainWindow() override;
 
   PagedBook* outerBook() const { return outerBook_; }

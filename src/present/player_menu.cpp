@@ -238,7 +238,10 @@ void PlayerMenu::paintEvent(QPaintEvent*) {
   painter.drawText(title, Qt::AlignLeft | Qt::AlignVCenter, page.title);
 
   if (page.items.empty()) {
-    painter.setFont(menuFont(14));
+    // The keys page lines its columns up with blanks.
+    QFont mono("DejaVu Sans Mono");
+    mono.setPixelSize(13);
+    painter.setFont(mono);
     const QRect body(panel.left() + kPadding, panel.top() + kPadding + kTitleHeight, panel.width() - 2 * kPadding,
                      panel.height() - 2 * kPadding - kTitleHeight);
     painter.drawText(body, Qt::AlignLeft | Qt::AlignTop, page.text);

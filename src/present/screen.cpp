@@ -31,8 +31,8 @@
 
 namespace taluvin {
 
-Screen::Screen(MainWindow& window, GameSession& session)
-    : window_(window), session_(session), mapPage_([this] { return makeMapPage(); }) {
+Screen::Screen(MainWindow& window, GameSession& session, InputHold& hold)
+    : window_(window), session_(session), inputHold_(hold), mapPage_([this] { return makeMapPage(); }) {
   installFontSubstitutes();
   QWidget* page = window.defaultPage();
   frame_ = std::make_unique<FramePage>(page, session);

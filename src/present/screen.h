@@ -18,6 +18,7 @@ class QPlainTextEdit;
 
 namespace taluvin {
 
+class InputHold;
 class MainWindow;
 class ScriptInterpreter;
 struct GameSession;
@@ -49,7 +50,8 @@ inline constexpr const char* kPageFile = "tmp.htm";
 
 class Screen {
  public:
-  Screen(MainWindow& window, GameSession& session);
+  // Typed-out text holds the player's input in hold, which outlives the screen.
+  Screen(MainWindow& window, GameSession& session, InputHold& hold);
   ~Screen();
 
   // Opening a game: every page laid out from the game's settings lines.
@@ -69,6 +71,7 @@ class Screen {
   // The pages and their parts.
   MainWindow& window() { return window_; }
   GameSession& session() { return session_; }
+  InputHold& inputHold() { return inputHold_; }
   PagedBook* gameBook() const { return gameBook_; }
   FramePage& frame() { return *frame_; }
   CommandPanel& panel() { return *panel_; }
@@ -139,6 +142,7 @@ class Screen {
 
   MainWindow& window_;
   GameSession& session_;
+  InputHold& inputHold_;
   PagedBook* gameBook_;  // Abok1
   std::unique_ptr<FramePage> frame_;
   std::unique_ptr<CommandPanel> panel_;

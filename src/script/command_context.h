@@ -6,7 +6,7 @@
 
 namespace taluvin {
 
-class AudioService;
+class GameAudio;
 class MainWindow;
 class MonitorWindow;
 class Screen;
@@ -30,7 +30,8 @@ class CommandContext {
   virtual void leaveMonitor() = 0;
   // The model-"2" page being composed.
   virtual WebPageComposer& webPage() = 0;
-  virtual AudioService& audio() = 0;
+  // Effects and music.
+  virtual GameAudio& audio() = 0;
   // Runs a script as a player action would (a zone's action, a caption click).
   virtual void runScript(const std::string& name) = 0;
   // A line of the player's own in the trace, outside any script line (a typed phrase's failure).

@@ -5,7 +5,6 @@
 #include "base/text.h"
 #include "script/command_context.h"
 #include "script/markup.h"
-#include "script/runner.h"
 #include "script/script_file.h"
 #include "state/game_session.h"
 
@@ -63,7 +62,7 @@ Flow cmdScript(ScriptInterpreter& ip) {
   if (name.find('&') != std::string::npos) name = parseLinkQuery(s, name);
   ip.Trace += name;
   name = resolveScriptAlias(s, name);
-  if (!ip.runner().load(name)) {
+  if (!ip.runControl().loadScript(name)) {
     ip.Trace += kMissing;
     return Flow::Done;
   }
@@ -103,7 +102,7 @@ Flow cmdGosub(ScriptInterpreter& ip) {
   const bool isLabel = target[0] == ':';
   // A script target is loaded at once: a missing file changes nothing, as when it is checked
   // first, and the file is looked up once.
-  if (!isLabel && !ip.runner().load(target)) {
+  if (!isLabel && !ip.runControl().loadScript(target)) {
     ip.Trace += target;
     ip.Trace += kMissing;
     return Flow::Done;
@@ -141,22 +140,19 @@ Flow cmdReturn(ScriptInterpreter& ip) {
     return Flow::Done;
   }
   if (!sameText(s.Script, s.GosubScript)) {
-    ip.runner().load(s.GosubScript);
+    ip.runControl().loadScript(s.GosubScript);
     s.Script = s.GosubScript;
   }
   const int callLine = s.GosubLine;
   s.GosubLine = -1;
   if (ip.Trace.on()) {
-    // A traced subroutine returns to the same line of the same script turn after turn: its whole
-    // marker is kept.
-    static std::string backTo, backText;
-    static int backLine = -1;
-    if (backLine != callLine || !sameText(backTo, s.Script)) {
-      backTo = s.Script;
-      backLine = callLine;
-      backText = kBack + s.Script + kAtLine + std::to_string(callLine);
+    auto& marker = ip.returnMarker;
+    if (marker.line != callLine || !sameText(marker.script, s.Script)) {
+      marker.script = s.Script;
+      marker.line = callLine;
+      marker.text = kBack + s.Script + kAtLine + std::to_string(callLine);
     }
-    ip.Trace += backText;
+    ip.Trace += marker.text;
   }
   ip.NextTrace.startWith(kDashes);
   return Flow::resumeAfter(callLine).handingOn();

@@ -5,7 +5,6 @@
 #include "base/text.h"
 #include "script/line_syntax.h"
 #include "script/markup.h"
-#include "script/runner.h"
 #include "script/script_file.h"
 #include "state/game_session.h"
 
@@ -130,13 +129,13 @@ bool ScriptInterpreter::letEventsRunWhenDue() {
   lastClockReading_ = now;
   if (now - lastEvents_ < kEventInterval) return true;
 
-  const long long runsBefore = runner_->runsFinished();
+  const long long runsBefore = run_->runsFinished();
   hooks_.letEventsRun();
   lastEvents_ = lastClockReading_ = Clock::now();
   if (hooks_.quitting()) return stopRun();
   // A click meanwhile ran a script of its own: as after a pause, this run goes on from where
   // that one left the lines, which is usually past their end.
-  if (runner_->runsFinished() != runsBefore) {
+  if (run_->runsFinished() != runsBefore) {
     Trace.clear();
     traceHanded_ = true;
     return false;
@@ -147,7 +146,7 @@ bool ScriptInterpreter::letEventsRunWhenDue() {
 bool ScriptInterpreter::lineMayRun() {
   // The player ending the program stops the run here, even one that loops without ever waiting.
   if (*stopFlag_) return stopRun();
-  return !(runner_ && --linesUntilClock_ == 0 && !letEventsRunWhenDue());
+  return !(run_ && --linesUntilClock_ == 0 && !letEventsRunWhenDue());
 }
 
 bool ScriptInterpreter::quoteText(std::string_view opening) {
@@ -230,7 +229,7 @@ void ScriptInterpreter::handOn(const Flow& flow) {
   if (flow.tracesHeader()) {
     Trace.write();
     Trace.clear();
-    runner_->traceHeader(session_.Script);
+    run_->traceHeader(session_.Script);
   }
 }
 

@@ -4,6 +4,7 @@
 #include "base/date_time.h"
 #include "script/command_entry.h"
 #include "script/parsed_script.h"
+#include "script/run_control.h"
 #include "script/run_hooks.h"
 #include "script/trace_log.h"
 #include "script/trace_text.h"
@@ -20,7 +21,6 @@ namespace taluvin {
 
 struct GameSession;
 class CommandContext;
-class ScriptRunner;
 
 class ScriptInterpreter {
  public:
@@ -28,7 +28,8 @@ class ScriptInterpreter {
 
   ScriptInterpreter(GameSession& session, TraceLog& trace, RunHooks& hooks, const CommandIndex& commands);
 
-  void setRunner(ScriptRunner* runner) { runner_ = runner; }
+  // Whoever runs the lines; without one (a line read outside any run) no events run between lines.
+  void setRunControl(RunControl* control) { run_ = control; }
   void setContext(CommandContext* context) { context_ = context; }
   // Read before every line: once raised (by the player ending the program, possibly from a signal
   // handler) every run stops at its next line.
@@ -70,7 +71,7 @@ class ScriptInterpreter {
   GameSession& session() { return session_; }
   TraceLog& trace() { return trace_; }
   RunHooks& hooks() { return hooks_; }
-  ScriptRunner& runner() { return *runner_; }
+  RunControl& runControl() { return *run_; }
   // What a handler may ask of the program around it; set whenever handlers of the screen, pages
   // or audio can run.
   CommandContext& context() { return *context_; }
@@ -90,6 +91,14 @@ class ScriptInterpreter {
   // when it is created, and only the commands that set them change them.
   DateTime TodayStamp;
   DateTime NowStamp;
+  // "ret"'s marker: a traced subroutine returns to the same line of the same script turn after
+  // turn, so its whole text is kept while those stay.
+  struct ReturnMarker {
+    std::string script;
+    int line = -1;
+    std::string text;
+  };
+  ReturnMarker returnMarker;
 
  private:
   // The checks before every line; false when the run stops here.
@@ -113,7 +122,7 @@ class ScriptInterpreter {
   TraceLog& trace_;
   RunHooks& hooks_;
   const CommandIndex& commands_;
-  ScriptRunner* runner_ = nullptr;
+  RunControl* run_ = nullptr;
   std::shared_ptr<const ParsedScript> script_;
   CommandContext* context_ = nullptr;
   bool traceHanded_ = false;

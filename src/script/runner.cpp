@@ -11,12 +11,13 @@
 
 namespace taluvin {
 
-ScriptRunner::ScriptRunner(GameSession& session, ScriptInterpreter& interpreter, TraceLog& trace, RunHooks& hooks)
-    : session_(session), interpreter_(interpreter), trace_(trace), hooks_(hooks), cache_(interpreter.commands()) {
-  interpreter_.setRunner(this);
+ScriptRunner::ScriptRunner(GameSession& session, ScriptInterpreter& interpreter, TraceLog& trace, RunHooks& hooks,
+                           ScriptCache& scripts)
+    : session_(session), interpreter_(interpreter), trace_(trace), hooks_(hooks), cache_(scripts) {
+  interpreter_.setRunControl(this);
 }
 
-bool ScriptRunner::load(const std::string& name) {
+bool ScriptRunner::loadScript(const std::string& name) {
   auto path = scriptPath(session_, name);
   if (!path) return false;
   auto script = cache_.load(*path);
@@ -70,7 +71,7 @@ void ScriptRunner::run(std::string requested) {
     session_.Script = name;
 
     // A missing script leaves the previous lines loaded, and they run again.
-    if (load(name)) {
+    if (loadScript(name)) {
       traceHeader(name);
     } else {
       static const std::string kNotFound = w("Não encontrei o script: ");

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "script/interpreter.h"
+#include "script/run_control.h"
 #include "script/script_cache.h"
 
 #include <string>
@@ -10,9 +11,11 @@ namespace taluvin {
 
 struct GameSession;
 
-class ScriptRunner {
+class ScriptRunner : public RunControl {
  public:
-  ScriptRunner(GameSession& session, ScriptInterpreter& interpreter, TraceLog& trace, RunHooks& hooks);
+  // Scripts are read through the cache given, which outlives the runner.
+  ScriptRunner(GameSession& session, ScriptInterpreter& interpreter, TraceLog& trace, RunHooks& hooks,
+               ScriptCache& scripts);
 
   // Every player action ends here. The name may carry link parameters and be an alias. It is taken
   // by value: callers often pass a session field that the run's own resets overwrite.
@@ -20,14 +23,14 @@ class ScriptRunner {
 
   // Runs in progress, counting runs nested inside a waiting command.
   int depth() const { return depth_; }
-  long long runsFinished() const { return finished_; }
 
-  // Replaces ScriptLines with the named script's lines; false (nothing changed) when it is missing.
-  bool load(const std::string& name);
+  // RunControl
+  bool loadScript(const std::string& name) override;
+  void traceHeader(const std::string& name) override;
+  long long runsFinished() const override { return finished_; }
+
   // Script files read from disk so far; a file unchanged since it was read is not read again.
   size_t scriptReads() const { return cache_.reads(); }
-  // The "Executando script: " header a fresh load writes to the trace.
-  void traceHeader(const std::string& name);
   // Registers, object table and both settings files written, as after every run.
   void saveState();
 
@@ -41,7 +44,7 @@ class ScriptRunner {
   ScriptInterpreter& interpreter_;
   TraceLog& trace_;
   RunHooks& hooks_;
-  ScriptCache cache_;
+  ScriptCache& cache_;
   int depth_ = 0;
   std::string abortWhere_;  // set when a line of the run aborts it
   long long finished_ = 0;

@@ -1,6 +1,7 @@
 // Sound effects and music through SDL_mixer; without an audio device the game simply runs silently.
 #pragma once
 
+#include "script/game_audio.h"
 #include "services/player_volume.h"
 #include "services/sound_cache.h"
 
@@ -19,10 +20,10 @@ struct MixerLibrary;
 
 // One effect at a time plays on one channel, next to one piece of music. Paths are native.
 // Every call is safe without a device, before start() and after stop(): it then does nothing.
-class AudioService {
+class AudioService : public GameAudio {
  public:
   AudioService();
-  ~AudioService();
+  ~AudioService() override;
   AudioService(const AudioService&) = delete;
   AudioService& operator=(const AudioService&) = delete;
 
@@ -35,27 +36,22 @@ class AudioService {
   // Whether the device is open now.
   bool hasDevice() const { return deviceOpen_; }
 
-  // A new effect cuts off the one still playing. Files that cannot be loaded are skipped quietly.
-  void playEffect(const std::string& path);
-  // Like playEffect, but a file that cannot be loaded leaves the playing effect alone. Returns
-  // whether the file plays.
-  bool playEffectIfLoadable(const std::string& path);
-  // Returns when the effect has finished (or was cut off), running letEventsRun meanwhile so the
-  // window stays responsive; also as soon as stopWaiting says so (the program is ending).
+  // GameAudio
+  void playEffect(const std::string& path) override;
+  bool playEffectIfLoadable(const std::string& path) override;
   void playEffectAndWait(const std::string& path, const std::function<void()>& letEventsRun,
-                         const std::function<bool()>& stopWaiting = {});
-  void stopEffect();
+                         const std::function<bool()>& stopWaiting = {}) override;
+  void stopEffect() override;
   // The decoded effects kept for the next press.
   const SoundCache& effectCache() const { return effects_; }
 
-  // Plays the file once at the game's full volume, replacing any music. Returns false when the
-  // file cannot be opened as music; without a device, whether the file exists. MIDI is played
-  // through a General MIDI soundfont (see setSoundFontFolders).
-  bool playMusic(const std::string& path);
+  // MIDI is played through a General MIDI soundfont (see setSoundFontFolders). Without a device,
+  // a file that exists counts as played.
+  bool playMusic(const std::string& path) override;
   void stopMusic();
   // Sets the volume of the open track (one that has ended stays open until the next); without
-  // one it does nothing. Script volumes run from 0 to 1000; values outside are clamped.
-  void setMusicVolume(int volume);
+  // one it does nothing.
+  void setMusicVolume(int volume) override;
   // The game's level for the open track, 0..MIX_MAX_VOLUME, before the player's own volume.
   int musicVolume() const { return gameMusicVolume_; }
 

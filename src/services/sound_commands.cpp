@@ -4,7 +4,7 @@
 #include "base/numbers.h"
 #include "base/text.h"
 #include "script/command_context.h"
-#include "services/audio_service.h"
+#include "script/game_audio.h"
 #include "state/game_paths.h"
 #include "state/game_session.h"
 #include "state/text_file.h"
@@ -72,7 +72,7 @@ Flow cmdPlaySound(ScriptInterpreter& ip) {
     return Flow::Done;
   }
   ip.Trace += name;
-  AudioService& audio = ip.context().audio();
+  GameAudio& audio = ip.context().audio();
   if (name == "off") {
     if (ip.Trace.on()) ip.Trace += "," + mode;
     audio.stopEffect();

@@ -47,7 +47,6 @@ Speaker::Speaker(const GameSession& session, const SpeechSetup& setup, std::func
     if (!log_ && say_) say_(utf8ToCp1252("speech: could not write the speech log " + setup.logFile + ": " + std::strerror(errno)));
   }
   if (setup.voice) makeVoice(setup.engine);
-  QCoreApplication::instance()->installEventFilter(this);
 }
 
 Speaker::~Speaker() {
@@ -107,14 +106,6 @@ void Speaker::speakNext() {
 void Speaker::stop() {
   waiting_.clear();
   if (tts_ && tts_->state() == QTextToSpeech::Speaking) tts_->stop();
-}
-
-bool Speaker::eventFilter(QObject* watched, QEvent* event) {
-  const QEvent::Type type = event->type();
-  if (type == QEvent::MouseButtonPress ||
-      (type == QEvent::KeyPress && !static_cast<QKeyEvent*>(event)->isAutoRepeat()))
-    stop();
-  return QObject::eventFilter(watched, event);
 }
 
 void Speaker::log(const std::string& utf8Line) {

@@ -44,13 +44,10 @@ class Speaker : public QObject, public TextListener {
   ~Speaker() override;
 
   void textShown(TextKind kind, const std::string& text) override;
-  // The player acted: what is being said and what waits to be said are dropped.
+  // The player acted (a click or a key press anywhere): what is being said and what waits to be said
+  // are dropped.
   void stop();
   bool speaking() const { return tts_ != nullptr; }
-
- protected:
-  // A click or key press anywhere in the program is the player acting.
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void makeVoice(const std::string& asked);

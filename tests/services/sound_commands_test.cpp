@@ -1,5 +1,5 @@
 // Sound and music commands played by a real player on SDL's dummy driver.
-#include "app/player/interpreter_window.h"
+#include "services/audio_service.h"
 #include "support/sample_sounds.h"
 #include "support/test_game.h"
 
@@ -101,7 +101,7 @@ TEST(SoundCommands, MusicMustExistInTheGameAndASecondTrackReplacesTheFirst) {
   EXPECT_TRUE(game.traced("   4: volume= 500"));
   EXPECT_TRUE(game.traced("   5: volume= 0"));
   EXPECT_TRUE(game.traced("   6: volume= 0"));
-  EXPECT_EQ(game.player().interpreterWindow().audio().musicVolume(), 0);
+  EXPECT_EQ(game.player().audio().musicVolume(), 0);
 }
 
 TEST(SoundCommands, VolumeWithNoMusicOpenLeavesTheNextTrackAtFullVolume) {
@@ -109,7 +109,7 @@ TEST(SoundCommands, VolumeWithNoMusicOpenLeavesTheNextTrackAtFullVolume) {
   writeToneWav(game.folder() + "tema.wav", 2.0);
   game.write("start.scp", "volume= 100\nplaymusic tema.wav\n");
   game.start();
-  const taluvin::AudioService& audio = game.player().interpreterWindow().audio();
+  const taluvin::AudioService& audio = game.player().audio();
   if (!audio.hasDevice()) GTEST_SKIP() << "no audio device";
   EXPECT_TRUE(game.traced("   0: volume= 100"));
   EXPECT_EQ(audio.musicVolume(), 128);
@@ -120,7 +120,7 @@ TEST(SoundCommands, AFileTheMixerCannotPlayIsReportedAndTheRunGoesOn) {
   game.write("ruido.ogg", "isto não é música");
   game.write("start.scp", "playmusic ruido.ogg\nseguiu\n");
   game.start();
-  if (!game.player().interpreterWindow().audio().hasDevice()) GTEST_SKIP() << "no audio device";
+  if (!game.player().audio().hasDevice()) GTEST_SKIP() << "no audio device";
   EXPECT_TRUE(game.traced("   0: playmusic ruido.ogg <--- não consegue tocar este arquivo"));
   EXPECT_TRUE(game.traced("   1: seguiu "));
 }

@@ -2,6 +2,7 @@
 #include "app/player/fullscreen.h"
 
 #include "app/player/player.h"
+#include "interact/key_router.h"
 #include "present/main_window.h"
 #include "present/monitor_window.h"
 #include "present/stage_fit.h"
@@ -20,41 +21,6 @@ constexpr const char* kEnteredNotice = "full screen (F11 or Alt+Enter: back to t
 constexpr const char* kLeftNotice = "window (F11 or Alt+Enter: full screen)";
 constexpr const char* kMonitorNotice = "the monitor already fills the screen";
 
-bool isFullscreenKey(const QKeyEvent* key) {
-  const Qt::KeyboardModifiers held = key->modifiers() & ~Qt::KeypadModifier;
-  if (key->key() == Qt::Key_F11) return held == Qt::NoModifier;
-  return (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && held == Qt::AltModifier;
-}
-
-// The keys are the player's, not the game's: neither their press nor their release reaches the
-// game's key handling (no Enter typed into the command line, no held key for "inkey").
-class FullscreenKeys : public QObject {
- public:
-  FullscreenKeys(QObject* owner, Player& player) : QObject(owner), player_(player) {}
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::KeyPress) {
-      const auto* key = static_cast<QKeyEvent*>(event);
-      if (!isFullscreenKey(key)) return QObject::eventFilter(watched, event);
-      // A held key repeats its press; the screen must not flicker between the two.
-      if (!key->isAutoRepeat()) toggleFullscreen(player_);
-      held_.insert(key->key());
-      return true;
-    }
-    if (event->type() == QEvent::KeyRelease) {
-      const auto* key = static_cast<QKeyEvent*>(event);
-      if (!held_.contains(key->key())) return QObject::eventFilter(watched, event);
-      if (!key->isAutoRepeat()) held_.erase(key->key());
-      return true;
-    }
-    return QObject::eventFilter(watched, event);
-  }
-
- private:
-  Player& player_;
-  std::set<int> held_;
-};
 
 StageFit* stageFitOf(Player& player) { return player.mainWindow().findChild<StageFit*>(); }
 
@@ -84,8 +50,11 @@ double startingWindowFactor() {
 
 void installFullscreen(Player& player, double windowedFactor) {
   new StageFit(player.mainWindow(), windowedFactor);
-  // Owned by the main window, so the filter never outlives the player it asks.
-  qApp->installEventFilter(new FullscreenKeys(&player.mainWindow(), player));
+  // The keys are the player's, not the game's: neither their press nor their release reaches the
+  // game's key handling (no Enter typed into the command line, no held key for "inkey"); a held key
+  // does not make the screen flicker between the two.
+  for (const QKeyCombination keys : {QKeyCombination(Qt::Key_F11), Qt::ALT | Qt::Key_Return, Qt::ALT | Qt::Key_Enter})
+    player.keyRouter().addShortcut({.keys = keys, .action = [&player] { toggleFullscreen(player); }});
 }
 
 void showMainWindow(Player& player, const Options& options, const RememberedDisplay& remembered) {

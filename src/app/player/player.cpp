@@ -1,7 +1,7 @@
 // The program's life: start-up, the opening actions, running scripts and the exit steps.
 #include "app/player/player.h"
 
-#include "app/player/interpreter_window.h"
+#include "app/player/player_menu_actions.h"
 #include "app/saves/save_slot_actions.h"
 #include "app/saves/undo_actions.h"
 #include "app/player/unpainted_windows.h"
@@ -9,9 +9,11 @@
 #include "interact/focus_keys.h"
 #include "interact/keyboard.h"
 #include "interact/monitor_pointer.h"
+#include "interact/key_router.h"
 #include "interact/page_links.h"
 #include "interact/pointer_handlers.h"
 #include "interact/reveal_key.h"
+#include "interact/volume_keys.h"
 #include "present/layout_settings.h"
 #include "present/main_window.h"
 #include "present/monitor_window.h"
@@ -28,6 +30,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 #include <chrono>
 #include <iostream>
 #include <thread>
@@ -48,19 +51,20 @@ void sayNotices(GameSession& session, const TraceLog& trace) {
 }  // namespace
 
 Player::Player(const Options& options, const std::string& programFolder, const std::string& programName)
-    : options_(options) {
-  main_ = std::make_unique<MainWindow>(session_);
-  interpreterWindow_ = std::make_unique<InterpreterWindow>(session_, trace_, *this);
-  interpreterWindow_->interpreter().setContext(this);
-  interpreterWindow_->interpreter().setStopFlag(&ending_);
-  // Watching keys before the keyboard's own watchers are installed lets them see a key first.
-  startKeyboardPlay(*this, [this] { return busy(); }, main_.get());
+    : options_(options), engine_(*this), session_(engine_.session()), trace_(engine_.trace()) {
+  main_ = std::make_unique<MainWindow>(session_, engine_.inputHold());
+  interpreter().setContext(this);
+  interpreter().setStopFlag(&ending_);
+  router_ = std::make_unique<KeyRouter>(engine_.inputHold(), [this] { return busy(); });
+  startKeyboardPlay(*this, [this] { return busy(); }, main_.get(), *router_);
   connectPointerHandlers(*this);
-  connectKeyboardHandlers(*this);
+  connectKeyboardHandlers(*this, *router_);
+  connectVolumeKeys(*router_, *this, engine_.audio());
   connectPageLinks(*this);
-  connectSaveSlotKeys(*this);
+  connectSaveSlotKeys(*this, *router_);
+  connectPlayerMenu(*this);
   zoneReveal_ = std::make_unique<ZoneReveal>(main_->screen());
-  watchRevealKey(*zoneReveal_, main_.get());
+  watchRevealKey(*zoneReveal_, *router_);
   keepTextReadable(main_->screen(), *zoneReveal_, loadReadableText(readableTextFile()));
   // The writer reports from its own thread; the player says it once, on its own thread.
   StateWriter::instance().setFailureReport([this](const std::string& message) {
@@ -94,11 +98,8 @@ void Player::showOpeningPictureFromSettings() {
   if (loadFolderPicture(session_, session_.ProgramFolder, name, picture)) main_->openingPicture()->setPicture(std::move(picture));
 }
 
-ScriptInterpreter& Player::interpreter() { return interpreterWindow_->interpreter(); }
 Screen& Player::screen() { return main_->screen(); }
 WebPageComposer& Player::webPage() { return main_->screen().webPage(); }
-AudioService& Player::audio() { return interpreterWindow_->audio(); }
-ScriptRunner& Player::runner() { return interpreterWindow_->runner(); }
 
 void Player::leaveWindowsUnpainted() {
   if (unpainted_) return;
@@ -175,12 +176,32 @@ void Player::sayLayoutNotes(bool alsoOnStderr) {
 }
 
 void Player::runScript(const std::string& name) {
+  if (runsHeld_ && runner().depth() == 0) {
+    // A timer that fires again and again while the menu is open asks once; a few distinct runs wait.
+    constexpr size_t kMostHeldRuns = 16;
+    if ((heldRuns_.empty() || heldRuns_.back() != name) && heldRuns_.size() < kMostHeldRuns) heldRuns_.push_back(name);
+    return;
+  }
   keepUndoStep(*this);
   runner().run(name);
 }
 
+void Player::holdRuns(bool held) {
+  runsHeld_ = held;
+  if (held || heldRuns_.empty()) return;
+  // Out of the key press that closed the menu: a run waits on events, which must not happen inside it.
+  QTimer::singleShot(0, main_.get(), [this] {
+    std::vector<std::string> waiting;
+    waiting.swap(heldRuns_);
+    for (const std::string& name : waiting) {
+      if (quitRequested() || runsHeld_) break;
+      runScript(name);
+    }
+  });
+}
+
 bool Player::busy() const {
-  return openingGame_ > 0 || interpreterWindow_->runner().depth() > 0 || main_->startClickPending();
+  return openingGame_ > 0 || engine_.runner().depth() > 0 || main_->startClickPending();
 }
 
 void Player::endProgram() {

@@ -2,28 +2,26 @@
 #pragma once
 
 #include "app/options.h"
+#include "app/player/engine.h"
 #include "script/command_context.h"
 #include "script/run_hooks.h"
-#include "script/trace_log.h"
-#include "state/game_session.h"
 
 #include <csignal>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace taluvin {
 
+class KeyRouter;
 class MainWindow;
-class InterpreterWindow;
 class MonitorWindow;
 class ZoneReveal;
-class ScriptInterpreter;
-class ScriptRunner;
 
 class Player : public RunHooks, public CommandContext {
  public:
-  // Creates the main and interpreter windows and starts up the session; the monitor window is made
+  // Creates the engine and the main window and starts up the session; the monitor window is made
   // at its first use.
   Player(const Options& options, const std::string& programFolder, const std::string& programName);
   ~Player() override;
@@ -39,6 +37,9 @@ class Player : public RunHooks, public CommandContext {
   // False, with a message and the program ending, when the game's files could lie outside the folder.
   bool openGame(const std::string& name);
   void runScript(const std::string& name) override;
+  // While the player's menu is open no run starts: a run asked for meanwhile (a timer's) waits for it
+  // to close, and runs then.
+  void holdRuns(bool held);
 
   // The exit steps: both settings files and the state files. Runs once.
   void shutdown();
@@ -56,12 +57,13 @@ class Player : public RunHooks, public CommandContext {
 
   GameSession& session() override { return session_; }
   TraceLog& trace() { return trace_; }
+  Engine& engine() { return engine_; }
   MainWindow& mainWindow() { return *main_; }
-  InterpreterWindow& interpreterWindow() { return *interpreterWindow_; }
   MonitorWindow& monitorWindow() { return monitor(); }
   ZoneReveal& zoneReveal() { return *zoneReveal_; }
-  ScriptInterpreter& interpreter();
-  ScriptRunner& runner();
+  KeyRouter& keyRouter() { return *router_; }
+  ScriptInterpreter& interpreter() { return engine_.interpreter(); }
+  ScriptRunner& runner() { return engine_.runner(); }
   bool headless() const override { return options_.headless; }
 
   // CommandContext
@@ -71,7 +73,7 @@ class Player : public RunHooks, public CommandContext {
   MonitorWindow* madeMonitor() override { return monitor_.get(); }
   void leaveMonitor() override;
   WebPageComposer& webPage() override;
-  AudioService& audio() override;
+  AudioService& audio() override { return engine_.audio(); }
   void traceLine(const std::string& text) override { trace_.line(text); }
   void tellPlayer(const std::string& text) override;
 
@@ -94,13 +96,17 @@ class Player : public RunHooks, public CommandContext {
   void sayLayoutNotes(bool alsoOnStderr);
 
   Options options_;
-  GameSession session_;
-  TraceLog trace_;
+  // Made before the windows, which show its session, and let go after them.
+  Engine engine_;
+  GameSession& session_;
+  TraceLog& trace_;
   // Outlives the windows, whose key watcher asks it to hide as they close; its outlines are
   // children of their surfaces and go with them.
   std::unique_ptr<ZoneReveal> zoneReveal_;
+  // Made after the windows and let go after them, since it hands their keys to the reveal, the audio
+  // and the player.
+  std::unique_ptr<KeyRouter> router_;
   std::unique_ptr<MainWindow> main_;
-  std::unique_ptr<InterpreterWindow> interpreterWindow_;
   std::unique_ptr<MonitorWindow> monitor_;
   bool quitRequested_ = false;
   bool unpainted_ = false;
@@ -108,6 +114,8 @@ class Player : public RunHooks, public CommandContext {
   volatile std::sig_atomic_t ending_ = 0;
   int openingGame_ = 0;  // start clicks and resumes in progress
   bool shutDown_ = false;
+  bool runsHeld_ = false;
+  std::vector<std::string> heldRuns_;
 };
 
 }  // namespace taluvin

@@ -3,6 +3,7 @@
 
 #include "app/speech_options.h"
 #include "app/player/player.h"
+#include "interact/key_router.h"
 #include "base/text.h"
 #include "present/main_window.h"
 #include "present/screen.h"
@@ -46,24 +47,12 @@ class TextOutputs : public QObject {
       speaker_ = std::make_unique<Speaker>(player.session(), setup, say);
       player.mainWindow().screen().shownText().add(speaker_.get());
     }
-    qApp->installEventFilter(this);
+    if (Speaker* speaker = speaker_.get()) player.keyRouter().watchEveryPress([speaker] { speaker->stop(); });
+    // Taken whole, press and release, so the game never sees it as a typed letter.
+    player.keyRouter().addShortcut({.keys = Qt::CTRL | Qt::Key_T, .action = [&player] { showTranscript(player); }});
   }
 
   Transcript& transcript() { return *transcript_; }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
-      return QObject::eventFilter(watched, event);
-    auto* key = static_cast<QKeyEvent*>(event);
-    const auto modifiers = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier |
-                                               Qt::ShiftModifier);
-    if (modifiers != Qt::ControlModifier || key->key() != Qt::Key_T) return QObject::eventFilter(watched, event);
-    // Taken whole, press and release, so the game never sees it as a typed letter.
-    key->accept();
-    if (event->type() == QEvent::KeyPress && !key->isAutoRepeat()) showTranscript(player_);
-    return true;
-  }
 
  private:
   Player& player_;

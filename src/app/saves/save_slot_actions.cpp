@@ -7,15 +7,14 @@
 #include "app/saves/undo_actions.h"
 #include "base/date_time.h"
 #include "base/text.h"
+#include "interact/key_router.h"
 #include "present/main_window.h"
 #include "present/monitor_window.h"
 #include "present/screen.h"
 #include "state/save_slots.h"
 #include "state/slot_edits.h"
 
-#include <QApplication>
 #include <QBuffer>
-#include <QKeyEvent>
 #include <iostream>
 
 namespace taluvin {
@@ -94,37 +93,6 @@ SaveSlotList& slotList(Player& player) {
   return *list;
 }
 
-// Application-wide, so the keys work whichever control has the keyboard, the slot list included.
-class SaveSlotKeys : public QObject {
- public:
-  SaveSlotKeys(QObject* parent, Player& player) : QObject(parent), player_(player) {}
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
-      return QObject::eventFilter(watched, event);
-    auto* key = static_cast<QKeyEvent*>(event);
-    const auto modifiers = key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier |
-                                               Qt::ShiftModifier);
-    const int k = key->key();
-    if (modifiers != Qt::ControlModifier || (k != Qt::Key_S && k != Qt::Key_L && k != Qt::Key_Z && k != Qt::Key_Q))
-      return QObject::eventFilter(watched, event);
-    // Taken whole, press and release, so neither reaches the game as a typed letter; a key held down
-    // saves once.
-    key->accept();
-    if (event->type() == QEvent::KeyPress && !key->isAutoRepeat()) {
-      if (k == Qt::Key_S) saveGameToNextSlot(player_);
-      else if (k == Qt::Key_Z) undoLastRun(player_);
-      else if (k == Qt::Key_Q) quitFromPlayer(player_);
-      else openSaveSlotList(player_);
-    }
-    return true;
-  }
-
- private:
-  Player& player_;
-};
-
 }  // namespace
 
 void saveGameToNextSlot(Player& player) {
@@ -181,9 +149,13 @@ void openSaveSlotList(Player& player) {
   slotList(player).open(listSlots(folder), s.ProgramFolder);
 }
 
-void connectSaveSlotKeys(Player& player) {
-  // Owned by the main window, so the filter never outlives the player it acts on.
-  qApp->installEventFilter(new SaveSlotKeys(&player.mainWindow(), player));
+void connectSaveSlotKeys(Player& player, KeyRouter& router) {
+  // Taken whole, press and release, so neither reaches the game as a typed letter; a key held down
+  // saves once. Refusing while a script runs is said by the actions themselves.
+  router.addShortcut({.keys = Qt::CTRL | Qt::Key_S, .action = [&player] { saveGameToNextSlot(player); }});
+  router.addShortcut({.keys = Qt::CTRL | Qt::Key_L, .action = [&player] { openSaveSlotList(player); }});
+  router.addShortcut({.keys = Qt::CTRL | Qt::Key_Z, .action = [&player] { undoLastRun(player); }});
+  router.addShortcut({.keys = Qt::CTRL | Qt::Key_Q, .action = [&player] { quitFromPlayer(player); }});
 }
 
 }  // namespace taluvin

@@ -5,6 +5,7 @@
 
 namespace taluvin {
 
+class KeyRouter;
 class Player;
 
 // Saves the open game into its next slot with a picture of the window, and says how it went on the
@@ -19,8 +20,8 @@ bool restoreGameFromSlot(Player& player, const std::string& ref);
 // Opens the list of the game's slots over the main window.
 void openSaveSlotList(Player& player);
 
-// Ctrl+S saves to the next slot and Ctrl+L opens the list of slots, from whichever control has the
-// keyboard. Called once the windows exist.
-void connectSaveSlotKeys(Player& player);
+// Registers Ctrl+S, which saves to the next slot, and Ctrl+L, which opens the list of slots, from
+// whichever control has the keyboard. Called once the windows exist.
+void connectSaveSlotKeys(Player& player, KeyRouter& router);
 
 }  // namespace taluvin

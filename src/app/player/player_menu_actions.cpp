@@ -1,0 +1,114 @@
+// The lines of the player's menu and the pages behind them: settings and the keys.
+#include "app/player/player_menu_actions.h"
+
+#include "app/player/fullscreen.h"
+#include "app/player/player.h"
+#include "app/player/text_outputs.h"
+#include "app/saves/save_slot_actions.h"
+#include "app/saves/undo_actions.h"
+#include "interact/key_router.h"
+#include "interact/volume_keys.h"
+#include "present/main_window.h"
+#include "present/monitor_window.h"
+#include "present/player_menu.h"
+#include "services/audio_service.h"
+#include "services/player_speech.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QTimer>
+
+namespace taluvin {
+
+namespace {
+
+const char* const kKeys =
+    "F10                  this menu (F10 or Esc closes it)\n"
+    "Ctrl+S               save to a new slot\n"
+    "Ctrl+L               the saved slots (F2 names one, Delete deletes it)\n"
+    "Ctrl+Z               take back the last move\n"
+    "Ctrl+T               the transcript of what the game said\n"
+    "F11, Alt+Enter       full screen and back\n"
+    "Ctrl+Up, Ctrl+Down   louder, softer; Ctrl+M mutes\n"
+    "Ctrl held            outline every place that answers a click\n"
+    "Tab, Shift+Tab       move between those places; Return uses one\n"
+    "Ctrl+Q               quit (the game is saved)";
+
+QString tr(const char* text) { return QCoreApplication::translate("PlayerMenu", text); }
+
+QWidget& windowInFront(Player& player) {
+  MonitorWindow* monitor = player.madeMonitor();
+  if (monitor && monitor->isVisible()) return *monitor;
+  return player.mainWindow();
+}
+
+// Closes the menu, then acts once the key or click that chose the line is over: the action may run
+// the game's scripts, which wait on events.
+std::function<void()> closingThen(Player& player, PlayerMenu& menu, std::function<void(Player&)> act) {
+  return [&player, &menu, act] {
+    menu.closeAll();
+    QTimer::singleShot(0, &player.mainWindow(), [&player, act] { act(player); });
+  };
+}
+
+QString onOff(bool on) { return on ? tr("on") : tr("off"); }
+
+void openSettings(Player& player, PlayerMenu& menu) {
+  AudioService& audio = player.engine().audio();
+  std::vector<PlayerMenuItem> lines;
+  lines.push_back({tr("Full screen"), {}, [&player] { return onOff(isFullscreen(player)); },
+                   [&player](int) { toggleFullscreen(player); }});
+  lines.push_back({tr("Volume"), {},
+                   [&audio] { return QString("%1%").arg(audio.playerVolume().level * 100 / PlayerVolume::kSteps); },
+                   [&player, &audio](int step) {
+                     changePlayerVolume(player, audio, audio.playerVolume().stepped(step));
+                   }});
+  lines.push_back({tr("Sound"), {}, [&audio] { return audio.playerVolume().muted ? tr("muted") : tr("on"); },
+                   [&player, &audio](int) {
+                     PlayerVolume volume = audio.playerVolume();
+                     volume.muted = !volume.muted;
+                     changePlayerVolume(player, audio, volume);
+                   }});
+  lines.push_back({tr("Speech (from the next start)"), {},
+                   [] { return onOff(loadSpeechSetting(speechSettingFile())); },
+                   [](int) {
+                     const std::string file = speechSettingFile();
+                     saveSpeechSetting(file, !loadSpeechSetting(file));
+                   }});
+  menu.openPage(tr("Settings"), std::move(lines));
+}
+
+}  // namespace
+
+void openPlayerMenu(Player& player) {
+  if (player.busy()) {
+    player.tellPlayer("the menu opens once the script has run");
+    return;
+  }
+  PlayerMenu& menu = menuOf(&windowInFront(player));
+  if (menu.isOpen()) return;
+  menu.onOpenChanged = [&player, &menu](bool open) {
+    player.holdRuns(open);
+    if (open) {
+      player.keyRouter().grabKeys([&menu](QKeyEvent& key) { menu.handleKey(key.key()); });
+    } else {
+      player.keyRouter().releaseKeys();
+    }
+  };
+  std::vector<PlayerMenuItem> lines;
+  lines.push_back({tr("Continue"), [&menu] { menu.closeAll(); }, {}, {}});
+  lines.push_back({tr("Save to a new slot"), closingThen(player, menu, saveGameToNextSlot), {}, {}});
+  lines.push_back({tr("Load a slot"), closingThen(player, menu, openSaveSlotList), {}, {}});
+  lines.push_back({tr("Undo the last move"), closingThen(player, menu, undoLastRun), {}, {}});
+  lines.push_back({tr("Transcript"), closingThen(player, menu, showTranscript), {}, {}});
+  lines.push_back({tr("Settings"), [&player, &menu] { openSettings(player, menu); }, {}, {}});
+  lines.push_back({tr("Keys"), [&menu] { menu.openText(tr("Keys"), tr(kKeys)); }, {}, {}});
+  lines.push_back({tr("Quit"), closingThen(player, menu, quitFromPlayer), {}, {}});
+  menu.openPage(tr("Taluvin"), std::move(lines));
+}
+
+void connectPlayerMenu(Player& player) {
+  player.keyRouter().addShortcut({.keys = QKeyCombination(Qt::Key_F10), .action = [&player] { openPlayerMenu(player); }});
+}
+
+}  // namespace taluvin
