@@ -29,6 +29,11 @@ const char* usageText() {
          "  --model N       with --new: the screen model 0 to 4 the game uses (default 1)\n"
          "  --check         report the game folder's mistakes as FILE:LINE: message, without\n"
          "                  opening a window (exit code 0: none, 1: some, 2: folder unreadable)\n"
+         "  --break FILE:LINE  stop a run before line LINE (from 1) of script FILE; repeatable\n"
+         "  --break-register N  stop a run after any line that changes register N; repeatable\n"
+         "  --inspect       open the inspector window beside the game (also Ctrl+Shift+I); it opens by\n"
+         "                  itself when a run stops. There F6 steps one line, F8 continues and\n"
+         "                  Shift+F8 stops the run\n"
          "  --help          show this text\n"
          "  --version       show the version\n";
 }
@@ -99,6 +104,26 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
       if (!value(o.listSavesFolder, "a game folder")) return parsed;
     } else if (a == "--load-save") {
       if (!value(o.loadSave, "a slot number or a slot folder")) return parsed;
+    } else if (a == "--break" || a == "--break-register") {
+      std::string where;
+      if (!value(where, a == "--break" ? "FILE:LINE" : "a register number")) return parsed;
+      std::string problem;
+      if (a == "--break") {
+        LineBreak at;
+        problem = readLineBreak(where, at);
+        if (problem.empty()) o.breakpoints.addLine(std::move(at));
+      } else {
+        int index = 0;
+        problem = readWatchedRegister(where, index);
+        if (problem.empty()) o.breakpoints.watchRegister(index);
+      }
+      if (!problem.empty()) {
+        parsed.error = problem;
+        parsed.showUsage = false;
+        return parsed;
+      }
+    } else if (a == "--inspect") {
+      o.inspect = true;
     } else if (a == "--start") {
       o.start = true;
     } else if (a == "--headless") {

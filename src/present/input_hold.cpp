@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QWidget>
+#include <QWindow>
 
 namespace taluvin {
 
@@ -36,6 +38,8 @@ InputHold& InputHold::instance() {
 
 bool InputHold::active() { return instance().depth_ > 0; }
 
+void InputHold::letThrough(QObject* window) { instance().letThrough_ = window; }
+
 void InputHold::begin() {
   if (depth_++ == 0 && QCoreApplication::instance()) QCoreApplication::instance()->installEventFilter(this);
 }
@@ -51,6 +55,13 @@ void InputHold::end() {
 
 bool InputHold::eventFilter(QObject* watched, QEvent* event) {
   if (depth_ == 0 || !isPlayerInput(event->type())) return false;
+  if (letThrough_) {
+    if (auto* widget = qobject_cast<QWidget*>(watched); widget && widget->window() == letThrough_) return false;
+    if (auto* window = qobject_cast<QWindow*>(watched)) {
+      auto* own = qobject_cast<QWidget*>(letThrough_.data());
+      if (own && own->windowHandle() == window) return false;
+    }
+  }
   held_.emplace_back(watched, std::unique_ptr<QEvent>(event->clone()));
   return true;
 }

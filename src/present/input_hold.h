@@ -26,6 +26,9 @@ class InputHold : public QObject {
   };
 
   static bool active();
+  // A window of the player's own (the inspector) whose input is never held: it is how an author
+  // lets a held run go on.
+  static void letThrough(QObject* window);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -36,6 +39,7 @@ class InputHold : public QObject {
   void end();
 
   int depth_ = 0;
+  QPointer<QObject> letThrough_;
   std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> held_;
 };
 

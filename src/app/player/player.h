@@ -13,6 +13,7 @@
 
 namespace taluvin {
 
+class DebugSession;
 class MainWindow;
 class MonitorWindow;
 class ZoneReveal;
@@ -47,8 +48,11 @@ class Player : public RunHooks, public CommandContext {
   volatile std::sig_atomic_t& endingFlag() { return ending_; }
 
   // A run in progress, the start click or resume opening the game, or a click on the opening
-  // picture still waiting out the double-click interval: a replay takes no action meanwhile.
+  // picture still waiting out the double-click interval: a replay takes no action meanwhile. A
+  // run stopped at a breakpoint waits for the author, so the player is not busy then.
   bool busy() const;
+  // Breakpoints, the run stopped at one, and the inspector window.
+  DebugSession& debugSession() { return *debug_; }
 
   GameSession& session() override { return session_; }
   TraceLog& trace() { return trace_; }
@@ -99,6 +103,8 @@ class Player : public RunHooks, public CommandContext {
   std::unique_ptr<ZoneReveal> zoneReveal_;
   std::unique_ptr<MainWindow> main_;
   std::unique_ptr<MonitorWindow> monitor_;
+  // Its inspector reads the windows and the session: made after them, let go before them.
+  std::unique_ptr<DebugSession> debug_;
   bool quitRequested_ = false;
   bool unpainted_ = false;
   int exitCode_ = 0;  // kept by every later request to quit

@@ -2,6 +2,7 @@
 #include "app/replay/replay.h"
 
 #include "app/player/player.h"
+#include "app/replay/replay_debug.h"
 
 #include <QTimer>
 #include <algorithm>
@@ -92,7 +93,8 @@ void Replay::step() {
   }
   for (const auto& a : replayActions()) {
     if (s.action != a.name) continue;
-    ReplayOutcome outcome = a.run(player_, s);
+    ReplayOutcome outcome{0, refusedWhileStopped(player_, s)};
+    if (outcome.error.empty()) outcome = a.run(player_, s);
     if (!outcome.error.empty()) {
       if (onFailed) onFailed(path_ + ":" + std::to_string(s.lineNumber) + ": " + outcome.error);
       return;
