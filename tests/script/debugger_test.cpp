@@ -74,7 +74,7 @@ TEST(Debugger, StopsBeforeBreakpointLinesInAnyLetterCaseStepsAndGoesOn) {
 
 TEST(Debugger, WatchedRegisterStopsAfterTheLineThatChangesIt) {
   TestGame game;
-  game.write("start.scp", "reg= 3,c\nreg= 3,c\nreg+ 3,x\nreg= 4,d\n");
+  game.write("start.scp", "reg= 3,c\nreg= 3,c\nreg= 3,cx\nreg= 4,d\n");
   game.player();
   ScriptedAuthor author;
   Breakpoints breakpoints;

@@ -7,6 +7,7 @@
 
 namespace taluvin {
 
+bool stoppedAtBreakpoint(Player& player);
 ReplayOutcome replayStep(Player& player, const ReplayStep& s);
 ReplayOutcome replayContinue(Player& player, const ReplayStep& s);
 // Empty when the action may be taken now; while a run is stopped only the actions that look at it,
