@@ -46,6 +46,21 @@ TEST(Debugging, BreakStepScreenshotAndQuitLeaveTheLaterLinesUnrun) {
   run = runProgram({game.folder(), "--headless", "--break", "START:3", "--replay", game.folder() + "c.replay"});
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(firstFour(game), "a|b|c|d");
+
+  // "stop-run" ends the run as a failure does; Ctrl+Shift+I opens the inspector without a stop.
+  const std::string trace = game.folder() + "trace.txt";
+  const std::string opened = game.folder() + "opened.png";
+  game.write("s.replay", "start\nstop-run\nquit\n");
+  run = runProgram({game.folder(), "--headless", "--break", "start.scp:4", "--replay", game.folder() + "s.replay",
+                    "--trace", trace});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(fileBytes(trace).find("the run was stopped at a breakpoint\nin start.scp, line 4: reg= 4,d\n"),
+            std::string::npos)
+      << fileBytes(trace);
+  game.write("i.replay", "key Ctrl+Shift+I\nscreenshot " + opened + " Inspector\nquit\n");
+  run = runProgram({game.folder(), "--headless", "--start", "--replay", game.folder() + "i.replay"});
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_FALSE(QImage(QString::fromStdString(opened)).isNull());
 }
 
 TEST(Debugging, BreakRegisterStopsAfterTheChangingLineAndStepWithoutAStopIsAReplayError) {

@@ -76,6 +76,7 @@ const std::vector<ReplayAction>& replayActions() {
       {"wheel", 1, 2, checkWheelSteps, replayWheel},
       {"step", 0, 0, nullptr, replayStep},
       {"continue", 0, 0, nullptr, replayContinue},
+      {"stop-run", 0, 0, nullptr, replayStopRun},
       {"quit", 0, 0, nullptr, [](Player& p, const ReplayStep&) { p.requestQuit(); return ReplayOutcome{}; }},
   };
   return kActions;

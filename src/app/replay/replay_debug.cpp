@@ -23,9 +23,10 @@ bool stoppedAtBreakpoint(Player& player) { return player.debugSession().stopped(
 
 ReplayOutcome replayStep(Player& player, const ReplayStep& s) { return goOn(player, GoOn::Step, s); }
 ReplayOutcome replayContinue(Player& player, const ReplayStep& s) { return goOn(player, GoOn::Continue, s); }
+ReplayOutcome replayStopRun(Player& player, const ReplayStep& s) { return goOn(player, GoOn::StopRun, s); }
 
 std::string refusedWhileStopped(Player& player, const ReplayStep& s) {
-  static constexpr std::array<std::string_view, 5> kWhileStopped = {"step", "continue", "screenshot", "wait", "quit"};
+  static constexpr std::array<std::string_view, 6> kWhileStopped = {"step", "continue", "stop-run", "screenshot", "wait", "quit"};
   if (!stoppedAtBreakpoint(player)) return {};
   if (std::find(kWhileStopped.begin(), kWhileStopped.end(), s.action) != kWhileStopped.end()) return {};
   return "'" + s.action + "' cannot be taken while a run is stopped at a breakpoint (step, continue or quit first)";
