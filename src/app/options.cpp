@@ -49,6 +49,11 @@ const char* usageText() {
          "  --explain FILE  print the trace FILE (as --trace writes it) with an English line under each\n"
          "                  marker, naming the file, register or label it is about; with a\n"
          "                  GAME_FOLDER, the glosses give that game's register count\n"
+         "  --break FILE:LINE  stop a run before line LINE (from 1) of script FILE; repeatable\n"
+         "  --break-register N  stop a run after any line that changes register N; repeatable\n"
+         "  --inspect       open the inspector window beside the game (also Ctrl+Shift+I); it opens by\n"
+         "                  itself when a run stops. There F6 steps one line, F8 continues and\n"
+         "                  Shift+F8 stops the run\n"
          "  --help          show this text\n"
          "  --version       show the version\n";
 }
@@ -122,6 +127,26 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
       if (!value(o.loadSave, "a slot number or a slot folder")) return parsed;
     } else if (a == "--delete-save") {
       if (!value(o.deleteSave, "a slot number")) return parsed;
+    } else if (a == "--break" || a == "--break-register") {
+      std::string where;
+      if (!value(where, a == "--break" ? "FILE:LINE" : "a register number")) return parsed;
+      std::string problem;
+      if (a == "--break") {
+        LineBreak at;
+        problem = readLineBreak(where, at);
+        if (problem.empty()) o.breakpoints.addLine(std::move(at));
+      } else {
+        int index = 0;
+        problem = readWatchedRegister(where, index);
+        if (problem.empty()) o.breakpoints.watchRegister(index);
+      }
+      if (!problem.empty()) {
+        parsed.error = problem;
+        parsed.showUsage = false;
+        return parsed;
+      }
+    } else if (a == "--inspect") {
+      o.inspect = true;
     } else if (a == "--start") {
       o.start = true;
     } else if (a == "--resume") {

@@ -1,6 +1,8 @@
 // Command-line options: how the program is started and checked from outside.
 #pragma once
 
+#include "script/breakpoints.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -30,6 +32,8 @@ struct Options {
   int newModel = 1;       // --model: its screen model
   bool check = false;  // --check: the game folder's warnings, no window
   std::string explainFile;  // --explain: a trace file printed with English glosses, no window
+  Breakpoints breakpoints;  // --break FILE:LINE and --break-register N, each repeatable
+  bool inspect = false;     // --inspect: the inspector window opens beside the game
   // The factor the whole window is drawn at; 0 is "auto": the largest of 1, 1.5, 2 ... whose
   // window fits the screen, 1 under --headless.
   double scale = 0;

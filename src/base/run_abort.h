@@ -13,6 +13,13 @@ class RunAbort : public std::runtime_error {
   explicit RunAbort(const std::string& message) : std::runtime_error(message) {}
 };
 
+// The author ended a run stopped at a breakpoint: it ends as a failure does, without the message
+// box a failure brings, since the author asked for it.
+class RunStopped : public RunAbort {
+ public:
+  using RunAbort::RunAbort;
+};
+
 [[noreturn]] void abortNotAnInteger(const std::string& text);
 [[noreturn]] void abortIndexOutOfBounds(long long index);
 

@@ -3,6 +3,8 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QWidget>
+#include <QWindow>
 
 namespace taluvin {
 
@@ -31,6 +33,7 @@ InputHold::~InputHold() = default;
 
 void InputHold::end() {
   if (--depth_ > 0) return;
+  letThrough_ = nullptr;
   auto held = std::move(held_);
   held_.clear();
   for (auto& [receiver, event] : held)
@@ -39,6 +42,13 @@ void InputHold::end() {
 
 bool InputHold::holdBack(QObject* receiver, const QEvent* event) {
   if (depth_ == 0 || !isPlayerInput(event->type())) return false;
+  if (letThrough_) {
+    if (auto* widget = qobject_cast<QWidget*>(receiver); widget && widget->window() == letThrough_) return false;
+    if (auto* window = qobject_cast<QWindow*>(receiver)) {
+      auto* own = qobject_cast<QWidget*>(letThrough_.data());
+      if (own && own->windowHandle() == window) return false;
+    }
+  }
   held_.emplace_back(receiver, std::unique_ptr<QEvent>(event->clone()));
   return true;
 }

@@ -33,6 +33,10 @@ class InputHold {
   InputHold(const InputHold&) = delete;
   InputHold& operator=(const InputHold&) = delete;
 
+  // A window of the player's own (the inspector) whose input is never held while this hold lasts: it
+  // is how an author lets a held run go on.
+  void letThrough(QObject* window) { letThrough_ = window; }
+
   // Keeps a copy of the event for later and says so, when it is player input during a hold.
   bool holdBack(QObject* receiver, const QEvent* event);
 
@@ -41,6 +45,7 @@ class InputHold {
   void end();
 
   int depth_ = 0;
+  QPointer<QObject> letThrough_;
   std::vector<std::pair<QPointer<QObject>, std::unique_ptr<QEvent>>> held_;
 };
 

@@ -3,6 +3,7 @@
 
 #include "base/numbers.h"
 #include "base/text.h"
+#include "script/debugger.h"
 #include "script/line_syntax.h"
 #include "script/markup.h"
 #include "script/script_file.h"
@@ -23,9 +24,24 @@ ScriptInterpreter::ScriptInterpreter(GameSession& session, TraceLog& trace, RunH
       commands_(commands) {}
 
 void ScriptInterpreter::interpretLine() {
+  if (debugger_) [[unlikely]] {
+    debugger_->beforeLines();
+    interpretLines();
+    debugger_->afterLines();
+    return;
+  }
+  interpretLines();
+}
+
+void ScriptInterpreter::interpretLines() {
   traceHanded_ = false;
   for (;;) {
     if (!lineMayRun()) return;
+    // A line reached by a jump within this call is a line of its own for a breakpoint too.
+    if (debugger_ && !debugger_->beforeLine()) [[unlikely]] {
+      stopRun();
+      return;
+    }
     const ParsedScript& script = currentScript();
     const int index = session_.CurLine;
     const ParsedLine& line = script.line(static_cast<size_t>(index));

@@ -21,6 +21,7 @@ namespace taluvin {
 
 struct GameSession;
 class CommandContext;
+class Debugger;
 
 class ScriptInterpreter {
  public:
@@ -34,6 +35,9 @@ class ScriptInterpreter {
   // Read before every line: once raised (by the player ending the program, possibly from a signal
   // handler) every run stops at its next line.
   void setStopFlag(const volatile std::sig_atomic_t* flag) { stopFlag_ = flag; }
+  // Breakpoints set: the debugger is asked before and after lines. Without one a line costs one
+  // more well-predicted branch.
+  void setDebugger(Debugger* debugger) { debugger_ = debugger; }
   // A run starts: its first event turn comes one event interval from now.
   void startEventClock();
 
@@ -101,6 +105,7 @@ class ScriptInterpreter {
   ReturnMarker returnMarker;
 
  private:
+  void interpretLines();
   // The checks before every line; false when the run stops here.
   bool lineMayRun();
   const ParsedScript& parseCurrentScript();
@@ -125,6 +130,7 @@ class ScriptInterpreter {
   RunControl* run_ = nullptr;
   std::shared_ptr<const ParsedScript> script_;
   CommandContext* context_ = nullptr;
+  Debugger* debugger_ = nullptr;
   bool traceHanded_ = false;
   bool continueLine_ = false;
   static constexpr int kSlotsHandlersWrite = 2;

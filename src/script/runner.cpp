@@ -94,7 +94,7 @@ void ScriptRunner::run(std::string requested) {
     trace_.line(failure.what());
     trace_.line(where);
     trace_.flush();
-    hooks_.showRunAbort(std::string(failure.what()) + "\n" + where);
+    if (!dynamic_cast<const RunStopped*>(&failure)) hooks_.showRunAbort(std::string(failure.what()) + "\n" + where);
     ++finished_;
     return;
   }

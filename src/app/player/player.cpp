@@ -1,10 +1,11 @@
 // The program's life: start-up, the opening actions, running scripts and the exit steps.
 #include "app/player/player.h"
 
+#include "app/inspect/debug_session.h"
 #include "app/player/player_menu_actions.h"
 #include "app/saves/save_slot_actions.h"
-#include "app/saves/undo_actions.h"
 #include "app/player/unpainted_windows.h"
+#include "app/saves/undo_actions.h"
 #include "base/text.h"
 #include "interact/focus_keys.h"
 #include "interact/keyboard.h"
@@ -86,6 +87,7 @@ Player::Player(const Options& options, const std::string& programFolder, const s
   main_->onResume = [this] { resume(); };
   main_->onClose = [this] { endProgram(); };
   main_->screen().setQuitCheck([this] { return quitRequested(); });
+  debug_ = std::make_unique<DebugSession>(*this, options_);
 }
 
 Player::~Player() { StateWriter::instance().setFailureReport(nullptr); }
@@ -201,6 +203,7 @@ void Player::holdRuns(bool held) {
 }
 
 bool Player::busy() const {
+  if (debug_ && debug_->stopped()) return false;
   return openingGame_ > 0 || engine_.runner().depth() > 0 || main_->startClickPending();
 }
 
@@ -280,7 +283,10 @@ ExitGeometry Player::windowGeometry() const {
   return geometry;
 }
 
-void Player::settleAfterRun() { main_->screen().settleAfterRun(); }
+void Player::settleAfterRun() {
+  main_->screen().settleAfterRun();
+  debug_->runEnded();
+}
 
 void Player::letEventsRun() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 

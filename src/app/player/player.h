@@ -14,6 +14,7 @@
 
 namespace taluvin {
 
+class DebugSession;
 class KeyRouter;
 class MainWindow;
 class MonitorWindow;
@@ -52,8 +53,11 @@ class Player : public RunHooks, public CommandContext {
   volatile std::sig_atomic_t& endingFlag() { return ending_; }
 
   // A run in progress, the start click or resume opening the game, or a click on the opening
-  // picture still waiting out the double-click interval: a replay takes no action meanwhile.
+  // picture still waiting out the double-click interval: a replay takes no action meanwhile. A
+  // run stopped at a breakpoint waits for the author, so the player is not busy then.
   bool busy() const;
+  // Breakpoints, the run stopped at one, and the inspector window.
+  DebugSession& debugSession() { return *debug_; }
 
   GameSession& session() override { return session_; }
   TraceLog& trace() { return trace_; }
@@ -108,6 +112,8 @@ class Player : public RunHooks, public CommandContext {
   std::unique_ptr<KeyRouter> router_;
   std::unique_ptr<MainWindow> main_;
   std::unique_ptr<MonitorWindow> monitor_;
+  // Its inspector reads the windows and the session: made after them, let go before them.
+  std::unique_ptr<DebugSession> debug_;
   bool quitRequested_ = false;
   bool unpainted_ = false;
   int exitCode_ = 0;  // kept by every later request to quit

@@ -2,6 +2,7 @@
 #include "app/replay/replay.h"
 
 #include "app/player/player.h"
+#include "app/replay/replay_debug.h"
 
 #include <QTimer>
 #include <algorithm>
@@ -11,7 +12,10 @@
 
 namespace taluvin {
 
-Replay::Replay(Player& player, std::string path) : player_(player), path_(std::move(path)) {}
+Replay::Replay(Player& player, std::string path) : player_(player), path_(std::move(path)) {
+  timer_.setSingleShot(true);
+  connect(&timer_, &QTimer::timeout, this, [this] { step(); });
+}
 
 bool parseReplay(std::istream& in, const std::string& path, std::vector<ReplayStep>& steps, std::string& error) {
   std::string line;
@@ -69,15 +73,18 @@ bool Replay::load() {
 
 void Replay::begin() { schedule(0); }
 
-void Replay::schedule(int ms) { QTimer::singleShot(ms, this, [this] { step(); }); }
+void Replay::schedule(int ms) { timer_.start(ms); }
 
 void Replay::step() {
   if (player_.quitRequested()) return;
   // A run that is still going (paused, or nested in a wait), a start click opening the game, or a
   // click on the opening picture waiting to tell itself from a double click must end before the
   // next action, so a replay gives the same result every time.
-  if (player_.busy()) {
-    schedule(5);
+  // An action still in progress is waited for too, unless its run stopped at a breakpoint: then
+  // the next actions are what lets it go on.
+  constexpr int kPollMs = 5;
+  if (player_.busy() || (acting_ > 0 && !stoppedAtBreakpoint(player_))) {
+    schedule(kPollMs);
     return;
   }
   if (next_ >= steps_.size()) {
@@ -92,7 +99,14 @@ void Replay::step() {
   }
   for (const auto& a : replayActions()) {
     if (s.action != a.name) continue;
-    ReplayOutcome outcome = a.run(player_, s);
+    ReplayOutcome outcome{0, refusedWhileStopped(player_, s)};
+    if (outcome.error.empty()) {
+      // Should the action's run stop at a breakpoint, this turn comes inside it.
+      schedule(kPollMs);
+      ++acting_;
+      outcome = a.run(player_, s);
+      --acting_;
+    }
     if (!outcome.error.empty()) {
       if (onFailed) onFailed(path_ + ":" + std::to_string(s.lineNumber) + ": " + outcome.error);
       return;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QObject>
+#include <QTimer>
 #include <functional>
 #include <istream>
 #include <ostream>
@@ -72,6 +73,8 @@ class Replay : public QObject {
   std::vector<ReplayStep> steps_;
   size_t next_ = 0;
   std::ostream* narration_ = nullptr;
+  QTimer timer_;  // one pending turn at a time, however an action ends
+  int acting_ = 0;  // actions in progress: one whose run stopped at a breakpoint is still going
 };
 
 }  // namespace taluvin

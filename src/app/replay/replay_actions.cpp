@@ -2,6 +2,7 @@
 #include "present/main_window.h"
 #include "app/player/player.h"
 #include "app/replay/replay.h"
+#include "app/replay/replay_debug.h"
 #include "app/replay/replay_keys.h"
 #include "app/replay/replay_links.h"
 #include "app/replay/replay_pointer.h"
@@ -73,6 +74,9 @@ const std::vector<ReplayAction>& replayActions() {
       {"move", 2, 3, checkPointerPosition, replayMove},
       {"dblclick", 2, 3, checkPointerPosition, replayDoubleClick},
       {"wheel", 1, 2, checkWheelSteps, replayWheel},
+      {"step", 0, 0, nullptr, replayStep},
+      {"continue", 0, 0, nullptr, replayContinue},
+      {"stop-run", 0, 0, nullptr, replayStopRun},
       {"quit", 0, 0, nullptr, [](Player& p, const ReplayStep&) { p.requestQuit(); return ReplayOutcome{}; }},
   };
   return kActions;

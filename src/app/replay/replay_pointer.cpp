@@ -26,7 +26,12 @@ QWidget* findSurface(Player& player, const QString& objectName) {
   if (monitor && monitor->isVisible())
     if (auto* widget = monitor->findChild<QWidget*>(objectName)) return widget;
   if (auto* widget = player.mainWindow().findChild<QWidget*>(objectName)) return widget;
-  return monitor ? monitor->findChild<QWidget*>(objectName) : nullptr;
+  if (monitor)
+    if (auto* widget = monitor->findChild<QWidget*>(objectName)) return widget;
+  // The player's own windows beside the game (the inspector) are found by their names too.
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (window->objectName() == objectName) return window;
+  return nullptr;
 }
 
 }  // namespace
