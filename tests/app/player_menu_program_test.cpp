@@ -29,9 +29,9 @@ TEST(PlayerMenuProgram, F10ShowsTheMenuAndEscapeGivesBackTheSameWindowWhileTheGa
   game.settings({{53, "*"}});
   // The command line takes typed keys: a letter typed while the menu is open must not reach it.
   game.write("start.scp", "modo= 1\nclearbuf 3060A0\nmsg= Hall\n");
-  const auto run = play(game,
-                        "screenshot before.png\nkey F10\nscreenshot menu.png\ntype x\nkey Down\nkey Escape\n"
-                        "screenshot after.png\nquit\n");
+  const std::string at = game.folder();
+  const auto run = play(game, "screenshot " + at + "before.png\nkey F10\nscreenshot " + at +
+                                  "menu.png\ntype x\nkey Down\nkey Escape\nscreenshot " + at + "after.png\nquit\n");
   ASSERT_EQ(run.exitCode, 0) << run.err;
   const QImage before = shot(game, "before.png"), menu = shot(game, "menu.png"), after = shot(game, "after.png");
   ASSERT_FALSE(before.isNull());
