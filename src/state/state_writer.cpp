@@ -4,6 +4,7 @@
 #include "state/file_stamp.h"
 #include "state/game_paths.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -21,6 +22,9 @@
 namespace taluvin {
 
 namespace {
+
+// Sets of different files that wait for the writer at once; past this they are merged.
+constexpr size_t kMostWaitingSets = 8;
 
 const char kTempMark[] = ".tmp-";
 // Names the renames of a set while they happen, so a set cut short by a kill is completed when the
@@ -143,7 +147,17 @@ long long StateWriter::failedWrites() {
 void StateWriter::submit(StateSet set) {
   {
     std::lock_guard lock(mutex_);
-    for (auto& [path, bytes] : set.files_) pending_[path] = std::move(bytes);
+    const bool replacesLast =
+        !pending_.empty() && std::all_of(pending_.back().begin(), pending_.back().end(),
+                                         [&set](const auto& file) { return set.files_.count(file.first) > 0; });
+    if (replacesLast) {
+      pending_.back() = std::move(set.files_);
+    } else if (pending_.size() >= kMostWaitingSets) {
+      // A writer far behind (a slow disk, sets of ever other files) keeps its memory bounded.
+      for (auto& [path, bytes] : set.files_) pending_.back()[path] = std::move(bytes);
+    } else {
+      pending_.push_back(std::move(set.files_));
+    }
     if (!thread_.joinable()) thread_ = std::thread([this] { loop(); });
   }
   changed_.notify_all();
@@ -156,7 +170,10 @@ void StateWriter::drain() {
 
 void StateWriter::drain(const std::string& path) {
   std::unique_lock lock(mutex_);
-  changed_.wait(lock, [&] { return !pending_.count(path) && !inFlight_.count(path); });
+  changed_.wait(lock, [&] {
+    return !inFlight_.count(path) &&
+           std::none_of(pending_.begin(), pending_.end(), [&path](const auto& set) { return set.count(path) > 0; });
+  });
 }
 
 void StateWriter::loop() {
@@ -164,7 +181,8 @@ void StateWriter::loop() {
   for (;;) {
     changed_.wait(lock, [this] { return stopping_ || !pending_.empty(); });
     if (pending_.empty()) return;  // stopping, with nothing left to write
-    inFlight_.swap(pending_);
+    inFlight_ = std::move(pending_.front());
+    pending_.pop_front();
     writing_ = true;
     lock.unlock();
     const std::string failure = writeSet(inFlight_);

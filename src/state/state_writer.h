@@ -5,6 +5,7 @@
 #include "state/text_file.h"
 
 #include <condition_variable>
+#include <deque>
 #include <functional>
 #include <map>
 #include <mutex>
@@ -39,7 +40,9 @@ class StateWriter {
   static StateWriter& instance();
   ~StateWriter();
 
-  // A newer content of a file replaces one still waiting, so a burst of runs costs one write.
+  // A newer set that holds every file of the set still waiting replaces it, so a burst of runs costs
+  // one write. Any other set waits its turn: were two different sets merged, a file of one that cannot
+  // be written would keep the other from the disk.
   void submit(StateSet set);
 
   // Waits until every set handed in so far is on disk (or has failed). Cheap when nothing waits.
@@ -83,7 +86,7 @@ class StateWriter {
 
   std::mutex mutex_;
   std::condition_variable changed_;
-  std::map<std::string, std::string> pending_;
+  std::deque<std::map<std::string, std::string>> pending_;
   std::map<std::string, std::string> inFlight_;
   bool writing_ = false;
   bool stopping_ = false;
