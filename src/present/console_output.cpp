@@ -31,6 +31,11 @@ void pauseFor(Screen& screen, int milliseconds) {
 }
 
 void typewriter(Screen& screen, const QString& text, int delay) {
+  // The player asked for text at once: all of it, as a program that is ending shows it.
+  if (screen.textSpeed() == 0) {
+    screen.console().appendText(QString(text).remove('\r'));
+    return;
+  }
   const InputHold::Scope holdInput(screen.inputHold());
   QPlainTextEdit* console = screen.console().consoleText;
   for (qsizetype k = 0; k < text.size(); ++k) {
@@ -81,8 +86,8 @@ void scrollUp(Screen& screen, const QString& text, int delay) {
   for (const QString& line : incoming) {
     for (int k = 0; k + 1 < n; ++k) lines[k] = lines[k + 1];
     lines[n - 1] = line;
-    // A program that is ending takes the rest in at once instead of scrolling it in.
-    if (screen.quitting()) continue;
+    // A program that is ending, or a player who asked for text at once, takes the rest in at once.
+    if (screen.quitting() || screen.textSpeed() == 0) continue;
     console.setLines(lines);
     console.consoleText->viewport()->repaint();
     pauseFor(screen, delay);
@@ -97,7 +102,8 @@ void consoleOutput(Screen& screen, const std::string& text) {
   static const std::string kScrollUp = "scrollup";
   screen.letEventsRun();
   const std::string& effect = screen.session().screen.consoleEffect;
-  const int delay = screen.session().typingSpeed;
+  const int speed = screen.textSpeed();
+  const int delay = speed > 0 ? screen.session().typingSpeed * 100 / speed : 0;
   const QString shown = toQt(shownWithinBudget(text));
   if (effect.empty())
     typewriter(screen, shown, delay);

@@ -1,9 +1,11 @@
 // Readable text: the player's setting file, and the keeper that holds the console and strip to it.
 #include "present/readable_text.h"
 
+
 #include "present/screen.h"
 #include "present/zone_reveal.h"
 #include "services/player_volume.h"
+#include "state/state_writer.h"
 
 #include <QEvent>
 #include <QPlainTextEdit>
@@ -90,12 +92,37 @@ ReadableText parseReadableText(const std::string& text) {
     const size_t equals = line.find('=');
     if (equals == std::string::npos) continue;
     const std::string key = line.substr(0, equals);
+    if (key == "text-speed") {
+      const std::string value = line.substr(equals + 1);
+      if (value == "instant") {
+        choice.textSpeed = 0;
+      } else if (!value.empty() && value.size() <= 4 && value.find_first_not_of("0123456789") == std::string::npos) {
+        const int percent = std::stoi(value);
+        if (percent >= 10 && percent <= 1000) choice.textSpeed = percent;
+      }
+      continue;
+    }
     const std::optional<bool> on = readSwitch(line.substr(equals + 1));
     if (!on) continue;
     if (key == "large-text") choice.largeText = *on;
     if (key == "high-contrast") choice.highContrast = *on;
   }
   return choice;
+}
+
+std::string formatReadableText(const ReadableText& choice) {
+  return std::string("large-text=") + (choice.largeText ? "1" : "0") + "\nhigh-contrast=" +
+         (choice.highContrast ? "1" : "0") + "\ntext-speed=" +
+         (choice.textSpeed == 0 ? std::string("instant") : std::to_string(choice.textSpeed)) + "\n";
+}
+
+void saveReadableText(const std::string& file, const ReadableText& choice) {
+  if (file.empty()) return;
+  std::error_code ignored;  // a folder that cannot be made is said by the writer's failure
+  std::filesystem::create_directories(std::filesystem::path(file).parent_path(), ignored);
+  StateSet set;
+  set.addBytes(file, formatReadableText(choice));
+  set.submit();
 }
 
 std::string readableTextFile() {
@@ -115,7 +142,8 @@ ReadableText loadReadableText(const std::string& file) {
 
 void keepTextReadable(Screen& screen, ZoneReveal& reveal, const ReadableText& choice) {
   reveal.setHighContrast(choice.highContrast);
-  if (choice == ReadableText()) return;
+  screen.setTextSpeed(choice.textSpeed);
+  if (!choice.largeText && !choice.highContrast) return;
   for (QPlainTextEdit* text : {screen.consoleText(), screen.messageStrip()}) new TextKeeper(text, choice);
 }
 

@@ -124,6 +124,10 @@ class Screen {
   // Whether the program is ending: waits on the screen (typed-out text, scrolling) stop early.
   void setQuitCheck(std::function<bool()> check) { quitCheck_ = std::move(check); }
   bool quitting() const { return quitCheck_ && quitCheck_(); }
+  // The player's text speed: typed-out and scrolled-in text at this percent of the game's own speed;
+  // 0 shows it at once. The game's typing speed itself is left as the game set it.
+  int textSpeed() const { return textSpeed_; }
+  void setTextSpeed(int percent) { textSpeed_ = percent; }
 
   // A zone recorded in the slots of the surface it lies on.
   void recordZone(Surface surface, const LinkZone& zone);
@@ -142,6 +146,7 @@ class Screen {
 
   MainWindow& window_;
   GameSession& session_;
+  int textSpeed_ = 100;
   InputHold& inputHold_;
   PagedBook* gameBook_;  // Abok1
   std::unique_ptr<FramePage> frame_;

@@ -79,3 +79,26 @@ TEST(ReadableText, TheConsoleKeepsLargerHighContrastTextAcrossRunsAndTheRevealGo
 
 }  // namespace
 }  // namespace taluvin
+
+namespace taluvin {
+namespace {
+
+TEST(ReadableText, TextSpeedIsReadWrittenAndAtOnceShowsTypedTextWithoutWaiting) {
+  EXPECT_EQ(parseReadableText("text-speed=instant\n").textSpeed, 0);
+  EXPECT_EQ(parseReadableText("text-speed=200\n").textSpeed, 200);
+  for (const char* junk : {"text-speed=5", "text-speed=fast", "text-speed=", "text-speed=99999"})
+    EXPECT_EQ(parseReadableText(junk).textSpeed, 100) << junk;
+  ReadableText choice{true, false, 0};
+  EXPECT_EQ(parseReadableText(formatReadableText(choice)), choice);
+
+  // A game that types a letter every 100 seconds: at once, its text is there as the run ends.
+  TestGame game;
+  game.write("start.scp", "mode= 0\nveltec= 100000\nmsg= abc\n");
+  screenOf(game).setTextSpeed(0);
+  game.start();
+  EXPECT_EQ(screenOf(game).consoleText()->toPlainText(), "abc");
+  EXPECT_EQ(game.player().session().typingSpeed, 100000) << "the game's own speed is left as it set it";
+}
+
+}  // namespace
+}  // namespace taluvin

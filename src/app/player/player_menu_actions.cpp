@@ -11,12 +11,15 @@
 #include "present/main_window.h"
 #include "present/monitor_window.h"
 #include "present/player_menu.h"
+#include "present/readable_text.h"
+#include "present/screen.h"
 #include "services/audio_service.h"
 #include "services/player_speech.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QTimer>
+#include <iterator>
 
 namespace taluvin {
 
@@ -53,6 +56,22 @@ std::function<void()> closingThen(Player& player, PlayerMenu& menu, std::functio
 
 QString onOff(bool on) { return on ? tr("on") : tr("off"); }
 
+// The speeds a player picks from: half, the game's own, twice, four times, and at once.
+void stepTextSpeed(Player& player, int step) {
+  static constexpr int kSpeeds[] = {50, 100, 200, 400, 0};
+  constexpr int count = static_cast<int>(std::size(kSpeeds));
+  Screen& screen = player.mainWindow().screen();
+  int at = 1;
+  for (int k = 0; k < count; ++k)
+    if (kSpeeds[k] == screen.textSpeed()) at = k;
+  const int next = kSpeeds[((at + step) % count + count) % count];
+  screen.setTextSpeed(next);
+  const std::string file = readableTextFile();
+  ReadableText choice = loadReadableText(file);
+  choice.textSpeed = next;
+  saveReadableText(file, choice);
+}
+
 void openSettings(Player& player, PlayerMenu& menu) {
   AudioService& audio = player.engine().audio();
   std::vector<PlayerMenuItem> lines;
@@ -69,6 +88,12 @@ void openSettings(Player& player, PlayerMenu& menu) {
                      volume.muted = !volume.muted;
                      changePlayerVolume(player, audio, volume);
                    }});
+  lines.push_back({tr("Text speed"), {},
+                   [&player] {
+                     const int speed = player.mainWindow().screen().textSpeed();
+                     return speed == 0 ? tr("at once") : QString::fromUtf8("\u00D7%1").arg(speed / 100.0);
+                   },
+                   [&player](int step) { stepTextSpeed(player, step); }});
   lines.push_back({tr("Speech (from the next start)"), {},
                    [] { return onOff(loadSpeechSetting(speechSettingFile())); },
                    [](int) {
