@@ -5,7 +5,7 @@
 #include "present/screen.h"
 #include "present/zone_reveal.h"
 #include "services/player_volume.h"
-#include "state/state_writer.h"
+#include "state/player_file.h"
 
 #include <QEvent>
 #include <QPlainTextEdit>
@@ -116,14 +116,7 @@ std::string formatReadableText(const ReadableText& choice) {
          (choice.textSpeed == 0 ? std::string("instant") : std::to_string(choice.textSpeed)) + "\n";
 }
 
-void saveReadableText(const std::string& file, const ReadableText& choice) {
-  if (file.empty()) return;
-  std::error_code ignored;  // a folder that cannot be made is said by the writer's failure
-  std::filesystem::create_directories(std::filesystem::path(file).parent_path(), ignored);
-  StateSet set;
-  set.addBytes(file, formatReadableText(choice));
-  set.submit();
-}
+void saveReadableText(const std::string& file, const ReadableText& choice) { keepPlayerFile(file, formatReadableText(choice)); }
 
 std::string readableTextFile() {
   const std::string audio = playerVolumeFile();

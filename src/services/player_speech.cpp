@@ -1,7 +1,7 @@
 // Reading and writing the player's speech setting.
 #include "services/player_speech.h"
 
-#include "state/state_writer.h"
+#include "state/player_file.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -52,13 +52,6 @@ bool loadSpeechSetting(const std::string& file) {
   return parseSpeechSetting(text).value_or(false);
 }
 
-void saveSpeechSetting(const std::string& file, bool speak) {
-  if (file.empty()) return;
-  std::error_code ignored;  // a folder that cannot be made is said by the writer's failure
-  std::filesystem::create_directories(std::filesystem::path(file).parent_path(), ignored);
-  StateSet set;
-  set.addBytes(file, formatSpeechSetting(speak));
-  set.submit();
-}
+void saveSpeechSetting(const std::string& file, bool speak) { keepPlayerFile(file, formatSpeechSetting(speak)); }
 
 }  // namespace taluvin

@@ -1,7 +1,7 @@
 // Reading, writing and stepping the player's volume setting.
 #include "services/player_volume.h"
 
-#include "state/state_writer.h"
+#include "state/player_file.h"
 
 #include <algorithm>
 #include <charconv>
@@ -82,13 +82,6 @@ PlayerVolume loadPlayerVolume(const std::string& file) {
   return parsePlayerVolume(text);
 }
 
-void savePlayerVolume(const std::string& file, const PlayerVolume& volume) {
-  if (file.empty()) return;
-  std::error_code ignored;  // a folder that cannot be made is said by the writer's failure
-  std::filesystem::create_directories(std::filesystem::path(file).parent_path(), ignored);
-  StateSet set;
-  set.addBytes(file, formatPlayerVolume(volume));
-  set.submit();
-}
+void savePlayerVolume(const std::string& file, const PlayerVolume& volume) { keepPlayerFile(file, formatPlayerVolume(volume)); }
 
 }  // namespace taluvin

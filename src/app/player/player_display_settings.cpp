@@ -3,7 +3,7 @@
 
 #include "app/options.h"
 #include "services/player_volume.h"
-#include "state/state_writer.h"
+#include "state/player_file.h"
 
 #include <charconv>
 #include <cstdint>
@@ -117,13 +117,6 @@ ReadDisplaySettings loadDisplaySettings(const std::string& file) {
   return read;
 }
 
-void saveDisplaySettings(const std::string& file, const PlayerDisplaySettings& settings) {
-  if (file.empty()) return;
-  std::error_code ignored;  // a folder that cannot be made is said by the writer's failure
-  std::filesystem::create_directories(std::filesystem::path(file).parent_path(), ignored);
-  StateSet set;
-  set.addBytes(file, formatDisplaySettings(settings));
-  set.submit();
-}
+void saveDisplaySettings(const std::string& file, const PlayerDisplaySettings& settings) { keepPlayerFile(file, formatDisplaySettings(settings)); }
 
 }  // namespace taluvin

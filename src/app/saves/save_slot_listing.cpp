@@ -24,6 +24,20 @@ std::string gameNameIn(const std::string& gameFolder, const std::string& program
   return settings.line(4);
 }
 
+// The game's name and the folder of its slots, or nothing with the reason said on err.
+std::string savesFolderOf(const std::string& gameFolder, const std::string& programName, std::string& game,
+                          std::ostream& err) {
+  game = gameNameIn(gameFolder, programName);
+  if (game.empty()) {
+    err << "taluvin: no game in " << gameFolder << ": its " << programName << ".ini names none (line 4)\n";
+    return {};
+  }
+  std::string problem;
+  const std::string folder = gameSavesFolder(game, problem);
+  if (folder.empty()) err << "taluvin: " << problem << '\n';
+  return folder;
+}
+
 }  // namespace
 
 std::string executableBaseName(const char* argv0) {
@@ -35,17 +49,9 @@ std::string executableBaseName(const char* argv0) {
 
 int printSaveList(const std::string& gameFolder, const std::string& programName, std::ostream& out,
                   std::ostream& err) {
-  const std::string game = gameNameIn(gameFolder, programName);
-  if (game.empty()) {
-    err << "taluvin: no game in " << gameFolder << ": its " << programName << ".ini names none (line 4)\n";
-    return 2;
-  }
-  std::string problem;
-  const std::string folder = gameSavesFolder(game, problem);
-  if (folder.empty()) {
-    err << "taluvin: " << problem << '\n';
-    return 2;
-  }
+  std::string game;
+  const std::string folder = savesFolderOf(gameFolder, programName, game, err);
+  if (folder.empty()) return 2;
   const auto found = listSlots(folder);
   const std::string name = cp1252ToUtf8(game);
   if (found.empty()) {
@@ -71,17 +77,9 @@ int printSaveList(const std::string& gameFolder, const std::string& programName,
 
 int deleteSaveOf(const std::string& gameFolder, const std::string& programName, const std::string& slot,
                  std::ostream& out, std::ostream& err) {
-  const std::string game = gameNameIn(gameFolder, programName);
-  if (game.empty()) {
-    err << "taluvin: no game in " << gameFolder << ": its " << programName << ".ini names none (line 4)\n";
-    return 2;
-  }
-  std::string problem;
-  const std::string folder = gameSavesFolder(game, problem);
-  if (folder.empty()) {
-    err << "taluvin: " << problem << '\n';
-    return 2;
-  }
+  std::string game;
+  const std::string folder = savesFolderOf(gameFolder, programName, game, err);
+  if (folder.empty()) return 2;
   if (const std::string failed = deleteSlot(folder, slot); !failed.empty()) {
     err << "taluvin: " << failed << " of \"" << cp1252ToUtf8(game) << "\" (taluvin --list-saves " << gameFolder
         << " lists them)\n";
