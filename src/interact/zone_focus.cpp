@@ -82,6 +82,8 @@ void ZoneFocus::focus(const FocusTarget& stop) {
   if (stop.link >= 0) refresh();
   if (focused_) ring.surround(focused_->surface, focused_->rect);
   ring.setAccessibleName(focused_ ? focused_->label : QString());
+  // A player who cannot see the ring hears where it went.
+  if (focused_) context_.screen().shownText().tell(TextKind::Focus, fromQt(focused_->label));
   follow_.start();
 }
 

@@ -86,7 +86,9 @@ Transcript::Transcript(const GameSession& session, std::function<void(const std:
 
 Transcript::~Transcript() { flush(); }
 
-void Transcript::textShown(TextKind, const std::string& text) {
+void Transcript::textShown(TextKind kind, const std::string& text) {
+  // Where the keyboard's ring went is spoken, not something the game said.
+  if (kind == TextKind::Focus) return;
   std::string problem;
   const std::string file = transcriptFile(session_.GameName, problem);
   if (file.empty()) {

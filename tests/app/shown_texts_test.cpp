@@ -77,3 +77,16 @@ TEST(ShownTexts, WithoutASpeechEngineThePlayerIsToldOnceAndTheGameGoesOn) {
 }
 
 }  // namespace
+
+// The keyboard's focus ring says where it is: the zone's label is spoken, and only spoken.
+TEST(ShownTexts, AZoneTheKeyboardMovesOntoIsSpokenButNotWrittenDown) {
+  TestGame game;
+  writeHall(game);
+  game.write("play.replay", "key Tab\n");
+  const std::string log = game.beside() + "speech.txt";
+  const auto run = runProgram({game.folder(), "--headless", "--start", "--replay", game.folder() + "play.replay",
+                               "--speech-log", log});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(fileBytes(log), "Você está na sala.\ncozinha\n");
+  EXPECT_EQ(transcriptOf("jogo"), "— sala —\nVocê está na sala.\n");
+}
