@@ -1,61 +1,73 @@
 // Command-line parsing.
 #include "app/options.h"
 
+#include "app/player_language.h"
+
+#include <QtGlobal>
 #include <charconv>
 
 namespace taluvin {
 
-const char* usageText() {
-  return "Usage: taluvin [GAME_FOLDER | GAME.zip] [options]\n"
-         "Plays the game in GAME_FOLDER, or the game of a zip archive, unpacked into the games folder\n"
-         "the first time. Without either: the games library window.\n"
-         "\n"
-         "Options:\n"
-         "  --trace FILE    write every trace line to FILE (UTF-8; \"-\" for standard error)\n"
-         "  --trace-limit MB  stop the trace at MB megabytes, with a last line saying so (default 1024)\n"
-         "  --start         act as the start click as soon as the window shows\n"
-         "  --resume        act as the double click on the opening picture (continue from the place\n"
-         "                  reached) as soon as the window shows\n"
-         "  --fresh         play a copy of the game made for this run and removed at its end, leaving\n"
-         "                  the game folder or archive untouched\n"
-         "  --replay FILE   play the player actions listed in FILE, one per line\n"
-         "  --verbose       with --replay: print each action as it is taken, after the comments\n"
-         "                  written above it, and a last line when the replay is over\n"
-         "  --headless      no display and no sound device; errors go to standard error\n"
-         "  --scale N       draw the whole window N times its size (1, 1.5, 2, 3 ... up to 8), or auto:\n"
-         "                  the largest of 1, 1.5, 2, 2.5 ... whose window fits in 90% of the screen (the\n"
-         "                  default; 1 under --headless). Games see the same pixels at any scale. The\n"
-         "                  scale last given for a game is used again when this is not given\n"
-         "  --fullscreen    start with the game filling the screen (F11 or Alt+Enter switch back and\n"
-         "                  forth); without it, a game left full screen starts full screen again\n"
-         "  --speak         speak every text the game shows (remembered until --no-speak)\n"
-         "  --no-speak      stop speaking the game's texts (remembered until --speak)\n"
-         "  --speech-log FILE  write every text that is or would be spoken to FILE, one UTF-8\n"
-         "                  line each (with or without --speak, --headless too)\n"
-         "  --speech-engine NAME  speak through that text-to-speech engine (flite, speechd, ...;\n"
-         "                  none: no voice); default: Flite, else speech-dispatcher\n"
-         "  --list-commands print the script language's commands in the order they are tested\n"
-         "  --list-saves GAME_FOLDER  print the game's save slots (time and place of each)\n"
-         "  --load-save SLOT  restore save slot SLOT (a number, or a slot folder) and reopen the game\n"
-         "                  at its place\n"
-         "  --delete-save SLOT  delete save slot SLOT of the game folder given and stop\n"
-         "  --markdown      with --list-commands: the authors' command reference in Markdown\n"
-         "  --new FOLDER    write a small working game into FOLDER (new or empty) and stop\n"
-         "  --model N       with --new: the screen model 0 to 4 the game uses (default 1)\n"
-         "  --list-games    print the games library: name, last played, place and folder of each game\n"
-         "  --add-game PATH  copy the game folder or unpack the zip archive PATH into the games folder\n"
-         "  --check         report the game folder's mistakes as FILE:LINE: message, without\n"
-         "                  opening a window (exit code 0: none, 1: some, 2: folder unreadable)\n"
-         "  --explain FILE  print the trace FILE (as --trace writes it) with an English line under each\n"
-         "                  marker, naming the file, register or label it is about; with a\n"
-         "                  GAME_FOLDER, the glosses give that game's register count\n"
-         "  --break FILE:LINE  stop a run before line LINE (from 1) of script FILE; repeatable\n"
-         "  --break-register N  stop a run after any line that changes register N; repeatable\n"
-         "  --inspect       open the inspector window beside the game (also Ctrl+Shift+I); it opens by\n"
-         "                  itself when a run stops. There F6 steps one line, F8 continues and\n"
-         "                  Shift+F8 stops the run\n"
-         "  --help          show this text\n"
-         "  --version       show the version\n";
+// One message per paragraph, each ending in its line break, so a translation changes one option
+// at a time and an empty line stays out of the translators' way.
+const char* const kUsageParagraphs[] = {
+    QT_TRANSLATE_NOOP("Usage", "Usage: taluvin [GAME_FOLDER | GAME.zip] [options]\n"),
+    QT_TRANSLATE_NOOP("Usage", "Plays the game in GAME_FOLDER, or the game of a zip archive, unpacked into the games folder\n"
+                      "the first time. Without either: the games library window.\n"),
+    "\n",
+    QT_TRANSLATE_NOOP("Usage", "Options:\n"),
+    QT_TRANSLATE_NOOP("Usage", "  --trace FILE    write every trace line to FILE (UTF-8; \"-\" for standard error)\n"),
+    QT_TRANSLATE_NOOP("Usage", "  --trace-limit MB  stop the trace at MB megabytes, with a last line saying so (default 1024)\n"),
+    QT_TRANSLATE_NOOP("Usage", "  --start         act as the start click as soon as the window shows\n"),
+    QT_TRANSLATE_NOOP("Usage", "  --resume        act as the double click on the opening picture (continue from the place\n"
+                      "                  reached) as soon as the window shows\n"),
+    QT_TRANSLATE_NOOP("Usage", "  --fresh         play a copy of the game made for this run and removed at its end, leaving\n"
+                      "                  the game folder or archive untouched\n"),
+    QT_TRANSLATE_NOOP("Usage", "  --replay FILE   play the player actions listed in FILE, one per line\n"),
+    QT_TRANSLATE_NOOP("Usage", "  --verbose       with --replay: print each action as it is taken, after the comments\n"
+                      "                  written above it, and a last line when the replay is over\n"),
+    QT_TRANSLATE_NOOP("Usage", "  --headless      no display and no sound device; errors go to standard error\n"),
+    QT_TRANSLATE_NOOP("Usage", "  --scale N       draw the whole window N times its size (1, 1.5, 2, 3 ... up to 8), or auto:\n"
+                      "                  the largest of 1, 1.5, 2, 2.5 ... whose window fits in 90% of the screen (the\n"
+                      "                  default; 1 under --headless). Games see the same pixels at any scale. The\n"
+                      "                  scale last given for a game is used again when this is not given\n"),
+    QT_TRANSLATE_NOOP("Usage", "  --fullscreen    start with the game filling the screen (F11 or Alt+Enter switch back and\n"
+                      "                  forth); without it, a game left full screen starts full screen again\n"),
+    QT_TRANSLATE_NOOP("Usage", "  --speak         speak every text the game shows (remembered until --no-speak)\n"),
+    QT_TRANSLATE_NOOP("Usage", "  --no-speak      stop speaking the game's texts (remembered until --speak)\n"),
+    QT_TRANSLATE_NOOP("Usage", "  --speech-log FILE  write every text that is or would be spoken to FILE, one UTF-8\n"
+                      "                  line each (with or without --speak, --headless too)\n"),
+    QT_TRANSLATE_NOOP("Usage", "  --speech-engine NAME  speak through that text-to-speech engine (flite, speechd, ...;\n"
+                      "                  none: no voice); default: Flite, else speech-dispatcher\n"),
+    QT_TRANSLATE_NOOP("Usage", "  --list-commands print the script language's commands in the order they are tested\n"),
+    QT_TRANSLATE_NOOP("Usage", "  --list-saves GAME_FOLDER  print the game's save slots (time and place of each)\n"),
+    QT_TRANSLATE_NOOP("Usage", "  --load-save SLOT  restore save slot SLOT (a number, or a slot folder) and reopen the game\n"
+                      "                  at its place\n"),
+    QT_TRANSLATE_NOOP("Usage", "  --delete-save SLOT  delete save slot SLOT of the game folder given and stop\n"),
+    QT_TRANSLATE_NOOP("Usage", "  --markdown      with --list-commands: the authors' command reference in Markdown\n"),
+    QT_TRANSLATE_NOOP("Usage", "  --new FOLDER    write a small working game into FOLDER (new or empty) and stop\n"),
+    QT_TRANSLATE_NOOP("Usage", "  --model N       with --new: the screen model 0 to 4 the game uses (default 1)\n"),
+    QT_TRANSLATE_NOOP("Usage", "  --list-games    print the games library: name, last played, place and folder of each game\n"),
+    QT_TRANSLATE_NOOP("Usage", "  --add-game PATH  copy the game folder or unpack the zip archive PATH into the games folder\n"),
+    QT_TRANSLATE_NOOP("Usage", "  --check         report the game folder's mistakes as FILE:LINE: message, without\n"
+                      "                  opening a window (exit code 0: none, 1: some, 2: folder unreadable)\n"),
+    QT_TRANSLATE_NOOP("Usage", "  --explain FILE  print the trace FILE (as --trace writes it) with an English line under each\n"
+                      "                  marker, naming the file, register or label it is about; with a\n"
+                      "                  GAME_FOLDER, the glosses give that game's register count\n"),
+    QT_TRANSLATE_NOOP("Usage", "  --break FILE:LINE  stop a run before line LINE (from 1) of script FILE; repeatable\n"),
+    QT_TRANSLATE_NOOP("Usage", "  --break-register N  stop a run after any line that changes register N; repeatable\n"),
+    QT_TRANSLATE_NOOP("Usage", "  --inspect       open the inspector window beside the game (also Ctrl+Shift+I); it opens by\n"
+                      "                  itself when a run stops. There F6 steps one line, F8 continues and\n"
+                      "                  Shift+F8 stops the run\n"),
+    QT_TRANSLATE_NOOP("Usage", "  --help          show this text\n"),
+    QT_TRANSLATE_NOOP("Usage", "  --version       show the version\n"),
+};
+
+std::string usageText() {
+  std::string text;
+  for (const char* paragraph : kUsageParagraphs)
+    text += paragraph[0] == '\n' ? std::string(paragraph) : playerTextUtf8("Usage", paragraph);
+  return text;
 }
 
 namespace {
