@@ -2,6 +2,85 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>Options</name>
+    <message>
+        <source>a file name</source>
+        <translation>um nome de arquivo</translation>
+    </message>
+    <message>
+        <source>%1 needs %2</source>
+        <translation>%1 precisa de %2</translation>
+    </message>
+    <message>
+        <source>a size in megabytes</source>
+        <translation>um tamanho em megabytes</translation>
+    </message>
+    <message>
+        <source>--trace-limit takes a whole number of megabytes from 1 to %1, not &apos;%2&apos;</source>
+        <translation>--trace-limit aceita um número inteiro de megabytes de 1 a %1, não &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>a factor or auto</source>
+        <translation>um fator ou auto</translation>
+    </message>
+    <message>
+        <source>--scale takes auto or a factor from 1 to 8 (such as 1.5 or 2), not &apos;%1&apos;</source>
+        <translation>--scale aceita auto ou um fator de 1 a 8 (como 1.5 ou 2), não &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>a game folder</source>
+        <translation>uma pasta de jogo</translation>
+    </message>
+    <message>
+        <source>a slot number or a slot folder</source>
+        <translation>um número de jogo salvo ou uma pasta de jogo salvo</translation>
+    </message>
+    <message>
+        <source>a slot number</source>
+        <translation>um número de jogo salvo</translation>
+    </message>
+    <message>
+        <source>a register number</source>
+        <translation>um número de registrador</translation>
+    </message>
+    <message>
+        <source>a game folder or a zip archive</source>
+        <translation>uma pasta de jogo ou um arquivo zip</translation>
+    </message>
+    <message>
+        <source>a trace file</source>
+        <translation>um arquivo de trace</translation>
+    </message>
+    <message>
+        <source>--model takes a screen model from 0 to 4, not %1</source>
+        <translation>--model aceita um modelo de tela de 0 a 4, não %1</translation>
+    </message>
+    <message>
+        <source>unknown option %1</source>
+        <translation>opção desconhecida %1</translation>
+    </message>
+    <message>
+        <source>more than one game folder given: %1</source>
+        <translation>mais de uma pasta de jogo dada: %1</translation>
+    </message>
+    <message>
+        <source>--check needs a game folder</source>
+        <translation>--check precisa de uma pasta de jogo</translation>
+    </message>
+    <message>
+        <source>--delete-save needs a game folder</source>
+        <translation>--delete-save precisa de uma pasta de jogo</translation>
+    </message>
+    <message>
+        <source>--load-save, --start and --resume each open the game: give one</source>
+        <translation>--load-save, --start e --resume abrem o jogo cada um: dê só um</translation>
+    </message>
+    <message>
+        <source>--fresh needs a game folder or a zip archive</source>
+        <translation>--fresh precisa de uma pasta de jogo ou de um arquivo zip</translation>
+    </message>
+</context>
+<context>
     <name>PlayerMenu</name>
     <message>
         <source>F10                  this menu (F10 or Esc closes it)

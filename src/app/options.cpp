@@ -86,6 +86,16 @@ bool readScale(const std::string& text, double& scale) {
   return true;
 }
 
+// A message of the player's in its language; the values are put in as given, never translated.
+std::string said(const char* source) { return playerTextUtf8("Options", source); }
+std::string said(const char* source, const std::string& value) {
+  return playerText("Options", source).arg(QString::fromStdString(value)).toStdString();
+}
+// Both at once, so a first value that spells "%2" is not taken for the second's place.
+std::string said(const char* source, const std::string& first, const std::string& second) {
+  return playerText("Options", source).arg(QString::fromStdString(first), QString::fromStdString(second)).toStdString();
+}
+
 // A whole number of megabytes within the bounds, nothing after it.
 bool readTraceLimit(const std::string& text, long long& megabytes) {
   long long value = 0;
@@ -103,9 +113,9 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
   Options& o = parsed.options;
   for (size_t i = 0; i < args.size(); ++i) {
     const std::string& a = args[i];
-    auto value = [&](std::string& into, const char* what = "a file name") {
+    auto value = [&](std::string& into, const char* what = QT_TRANSLATE_NOOP("Options", "a file name")) {
       if (i + 1 >= args.size()) {
-        parsed.error = a + " needs " + what;
+        parsed.error = said(QT_TRANSLATE_NOOP("Options", "%1 needs %2"), a, playerTextUtf8("Options", what));
         return false;
       }
       into = args[++i];
@@ -115,10 +125,11 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
       if (!value(o.traceFile)) return parsed;
     } else if (a == "--trace-limit") {
       std::string size;
-      if (!value(size, "a size in megabytes")) return parsed;
+      if (!value(size, QT_TRANSLATE_NOOP("Options", "a size in megabytes"))) return parsed;
       if (!readTraceLimit(size, o.traceLimitMb)) {
-        parsed.error = "--trace-limit takes a whole number of megabytes from 1 to " + std::to_string(kMaxTraceLimitMb) +
-                       ", not '" + size + "'";
+        parsed.error = said(QT_TRANSLATE_NOOP("Options",
+                                              "--trace-limit takes a whole number of megabytes from 1 to %1, not '%2'"),
+                            std::to_string(kMaxTraceLimitMb), size);
         parsed.showUsage = false;
         return parsed;
       }
@@ -126,22 +137,24 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
       if (!value(o.replayFile)) return parsed;
     } else if (a == "--scale") {
       std::string factor;
-      if (!value(factor, "a factor or auto")) return parsed;
+      if (!value(factor, QT_TRANSLATE_NOOP("Options", "a factor or auto"))) return parsed;
       o.scaleGiven = true;
       if (!readScale(factor, o.scale)) {
-        parsed.error = "--scale takes auto or a factor from 1 to 8 (such as 1.5 or 2), not '" + factor + "'";
+        parsed.error =
+            said(QT_TRANSLATE_NOOP("Options", "--scale takes auto or a factor from 1 to 8 (such as 1.5 or 2), not '%1'"),
+                 factor);
         parsed.showUsage = false;
         return parsed;
       }
     } else if (a == "--list-saves") {
-      if (!value(o.listSavesFolder, "a game folder")) return parsed;
+      if (!value(o.listSavesFolder, QT_TRANSLATE_NOOP("Options", "a game folder"))) return parsed;
     } else if (a == "--load-save") {
-      if (!value(o.loadSave, "a slot number or a slot folder")) return parsed;
+      if (!value(o.loadSave, QT_TRANSLATE_NOOP("Options", "a slot number or a slot folder"))) return parsed;
     } else if (a == "--delete-save") {
-      if (!value(o.deleteSave, "a slot number")) return parsed;
+      if (!value(o.deleteSave, QT_TRANSLATE_NOOP("Options", "a slot number"))) return parsed;
     } else if (a == "--break" || a == "--break-register") {
       std::string where;
-      if (!value(where, a == "--break" ? "FILE:LINE" : "a register number")) return parsed;
+      if (!value(where, a == "--break" ? "FILE:LINE" : QT_TRANSLATE_NOOP("Options", "a register number"))) return parsed;
       std::string problem;
       if (a == "--break") {
         LineBreak at;
@@ -168,7 +181,7 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
     } else if (a == "--list-games") {
       o.listGames = true;
     } else if (a == "--add-game") {
-      if (!value(o.addGame, "a game folder or a zip archive")) return parsed;
+      if (!value(o.addGame, QT_TRANSLATE_NOOP("Options", "a game folder or a zip archive"))) return parsed;
     } else if (a == "--fullscreen") {
       o.fullscreen = true;
     } else if (a == "--headless") {
@@ -180,7 +193,7 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
     } else if (a == "--check") {
       o.check = true;
     } else if (a == "--explain") {
-      if (!value(o.explainFile, "a trace file")) return parsed;
+      if (!value(o.explainFile, QT_TRANSLATE_NOOP("Options", "a trace file"))) return parsed;
     } else if (a == "--list-commands") {
       o.listCommands = true;
     } else if (a == "--markdown") {
@@ -191,28 +204,30 @@ ParsedOptions parseOptions(const std::vector<std::string>& args) {
       std::string model;
       if (!value(model)) return parsed;
       if (model.size() != 1 || model[0] < '0' || model[0] > '4') {
-        parsed.error = "--model takes a screen model from 0 to 4, not " + model;
+        parsed.error = said(QT_TRANSLATE_NOOP("Options", "--model takes a screen model from 0 to 4, not %1"), model);
         return parsed;
       }
       o.newModel = model[0] - '0';
     } else if (a == "--version") {
       o.version = true;
     } else if (a.size() > 1 && a[0] == '-') {
-      parsed.error = "unknown option " + a;
+      parsed.error = said(QT_TRANSLATE_NOOP("Options", "unknown option %1"), a);
       return parsed;
     } else if (o.gameFolder.empty()) {
       o.gameFolder = a;
     } else {
-      parsed.error = "more than one game folder given: " + a;
+      parsed.error = said(QT_TRANSLATE_NOOP("Options", "more than one game folder given: %1"), a);
       return parsed;
     }
   }
-  if (o.check && o.gameFolder.empty()) parsed.error = "--check needs a game folder";
-  if (!o.deleteSave.empty() && o.gameFolder.empty()) parsed.error = "--delete-save needs a game folder";
+  if (o.check && o.gameFolder.empty()) parsed.error = said(QT_TRANSLATE_NOOP("Options", "--check needs a game folder"));
+  if (!o.deleteSave.empty() && o.gameFolder.empty())
+    parsed.error = said(QT_TRANSLATE_NOOP("Options", "--delete-save needs a game folder"));
   // Both open the game, each its own way.
   if (static_cast<int>(!o.loadSave.empty()) + static_cast<int>(o.start) + static_cast<int>(o.resume) > 1)
-    parsed.error = "--load-save, --start and --resume each open the game: give one";
-  if (o.fresh && o.gameFolder.empty()) parsed.error = "--fresh needs a game folder or a zip archive";
+    parsed.error = said(QT_TRANSLATE_NOOP("Options", "--load-save, --start and --resume each open the game: give one"));
+  if (o.fresh && o.gameFolder.empty())
+    parsed.error = said(QT_TRANSLATE_NOOP("Options", "--fresh needs a game folder or a zip archive"));
   return parsed;
 }
 

@@ -80,6 +80,20 @@ TEST(PlayerLanguage, HelpIsPortugueseUnderAPortugueseLocaleAndEnglishOtherwise) 
   }
 }
 
+TEST(PlayerLanguage, OptionErrorsAreTranslatedWithTheirValuesLeftAsGiven) {
+  ProgramProcess portuguese({"--nope"}, {{"LANG", "pt_BR.UTF-8"}});
+  const ProgramRun unknown = portuguese.finish(60000);
+  EXPECT_EQ(unknown.exitCode, 2);
+  EXPECT_EQ(unknown.err.rfind("taluvin: opção desconhecida --nope\n\nUso:", 0), 0u) << unknown.err;
+  ProgramProcess missing({"--trace"}, {{"LANG", "pt_BR.UTF-8"}});
+  EXPECT_NE(missing.finish(60000).err.find("taluvin: --trace precisa de um nome de arquivo\n"), std::string::npos);
+  ProgramProcess scale({"--scale", "%2x"}, {{"LANG", "pt_BR.UTF-8"}});
+  EXPECT_EQ(scale.finish(60000).err, "taluvin: --scale aceita auto ou um fator de 1 a 8 (como 1.5 ou 2), não '%2x'\n");
+  ProgramProcess english({"--trace-limit", "0"});
+  EXPECT_EQ(english.finish(60000).err,
+            "taluvin: --trace-limit takes a whole number of megabytes from 1 to 1048576, not '0'\n");
+}
+
 TEST(PlayerLanguage, TheRememberedChoiceOverridesTheLocale) {
   const std::string folder = std::string(std::getenv("XDG_CONFIG_HOME")) + "/taluvin";
   std::filesystem::create_directories(folder);
