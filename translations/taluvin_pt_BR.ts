@@ -2,6 +2,25 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>Notices</name>
+    <message>
+        <source>full screen (F11 or Alt+Enter: back to the window)</source>
+        <translation>tela cheia (F11 ou Alt+Enter: de volta à janela)</translation>
+    </message>
+    <message>
+        <source>window (F11 or Alt+Enter: full screen)</source>
+        <translation>janela (F11 ou Alt+Enter: tela cheia)</translation>
+    </message>
+    <message>
+        <source>the monitor already fills the screen</source>
+        <translation>o monitor já ocupa a tela toda</translation>
+    </message>
+    <message>
+        <source>the menu opens once the script has run</source>
+        <translation>o menu abre quando o script terminar</translation>
+    </message>
+</context>
+<context>
     <name>Options</name>
     <message>
         <source>a file name</source>

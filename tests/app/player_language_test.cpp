@@ -3,6 +3,7 @@
 #include "app/player_language.h"
 #include "support/program_process.h"
 
+#include <QCoreApplication>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -118,4 +119,17 @@ TEST(PlayerLanguage, PortugueseHelpKeepsTheDescriptionsInTheirColumn) {
   }
   // Back to English once English is in use again: nothing of the translation lingers.
   EXPECT_EQ(usageText().rfind("Usage:", 0), 0u);
+}
+
+// The contexts the code asks in are the ones lupdate wrote: a mismatch leaves the words English.
+TEST(PlayerLanguage, TheMenuAndTheNoticesAreFoundUnderTheContextsTheCodeAsksIn) {
+  usePlayerLanguage(PlayerLanguage::BrazilianPortuguese);
+  EXPECT_EQ(QCoreApplication::translate("PlayerMenu", "Settings"), QString::fromUtf8("Configurações"));
+  EXPECT_EQ(QCoreApplication::translate("PlayerMenu", "Language (from the next start)"),
+            QString::fromUtf8("Idioma (a partir do próximo início)"));
+  EXPECT_EQ(playerText("Notices", "window (F11 or Alt+Enter: full screen)"),
+            QString::fromUtf8("janela (F11 ou Alt+Enter: tela cheia)"));
+  EXPECT_EQ(playerText("Notices", "no such message"), "no such message");
+  usePlayerLanguage(PlayerLanguage::English);
+  EXPECT_EQ(QCoreApplication::translate("PlayerMenu", "Settings"), "Settings");
 }

@@ -3,6 +3,7 @@
 
 #include "app/player/fullscreen.h"
 #include "app/player_language.h"
+#include "base/text.h"
 #include "app/player/player.h"
 #include "app/player/text_outputs.h"
 #include "app/saves/save_slot_actions.h"
@@ -97,7 +98,8 @@ void openSettings(Player& player, PlayerMenu& menu) {
 
 void openPlayerMenu(Player& player) {
   if (player.busy()) {
-    player.tellPlayer("the menu opens once the script has run");
+    // Shown only, never traced, so it is said in the player's language.
+    player.tellPlayer(utf8ToCp1252(translate("Notices", "the menu opens once the script has run").toStdString()));
     return;
   }
   PlayerMenu& menu = menuOf(&windowInFront(player));
