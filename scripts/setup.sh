@@ -9,6 +9,7 @@ packages=(
   qt6-speech-dev qt6-speech-flite-plugin qt6-speech-speechd-plugin  # speech; Flite needs no service
   qt6-declarative-dev  # the speech module's header includes QtQmlIntegration's, which only this ships
   qt6-base-private-dev  # full screen changes Qt's scale factor at run time (src/present/stage_fit.cpp)
+  qt6-l10n-tools qt6-tools-dev  # lupdate and lrelease: the player's words in other languages (translations/)
   libsdl2-dev libsdl2-mixer-dev
   libsdl2-mixer-2.0-0  # the player opens this library itself at the first sound, so it is named here
   timgm6mb-soundfont  # the General MIDI soundfont MIDI music plays through

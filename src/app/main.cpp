@@ -1,5 +1,6 @@
 // Program entry: options, the application, the player and the exit steps.
 #include "app/options.h"
+#include "app/player_language.h"
 #include "app/command_listing.h"
 #include "app/newgame/new_game.h"
 #include "app/check/game_check.h"
@@ -125,6 +126,8 @@ std::string programsOwnGame(const std::string& programName) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+  // Before the options, so --help and their errors are said in it too.
+  usePlayerLanguage(languageOf(loadLanguageChoice(languageChoiceFile()), localeVariablesOfProcess()));
   std::vector<std::string> args(argv + 1, argv + argc);
   SpeechOptions speech;
   const std::string speechError = takeSpeechOptions(args, speech);
@@ -216,6 +219,7 @@ int main(int argc, char* argv[]) {
   const RememberedDisplay rememberedDisplay = taluvin::rememberedDisplay(options, programFolder);
   const bool scaled = applyWindowScale(options, rememberedDisplay.settings.scale, argc, argv);
   QApplication app(argc, argv);
+  installPlayerLanguage();
   const double windowFactor = startingWindowFactor();
   // Qt has read the factor; programs the game opens (a browser for a web address) keep their own.
   if (scaled) unsetenv("QT_SCALE_FACTOR");

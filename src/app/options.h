@@ -55,6 +55,7 @@ struct ParsedOptions {
 };
 
 ParsedOptions parseOptions(const std::vector<std::string>& args);
-const char* usageText();
+// In the player's language (English until another is in use).
+std::string usageText();
 
 }  // namespace taluvin

@@ -15,6 +15,9 @@ ProgramProcess::ProgramProcess(const std::vector<std::string>& args,
   auto env = QProcessEnvironment::systemEnvironment();
   env.insert("QT_QPA_PLATFORM", "offscreen");
   env.insert("SDL_AUDIODRIVER", "dummy");
+  // The player speaks the locale's language; tests compare its English words unless they ask.
+  for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANGUAGE"}) env.remove(variable);
+  env.insert("LANG", "C.UTF-8");
   for (const auto& [name, value] : extraEnvironment) env.insert(QString::fromStdString(name), QString::fromStdString(value));
   process_.setProcessEnvironment(env);
   process_.start(TALUVIN_BINARY, list);

@@ -2,6 +2,8 @@
 #include "app/player/fullscreen.h"
 
 #include "app/player/player.h"
+#include "app/player_language.h"
+#include "base/text.h"
 #include "interact/key_router.h"
 #include "present/main_window.h"
 #include "present/monitor_window.h"
@@ -17,10 +19,15 @@ namespace taluvin {
 
 namespace {
 
-constexpr const char* kEnteredNotice = "full screen (F11 or Alt+Enter: back to the window)";
-constexpr const char* kLeftNotice = "window (F11 or Alt+Enter: full screen)";
-constexpr const char* kMonitorNotice = "the monitor already fills the screen";
+constexpr const char* kEnteredNotice =
+    QT_TRANSLATE_NOOP("Notices", "full screen (F11 or Alt+Enter: back to the window)");
+constexpr const char* kLeftNotice = QT_TRANSLATE_NOOP("Notices", "window (F11 or Alt+Enter: full screen)");
+constexpr const char* kMonitorNotice = QT_TRANSLATE_NOOP("Notices", "the monitor already fills the screen");
 
+// Shown only, never traced: the player's language; the screen takes Windows-1252 text.
+void notify(Player& player, const char* notice) {
+  player.tellPlayer(utf8ToCp1252(playerTextUtf8("Notices", notice)));
+}
 
 StageFit* stageFitOf(Player& player) { return player.mainWindow().findChild<StageFit*>(); }
 
@@ -74,15 +81,15 @@ void toggleFullscreen(Player& player) {
   if (!fit) return;
   // Model "4" shows its own window over the whole screen; the main window is not what is seen.
   if (const MonitorWindow* monitor = player.madeMonitor(); monitor && monitor->isVisible()) {
-    player.tellPlayer(kMonitorNotice);
+    notify(player, kMonitorNotice);
     return;
   }
   if (fit->fullscreen()) {
     fit->leave();
-    player.tellPlayer(kLeftNotice);
+    notify(player, kLeftNotice);
   } else {
     fit->enter();
-    player.tellPlayer(kEnteredNotice);
+    notify(player, kEnteredNotice);
   }
 }
 

@@ -2,6 +2,8 @@
 #include "app/player/player_menu_actions.h"
 
 #include "app/player/fullscreen.h"
+#include "app/player_language.h"
+#include "base/text.h"
 #include "app/player/player.h"
 #include "app/player/text_outputs.h"
 #include "app/saves/save_slot_actions.h"
@@ -25,7 +27,7 @@ namespace taluvin {
 
 namespace {
 
-const char* const kKeys =
+const char* const kKeys = QT_TRANSLATE_NOOP("PlayerMenu",
     "F10                  this menu (F10 or Esc closes it)\n"
     "Ctrl+S               save to a new slot\n"
     "Ctrl+L               the saved slots (F2 names one, Delete deletes it)\n"
@@ -35,9 +37,9 @@ const char* const kKeys =
     "Ctrl+Up, Ctrl+Down   louder, softer; Ctrl+M mutes\n"
     "Ctrl held            outline every place that answers a click\n"
     "Tab, Shift+Tab       move between those places; Return uses one\n"
-    "Ctrl+Q               quit (the game is saved)";
+    "Ctrl+Q               quit (the game is saved)");
 
-QString tr(const char* text) { return QCoreApplication::translate("PlayerMenu", text); }
+QString translate(const char* context, const char* text) { return QCoreApplication::translate(context, text); }
 
 QWidget& windowInFront(Player& player) {
   MonitorWindow* monitor = player.madeMonitor();
@@ -54,7 +56,12 @@ std::function<void()> closingThen(Player& player, PlayerMenu& menu, std::functio
   };
 }
 
-QString onOff(bool on) { return on ? tr("on") : tr("off"); }
+// Each language by its own name, so a player who cannot read the other still finds theirs.
+QString languageName(PlayerLanguage language) {
+  return language == PlayerLanguage::English ? QStringLiteral("English") : QStringLiteral("Português");
+}
+
+QString onOff(bool on) { return on ? translate("PlayerMenu", "on") : translate("PlayerMenu", "off"); }
 
 // The speeds a player picks from: half, the game's own, twice, four times, and at once.
 void stepTextSpeed(Player& player, int step) {
@@ -75,39 +82,49 @@ void stepTextSpeed(Player& player, int step) {
 void openSettings(Player& player, PlayerMenu& menu) {
   AudioService& audio = player.engine().audio();
   std::vector<PlayerMenuItem> lines;
-  lines.push_back({tr("Full screen"), {}, [&player] { return onOff(isFullscreen(player)); },
+  lines.push_back({translate("PlayerMenu", "Full screen"), {}, [&player] { return onOff(isFullscreen(player)); },
                    [&player](int) { toggleFullscreen(player); }});
-  lines.push_back({tr("Volume"), {},
+  lines.push_back({translate("PlayerMenu", "Volume"), {},
                    [&audio] { return QString("%1%").arg(audio.playerVolume().level * 100 / PlayerVolume::kSteps); },
                    [&player, &audio](int step) {
                      changePlayerVolume(player, audio, audio.playerVolume().stepped(step));
                    }});
-  lines.push_back({tr("Sound"), {}, [&audio] { return audio.playerVolume().muted ? tr("muted") : tr("on"); },
+  lines.push_back({translate("PlayerMenu", "Sound"), {},
+                   [&audio] { return audio.playerVolume().muted ? translate("PlayerMenu", "muted") : onOff(true); },
                    [&player, &audio](int) {
                      PlayerVolume volume = audio.playerVolume();
                      volume.muted = !volume.muted;
                      changePlayerVolume(player, audio, volume);
                    }});
-  lines.push_back({tr("Text speed"), {},
+  lines.push_back({translate("PlayerMenu", "Text speed"), {},
                    [&player] {
                      const int speed = player.mainWindow().screen().textSpeed();
-                     return speed == 0 ? tr("at once") : QString::fromUtf8("\u00D7%1").arg(speed / 100.0);
+                     return speed == 0 ? translate("PlayerMenu", "at once") : QString::fromUtf8("\u00D7%1").arg(speed / 100.0);
                    },
                    [&player](int step) { stepTextSpeed(player, step); }});
-  lines.push_back({tr("Speech (from the next start)"), {},
+  lines.push_back({translate("PlayerMenu", "Speech (from the next start)"), {},
                    [] { return onOff(loadSpeechSetting(speechSettingFile())); },
                    [](int) {
                      const std::string file = speechSettingFile();
                      saveSpeechSetting(file, !loadSpeechSetting(file));
                    }});
-  menu.openPage(tr("Settings"), std::move(lines));
+  lines.push_back({translate("PlayerMenu", "Language (from the next start)"), {},
+                   [] { return languageName(languageOf(loadLanguageChoice(languageChoiceFile()), localeVariablesOfProcess())); },
+                   [](int) {
+                     const std::string file = languageChoiceFile();
+                     const bool english = languageOf(loadLanguageChoice(file), localeVariablesOfProcess()) ==
+                                          PlayerLanguage::English;
+                     saveLanguageChoice(file, english ? LanguageChoice::BrazilianPortuguese : LanguageChoice::English);
+                   }});
+  menu.openPage(translate("PlayerMenu", "Settings"), std::move(lines));
 }
 
 }  // namespace
 
 void openPlayerMenu(Player& player) {
   if (player.busy()) {
-    player.tellPlayer("the menu opens once the script has run");
+    // Shown only, never traced, so it is said in the player's language.
+    player.tellPlayer(utf8ToCp1252(translate("Notices", "the menu opens once the script has run").toStdString()));
     return;
   }
   PlayerMenu& menu = menuOf(&windowInFront(player));
@@ -121,15 +138,17 @@ void openPlayerMenu(Player& player) {
     }
   };
   std::vector<PlayerMenuItem> lines;
-  lines.push_back({tr("Continue"), [&menu] { menu.closeAll(); }, {}, {}});
-  lines.push_back({tr("Save to a new slot"), closingThen(player, menu, saveGameToNextSlot), {}, {}});
-  lines.push_back({tr("Load a slot"), closingThen(player, menu, openSaveSlotList), {}, {}});
-  lines.push_back({tr("Undo the last move"), closingThen(player, menu, undoLastRun), {}, {}});
-  lines.push_back({tr("Transcript"), closingThen(player, menu, showTranscript), {}, {}});
-  lines.push_back({tr("Settings"), [&player, &menu] { openSettings(player, menu); }, {}, {}});
-  lines.push_back({tr("Keys"), [&menu] { menu.openText(tr("Keys"), tr(kKeys)); }, {}, {}});
-  lines.push_back({tr("Quit"), closingThen(player, menu, quitFromPlayer), {}, {}});
-  menu.openPage(tr("Taluvin"), std::move(lines));
+  lines.push_back({translate("PlayerMenu", "Continue"), [&menu] { menu.closeAll(); }, {}, {}});
+  lines.push_back(
+      {translate("PlayerMenu", "Save to a new slot"), closingThen(player, menu, saveGameToNextSlot), {}, {}});
+  lines.push_back({translate("PlayerMenu", "Load a slot"), closingThen(player, menu, openSaveSlotList), {}, {}});
+  lines.push_back({translate("PlayerMenu", "Undo the last move"), closingThen(player, menu, undoLastRun), {}, {}});
+  lines.push_back({translate("PlayerMenu", "Transcript"), closingThen(player, menu, showTranscript), {}, {}});
+  lines.push_back({translate("PlayerMenu", "Settings"), [&player, &menu] { openSettings(player, menu); }, {}, {}});
+  lines.push_back({translate("PlayerMenu", "Keys"),
+                   [&menu] { menu.openText(translate("PlayerMenu", "Keys"), translate("PlayerMenu", kKeys)); }, {}, {}});
+  lines.push_back({translate("PlayerMenu", "Quit"), closingThen(player, menu, quitFromPlayer), {}, {}});
+  menu.openPage(translate("PlayerMenu", "Taluvin"), std::move(lines));
 }
 
 void connectPlayerMenu(Player& player) {
