@@ -3,7 +3,7 @@
 # (Qt's offscreen platform, SDL's dummy audio driver); builds the .deb and plays the demo with the
 # program it installs; then the whole suite again under
 # AddressSanitizer and UndefinedBehaviorSanitizer, and every fuzz target for a short while.
-#   TALUVIN_FUZZ_SECONDS  seconds per fuzz target (default 30; 0 skips fuzzing)
+#   TALUVIN_FUZZ_SECONDS  seconds per fuzz target (default 20; 0 skips fuzzing)
 #   TALUVIN_SANITIZE=0    skips the sanitizer suite and the fuzzing
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -41,7 +41,7 @@ cmake -S "$here" -B "$here/build-asan" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTALUV
 cmake --build "$here/build-asan"
 (cd "$here/build-asan" && ctest --output-on-failure -j2)
 
-seconds="${TALUVIN_FUZZ_SECONDS:-30}"
+seconds="${TALUVIN_FUZZ_SECONDS:-20}"
 [ "$seconds" = 0 ] && exit 0
 # A fixed seed makes a CI finding repeatable from the log. The full report of a finding is printed;
 # a clean run prints its final statistics only.
