@@ -70,10 +70,7 @@ std::string usageText() {
   return text;
 }
 
-namespace {
-
-// "auto" is 0; a factor is a plain decimal number within the bounds, nothing after it.
-bool readScale(const std::string& text, double& scale) {
+bool readScale(std::string_view text, double& scale) {
   if (text == "auto") {
     scale = 0;
     return true;
@@ -85,6 +82,8 @@ bool readScale(const std::string& text, double& scale) {
   scale = factor;
   return true;
 }
+
+namespace {
 
 // A message of the player's in its language; the values are put in as given, never translated.
 std::string said(const char* source) { return playerTextUtf8("Options", source); }

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace taluvin {
@@ -47,6 +48,10 @@ inline constexpr long long kMaxTraceLimitMb = 1024 * 1024;
 // The factors --scale accepts besides "auto".
 inline constexpr double kMinScale = 1;
 inline constexpr double kMaxScale = 8;
+
+// "auto" is 0; a factor is a plain decimal number within the bounds, nothing after it. False, with
+// scale untouched, for anything else.
+bool readScale(std::string_view text, double& scale);
 
 struct ParsedOptions {
   Options options;

@@ -11,7 +11,6 @@
 #include <QPlainTextEdit>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
 #include <optional>
 #include <sstream>
 
@@ -125,12 +124,8 @@ std::string readableTextFile() {
 }
 
 ReadableText loadReadableText(const std::string& file) {
-  if (file.empty()) return {};
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return {};
-  std::ostringstream text;
-  text << in.rdbuf();
-  return parseReadableText(text.str());
+  const auto text = readPlayerFile(file);
+  return text ? parseReadableText(*text) : ReadableText();
 }
 
 void keepTextReadable(Screen& screen, ZoneReveal& reveal, const ReadableText& choice) {

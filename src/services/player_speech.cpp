@@ -5,7 +5,6 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string_view>
 
 namespace taluvin {
@@ -14,7 +13,6 @@ namespace {
 
 constexpr std::string_view kSpeakKey = "speak=";
 // Far more than the line needs: a file grown by mistake is not read whole.
-constexpr std::streamsize kMaxFileBytes = 4096;
 
 }  // namespace
 
@@ -43,13 +41,8 @@ std::string speechSettingFile() {
 }
 
 bool loadSpeechSetting(const std::string& file) {
-  if (file.empty()) return false;
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return false;
-  std::string text(static_cast<size_t>(kMaxFileBytes), '\0');
-  in.read(text.data(), kMaxFileBytes);
-  text.resize(static_cast<size_t>(in.gcount()));
-  return parseSpeechSetting(text).value_or(false);
+  const auto text = readPlayerFile(file);
+  return text && parseSpeechSetting(*text).value_or(false);
 }
 
 void saveSpeechSetting(const std::string& file, bool speak) { keepPlayerFile(file, formatSpeechSetting(speak)); }

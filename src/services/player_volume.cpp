@@ -7,7 +7,6 @@
 #include <charconv>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string_view>
 
 namespace taluvin {
@@ -17,7 +16,6 @@ namespace {
 constexpr std::string_view kVolumeKey = "volume=";
 constexpr std::string_view kMuteKey = "mute=";
 // Far more than the two lines need: a file grown by mistake is not read whole.
-constexpr std::streamsize kMaxFileBytes = 4096;
 
 bool readNumber(std::string_view text, int low, int high, int& value) {
   while (!text.empty() && (text.back() == '\r' || text.back() == ' ')) text.remove_suffix(1);
@@ -73,13 +71,8 @@ std::string playerVolumeFile() {
 }
 
 PlayerVolume loadPlayerVolume(const std::string& file) {
-  if (file.empty()) return {};
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return {};
-  std::string text(static_cast<size_t>(kMaxFileBytes), '\0');
-  in.read(text.data(), kMaxFileBytes);
-  text.resize(static_cast<size_t>(in.gcount()));
-  return parsePlayerVolume(text);
+  const auto text = readPlayerFile(file);
+  return text ? parsePlayerVolume(*text) : PlayerVolume();
 }
 
 void savePlayerVolume(const std::string& file, const PlayerVolume& volume) { keepPlayerFile(file, formatPlayerVolume(volume)); }

@@ -4,6 +4,7 @@
 #include "state/state_writer.h"
 
 #include <filesystem>
+#include <fstream>
 
 namespace taluvin {
 
@@ -14,6 +15,17 @@ void keepPlayerFile(const std::string& file, std::string bytes) {
   StateSet set;
   set.addBytes(file, std::move(bytes));
   set.submit();
+}
+
+std::optional<std::string> readPlayerFile(const std::string& file) {
+  constexpr std::streamsize kMostBytes = 4096;
+  if (file.empty()) return std::nullopt;
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::string text(static_cast<size_t>(kMostBytes), '\0');
+  in.read(text.data(), kMostBytes);
+  text.resize(static_cast<size_t>(in.gcount()));
+  return text;
 }
 
 }  // namespace taluvin

@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string_view>
 
 namespace taluvin {
@@ -18,21 +17,7 @@ namespace {
 
 constexpr std::string_view kScaleKey = "scale=";
 constexpr std::string_view kFullscreenKey = "fullscreen=";
-constexpr std::streamsize kMaxFileBytes = 4096;  // a file grown by mistake is not read whole
 constexpr size_t kShownLineBytes = 40;           // of a bad line, what the message quotes
-
-bool readScaleValue(std::string_view text, double& scale) {
-  if (text == "auto") {
-    scale = 0;
-    return true;
-  }
-  double factor = 0;
-  const char* end = text.data() + text.size();
-  const auto [stop, error] = std::from_chars(text.data(), end, factor, std::chars_format::fixed);
-  if (error != std::errc() || stop != end || !(factor >= kMinScale && factor <= kMaxScale)) return false;
-  scale = factor;
-  return true;
-}
 
 std::string formatScale(double scale) {
   if (scale == 0) return "auto";
@@ -77,7 +62,7 @@ ReadDisplaySettings parseDisplaySettings(const std::string& text) {
     if (line.empty()) continue;
     bool good = false;
     if (line.starts_with(kScaleKey)) {
-      good = readScaleValue(line.substr(kScaleKey.size()), read.settings.scale);
+      good = readScale(line.substr(kScaleKey.size()), read.settings.scale);
     } else if (line.starts_with(kFullscreenKey)) {
       const std::string_view value = line.substr(kFullscreenKey.size());
       good = value == "0" || value == "1";
@@ -106,13 +91,9 @@ std::string displaySettingsFile(const std::string& gameFolder) {
 }
 
 ReadDisplaySettings loadDisplaySettings(const std::string& file) {
-  if (file.empty()) return {};
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return {};
-  std::string text(static_cast<size_t>(kMaxFileBytes), '\0');
-  in.read(text.data(), kMaxFileBytes);
-  text.resize(static_cast<size_t>(in.gcount()));
-  ReadDisplaySettings read = parseDisplaySettings(text);
+  const auto text = readPlayerFile(file);
+  if (!text) return {};
+  ReadDisplaySettings read = parseDisplaySettings(*text);
   if (!read.problem.empty()) read.problem = file + ": " + read.problem + "; the window's defaults are used for it";
   return read;
 }
